@@ -1,0 +1,15 @@
+#pragma once
+
+#include "calc/datevalue.h"
+#include <QString>
+
+// Short date text of the day of v. A two-digit year in the pattern is written with four
+// digits, so every date the program writes reads back as the same day.
+QString shortDateText(DateValue v);
+// Strict conversion; throws ConversionError "'%s' is not a valid date".
+DateValue strToDate(const QString &text);
+bool tryStrToDate(const QString &text, DateValue &value);
+// The time of day of v in the long time format ("3:07:09 pm").
+QString longTimeText(DateValue v);
+// Full month name, 1 = January.
+QString longMonthName(int month);

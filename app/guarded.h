@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/prompts.h"
+#include "app/inifile.h"
+#include "calc/conversionerror.h"
+#include <QWidget>
+#include <exception>
+#include <utility>
+
+// Runs the body of an event handler so that no exception crosses Qt's event dispatch: a failure
+// ends the event and is shown in the application error box, and the program carries on.
+template <typename Body> bool guarded(QWidget *parent, Body &&body)
+{
+    try {
+        std::forward<Body>(body)();
+        return true;
+    } catch (const ConversionError &e) {
+        Prompts::applicationError(parent, e.message());
+    } catch (const IniWriteError &e) {
+        Prompts::applicationError(parent, e.message());
+    } catch (const std::exception &e) {
+        Prompts::applicationError(parent, QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}

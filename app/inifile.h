@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+#include <vector>
+
+// Raised when the settings file cannot be written; what() is "Unable to write to <path>".
+class IniWriteError : public std::runtime_error
+{
+public:
+    explicit IniWriteError(const QString &path);
+    const QString &message() const noexcept { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// A private-profile initialisation file held in memory. Sections and keys match without regard
+// to letter case; entries the program does not know survive a rewrite. Writes collect in memory
+// and reach the disk only in save(), through one atomic replace, so the file on disk is always
+// wholly the old one or wholly the new one.
+class IniFile
+{
+public:
+    // Reads the file if it exists; a missing file reads as all defaults and is not created.
+    explicit IniFile(const QString &path);
+
+    const QString &path() const { return m_path; }
+
+    // The stored value or the default; at most 1023 characters.
+    QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
+    // "0x"/"0X" becomes "$"; blanks, sign, decimal or "$" hex, within 32 bits; anything else: default.
+    int readInteger(const QString &section, const QString &key, int defaultValue) const;
+    void writeString(const QString &section, const QString &key, const QString &value);
+    void writeInteger(const QString &section, const QString &key, int value);
+
+    // Writes the whole file (UTF-8) in one atomic replace; throws IniWriteError on any failure.
+    void save();
+
+    // Parses file content: UTF-8, or Windows-1252 when it is not valid UTF-8.
+    void parse(const QByteArray &content);
+    QByteArray serialize() const;
+
+private:
+    struct Entry {
+        QString key;
+        QString value;
+    };
+    struct Section {
+        QString name;
+        std::vector<Entry> entries;
+    };
+    const Entry *find(const QString &section, const QString &key) const;
+    Section &sectionFor(const QString &section);
+
+    QString m_path;
+    std::vector<Section> m_sections;
+};

@@ -1,0 +1,94 @@
+#include "app/prompts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+struct PromptState {
+    bool testMode = false;
+    QList<bool> answers;
+    QList<Prompts::Shown> shown;
+};
+
+PromptState &state()
+{
+    static PromptState s;
+    return s;
+}
+
+bool record(Prompts::Kind kind, const QString &title, const QString &text)
+{
+    if (!state().testMode)
+        return false;
+    state().shown.append({kind, title, text});
+    return true;
+}
+
+void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
+} // namespace
+
+void Prompts::showError(QWidget *parent, const QString &text)
+{
+    if (record(Kind::Error, QStringLiteral("Error"), text))
+        return;
+    QApplication::beep();
+    showBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text);
+}
+
+bool Prompts::confirm(QWidget *parent, const QString &title, const QString &text)
+{
+    if (record(Kind::Confirm, title, text))
+        return !state().answers.isEmpty() && state().answers.takeFirst();
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void Prompts::applicationError(QWidget *parent, const QString &message)
+{
+    const QString text = message + QLatin1Char('.');
+    const QString title = QStringLiteral("Lifetally");
+    if (record(Kind::ApplicationError, title, text))
+        return;
+    showBox(parent, QMessageBox::Critical, title, text);
+}
+
+void Prompts::showPrintError(QWidget *parent)
+{
+    const QString text = QStringLiteral("Error printing report ... quitting");
+    if (record(Kind::PrintError, QStringLiteral("Error"), text))
+        return;
+    showBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text);
+}
+
+void Prompts::setTestMode(bool on)
+{
+    state() = PromptState();
+    state().testMode = on;
+}
+
+bool Prompts::testMode()
+{
+    return state().testMode;
+}
+
+void Prompts::setNextAnswer(bool yes)
+{
+    state().answers.append(yes);
+}
+
+const QList<Prompts::Shown> &Prompts::shown()
+{
+    return state().shown;
+}
+
+void Prompts::clearShown()
+{
+    state().shown.clear();
+    state().answers.clear();
+}

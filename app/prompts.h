@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// Every message box the program shows goes through here, so tests can answer boxes without a
+// person and read back what was shown.
+class Prompts
+{
+public:
+    enum class Kind { Error, Confirm, ApplicationError, PrintError };
+    struct Shown {
+        Kind kind;
+        QString title;
+        QString text;
+    };
+
+    // Exclamation beep, then a modal box titled "Error" with one OK button.
+    static void showError(QWidget *parent, const QString &text);
+    // Yes/No box without a beep; true for Yes.
+    static bool confirm(QWidget *parent, const QString &title, const QString &text);
+    // A failure that ended an event: the message with a full stop appended, titled "Lifetally".
+    static void applicationError(QWidget *parent, const QString &message);
+    // "Error printing report ... quitting", like showError but without the beep.
+    static void showPrintError(QWidget *parent);
+
+    // Test hooks. In test mode no box opens: each call is recorded, and confirm() takes the
+    // next queued answer (No when none is queued).
+    static void setTestMode(bool on);
+    static bool testMode();
+    static void setNextAnswer(bool yes);
+    static const QList<Shown> &shown();
+    static void clearShown();
+
+private:
+    Prompts() = delete;
+};

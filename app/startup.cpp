@@ -1,7 +1,11 @@
 #include "app/startup.h"
 
+#include "app/frmmain.h"
+#include "app/localesettings.h"
 #include <QApplication>
-#include <QWidget>
+#include <QLocale>
+#include <QScreen>
+#include <QStyle>
 #include <cstdio>
 #include <cstdlib>
 
@@ -32,8 +36,15 @@ int runLifetally(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lifetally"));
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Lifetally"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setDesktopFileName(QStringLiteral("lifetally"));
+    // Regional settings are read once; everything afterwards reads this record.
+    LocaleSettings::setCurrent(LocaleSettings::fromQLocale(QLocale::system()));
+
+    TfrmMain window;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), screen->availableGeometry())
+                        .topLeft());
     window.show();
     return app.exec();
 }

@@ -1,0 +1,166 @@
+#include "tables/activitymodel.h"
+
+#include <utility>
+
+ActivityModel::ActivityModel(QSet<int> rightAligned, QObject *parent)
+    : QAbstractTableModel(parent), m_cells(RowCount, QStringList(QVector<QString>(ColCount))),
+      m_rightAligned(std::move(rightAligned))
+{
+}
+
+QString ActivityModel::cell(int row, int col) const
+{
+    if (row < 0 || row >= RowCount || col < 0 || col >= ColCount)
+        return QString();
+    return m_cells[row][col];
+}
+
+void ActivityModel::setCell(int row, int col, const QString &text)
+{
+    if (row < 0 || row >= RowCount || col < 0 || col >= ColCount || m_cells[row][col] == text)
+        return;
+    m_cells[row][col] = text;
+    changed(row, col, col);
+}
+
+QStringList ActivityModel::rowTexts(int row) const
+{
+    if (row < 0 || row >= RowCount)
+        return QStringList(QVector<QString>(ColCount));
+    return m_cells[row];
+}
+
+void ActivityModel::setRowTexts(int row, const QStringList &texts)
+{
+    if (row < 0 || row >= RowCount)
+        return;
+    QStringList fixed = texts.mid(0, ColCount);
+    while (fixed.size() < ColCount)
+        fixed.append(QString());
+    m_cells[row] = fixed;
+    changed(row, 0, ColCount - 1);
+}
+
+int ActivityModel::findFirstBlankRow() const
+{
+    for (int row = 1; row <= RowCount - 2; ++row) {
+        if (m_cells[row][0].isEmpty())
+            return row;
+    }
+    return -1;
+}
+
+int ActivityModel::numNonBlankRows() const
+{
+    int n = 0;
+    for (int row = 1; row < RowCount; ++row) {
+        if (!m_cells[row][0].isEmpty())
+            ++n;
+    }
+    return n;
+}
+
+QVector<int> ActivityModel::usedRows() const
+{
+    QVector<int> rows;
+    for (int row = 1; row < RowCount; ++row) {
+        if (!m_cells[row][0].isEmpty())
+            rows.append(row);
+    }
+    return rows;
+}
+
+void ActivityModel::exchangeRows(int a, int b)
+{
+    if (a == b || a < 0 || b < 0 || a >= RowCount || b >= RowCount)
+        return;
+    std::swap(m_cells[a], m_cells[b]);
+    changed(a, 0, ColCount - 1);
+    changed(b, 0, ColCount - 1);
+}
+
+void ActivityModel::deleteRowMove(int row)
+{
+    if (row < 1 || row >= RowCount)
+        return;
+    for (int r = row; r <= RowCount - 2; ++r)
+        m_cells[r] = m_cells[r + 1];
+    m_cells[RowCount - 1] = QStringList(QVector<QString>(ColCount));
+    emit dataChanged(index(row - 1, 0), index(RowCount - 2, ColCount - 1));
+}
+
+void ActivityModel::clearActivities()
+{
+    for (int row = 1; row < RowCount; ++row)
+        m_cells[row] = QStringList(QVector<QString>(ColCount));
+    emit dataChanged(index(0, 0), index(RowCount - 2, ColCount - 1));
+}
+
+void ActivityModel::setTable(const QVector<QStringList> &cells)
+{
+    if (cells.size() != RowCount)
+        return;
+    // A change of texts, not of shape: views keep their selection.
+    for (int row = 0; row < RowCount; ++row) {
+        QStringList fixed = cells[row].mid(0, ColCount);
+        while (fixed.size() < ColCount)
+            fixed.append(QString());
+        m_cells[row] = fixed;
+    }
+    emit headerDataChanged(Qt::Horizontal, 0, ColCount - 1);
+    emit dataChanged(index(0, 0), index(RowCount - 2, ColCount - 1));
+}
+
+int ActivityModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : RowCount - 1;
+}
+
+int ActivityModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColCount;
+}
+
+QVariant ActivityModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return QVariant();
+    const int row = index.row() + 1;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return cell(row, index.column());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(
+            Qt::Alignment((isRightAligned(index.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop));
+    default:
+        return QVariant();
+    }
+}
+
+QVariant ActivityModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Vertical) {
+        if (role == Qt::DisplayRole)
+            return section + 1;
+        return QVariant();
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return cell(0, section);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(
+            Qt::Alignment((isRightAligned(section) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
+    default:
+        return QVariant();
+    }
+}
+
+void ActivityModel::changed(int row, int firstCol, int lastCol)
+{
+    if (row == 0)
+        emit headerDataChanged(Qt::Horizontal, firstCol, lastCol);
+    else
+        emit dataChanged(index(row - 1, firstCol), index(row - 1, lastCol));
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QSet>
+#include <QStringList>
+#include <QVector>
+
+// One activity table: 51 rows x 6 columns of cell texts, row 0 the column titles and rows 1 to 50
+// the activities. The texts are the store of every value; totals, sorting, charts and the report
+// all read them from here.
+//
+// Views see the 50 activity rows (view row = table row - 1); row 0 is served as the horizontal
+// header, so it stays fixed at the top as a title row.
+class ActivityModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    static constexpr int RowCount = 51;
+    static constexpr int ColCount = 6;
+
+    // rightAligned: the columns whose texts stand flush right (header included).
+    explicit ActivityModel(QSet<int> rightAligned, QObject *parent = nullptr);
+
+    QString cell(int row, int col) const;
+    void setCell(int row, int col, const QString &text);
+    QStringList rowTexts(int row) const;
+    void setRowTexts(int row, const QStringList &texts);
+    bool isBlank(int row) const { return cell(row, 0).isEmpty(); }
+    bool isRightAligned(int col) const { return m_rightAligned.contains(col); }
+
+    // First blank row among 1 to RowCount - 2, or -1 when there is none (row 50 is never offered).
+    int findFirstBlankRow() const;
+    // Rows 1 to 50 with a non-empty activity.
+    int numNonBlankRows() const;
+    // The used rows that hold an activity, in table order (a settings file may leave gaps).
+    QVector<int> usedRows() const;
+    void exchangeRows(int a, int b);
+    // Moves the rows below `row` up by one and empties the last row.
+    void deleteRowMove(int row);
+    // Empties every activity row; the title row stays.
+    void clearActivities();
+
+    // All 51 rows, for the sort routines; setTable writes them back in one reset.
+    const QVector<QStringList> &table() const { return m_cells; }
+    void setTable(const QVector<QStringList> &cells);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    void changed(int row, int firstCol, int lastCol);
+
+    QVector<QStringList> m_cells;
+    QSet<int> m_rightAligned;
+};

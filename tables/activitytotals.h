@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QtGlobal>
+
+class ActivityModel;
+
+// Row totals written into column 5 of the activity tables. Conversions are strict: a failure
+// throws ConversionError and whatever was written before it stays.
+void computeHourTotal(ActivityModel &hours, int row, double hoursAlive);
+void computeMoneyTotal(ActivityModel &table, int row, bool isMoney, qint64 income);
+// Every used row of the three tables, in table order. Blank rows inside a table (a settings file
+// may leave gaps) are skipped rather than failing on their empty dates.
+void computeAllRowTotals(ActivityModel &hours, ActivityModel &money, ActivityModel &freq, double hoursAlive,
+                         qint64 income);
+// Sum of the numeric values of the total cells of the used rows.
+double computeSubTotal(const ActivityModel &table);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <stdexcept>
 #include <vector>
@@ -42,17 +44,24 @@ public:
     QByteArray serialize() const;
 
 private:
+    // A line of a section: a key with its value, or a line kept as it stands (comments,
+    // lines without "=") so that a rewrite leaves it in place.
     struct Entry {
         QString key;
         QString value;
+        bool verbatim = false;
     };
     struct Section {
         QString name;
+        bool hasHeader = true; // false only for lines before the first section header
         std::vector<Entry> entries;
+        QHash<QString, std::size_t> keyIndex; // folded key -> first entry with that key
     };
     const Entry *find(const QString &section, const QString &key) const;
     Section &sectionFor(const QString &section);
+    static void addEntry(Section &section, Entry entry);
 
     QString m_path;
     std::vector<Section> m_sections;
+    QHash<QString, std::size_t> m_sectionIndex; // folded name -> first section with that name
 };

@@ -26,3 +26,6 @@ int strToInt(const QString &text);     // throws "'%s' is not a valid integer va
 double strToFloat(const QString &text); // throws "'%s' is not a valid floating point value"
 bool tryStrToInt(const QString &text, int &value);
 bool tryStrToFloat(const QString &text, double &value);
+// The integer rule without the "0x" prefix when allow0x is false (the settings file replaces a
+// leading "0x" by "$" itself, and only there).
+bool parseIntegerText(QStringView text, bool allow0x, int &value);

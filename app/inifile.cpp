@@ -1,0 +1,259 @@
+#include "app/inifile.h"
+
+#include "calc/periodtext.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+constexpr qsizetype kMaxValueLength = 1023;
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned bytes map to the
+// control characters of the same number, as the platform's own conversion does.
+const char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString fromCp1252(QByteArrayView bytes)
+{
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar *dst = out.data();
+    for (char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        *dst++ = QChar(u >= 0x80 && u < 0xA0 ? kCp1252High[u - 0x80] : char16_t(u));
+    }
+    return out;
+}
+
+QString decodeContent(QByteArrayView content)
+{
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content = content.sliced(3);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(content);
+    // Files from older versions of the program are in the Windows 8-bit code page.
+    if (utf8.hasError())
+        return fromCp1252(content);
+    return text;
+}
+
+QString fold(QStringView name)
+{
+    return name.trimmed().toString().toCaseFolded();
+}
+
+// A line break inside a value would split it into two lines, or open a section, on the next read.
+QString singleLine(const QString &value)
+{
+    if (!value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r')))
+        return value;
+    QString out = value;
+    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return out;
+}
+
+QString absolutePath(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+} // namespace
+
+IniWriteError::IniWriteError(const QString &path)
+    : std::runtime_error(("Unable to write to " + path).toStdString()),
+      m_message(QStringLiteral("Unable to write to ") + path)
+{
+}
+
+IniFile::IniFile(const QString &path)
+    : m_path(path)
+{
+    QFile file(path);
+    if (file.exists() && file.open(QIODevice::ReadOnly))
+        parse(file.readAll());
+}
+
+void IniFile::addEntry(Section &section, Entry entry)
+{
+    if (!entry.verbatim) {
+        const QString key = fold(entry.key);
+        if (!section.keyIndex.contains(key))
+            section.keyIndex.insert(key, section.entries.size());
+    }
+    section.entries.push_back(std::move(entry));
+}
+
+void IniFile::parse(const QByteArray &content)
+{
+    m_sections.clear();
+    m_sectionIndex.clear();
+    const QString text = decodeContent(content);
+    const QChar *p = text.constData();
+    const QChar *end = p + text.size();
+    Section *current = nullptr;
+    while (p < end) {
+        const QChar *lineStart = p;
+        while (p < end && *p != QLatin1Char('\n') && *p != QLatin1Char('\r'))
+            ++p;
+        const QStringView line(lineStart, p - lineStart);
+        if (p < end && *p == QLatin1Char('\r'))
+            ++p;
+        if (p < end && *p == QLatin1Char('\n'))
+            ++p;
+
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        if (trimmed.front() == QLatin1Char('[')) {
+            qsizetype close = trimmed.indexOf(QLatin1Char(']'));
+            if (close < 0)
+                close = trimmed.size();
+            Section section;
+            section.name = trimmed.mid(1, close - 1).trimmed().toString();
+            const QString key = fold(section.name);
+            // The first of several sections with one name is the one read and written.
+            if (!m_sectionIndex.contains(key))
+                m_sectionIndex.insert(key, m_sections.size());
+            m_sections.push_back(std::move(section));
+            current = &m_sections.back();
+            continue;
+        }
+        if (!current) {
+            Section preamble;
+            preamble.hasHeader = false;
+            m_sections.push_back(std::move(preamble));
+            current = &m_sections.back();
+        }
+        Entry entry;
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0 || trimmed.front() == QLatin1Char(';')) {
+            entry.verbatim = true;
+            entry.value = line.toString();
+        } else {
+            entry.key = line.left(equals).trimmed().toString();
+            // The value is the rest of the line as it stands, blanks at either end included.
+            entry.value = line.mid(equals + 1).toString();
+        }
+        addEntry(*current, std::move(entry));
+    }
+}
+
+const IniFile::Entry *IniFile::find(const QString &section, const QString &key) const
+{
+    const auto s = m_sectionIndex.constFind(fold(section));
+    if (s == m_sectionIndex.cend())
+        return nullptr;
+    const Section &found = m_sections[*s];
+    const auto e = found.keyIndex.constFind(fold(key));
+    return e == found.keyIndex.cend() ? nullptr : &found.entries[*e];
+}
+
+IniFile::Section &IniFile::sectionFor(const QString &section)
+{
+    const QString key = fold(section);
+    const auto s = m_sectionIndex.constFind(key);
+    if (s != m_sectionIndex.cend())
+        return m_sections[*s];
+    Section created;
+    created.name = section.trimmed();
+    m_sectionIndex.insert(key, m_sections.size());
+    m_sections.push_back(std::move(created));
+    return m_sections.back();
+}
+
+QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    const Entry *entry = find(section, key);
+    const QString &value = entry ? entry->value : defaultValue;
+    if (value.size() <= kMaxValueLength)
+        return value;
+    // Never cut a character in half: a lone surrogate would not survive the next save.
+    qsizetype length = kMaxValueLength;
+    if (value.at(length - 1).isHighSurrogate())
+        --length;
+    return value.left(length);
+}
+
+int IniFile::readInteger(const QString &section, const QString &key, int defaultValue) const
+{
+    QString text = readString(section, key, QString());
+    if (text.size() > 2 && text.at(0) == QLatin1Char('0')
+        && (text.at(1) == QLatin1Char('x') || text.at(1) == QLatin1Char('X')))
+        text.replace(0, 2, QStringLiteral("$"));
+    int value = 0;
+    return parseIntegerText(text, false, value) ? value : defaultValue;
+}
+
+void IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    Section &target = sectionFor(section);
+    const auto e = target.keyIndex.constFind(fold(key));
+    if (e != target.keyIndex.cend()) {
+        target.entries[*e].value = singleLine(value);
+        return;
+    }
+    addEntry(target, Entry{key.trimmed(), singleLine(value), false});
+}
+
+void IniFile::writeInteger(const QString &section, const QString &key, int value)
+{
+    writeString(section, key, QString::number(value));
+}
+
+QByteArray IniFile::serialize() const
+{
+    QString text;
+    qsizetype estimate = 0;
+    for (const Section &section : m_sections) {
+        estimate += section.name.size() + 4;
+        for (const Entry &entry : section.entries)
+            estimate += entry.key.size() + entry.value.size() + 2;
+    }
+    text.reserve(estimate);
+    bool first = true;
+    for (const Section &section : m_sections) {
+        if (!first)
+            text += QLatin1Char('\n');
+        first = false;
+        if (section.hasHeader) {
+            text += QLatin1Char('[');
+            text += section.name;
+            text += QLatin1String("]\n");
+        }
+        for (const Entry &entry : section.entries) {
+            if (!entry.verbatim) {
+                text += entry.key;
+                text += QLatin1Char('=');
+            }
+            text += entry.value;
+            text += QLatin1Char('\n');
+        }
+    }
+    return text.toUtf8();
+}
+
+void IniFile::save()
+{
+    const QString fullPath = absolutePath(m_path);
+    const QFileInfo info(fullPath);
+    // Replacing the file through a temporary one would get past a read-only file; refuse instead.
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
+        throw IniWriteError(fullPath);
+
+    const QByteArray data = serialize();
+    QSaveFile file(fullPath);
+    if (!file.open(QIODevice::WriteOnly))
+        throw IniWriteError(fullPath);
+    // commit() has been seen to report success after a short write; check every step first.
+    const bool written = file.write(data) == data.size() && file.flush() && file.error() == QFileDevice::NoError;
+    if (!written) {
+        file.cancelWriting();
+        throw IniWriteError(fullPath);
+    }
+    if (!file.commit())
+        throw IniWriteError(fullPath);
+}

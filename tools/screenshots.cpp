@@ -1,0 +1,55 @@
+// Renders every page of the main window and its dialogs into PNG files, offscreen, so the layout
+// can be looked at without a desktop. Usage: screenshots <output folder> [settings folder]
+#include "app/frmmain.h"
+#include "app/frmpickdate.h"
+#include "app/localesettings.h"
+#include "app/programfolder.h"
+#include "app/prompts.h"
+#include "calc/clock.h"
+#include "tables/frmmoney.h"
+#include "tables/frmtime.h"
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QStackedWidget>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    if (argc > 2)
+        setProgramFolder(QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(out);
+    LocaleSettings::setCurrent(LocaleSettings::fromQLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
+    Prompts::setTestMode(true);
+
+    TfrmMain w;
+    w.show();
+    auto *stack = w.findChild<QStackedWidget *>(QStringLiteral("Notebook1"));
+    for (int page = 0; page < stack->count(); ++page) {
+        stack->setCurrentIndex(page);
+        w.grab().save(QStringLiteral("%1/page%2.png").arg(out).arg(page));
+    }
+    TfrmTime time(QStringLiteral("3/15/1960"), 0, &w);
+    time.edName->setText(QStringLiteral("Sleeping"));
+    time.edDate->setText(QStringLiteral("3/15/1960"));
+    time.setEndIsNow(true);
+    time.show();
+    time.grab().save(out + QStringLiteral("/dlgtime.png"));
+    TfrmMoney money(QStringLiteral("3/15/1960"), 0, &w);
+    money.isMoney = true;
+    money.amountText = QStringLiteral("1234.5");
+    money.edDate->setText(QStringLiteral("1/1/2000"));
+    money.edEndDate->setText(QStringLiteral("6/30/2010"));
+    money.rememberedEndDate = QStringLiteral("6/30/2010");
+    money.setEndIsNow(false);
+    money.show();
+    money.grab().save(out + QStringLiteral("/dlgmoney.png"));
+    TfrmMoney freq(QStringLiteral("3/15/1960"), 0, &w);
+    freq.show();
+    freq.grab().save(out + QStringLiteral("/dlgfreq.png"));
+    TfrmPickDate picker(Clock::now() - 400, Clock::now() - 12000, &w);
+    picker.show();
+    picker.grab().save(out + QStringLiteral("/picker.png"));
+    return 0;
+}

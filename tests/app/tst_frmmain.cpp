@@ -1,0 +1,346 @@
+// The wizard window driven as a user would: start-up from a settings file, page navigation,
+// the birth date, and Close writing the file back.
+#include "app/frmmain.h"
+#include "app/inifile.h"
+#include "app/programfolder.h"
+#include "app/prompts.h"
+#include "guisupport.h"
+#include "tables/activitymodel.h"
+#include "testsupport.h"
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QtTest>
+#include <memory>
+#include <unistd.h>
+
+using namespace testsupport;
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempProgramFolder> m_folder;
+
+    void writeIni(const QByteArray &content)
+    {
+        QFile f(m_folder->file(QStringLiteral("lfy.ini")));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+    }
+    QByteArray readIni() const
+    {
+        QFile f(m_folder->file(QStringLiteral("lfy.ini")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static QPushButton *btn(TfrmMain &w, const char *name) { return child<QPushButton>(&w, name); }
+    static QLineEdit *edit(TfrmMain &w, const char *name) { return child<QLineEdit>(&w, name); }
+    static int page(TfrmMain &w) { return child<QStackedWidget>(&w, "Notebook1")->currentIndex(); }
+    QStringList shownTexts() const
+    {
+        QStringList texts;
+        for (const auto &s : Prompts::shown())
+            texts << s.text;
+        return texts;
+    }
+
+private slots:
+    void init()
+    {
+        resetSharedState();
+        m_folder = std::make_unique<TempProgramFolder>();
+        Prompts::setTestMode(true);
+        fixClock(2025, 6, 10, 14, 0);
+    }
+    void cleanup()
+    {
+        m_folder.reset();
+        Prompts::setTestMode(false);
+        resetSharedState();
+    }
+
+    void windowShape()
+    {
+        TfrmMain w;
+        w.show();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Lifetally"));
+        QCOMPARE(w.size(), QSize(610, 416));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QCOMPARE(btn(w, "btPrev")->text(), QStringLiteral("<<&Prev"));
+        QCOMPARE(btn(w, "btNext")->text(), QStringLiteral("&Next>>"));
+        QCOMPARE(btn(w, "btAbout")->text(), QStringLiteral("&About"));
+        QCOMPARE(btn(w, "btClose")->text(), QStringLiteral("Close"));
+        QCOMPARE(btn(w, "btNext")->geometry(), QRect(352, 384, 75, 25));
+        auto *grid = child<QTableView>(&w, "gridMoney");
+        const int widths[] = {171, 87, 41, 66, 67, 119};
+        for (int col = 0; col < 6; ++col)
+            QCOMPARE(grid->columnWidth(col), widths[col]);
+        QCOMPARE(grid->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Total Amt"));
+        QCOMPARE(grid->toolTip(), QStringLiteral("Double click to edit, right click to sort"));
+    }
+
+    void firstStartWithoutFile()
+    {
+        TfrmMain w;
+        w.show();
+        QCOMPARE(edit(w, "edName")->text(), QStringLiteral("Your name"));
+        QCOMPARE(edit(w, "edDOB")->text(), QStringLiteral("6/10/2025"));
+        QCOMPARE(child<QAbstractSpinBox>(&w, "numIncome")->text(), QStringLiteral("$250,000"));
+        QCOMPARE(w.hoursModel().numNonBlankRows(), 0);
+        QCOMPARE(page(w), 0);
+        QVERIFY(!btn(w, "btPrev")->isEnabled());
+        QVERIFY(btn(w, "btNext")->isEnabled());
+        QVERIFY(Prompts::shown().isEmpty());
+        QVERIFY2(!QFile::exists(m_folder->file(QStringLiteral("lfy.ini"))), "reading must not create the file");
+    }
+
+    void navigationThroughAllPages()
+    {
+        writeIni("[DOB]\nDate=3/15/1990\n");
+        TfrmMain w;
+        w.show();
+        for (int i = 0; i < 5; ++i)
+            btn(w, "btNext")->click();
+        QCOMPARE(page(w), 5);
+        QVERIFY(!btn(w, "btNext")->isEnabled());
+        QVERIFY(btn(w, "btPrev")->isEnabled());
+        btn(w, "btPrev")->click();
+        QCOMPARE(page(w), 4);
+        QVERIFY(btn(w, "btNext")->isEnabled() && btn(w, "btPrev")->isEnabled());
+        for (int i = 0; i < 4; ++i)
+            btn(w, "btPrev")->click();
+        QCOMPARE(page(w), 0);
+        QVERIFY(!btn(w, "btPrev")->isEnabled());
+        QVERIFY(Prompts::shown().isEmpty());
+        QCOMPARE(child<QLabel>(&w, "Label10")->text(), QStringLiteral("Age: 35 years 3 months  Hours: 308,918"));
+        QCOMPARE(child<QLabel>(&w, "label11")->text(), QStringLiteral("Lifetime income: $250,000"));
+    }
+
+    void birthdateIsMandatory_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("31 February") << QStringLiteral("2/31/1990");
+        QTest::newRow("not a date") << QStringLiteral("yesterday");
+    }
+    void birthdateIsMandatory()
+    {
+        QFETCH(QString, text);
+        TfrmMain w;
+        w.show();
+        btn(w, "btNext")->click();
+        edit(w, "edDOB")->setText(text);
+        btn(w, "btNext")->click();
+        QCOMPARE(page(w), 1);
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("Your birthdate is mandatory to proceed to the next step.")});
+        QCOMPARE(Prompts::shown().first().title, QStringLiteral("Error"));
+        QVERIFY(btn(w, "btNext")->isEnabled() && btn(w, "btPrev")->isEnabled());
+    }
+
+    void graphButtonsFollowTheTables()
+    {
+        writeIni("[DOB]\nDate=3/15/1990\n[Money]\nCount=1\n[Money1]\nDesc=Rent\nAmount=$500.00\nPer=Month\n"
+                 "Start=1/1/2020\nEnd=Now\n");
+        TfrmMain w;
+        w.show();
+        for (int i = 0; i < 5; ++i)
+            btn(w, "btNext")->click();
+        QVERIFY(!btn(w, "btGrHour")->isEnabled());
+        QVERIFY(btn(w, "btGrMoney")->isEnabled());
+        QVERIFY(!btn(w, "btGrFreq")->isEnabled());
+        QCOMPARE(w.moneyModel().cell(1, 5), QStringLiteral("$33,000 (13.20%)"));
+    }
+
+    void newBirthdateAppliesOnLeavingTheField()
+    {
+        TfrmMain w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        btn(w, "btNext")->click();
+        QLineEdit *dob = edit(w, "edDOB");
+        dob->setFocus();
+        dob->setText(QStringLiteral("6/10/2024"));
+        edit(w, "edName")->setFocus();
+        QCOMPARE(w.birthDate(), ymdValue(2024, 6, 10));
+        QCOMPARE(w.hoursAlive(), 365.0 * 24 + 14);
+        dob->setFocus();
+        dob->setText(QStringLiteral("nonsense"));
+        edit(w, "edName")->setFocus();
+        QCOMPARE(w.birthDate(), ymdValue(2024, 6, 10));
+        QVERIFY(Prompts::shown().isEmpty());
+    }
+
+    void settingsFileVariants_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("income");
+        QTest::addColumn<QStringList>("activities");
+
+        const QByteArray rows = "[Hour1]\nDesc=a\n[Hour2]\nDesc=b\n[Hour3]\nDesc=c\n[Hour4]\nDesc=d\n[Hour5]\nDesc=e\n";
+        QTest::newRow("count 3 of 5 sections") << "[Hours]\nCount=3\n" + rows << "Your name" << "$250,000"
+                                               << QStringList{"a", "b", "c"};
+        QTest::newRow("count 0") << "[Hours]\nCount=0\n" + rows << "Your name" << "$250,000" << QStringList{};
+        QTest::newRow("negative count") << "[Hours]\nCount=-4\n" + rows << "Your name" << "$250,000"
+                                        << QStringList{};
+        QTest::newRow("missing count reads 5") << rows << "Your name" << "$250,000"
+                                               << QStringList{"a", "b", "c", "d", "e"};
+        QTest::newRow("hex income") << QByteArray("[Income]\nincome=0x3E8\n[Name]\nname=\n") << ""
+                                    << "$1,000" << QStringList{};
+        QTest::newRow("income not a number") << QByteArray("[Income]\nincome=abc\n") << "Your name" << "$250,000"
+                                             << QStringList{};
+        QTest::newRow("income beyond the field clamps")
+            << QByteArray("[Income]\nincome=200000000\n") << "Your name" << "$99,999,999" << QStringList{};
+        QTest::newRow("negative income clamps") << QByteArray("[Income]\nincome=-5\n") << "Your name" << "$0"
+                                                << QStringList{};
+    }
+    void settingsFileVariants()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, name);
+        QFETCH(QString, income);
+        QFETCH(QStringList, activities);
+        writeIni(content);
+        TfrmMain w;
+        w.show();
+        QCOMPARE(edit(w, "edName")->text(), name);
+        QCOMPARE(child<QAbstractSpinBox>(&w, "numIncome")->text(), income);
+        QStringList got;
+        for (int row = 1; row <= 50; ++row)
+            if (!w.hoursModel().isBlank(row))
+                got << w.hoursModel().cell(row, 0);
+        QCOMPARE(got, activities);
+    }
+
+    void gapsAndLargeCountsLoadSafely()
+    {
+        QByteArray content = "[DOB]\nDate=1/1/1980\n[Hours]\nCount=200\n";
+        for (int n = 1; n <= 60; ++n) {
+            if (n == 7)
+                continue;
+            content += QStringLiteral("[Hour%1]\nDesc=Act %1\nHrMin=1 Hr\nPer=Day\nStart=1/1/2025\nEnd=1/11/2025\n")
+                           .arg(n)
+                           .toUtf8();
+        }
+        writeIni(content);
+        TfrmMain w;
+        w.show();
+        QVERIFY(w.hoursModel().isBlank(7));
+        QCOMPARE(w.hoursModel().numNonBlankRows(), 49);
+        QCOMPARE(w.hoursModel().cell(50, 0), QStringLiteral("Act 50"));
+        // The gap does not stop the totals: rows after it are computed too.
+        QVERIFY(Prompts::shown().isEmpty());
+        QVERIFY(w.hoursModel().cell(8, 5).startsWith(QStringLiteral("10 (")));
+        QVERIFY(w.hoursModel().cell(50, 5).startsWith(QStringLiteral("10 (")));
+    }
+
+    void emptyBirthdateEntryGivesToday()
+    {
+        writeIni("[DOB]\nDate=\n");
+        TfrmMain w;
+        w.show();
+        QCOMPARE(edit(w, "edDOB")->text(), QStringLiteral("6/10/2025"));
+    }
+
+    void invalidStoredBirthdateIsReportedAtStartup()
+    {
+        writeIni("[DOB]\nDate=2/30/1980\n");
+        TfrmMain w;
+        w.show();
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("'2/30/1980' is not a valid date.")});
+        QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::ApplicationError);
+        QCOMPARE(page(w), 0);
+        QVERIFY(!btn(w, "btPrev")->isEnabled());
+        QCOMPARE(w.hoursAlive(), 0.0);
+    }
+
+    void closeWritesEverything()
+    {
+        writeIni("[Extra]\nkeep=me\n[DOB]\nDate=3/15/1990\nColour=blue\n[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\n"
+                 "HrMin=8 Hrs\nPer=Day\nStart=3/15/1990\nEnd=Now\n");
+        {
+            TfrmMain w;
+            w.show();
+            edit(w, "edName")->setText(QStringLiteral("Ann Lee"));
+            btn(w, "btClose")->click();
+            QVERIFY(!w.isVisible());
+            QVERIFY(Prompts::shown().isEmpty());
+        }
+        const QString text = QString::fromUtf8(readIni());
+        const auto sections = text.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^\\[")));
+        QCOMPARE(sections.size(), 3 + 3 * 52 + 1);
+        QVERIFY(!text.contains(QStringLiteral("Total")));
+        IniFile ini(m_folder->file(QStringLiteral("lfy.ini")));
+        QCOMPARE(ini.readString(QStringLiteral("Extra"), QStringLiteral("keep"), QString()), QStringLiteral("me"));
+        QCOMPARE(ini.readString(QStringLiteral("DOB"), QStringLiteral("Colour"), QString()), QStringLiteral("blue"));
+        QCOMPARE(ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QString()), QStringLiteral("Ann Lee"));
+        QCOMPARE(ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), 0), 250000);
+        for (const char *section : {"Hours", "Money", "Freq"})
+            QCOMPARE(ini.readInteger(QLatin1String(section), QStringLiteral("Count"), 0), 51);
+        QCOMPARE(ini.readString(QStringLiteral("Hour1"), QStringLiteral("HrMin"), QString()), QStringLiteral("8 Hrs"));
+        for (const char *key : {"Desc", "Amount", "Per", "Start", "End"})
+            QCOMPARE(ini.readString(QStringLiteral("Freq51"), QLatin1String(key), QStringLiteral("missing")),
+                     QString());
+
+        // A fresh window reads back what was written.
+        TfrmMain again;
+        again.show();
+        QCOMPARE(edit(again, "edName")->text(), QStringLiteral("Ann Lee"));
+        QCOMPARE(again.hoursModel().cell(1, 0), QStringLiteral("Sleep"));
+        QVERIFY(!again.hoursModel().cell(1, 5).isEmpty());
+    }
+
+    void titleBarCloseDoesNotSave()
+    {
+        const QByteArray before = "[Name]\nname=Original\n";
+        writeIni(before);
+        TfrmMain w;
+        w.show();
+        edit(w, "edName")->setText(QStringLiteral("Changed"));
+        w.close();
+        QCOMPARE(readIni(), before);
+    }
+
+    void unwritableFileKeepsWindowOpen()
+    {
+        // The program folder is a path below a regular file: nothing can be created there.
+        QFile blocker(m_folder->file(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        setProgramFolder(m_folder->file(QStringLiteral("blocker/sub/")));
+        TfrmMain w;
+        w.show();
+        btn(w, "btClose")->click();
+        QVERIFY(w.isVisible());
+        QCOMPARE(Prompts::shown().size(), 1);
+        QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::ApplicationError);
+        QCOMPARE(Prompts::shown().first().text,
+                 QStringLiteral("Unable to write to ") + m_folder->file(QStringLiteral("blocker/sub/lfy.ini")) +
+                     QLatin1Char('.'));
+    }
+
+    void readOnlyFileStaysAsItWas()
+    {
+        const QByteArray before = "[Name]\nname=Original\n";
+        writeIni(before);
+        const QString path = m_folder->file(QStringLiteral("lfy.ini"));
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        if (geteuid() == 0)
+            QSKIP("permission bits do not stop root; the unwritable-folder case covers the failure path");
+        TfrmMain w;
+        w.show();
+        btn(w, "btClose")->click();
+        QVERIFY(w.isVisible());
+        QCOMPARE(Prompts::shown().size(), 1);
+        QCOMPARE(readIni(), before);
+    }
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"

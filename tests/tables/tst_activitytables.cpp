@@ -1,0 +1,442 @@
+// Adding, editing and deleting activity rows through the real dialogs, and the dialogs' checks.
+#include "app/frmmain.h"
+#include "app/numedit.h"
+#include "app/prompts.h"
+#include "guisupport.h"
+#include "tables/activitymodel.h"
+#include "tables/frmmoney.h"
+#include "tables/frmtime.h"
+#include "testsupport.h"
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTableView>
+#include <QtTest>
+#include <memory>
+
+using namespace testsupport;
+
+class TestActivityTables : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempProgramFolder> m_folder;
+
+    void writeIni(const QByteArray &content)
+    {
+        QFile f(m_folder->file(QStringLiteral("lfy.ini")));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+    }
+    static QByteArray hoursRows(int count)
+    {
+        QByteArray out = "[DOB]\nDate=3/15/1990\n[Hours]\nCount=51\n";
+        for (int n = 1; n <= count; ++n)
+            out += QStringLiteral("[Hour%1]\nDesc=Act %1\nHrMin=1 Hr\nPer=Day\nStart=1/1/2025\nEnd=1/31/2025\n")
+                       .arg(n)
+                       .toUtf8();
+        return out;
+    }
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const auto &s : Prompts::shown())
+            texts << s.text;
+        return texts;
+    }
+    static void select(TfrmMain &w, const char *grid, int row)
+    {
+        auto *view = child<QTableView>(&w, grid);
+        view->setCurrentIndex(view->model()->index(row - 1, 0));
+    }
+
+private slots:
+    void init()
+    {
+        resetSharedState();
+        m_folder = std::make_unique<TempProgramFolder>();
+        Prompts::setTestMode(true);
+        fixClock(2025, 6, 10, 14, 0);
+    }
+    void cleanup()
+    {
+        m_folder.reset();
+        Prompts::setTestMode(false);
+        resetSharedState();
+    }
+
+    void addHoursRowThroughTheDialog()
+    {
+        writeIni("[DOB]\nDate=3/15/1990\n");
+        TfrmMain w;
+        w.show();
+        answerNextDialog([](QDialog *d) {
+            auto *dlg = qobject_cast<TfrmTime *>(d);
+            QCOMPARE(dlg->windowTitle(), QStringLiteral("Activity time"));
+            QCOMPARE(dlg->size(), QSize(444, 336));
+            QCOMPARE(dlg->edDate->text(), QStringLiteral("3/15/1990"));
+            QCOMPARE(dlg->edEndDate->text(), QStringLiteral("Now"));
+            QVERIFY(!dlg->edEndDate->isEnabled());
+            QVERIFY(dlg->rbDay->isChecked());
+            dlg->edName->setText(QStringLiteral("Sleep"));
+            dlg->numHours->setValue(8);
+            dlg->numMin->setValue(30);
+            dlg->edDate->setText(QStringLiteral("1/1/2024"));
+            child<QPushButton>(dlg, "btOK")->click();
+        });
+        w.btAdd1Click();
+        QVERIFY(messages().isEmpty());
+        QCOMPARE(w.hoursModel().rowTexts(1).mid(0, 5),
+                 (QStringList{"Sleep", "8 Hrs 30 Mins", "Day", "1/1/2024", "Now"}));
+        QCOMPARE(w.hoursModel().cell(1, 5), QStringLiteral("4,471 (1.45%)"));
+    }
+
+    void cancelledAddChangesNothing()
+    {
+        TfrmMain w;
+        w.show();
+        answerNextDialog([](QDialog *d) {
+            qobject_cast<TfrmTime *>(d)->edName->setText(QStringLiteral("x"));
+            child<QPushButton>(d, "btCancel")->click();
+        });
+        w.btAdd1Click();
+        QCOMPARE(w.hoursModel().numNonBlankRows(), 0);
+    }
+
+    void addMoneyAndFrequencyRows()
+    {
+        writeIni("[DOB]\nDate=3/15/1990\n");
+        TfrmMain w;
+        w.show();
+        answerNextDialog([](QDialog *d) {
+            auto *dlg = qobject_cast<TfrmMoney *>(d);
+            QCOMPARE(dlg->windowTitle(), QStringLiteral("Activity "));
+            QCOMPARE(dlg->Label5->text(), QStringLiteral("Amount of money spent per:"));
+            QCOMPARE(dlg->Label3->text(), QStringLiteral("Money"));
+            dlg->edName->setText(QStringLiteral("Coffee"));
+            dlg->cbWhen->setCurrentIndex(1);
+            dlg->numMoney->setValue(1234.5);
+            dlg->edDate->setText(QStringLiteral("6/10/2024"));
+            child<QPushButton>(dlg, "btOK")->click();
+        });
+        w.btAdd2Click();
+        QCOMPARE(w.moneyModel().rowTexts(1).mid(0, 5),
+                 (QStringList{"Coffee", "$1,234.50", "Week", "6/10/2024", "Now"}));
+        QCOMPARE(w.moneyModel().cell(1, 5), QStringLiteral("$64,370 (25.75%)"));
+
+        answerNextDialog([](QDialog *d) {
+            auto *dlg = qobject_cast<TfrmMoney *>(d);
+            QCOMPARE(dlg->Label5->text(), QStringLiteral("Frequency performed per:"));
+            QCOMPARE(dlg->Label3->text(), QStringLiteral("Number"));
+            dlg->edName->setText(QStringLiteral("Haircut"));
+            dlg->cbWhen->setCurrentIndex(4);
+            dlg->numMoney->setValue(1500);
+            child<QPushButton>(dlg, "btOK")->click();
+        });
+        w.btAdd3Click();
+        QCOMPARE(w.freqModel().rowTexts(1), (QStringList{"Haircut", "1,500", "Once", "3/15/1990", "Now", "1,500"}));
+        QVERIFY(messages().isEmpty());
+    }
+
+    void fullTableRefusesAdd()
+    {
+        writeIni(hoursRows(49));
+        TfrmMain w;
+        w.show();
+        QVERIFY(w.hoursModel().isBlank(50));
+        w.btAdd1Click();
+        QCOMPARE(messages(), QStringList{QStringLiteral("Maximum number of rows reached")});
+    }
+
+    void row50EditsAndDeletes()
+    {
+        writeIni(hoursRows(50));
+        TfrmMain w;
+        w.show();
+        select(w, "gridHours", 50);
+        answerNextDialog([](QDialog *d) {
+            auto *dlg = qobject_cast<TfrmTime *>(d);
+            QCOMPARE(dlg->edName->text(), QStringLiteral("Act 50"));
+            QVERIFY(dlg->rbSpecific->isChecked());
+            QCOMPARE(dlg->edEndDate->text(), QStringLiteral("1/31/2025"));
+            dlg->edName->setText(QStringLiteral("Renamed"));
+            child<QPushButton>(dlg, "btOK")->click();
+        });
+        w.btEdit1Click();
+        QCOMPARE(w.hoursModel().cell(50, 0), QStringLiteral("Renamed"));
+        Prompts::setNextAnswer(true);
+        w.btDel1Click();
+        QVERIFY(w.hoursModel().isBlank(50));
+        QCOMPARE(w.hoursModel().numNonBlankRows(), 49);
+    }
+
+    void deleteMovesRowsUp()
+    {
+        writeIni(hoursRows(5));
+        TfrmMain w;
+        w.show();
+        w.hoursModel().setCell(4, 5, QStringLiteral("total of 4"));
+        select(w, "gridHours", 3);
+        Prompts::setNextAnswer(false);
+        w.btDel1Click();
+        QCOMPARE(w.hoursModel().numNonBlankRows(), 5);
+        QCOMPARE(Prompts::shown().last().title, QStringLiteral("Confirm"));
+        QCOMPARE(Prompts::shown().last().text, QStringLiteral("Really delete Act 3?"));
+        Prompts::setNextAnswer(true);
+        w.btDel1Click();
+        QCOMPARE(w.hoursModel().cell(3, 0), QStringLiteral("Act 4"));
+        QCOMPARE(w.hoursModel().cell(3, 5), QStringLiteral("total of 4"));
+        QCOMPARE(w.hoursModel().cell(4, 0), QStringLiteral("Act 5"));
+        QVERIFY(w.hoursModel().isBlank(5));
+        QCOMPARE(w.selectedRow(child<QTableView>(&w, "gridHours")), 3);
+    }
+
+    void blankSelectionMessages()
+    {
+        writeIni(hoursRows(2));
+        TfrmMain w;
+        w.show();
+        select(w, "gridHours", 4);
+        w.btEdit1Click();
+        w.btDel1Click();
+        select(w, "gridMoney", 1);
+        w.btEdit2Click();
+        w.btDel3Click();
+        QCOMPARE(messages(), (QStringList{"Nothing to edit", "Nothing to delete", "Nothing to edit",
+                                          "Nothing to delete"}));
+    }
+
+    void editRowWithoutPeriodWordStoresMonth()
+    {
+        writeIni("[DOB]\nDate=3/15/1990\n[Hours]\nCount=1\n[Hour1]\nDesc=Odd\nHrMin=2 Hrs\nPer=Fortnight\n"
+                 "Start=1/1/2025\nEnd=Now\n");
+        TfrmMain w;
+        w.show();
+        QCOMPARE(w.hoursModel().cell(1, 5), QStringLiteral("0"));
+        answerNextDialog([](QDialog *d) {
+            auto *dlg = qobject_cast<TfrmTime *>(d);
+            QVERIFY(!dlg->rbDay->isChecked() && !dlg->rbWeek->isChecked() && !dlg->rbMonth->isChecked());
+            QVERIFY(dlg->rbNow->isChecked());
+            QCOMPARE(dlg->edEndDate->text(), QStringLiteral("Now"));
+            child<QPushButton>(dlg, "btOK")->click();
+        });
+        w.btEdit1Click();
+        QCOMPARE(w.hoursModel().cell(1, 2), QStringLiteral("Month"));
+    }
+
+    void editMoneyRowKeepsItsAmountAndSelectsOnce()
+    {
+        writeIni("[DOB]\nDate=3/15/1990\n[Money]\nCount=1\n[Money1]\nDesc=Car\nAmount=$12,345.67\nPer=weekly\n"
+                 "Start=1/1/2025\nEnd=2/1/2025\n");
+        TfrmMain w;
+        w.show();
+        w.moneyModel().setCell(1, 5, QStringLiteral("stale"));
+        answerNextDialog([](QDialog *d) {
+            auto *dlg = qobject_cast<TfrmMoney *>(d);
+            QCOMPARE(dlg->numMoney->text(), QStringLiteral("$12,345.67"));
+            QCOMPARE(dlg->cbWhen->currentText(), QStringLiteral("Once only"));
+            QVERIFY(dlg->rbSpecific->isChecked());
+            child<QPushButton>(dlg, "btCancel")->click();
+        });
+        w.btEdit2Click();
+        // A cancelled edit still recomputes the row; no period word counts nothing.
+        QCOMPARE(w.moneyModel().cell(1, 5), QStringLiteral("$0"));
+        QCOMPARE(w.moneyModel().cell(1, 2), QStringLiteral("weekly"));
+        answerNextDialog([](QDialog *d) { child<QPushButton>(d, "btOK")->click(); });
+        w.btEdit2Click();
+        QCOMPARE(w.moneyModel().cell(1, 2), QStringLiteral("Once"));
+        QCOMPARE(w.moneyModel().cell(1, 5), QStringLiteral("$12,346 (4.94%)"));
+    }
+
+    void hoursChecks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("period"); // 0 day, 1 week, 2 month
+        QTest::addColumn<int>("hours");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<bool>("specific");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+
+        QTest::newRow("valid") << "a" << 0 << 1 << 0 << "1/1/2000" << false << "Now" << "" << "";
+        QTest::newRow("24 h per day") << "a" << 0 << 24 << 0 << "1/1/2000" << false << "Now" << "" << "";
+        QTest::newRow("24 h 1 min per day") << "a" << 0 << 24 << 1 << "1/1/2000" << false << "Now"
+                                            << "Number of hours incorrect for days" << "edName";
+        QTest::newRow("168 h per week") << "a" << 1 << 168 << 0 << "1/1/2000" << false << "Now" << "" << "";
+        QTest::newRow("168 h 30 min per week") << "a" << 1 << 168 << 30 << "1/1/2000" << false << "Now"
+                                               << "Number of hours/minutes incorrect for weeks" << "edName";
+        QTest::newRow("720 h per month") << "a" << 2 << 720 << 59 << "1/1/2000" << false << "Now" << "" << "";
+        QTest::newRow("start on the birth date") << "a" << 0 << 1 << 0 << "3/15/1990" << false << "Now" << ""
+                                                 << "";
+        QTest::newRow("start before birth") << "a" << 0 << 1 << 0 << "3/14/1990" << false << "Now"
+                                            << "Starting date is earlier than date of birth" << "edDate";
+        QTest::newRow("start today") << "a" << 0 << 1 << 0 << "6/10/2025" << false << "Now" << "" << "";
+        QTest::newRow("start tomorrow") << "a" << 0 << 1 << 0 << "6/11/2025" << false << "Now"
+                                        << "Starting date is in the future" << "edDate";
+        QTest::newRow("end before start, specific") << "a" << 0 << 1 << 0 << "1/2/2000" << true << "1/1/2000"
+                                                    << "Starting date is after the ending date" << "edDate";
+        QTest::newRow("same day start and end") << "a" << 0 << 1 << 0 << "1/2/2000" << true << "1/2/2000" << ""
+                                                << "";
+        QTest::newRow("blank description first of several")
+            << "" << 0 << 30 << 0 << "bad" << true << "bad" << "Description cannot be blank" << "edName";
+        QTest::newRow("bad start") << "a" << 0 << 30 << 0 << "2/30/2000" << true << "bad"
+                                   << "Starting date is not valid" << "edDate";
+        QTest::newRow("bad end, specific") << "a" << 0 << 30 << 0 << "1/1/2000" << true << "13/1/2000"
+                                           << "Ending date is not valid" << "edEndDate";
+    }
+    void hoursChecks()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, period);
+        QFETCH(int, hours);
+        QFETCH(int, minutes);
+        QFETCH(QString, start);
+        QFETCH(bool, specific);
+        QFETCH(QString, end);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        TfrmTime dlg(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
+        dlg.show();
+        dlg.edName->setText(name);
+        dlg.setPeriod(period == 0, period == 1, period == 2);
+        dlg.numHours->setValue(hours);
+        dlg.numMin->setValue(minutes);
+        dlg.edDate->setText(start);
+        dlg.rememberedEndDate = end;
+        dlg.setEndIsNow(!specific);
+        dlg.edEndDate->setText(end);
+        dlg.edName->setFocus();
+        QString got;
+        QCOMPARE(dlg.qKosher(got), message.isEmpty());
+        QCOMPARE(got, message);
+        if (!focus.isEmpty())
+            QCOMPARE(dlg.focusWidget()->objectName(), focus);
+    }
+
+    void indefiniteEndIsNeverChecked()
+    {
+        TfrmTime dlg(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
+        dlg.show();
+        dlg.edName->setText(QStringLiteral("a"));
+        dlg.edDate->setText(QStringLiteral("1/1/2000"));
+        dlg.setEndIsNow(true);
+        dlg.edEndDate->setText(QStringLiteral("rubbish"));
+        child<QPushButton>(&dlg, "btOK")->click();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.edEndDate->text(), QStringLiteral("Now"));
+    }
+
+    void endDateModes()
+    {
+        TfrmTime dlg(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
+        dlg.edEndDate->setText(QStringLiteral("Now"));
+        dlg.show();
+        dlg.rbSpecific->click();
+        QCOMPARE(dlg.edEndDate->text(), QStringLiteral("6/10/2025"));
+        QVERIFY(dlg.edEndDate->isEnabled());
+        dlg.edEndDate->setText(QStringLiteral("1/1/2020"));
+        dlg.rbNow->click();
+        QCOMPARE(dlg.edEndDate->text(), QStringLiteral("Now"));
+        QVERIFY(!dlg.edEndDate->isEnabled());
+        dlg.rbSpecific->click();
+        QCOMPARE(dlg.edEndDate->text(), QStringLiteral("6/10/2025")); // typed dates are not remembered
+    }
+
+    void dateWhenLabels()
+    {
+        TfrmTime dlg(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
+        dlg.edDate->setText(QStringLiteral("6/10/2025"));
+        dlg.edEndDate->setText(QStringLiteral("Now"));
+        dlg.show();
+        QCOMPARE(dlg.startWhenLabel()->text(), QStringLiteral("Today   You are 35 yrs 3 mons old"));
+        QCOMPARE(dlg.endWhenLabel()->text(), QString());
+        dlg.edDate->setText(QStringLiteral("bad"));
+        dlg.updateDateWhen();
+        QCOMPARE(dlg.startWhenLabel()->text(), QString());
+    }
+
+    void moneyChecks_data()
+    {
+        QTest::addColumn<bool>("money");
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("zero refused") << true << 0.0 << "1/1/2000" << "Now" << "Value cannot be set to 0";
+        QTest::newRow("one cent") << true << 0.01 << "1/1/2000" << "Now" << "";
+        QTest::newRow("end before start accepted") << false << 3.0 << "1/2/2000" << "1/1/2000" << "";
+        QTest::newRow("before birth") << false << 3.0 << "1/2/1980" << "Now"
+                                      << "Starting date is earlier than date of birth";
+        QTest::newRow("future before zero") << true << 0.0 << "6/11/2025" << "Now" << "Starting date is in the future";
+    }
+    void moneyChecks()
+    {
+        QFETCH(bool, money);
+        QFETCH(double, amount);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(QString, message);
+        TfrmMoney dlg(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
+        dlg.isMoney = money;
+        dlg.edName->setText(QStringLiteral("thing"));
+        dlg.edDate->setText(start);
+        dlg.edEndDate->setText(end);
+        dlg.rememberedEndDate = end;
+        dlg.setEndIsNow(end == QLatin1String("Now"));
+        dlg.show();
+        dlg.numMoney->setValue(amount);
+        QString got;
+        QCOMPARE(dlg.qKosher(got), message.isEmpty());
+        QCOMPARE(got, message);
+        if (message == QLatin1String("Value cannot be set to 0"))
+            QCOMPARE(dlg.focusWidget(), static_cast<QWidget *>(dlg.numMoney));
+    }
+
+    void refusedOkKeepsTheDialogOpen()
+    {
+        TfrmMain w;
+        w.show();
+        bool stillOpen = false;
+        answerNextDialog([](QDialog *d) { child<QPushButton>(d, "btOK")->click(); }, &stillOpen);
+        w.btAdd2Click();
+        QVERIFY(stillOpen);
+        QCOMPARE(messages(), QStringList{QStringLiteral("Description cannot be blank")});
+        QCOMPARE(w.moneyModel().numNonBlankRows(), 0);
+    }
+
+    void failedConversionStopsTheTotalsThere()
+    {
+        QByteArray content = hoursRows(3);
+        content.replace("[Hour2]\nDesc=Act 2\nHrMin=1 Hr\nPer=Day\nStart=1/1/2025",
+                        "[Hour2]\nDesc=Act 2\nHrMin=1 Hr\nPer=Day\nStart=soon");
+        writeIni(content);
+        TfrmMain w;
+        w.show();
+        QCOMPARE(messages(), QStringList{QStringLiteral("'soon' is not a valid date.")});
+        QCOMPARE(w.hoursModel().cell(1, 5), QStringLiteral("30 (0.01%)"));
+        QCOMPARE(w.hoursModel().cell(3, 5), QString());
+    }
+
+    void rightClickOpensTheSortMenu()
+    {
+        TfrmMain w;
+        w.show();
+        auto *grid = child<QTableView>(&w, "gridHours");
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), grid->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(grid, &event);
+        QTRY_VERIFY(w.sortMenu()->isVisible());
+        QStringList items;
+        for (QAction *a : w.sortMenu()->actions())
+            items << a->text();
+        QCOMPARE(items, (QStringList{"Sort by activity", "Sort by start date", "Sort by total"}));
+        w.sortMenu()->close();
+    }
+};
+
+QTEST_MAIN(TestActivityTables)
+#include "tst_activitytables.moc"

@@ -1,0 +1,130 @@
+// The calendar picker: moving by months and years, Today and Birthday, and what a pick returns.
+#include "app/frmpickdate.h"
+#include "app/spinner.h"
+#include "calc/clock.h"
+#include "guisupport.h"
+#include "testsupport.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace testsupport;
+
+class TestFrmPickDate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        resetSharedState();
+        fixClock(2025, 6, 10, 14, 0);
+    }
+    void cleanup() { resetSharedState(); }
+
+    void shape()
+    {
+        TfrmPickDate picker(ymdValue(2001, 3, 31), ymdValue(1970, 6, 10));
+        picker.show();
+        QCOMPARE(picker.size(), QSize(370, 291));
+        QVERIFY(picker.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(picker.windowTitle(), QStringLiteral("Calendar"));
+        QCOMPARE(child<QWidget>(&picker, "Calendar")->geometry(), QRect(8, 7, 353, 190));
+        QCOMPARE(child<QToolButton>(&picker, "sbNow")->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(child<QLabel>(&picker, "pnlMonth")->text(), QStringLiteral("March"));
+        QCOMPARE(child<QLabel>(&picker, "pnlYear")->text(), QStringLiteral("2001"));
+    }
+
+    void spinners_data()
+    {
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QString>("spinner");
+        QTest::addColumn<QString>("arrow");
+        QTest::addColumn<QDate>("expected");
+        QTest::newRow("month up goes back, day cut") << QDate(2001, 3, 31) << "MonthSpinner" << "up"
+                                                     << QDate(2001, 2, 28);
+        QTest::newRow("month down goes forward, leap day") << QDate(2000, 1, 31) << "MonthSpinner" << "down"
+                                                           << QDate(2000, 2, 29);
+        QTest::newRow("year up goes forward") << QDate(2000, 2, 29) << "YearSpinner" << "up" << QDate(2001, 2, 28);
+        QTest::newRow("year down goes back") << QDate(2001, 12, 31) << "YearSpinner" << "down"
+                                             << QDate(2000, 12, 31);
+    }
+    void spinners()
+    {
+        QFETCH(QDate, from);
+        QFETCH(QString, spinner);
+        QFETCH(QString, arrow);
+        QFETCH(QDate, expected);
+        TfrmPickDate picker(fromQDate(from), ymdValue(1970, 6, 10));
+        picker.show();
+        auto *spin = picker.findChild<TSpinner *>(spinner);
+        QToolButton *button = arrow == QLatin1String("up") ? spin->upButton() : spin->downButton();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(picker.shownDate(), expected);
+        QCOMPARE(child<QLabel>(&picker, "pnlYear")->text(), QString::number(expected.year()));
+    }
+
+    void birthdayAndToday()
+    {
+        TfrmPickDate picker(ymdValue(2001, 3, 31), ymdValue(1970, 6, 10));
+        picker.show();
+        child<QToolButton>(&picker, "SpeedButton1")->click();
+        QCOMPARE(picker.shownDate(), QDate(1970, 6, 10));
+        QCOMPARE(child<QLabel>(&picker, "pnlMonth")->text(), QStringLiteral("June"));
+        QCOMPARE(child<QLabel>(&picker, "pnlYear")->text(), QStringLiteral("1970"));
+        QCOMPARE(child<QLabel>(&picker, "pnlWhen")->text(), QStringLiteral("55 yrs ago"));
+        child<QToolButton>(&picker, "sbNow")->click();
+        QCOMPARE(picker.shownDate(), QDate(2025, 6, 10));
+        QCOMPARE(child<QLabel>(&picker, "pnlWhen")->text(), QStringLiteral("Today   You are 55 yrs old"));
+    }
+
+    void homeKeyShowsToday()
+    {
+        TfrmPickDate picker(ymdValue(2001, 3, 31), ymdValue(1970, 6, 10));
+        picker.show();
+        QWidget *calendar = child<QWidget>(&picker, "Calendar");
+        QTest::keyClick(calendar, Qt::Key_Home);
+        QCOMPARE(picker.shownDate(), QDate(2025, 6, 10));
+    }
+
+    void pickResults_data()
+    {
+        QTest::addColumn<double>("initial");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<double>("expected");
+        const double withTime = ymdValue(2001, 3, 31) + 0.75;
+        QTest::newRow("cancel after moves returns the initial value exactly")
+            << withTime << "btnCancel" << withTime;
+        QTest::newRow("OK returns the shown day at midnight, day cut kept") << withTime << "btnOk" << ymdValue(2001, 1, 28);
+        QTest::newRow("initial of zero opens on today, cancel returns zero") << 0.0 << "btnCancel" << 0.0;
+        QTest::newRow("initial of zero, OK gives a day near today") << 0.0 << "btnOk" << ymdValue(2025, 4, 10);
+    }
+    void pickResults()
+    {
+        QFETCH(double, initial);
+        QFETCH(QString, button);
+        QFETCH(double, expected);
+        QLineEdit anchor;
+        answerNextDialog([button](QDialog *d) {
+            auto *spin = d->findChild<TSpinner *>(QStringLiteral("MonthSpinner"));
+            spin->upButton()->click();
+            spin->upButton()->click();
+            d->findChild<QPushButton *>(button)->click();
+        });
+        QCOMPARE(pickDate(&anchor, initial, ymdValue(1970, 6, 10)), expected);
+    }
+
+    void enterAndEscape()
+    {
+        QLineEdit anchor;
+        answerNextDialog([](QDialog *d) { QTest::keyClick(d->findChild<QWidget *>("Calendar"), Qt::Key_Return); });
+        QCOMPARE(pickDate(&anchor, ymdValue(2000, 5, 5) + 0.5, 0), ymdValue(2000, 5, 5));
+        answerNextDialog([](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); });
+        QCOMPARE(pickDate(&anchor, ymdValue(2000, 5, 5) + 0.5, 0), ymdValue(2000, 5, 5) + 0.5);
+    }
+};
+
+QTEST_MAIN(TestFrmPickDate)
+#include "tst_frmpickdate.moc"

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 QString &overrideFolder()
@@ -9,16 +11,34 @@ QString &overrideFolder()
     static QString folder;
     return folder;
 }
+
+QString withSeparator(const QString &folder)
+{
+    const QString clean = QDir::cleanPath(folder);
+    return clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');
+}
 } // namespace
+
+QString chooseDataFolder(const QString &applicationFolder, const QString &configFolder)
+{
+    const QString app = withSeparator(applicationFolder);
+    if (QFileInfo::exists(app + QStringLiteral("lfy.ini")) || QFileInfo(app).isWritable())
+        return app;
+    QDir().mkpath(configFolder);
+    return withSeparator(configFolder);
+}
 
 QString programFolder()
 {
     if (!overrideFolder().isEmpty())
         return overrideFolder();
-    QString dir = QCoreApplication::applicationDirPath();
-    if (dir.isEmpty())
-        dir = QDir::currentPath();
-    return QDir::cleanPath(dir) + QLatin1Char('/');
+    static const QString chosen = [] {
+        QString dir = QCoreApplication::applicationDirPath();
+        if (dir.isEmpty())
+            dir = QDir::currentPath();
+        return chooseDataFolder(dir, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    }();
+    return chosen;
 }
 
 void setProgramFolder(const QString &folder)

@@ -37,7 +37,7 @@ int runLifetally(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lifetally"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setDesktopFileName(QStringLiteral("lifetally"));
+    QApplication::setDesktopFileName(QStringLiteral("example.brightwell.lifetally"));
     // Regional settings are read once; everything afterwards reads this record.
     LocaleSettings::setCurrent(LocaleSettings::fromQLocale(QLocale::system()));
 

@@ -19,6 +19,7 @@
 #include "tables/tablesort.h"
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -245,6 +246,9 @@ QTableView *TfrmMain::makeGrid(QWidget *page, const char *name, ActivityModel *m
     for (int col = 0; col < ActivityModel::ColCount; ++col)
         grid->setColumnWidth(col, ColumnWidths[col]);
     grid->setContextMenuPolicy(Qt::DefaultContextMenu);
+    grid->setAccessibleName(model == m_hours.get()   ? QStringLiteral("Hours spent on activities")
+                            : model == m_money.get() ? QStringLiteral("Money spent on activities")
+                                                     : QStringLiteral("Frequency of activities"));
     grid->installEventFilter(this);
     grid->setCurrentIndex(model->index(0, 0));
     return grid;
@@ -519,6 +523,30 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
         // The grids' hint promises a sort menu on a right click.
         openSortMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
+    } else if (event->type() == QEvent::KeyPress &&
+               (watched == gridHours || watched == gridMoney || watched == gridFreq)) {
+        // Keyboard users edit with Enter, add with Insert and delete with Delete, as with the buttons.
+        auto *grid = static_cast<QTableView *>(watched);
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool hours = grid == gridHours;
+        const bool money = grid == gridMoney;
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            guarded(this, [&] { hours ? btEdit1Click() : editButton(grid, money); });
+            return true;
+        }
+        if (key == Qt::Key_Insert) {
+            guarded(this, [&] { hours ? btAdd1Click() : AddButton(grid, money); });
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            guarded(this, [&] { DeleteGrid(grid); });
+            return true;
+        }
+        if (key == Qt::Key_Menu) {
+            const QRect cell = grid->visualRect(grid->currentIndex());
+            openSortMenu(grid->viewport()->mapToGlobal(cell.center()));
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -11,7 +11,8 @@ static void initAboutResources()
     Q_INIT_RESOURCE(about);
 }
 
-namespace {
+namespace
+{
 constexpr int SheetGlyphs = 67;
 constexpr int SheetRows = 5;
 constexpr int DefaultInterval = 50;
@@ -21,8 +22,7 @@ constexpr char32_t Symbols[] = U":.+-$ !@#%&*()=\\/?;\",'^_|{}[]<>";
 static_assert(sizeof(Symbols) / sizeof(Symbols[0]) - 1 == SheetGlyphs - 36, "one symbol per cell");
 } // namespace
 
-TDigMarquee::TDigMarquee(QWidget *parent)
-    : QWidget(parent), m_timer(new QTimer(this))
+TDigMarquee::TDigMarquee(QWidget *parent) : QWidget(parent), m_timer(new QTimer(this))
 {
     // Every pixel is painted each time; nothing behind needs to show through.
     setAttribute(Qt::WA_OpaquePaintEvent);

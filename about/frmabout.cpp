@@ -13,7 +13,8 @@
 #include <QScreen>
 #include <qdrawutil.h>
 
-namespace {
+namespace
+{
 const QString HomeHost = QStringLiteral("www.brightwell.example");
 
 // A panel with a lowered outer and a raised inner bevel, each three pixels wide.
@@ -113,8 +114,7 @@ bool isWebAddress(const QUrl &url)
 }
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget *parent)
-    : QDialog(parent)
+TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("How to contact us"));

@@ -2,8 +2,7 @@
 
 #include <QPainter>
 
-TGradientBack::TGradientBack(QWidget *parent)
-    : QWidget(parent)
+TGradientBack::TGradientBack(QWidget *parent) : QWidget(parent)
 {
     for (int i = 0; i < Bands; ++i) {
         m_blue[i] = qRgb(0, 0, 255 - i);

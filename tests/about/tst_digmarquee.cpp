@@ -4,7 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace {
+namespace
+{
 constexpr int W = TDigMarquee::GlyphWidth;
 constexpr int H = TDigMarquee::GlyphHeight;
 
@@ -101,8 +102,8 @@ void TestDigMarquee::sheetMatchesPatterns()
         for (int row = 0; row < 5; ++row) {
             for (int y = 0; y < H; ++y) {
                 for (int x = 0; x < W; ++x) {
-                    const bool dot = x % 2 == 1 && y % 2 == 1 && y < 18 &&
-                                     p.rows.at(y / 2).at(x / 2) == QLatin1Char('#');
+                    const bool dot =
+                        x % 2 == 1 && y % 2 == 1 && y < 18 && p.rows.at(y / 2).at(x / 2) == QLatin1Char('#');
                     const QRgb expected = dot ? colours[row] : qRgb(0, 0, 0);
                     if (sheet.pixel(W * g + x, H * row + y) != expected)
                         QFAIL(qPrintable(QStringLiteral("glyph %1 (%2), colour row %3, pixel %4,%5")
@@ -167,22 +168,20 @@ void TestDigMarquee::buildStrip_data()
                                       << QStringLiteral("00");
     QTest::newRow("open escape swallows the rest")
         << QStringLiteral("ab~cd.ef") << QStringLiteral("AB") << QStringLiteral("00") << QStringLiteral("00");
-    QTest::newRow("letters after ~4 are codes")
-        << QStringLiteral("~4hello world") << QStringLiteral("WORLD") << QStringLiteral("33333")
-        << QStringLiteral("00000");
+    QTest::newRow("letters after ~4 are codes") << QStringLiteral("~4hello world") << QStringLiteral("WORLD")
+                                                << QStringLiteral("33333") << QStringLiteral("00000");
     QTest::newRow("f among the codes blinks") << QStringLiteral("~4fun times") << QStringLiteral("TIMES")
                                               << QStringLiteral("33333") << QStringLiteral("11111");
-    QTest::newRow("later digit wins") << QStringLiteral("~4x2 hi") << QStringLiteral("HI")
-                                      << QStringLiteral("11") << QStringLiteral("00");
-    QTest::newRow("6 and second tilde ignored") << QStringLiteral("~6~5 a~6 b") << QStringLiteral("AB")
-                                                << QStringLiteral("44") << QStringLiteral("00");
+    QTest::newRow("later digit wins") << QStringLiteral("~4x2 hi") << QStringLiteral("HI") << QStringLiteral("11")
+                                      << QStringLiteral("00");
+    QTest::newRow("6 and second tilde ignored")
+        << QStringLiteral("~6~5 a~6 b") << QStringLiteral("AB") << QStringLiteral("44") << QStringLiteral("00");
     QTest::newRow("unknown character closes escape")
         << QStringLiteral("~3\u00E9x") << QStringLiteral("X") << QStringLiteral("2") << QStringLiteral("0");
     QTest::newRow("one blinking glyph between steady ones")
         << QStringLiteral("a~f b~f c") << QStringLiteral("ABC") << QStringLiteral("000") << QStringLiteral("010");
-    QTest::newRow("lower case and unknown as blanks")
-        << QStringLiteral("Az\u20AC9\t") << QStringLiteral("AZ 9 ") << QStringLiteral("00000")
-        << QStringLiteral("00000");
+    QTest::newRow("lower case and unknown as blanks") << QStringLiteral("Az\u20AC9\t") << QStringLiteral("AZ 9 ")
+                                                      << QStringLiteral("00000") << QStringLiteral("00000");
     QTest::newRow("default caption") << QStringLiteral("digital marquee by ~4f ashgrove software~1f")
                                      << QStringLiteral("DIGITAL MARQUEE BY ASHGROVE SOFTWARE")
                                      << QString(19, QLatin1Char('0')) + QString(17, QLatin1Char('3'))

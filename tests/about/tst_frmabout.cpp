@@ -11,7 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
+namespace
+{
 const QByteArray FreshShortcut = "[InternetShortcut]\r\nURL=http://www.brightwell.example/\r\n";
 
 QByteArray readFile(const QString &path)
@@ -144,7 +145,7 @@ void TestFrmAbout::homePageButton_data()
 {
     QTest::addColumn<QByteArray>("existing"); // empty: no file yet
     QTest::addColumn<bool>("openSucceeds");
-    QTest::addColumn<QString>("opened");       // the address handed to the desktop, if any
+    QTest::addColumn<QString>("opened"); // the address handed to the desktop, if any
     QTest::addColumn<bool>("errorShown");
 
     const QString home = QStringLiteral("http://www.brightwell.example/");
@@ -157,10 +158,10 @@ void TestFrmAbout::homePageButton_data()
                       "HTTP://www.brightwell.example/\r\n")
         << true << home << false;
     QTest::newRow("browser fails to start") << QByteArray() << false << home << true;
-    QTest::newRow("local file refused")
-        << QByteArray("[InternetShortcut]\r\nURL=file:///etc/passwd\r\n") << true << QString() << true;
-    QTest::newRow("script refused")
-        << QByteArray("[InternetShortcut]\r\nURL=javascript:alert(1)\r\n") << true << QString() << true;
+    QTest::newRow("local file refused") << QByteArray("[InternetShortcut]\r\nURL=file:///etc/passwd\r\n") << true
+                                        << QString() << true;
+    QTest::newRow("script refused") << QByteArray("[InternetShortcut]\r\nURL=javascript:alert(1)\r\n") << true
+                                    << QString() << true;
     QTest::newRow("bare path refused") << QByteArray("[InternetShortcut]\r\nURL=/usr/bin/xterm\r\n") << true
                                        << QString() << true;
     QTest::newRow("web scheme without host refused")

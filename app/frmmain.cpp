@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include "about/frmabout.h"
 #include "app/datetext.h"
 #include "app/frmpickdate.h"
 #include "app/guarded.h"
@@ -766,6 +767,7 @@ void TfrmMain::Total1Click()
 
 void TfrmMain::btAboutClick()
 {
+    TfrmAbout::showModal(this);
 }
 
 void TfrmMain::btReportClick()

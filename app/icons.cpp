@@ -26,5 +26,7 @@ QIcon calendarIcon()
 
 QIcon programIcon()
 {
+    // The resources live in a static library: register them before the first use.
+    Q_INIT_RESOURCE(lifetally);
     return QIcon(QStringLiteral(":/icons/lifetally.png"));
 }

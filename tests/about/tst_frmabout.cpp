@@ -1,0 +1,231 @@
+#include "about/digmarquee.h"
+#include "about/frmabout.h"
+#include "about/gradientback.h"
+#include "app/programfolder.h"
+#include "app/prompts.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace
+{
+const QByteArray FreshShortcut = "[InternetShortcut]\r\nURL=http://www.brightwell.example/\r\n";
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+} // namespace
+
+class TestFrmAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void layout();
+    void enterClosesThroughOk();
+    void showModalCreatesAndDestroys();
+    void homePageButton_data();
+    void homePageButton();
+    void shortcutCannotBeWritten();
+
+private:
+    void closeModalWithOk();
+    void clickHomePage();
+
+    QTemporaryDir m_folder;
+    QList<QUrl> m_opened;
+    bool m_openResult = true;
+    bool m_modalFocusOnOk = false;
+};
+
+void TestFrmAbout::init()
+{
+    QVERIFY(m_folder.isValid());
+    QFile::remove(m_folder.filePath(QStringLiteral("BRIGHTWELL.URL")));
+    setProgramFolder(m_folder.path());
+    Prompts::setTestMode(true);
+    m_opened.clear();
+    m_openResult = true;
+    TfrmAbout::setUrlOpener([this](const QUrl &url) {
+        m_opened.append(url);
+        return m_openResult;
+    });
+}
+
+void TestFrmAbout::cleanup()
+{
+    TfrmAbout::setUrlOpener({});
+    Prompts::setTestMode(false);
+    setProgramFolder(QString());
+}
+
+void TestFrmAbout::layout()
+{
+    TfrmAbout about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("How to contact us"));
+    QCOMPARE(about.minimumSize(), QSize(420, 337));
+    QCOMPARE(about.maximumSize(), QSize(420, 337));
+
+    auto *back = about.findChild<TGradientBack *>(QStringLiteral("GradientBack1"));
+    QVERIFY(back);
+    QCOMPARE(back->geometry(), QRect(0, 0, 420, 316));
+    QVERIFY(back->isAllBlue());
+
+    auto *marquee = about.findChild<TDigMarquee *>(QStringLiteral("DigMarquee1"));
+    QVERIFY(marquee);
+    QCOMPARE(marquee->geometry(), QRect(0, 316, 420, 21));
+    QCOMPARE(marquee->speed(), quint16(6));
+    QCOMPARE(marquee->interval(), quint16(60));
+    QCOMPARE(marquee->loops(), -1);
+    QCOMPARE(marquee->xPosition(), 420);
+    QVERIFY(marquee->caption().startsWith(QStringLiteral("~4 come check out our home page")));
+    QVERIFY(marquee->caption().endsWith(QStringLiteral(" at www.brightwell.example")));
+
+    auto *ok = about.findChild<QPushButton *>(QStringLiteral("OKButton"));
+    auto *web = about.findChild<QPushButton *>(QStringLiteral("btWeb"));
+    QVERIFY(ok && web);
+    QVERIFY(ok->isDefault());
+    QCOMPARE(web->text(), QStringLiteral("Brightwell Home Page"));
+    QCOMPARE(web->toolTip(), QStringLiteral("Launch your browser to Brightwell Home Page"));
+    // Both buttons lie above the gradient and the marquee, so they can be clicked.
+    QCOMPARE(about.childAt(ok->geometry().center()), ok);
+    QCOMPARE(about.childAt(web->geometry().center()), web);
+}
+
+void TestFrmAbout::enterClosesThroughOk()
+{
+    TfrmAbout about;
+    about.show();
+    QTest::keyClick(&about, Qt::Key_Return);
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+    QVERIFY(!about.isVisible());
+    QVERIFY(m_opened.isEmpty());
+    QVERIFY(!QFile::exists(TfrmAbout::shortcutPath()));
+}
+
+void TestFrmAbout::closeModalWithOk()
+{
+    auto *about = qobject_cast<TfrmAbout *>(QApplication::activeModalWidget());
+    if (!about) {
+        QTimer::singleShot(0, this, &TestFrmAbout::closeModalWithOk);
+        return;
+    }
+    // Checked by the test itself: a failure here would leave the window open.
+    auto *ok = about->findChild<QPushButton *>(QStringLiteral("OKButton"));
+    m_modalFocusOnOk = about->focusWidget() == ok;
+    QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+void TestFrmAbout::showModalCreatesAndDestroys()
+{
+    QWidget owner;
+    owner.show();
+    QTimer::singleShot(0, this, &TestFrmAbout::closeModalWithOk);
+    TfrmAbout::showModal(&owner);
+    QVERIFY(m_modalFocusOnOk);
+    QVERIFY(owner.findChildren<TfrmAbout *>().isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestFrmAbout::homePageButton_data()
+{
+    QTest::addColumn<QByteArray>("existing"); // empty: no file yet
+    QTest::addColumn<bool>("openSucceeds");
+    QTest::addColumn<QString>("opened"); // the address handed to the desktop, if any
+    QTest::addColumn<bool>("errorShown");
+
+    const QString home = QStringLiteral("http://www.brightwell.example/");
+    QTest::newRow("first press writes the shortcut") << QByteArray() << true << home << false;
+    QTest::newRow("edited file used unchanged")
+        << QByteArray("[InternetShortcut]\nURL=https://mirror.example.org/apps?x=1\n") << true
+        << QStringLiteral("https://mirror.example.org/apps?x=1") << false;
+    QTest::newRow("key in any case, extra entries")
+        << QByteArray("[Other]\r\nURL=http://wrong.example/\r\n[internetshortcut]\r\nIconIndex=0\r\n url = "
+                      "HTTP://www.brightwell.example/\r\n")
+        << true << home << false;
+    QTest::newRow("browser fails to start") << QByteArray() << false << home << true;
+    QTest::newRow("local file refused") << QByteArray("[InternetShortcut]\r\nURL=file:///etc/passwd\r\n") << true
+                                        << QString() << true;
+    QTest::newRow("script refused") << QByteArray("[InternetShortcut]\r\nURL=javascript:alert(1)\r\n") << true
+                                    << QString() << true;
+    QTest::newRow("bare path refused") << QByteArray("[InternetShortcut]\r\nURL=/usr/bin/xterm\r\n") << true
+                                       << QString() << true;
+    QTest::newRow("web scheme without host refused")
+        << QByteArray("[InternetShortcut]\r\nURL=http:///\r\n") << true << QString() << true;
+    QTest::newRow("no URL line") << QByteArray("[InternetShortcut]\r\n") << true << QString() << true;
+    QTest::newRow("URL outside the section")
+        << QByteArray("URL=http://www.brightwell.example/\r\n") << true << QString() << true;
+}
+
+void TestFrmAbout::clickHomePage()
+{
+    TfrmAbout about;
+    about.show();
+    QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("btWeb")), Qt::LeftButton);
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+    QVERIFY(!about.isVisible());
+}
+
+void TestFrmAbout::homePageButton()
+{
+    QFETCH(QByteArray, existing);
+    QFETCH(bool, openSucceeds);
+    QFETCH(QString, opened);
+    QFETCH(bool, errorShown);
+
+    const QString path = TfrmAbout::shortcutPath();
+    QCOMPARE(path, m_folder.path() + QStringLiteral("/BRIGHTWELL.URL"));
+    if (!existing.isEmpty())
+        QVERIFY(writeFile(path, existing));
+    m_openResult = openSucceeds;
+
+    clickHomePage();
+    if (QTest::currentTestFailed())
+        return;
+
+    QCOMPARE(readFile(path), existing.isEmpty() ? FreshShortcut : existing);
+    QCOMPARE(m_opened, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
+    if (errorShown) {
+        QCOMPARE(Prompts::shown().size(), 1);
+        QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::Error);
+        QCOMPARE(Prompts::shown().first().text, QStringLiteral("Couldn't open web browser for home page ") + path);
+    } else {
+        QVERIFY(Prompts::shown().isEmpty());
+    }
+
+    // A second press leaves the file as it is.
+    Prompts::clearShown();
+    clickHomePage();
+    QCOMPARE(readFile(path), existing.isEmpty() ? FreshShortcut : existing);
+}
+
+void TestFrmAbout::shortcutCannotBeWritten()
+{
+    setProgramFolder(m_folder.filePath(QStringLiteral("no-such-folder")));
+    const QString path = TfrmAbout::shortcutPath();
+
+    clickHomePage();
+
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(m_opened.isEmpty());
+    QCOMPARE(Prompts::shown().size(), 1);
+    QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::ApplicationError);
+    QCOMPARE(Prompts::shown().first().text, QStringLiteral("Unable to write to ") + path + QLatin1Char('.'));
+}
+
+QTEST_MAIN(TestFrmAbout)
+#include "tst_frmabout.moc"

@@ -1,5 +1,6 @@
 // Renders every page of the main window and its dialogs into PNG files, offscreen, so the layout
 // can be looked at without a desktop. Usage: screenshots <output folder> [settings folder]
+#include "about/frmabout.h"
 #include "app/frmmain.h"
 #include "app/frmpickdate.h"
 #include "app/localesettings.h"
@@ -9,6 +10,7 @@
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
 #include <QApplication>
+#include <QTest>
 #include <QDir>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -51,5 +53,10 @@ int main(int argc, char *argv[])
     TfrmPickDate picker(Clock::now() - 400, Clock::now() - 12000, &w);
     picker.show();
     picker.grab().save(out + QStringLiteral("/picker.png"));
+    TfrmAbout about(&w);
+    about.show();
+    for (int i = 0; i < 40; ++i)
+        QTest::qWait(60);
+    about.grab().save(out + QStringLiteral("/about.png"));
     return 0;
 }

@@ -358,9 +358,17 @@ void TfrmMain::showPage(int page)
 {
     Notebook1->setCurrentIndex(page);
     // Focus the page's first control, so the keyboard always acts on what is shown.
-    if (QWidget *first = Notebook1->currentWidget()->nextInFocusChain();
-        first && Notebook1->currentWidget()->isAncestorOf(first) && isVisible())
-        first->setFocus(Qt::TabFocusReason);
+    QWidget *current = Notebook1->currentWidget();
+    for (QWidget *w = current->nextInFocusChain(); w && w != current; w = w->nextInFocusChain()) {
+        if (!current->isAncestorOf(w))
+            continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    if (btNext && btNext->isEnabled())
+        btNext->setFocus(Qt::TabFocusReason);
 }
 
 void TfrmMain::updateNavButtons()

@@ -1,0 +1,178 @@
+// The wizard used from the keyboard alone, and what a screen reader is told about every control.
+#include "about/frmabout.h"
+#include "app/frmmain.h"
+#include "app/frmpickdate.h"
+#include "app/prompts.h"
+#include "guisupport.h"
+#include "tables/activitymodel.h"
+#include "tables/frmmoney.h"
+#include "tables/frmtime.h"
+#include "testsupport.h"
+#include <QAccessible>
+#include <QAccessibleTableInterface>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QtTest>
+#include <memory>
+
+using namespace testsupport;
+
+namespace {
+
+// Every visible control that takes the keyboard focus must have a name to speak.
+QStringList unnamedFocusable(QWidget *window)
+{
+    QStringList missing;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window) || w->focusPolicy() == Qt::NoFocus || !w->isEnabled())
+            continue;
+        // Parts of composite controls (a spin box's line edit, a view's viewport) speak for their owner.
+        QWidget *parent = w->parentWidget();
+        if (parent && (qobject_cast<QAbstractSpinBox *>(parent) ||
+                       qobject_cast<QAbstractScrollArea *>(parent->parentWidget()) ||
+                       parent->inherits("QCalendarWidget")))
+            continue;
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+        if (!iface || iface->text(QAccessible::Name).trimmed().isEmpty())
+            missing << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
+    }
+    return missing;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempProgramFolder> m_folder;
+
+private slots:
+    void init()
+    {
+        resetSharedState();
+        m_folder = std::make_unique<TempProgramFolder>();
+        Prompts::setTestMode(true);
+        fixClock(2025, 6, 10, 14, 0);
+        QFile f(m_folder->file(QStringLiteral("lfy.ini")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[DOB]\nDate=3/15/1990\n[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\nHrMin=8 Hrs\nPer=Day\n"
+                "Start=3/15/1990\nEnd=Now\n");
+    }
+    void cleanup()
+    {
+        m_folder.reset();
+        Prompts::setTestMode(false);
+        resetSharedState();
+    }
+
+    void everyFocusableControlHasAName()
+    {
+        TfrmMain w;
+        w.show();
+        auto *stack = child<QStackedWidget>(&w, "Notebook1");
+        for (int page = 0; page < stack->count(); ++page) {
+            stack->setCurrentIndex(page);
+            QCOMPARE(unnamedFocusable(&w), QStringList());
+        }
+        TfrmTime time(QStringLiteral("3/15/1990"), 0, &w);
+        time.show();
+        QCOMPARE(unnamedFocusable(&time), QStringList());
+        TfrmMoney money(QStringLiteral("3/15/1990"), 0, &w);
+        money.isMoney = true;
+        money.setEndIsNow(false);
+        money.show();
+        QCOMPARE(unnamedFocusable(&money), QStringList());
+        TfrmPickDate picker(ymdValue(2000, 1, 1), ymdValue(1990, 3, 15), &w);
+        picker.show();
+        QCOMPARE(unnamedFocusable(&picker), QStringList());
+        TfrmAbout about(&w);
+        about.show();
+        QCOMPARE(unnamedFocusable(&about), QStringList());
+    }
+
+    void gridsReportTheirCellTexts()
+    {
+        TfrmMain w;
+        w.show();
+        auto *grid = child<QTableView>(&w, "gridHours");
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(grid);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Hours spent on activities"));
+        QAccessibleTableInterface *table = iface->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->columnCount(), 6);
+        QCOMPARE(table->rowCount(), 50);
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("Sleep"));
+        QCOMPARE(table->cellAt(0, 1)->text(QAccessible::Name), QStringLiteral("8 Hrs"));
+        QCOMPARE(table->columnDescription(5), QStringLiteral("Total Hrs"));
+    }
+
+    void wholeWizardFromTheKeyboard()
+    {
+        TfrmMain w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *stack = child<QStackedWidget>(&w, "Notebook1");
+
+        // An accelerator presses its button the way a click does, a moment later.
+        auto next = [&] { QTest::keyClick(&w, Qt::Key_N, Qt::AltModifier); };
+        next();
+        QTRY_COMPARE(stack->currentIndex(), 1);
+        next();
+        QTRY_COMPARE(stack->currentIndex(), 2);
+
+        // On each table page: focus the table, Insert opens the dialog, type and confirm with Enter.
+        const char *grids[] = {"gridHours", "gridMoney", "gridFreq"};
+        for (int i = 0; i < 3; ++i) {
+            auto *grid = child<QTableView>(&w, grids[i]);
+            QTRY_VERIFY(grid->hasFocus());
+            answerNextDialog([i](QDialog *d) {
+                d->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(d));
+                QWidget *focus = d->focusWidget();
+                QVERIFY(focus && focus->objectName() == QLatin1String("edName"));
+                QTest::keyClicks(focus, QStringLiteral("Keyboard %1").arg(i));
+                if (i > 0) {
+                    // Past the period list to the amount field.
+                    QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+                    QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+                    QCOMPARE(d->focusWidget()->objectName(), QStringLiteral("numMoney"));
+                    QTest::keyClick(d->focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                    QTest::keyClicks(d->focusWidget(), QStringLiteral("12"));
+                }
+                QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+            });
+            QTest::keyClick(grid, Qt::Key_Insert);
+            // The offscreen platform has no window manager to hand activation back after a dialog.
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            next();
+            QTRY_COMPARE(stack->currentIndex(), 3 + i);
+        }
+        QCOMPARE(Prompts::shown().size(), 0);
+        QCOMPARE(w.hoursModel().cell(2, 0), QStringLiteral("Keyboard 0"));
+        QCOMPARE(w.moneyModel().cell(1, 1), QStringLiteral("$12.00"));
+        QCOMPARE(w.freqModel().cell(1, 0), QStringLiteral("Keyboard 2"));
+        QCOMPARE(stack->currentIndex(), 5);
+
+        // Tab round to Close and press it with the space bar.
+        auto *close = child<QPushButton>(&w, "btClose");
+        for (int i = 0; i < 20 && !close->hasFocus(); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(close->hasFocus());
+        QTest::keyClick(close, Qt::Key_Space);
+        QVERIFY(!w.isVisible());
+        QFile f(m_folder->file(QStringLiteral("lfy.ini")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().contains("Desc=Keyboard 2"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

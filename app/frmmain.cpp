@@ -55,14 +55,21 @@ QFont serifFont(int pixels, bool bold = false)
     return f;
 }
 
+// Headings are navy; on a dark desktop theme navy would vanish, so a light blue stands in.
+void paintNavy(QLabel *label)
+{
+    QPalette pal = label->palette();
+    const bool darkTheme = pal.color(QPalette::Window).lightness() < 128;
+    pal.setColor(QPalette::WindowText, darkTheme ? QColor(150, 170, 255) : QColor(0, 0, 128));
+    label->setPalette(pal);
+}
+
 QLabel *heading(QWidget *page, const char *name, const QString &text)
 {
     auto *label = new QLabel(text, page);
     label->setObjectName(QLatin1String(name));
     label->setFont(serifFont(24, true));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    label->setPalette(pal);
+    paintNavy(label);
     label->setGeometry(8, 6, 574, 32);
     return label;
 }
@@ -151,9 +158,7 @@ QWidget *TfrmMain::buildIntroPage()
     decorative.setBold(true);
     decorative.setItalic(true);
     title->setFont(decorative);
-    QPalette pal = title->palette();
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    title->setPalette(pal);
+    paintNavy(title);
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(0, 16, 590, 64);
 

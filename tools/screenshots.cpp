@@ -1,5 +1,5 @@
 // Renders every page of the main window and its dialogs into PNG files, offscreen, so the layout
-// can be looked at without a desktop. Usage: screenshots <output folder> [settings folder]
+// can be looked at without a desktop. Usage: screenshots <output folder> [settings folder] [dark]
 #include "about/frmabout.h"
 #include "app/frmmain.h"
 #include "app/frmpickdate.h"
@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QDir>
+#include <QPalette>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -22,6 +23,30 @@ int main(int argc, char *argv[])
     if (argc > 2)
         setProgramFolder(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(out);
+    if (argc > 3 && QByteArray(argv[3]) == "dark") {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::AlternateBase, QColor(50, 50, 50));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Button, QColor(60, 60, 64));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        dark.setColor(QPalette::HighlightedText, Qt::white);
+        dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+        dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Light, QColor(90, 90, 95));
+        dark.setColor(QPalette::Midlight, QColor(75, 75, 80));
+        dark.setColor(QPalette::Dark, QColor(25, 25, 25));
+        dark.setColor(QPalette::Mid, QColor(40, 40, 40));
+        dark.setColor(QPalette::Shadow, Qt::black);
+        dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+        dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
+        dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+        QApplication::setPalette(dark);
+    }
     LocaleSettings::setCurrent(LocaleSettings::fromQLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
     Prompts::setTestMode(true);
 

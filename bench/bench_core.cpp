@@ -9,7 +9,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 void useUsSettings()
 {
     LocaleSettings s = LocaleSettings::fallback();

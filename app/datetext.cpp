@@ -4,7 +4,8 @@
 #include "calc/clock.h"
 #include "calc/conversionerror.h"
 
-namespace {
+namespace
+{
 void appendNumber(QString &out, int value, int minDigits)
 {
     char buffer[16];
@@ -184,8 +185,8 @@ QString longTimeText(DateValue v)
         if (format.mid(i, 4).compare(QLatin1String("AMPM"), Qt::CaseInsensitive) == 0) {
             out.append(hour < 12 ? locale.amText : locale.pmText);
             i += 4;
-        } else if (lower == QLatin1Char('h') || lower == QLatin1Char('n') || lower == QLatin1Char('m')
-                   || lower == QLatin1Char('s')) {
+        } else if (lower == QLatin1Char('h') || lower == QLatin1Char('n') || lower == QLatin1Char('m') ||
+                   lower == QLatin1Char('s')) {
             const qsizetype run = runLength(format, i);
             i += run;
             const int value = lower == QLatin1Char('h') ? shownHour : lower == QLatin1Char('s') ? second : minute;

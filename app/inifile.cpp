@@ -7,7 +7,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-namespace {
+namespace
+{
 constexpr qsizetype kMaxValueLength = 1023;
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned bytes map to the
@@ -69,8 +70,7 @@ IniWriteError::IniWriteError(const QString &path)
 {
 }
 
-IniFile::IniFile(const QString &path)
-    : m_path(path)
+IniFile::IniFile(const QString &path) : m_path(path)
 {
     QFile file(path);
     if (file.exists() && file.open(QIODevice::ReadOnly))
@@ -181,8 +181,8 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
 int IniFile::readInteger(const QString &section, const QString &key, int defaultValue) const
 {
     QString text = readString(section, key, QString());
-    if (text.size() > 2 && text.at(0) == QLatin1Char('0')
-        && (text.at(1) == QLatin1Char('x') || text.at(1) == QLatin1Char('X')))
+    if (text.size() > 2 && text.at(0) == QLatin1Char('0') &&
+        (text.at(1) == QLatin1Char('x') || text.at(1) == QLatin1Char('X')))
         text.replace(0, 2, QStringLiteral("$"));
     int value = 0;
     return parseIntegerText(text, false, value) ? value : defaultValue;

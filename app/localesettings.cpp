@@ -1,6 +1,7 @@
 #include "app/localesettings.h"
 
-namespace {
+namespace
+{
 QStringList englishMonthNames()
 {
     return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
@@ -146,7 +147,8 @@ LocaleSettings LocaleSettings::fromQLocale(const QLocale &locale)
     QString pattern;
     QChar separator;
     mapShortDateFormat(locale.dateFormat(QLocale::ShortFormat), pattern, separator);
-    if (pattern.contains(QLatin1Char('d')) && pattern.contains(QLatin1Char('m')) && pattern.contains(QLatin1Char('y'))) {
+    if (pattern.contains(QLatin1Char('d')) && pattern.contains(QLatin1Char('m')) &&
+        pattern.contains(QLatin1Char('y'))) {
         s.shortDatePattern = pattern;
         if (!separator.isNull())
             s.dateSeparator = separator;
@@ -164,8 +166,8 @@ LocaleSettings LocaleSettings::fromQLocale(const QLocale &locale)
         s.timeSeparator = timeSeparator;
     const bool leadingZero = timeFormat.contains(QLatin1String("hh"), Qt::CaseInsensitive);
     const bool twelveHour = timeFormat.contains(QLatin1Char('a'), Qt::CaseInsensitive);
-    s.longTimeFormat = (leadingZero ? QStringLiteral("hh") : QStringLiteral("h")) + QStringLiteral(":mm:ss")
-        + (twelveHour ? QStringLiteral(" AMPM") : QString());
+    s.longTimeFormat = (leadingZero ? QStringLiteral("hh") : QStringLiteral("h")) + QStringLiteral(":mm:ss") +
+                       (twelveHour ? QStringLiteral(" AMPM") : QString());
     if (!locale.amText().isEmpty())
         s.amText = locale.amText();
     if (!locale.pmText().isEmpty())

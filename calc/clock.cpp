@@ -2,7 +2,8 @@
 
 #include <optional>
 
-namespace {
+namespace
+{
 std::optional<DateValue> &fixedMoment()
 {
     static std::optional<DateValue> moment;

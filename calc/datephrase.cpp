@@ -3,7 +3,8 @@
 #include "calc/clock.h"
 #include "calc/phrasecore.h"
 
-namespace {
+namespace
+{
 QString number(int n)
 {
     return QString::number(n);
@@ -15,7 +16,8 @@ QString monthsText(int months)
 }
 } // namespace
 
-namespace phrasecore {
+namespace phrasecore
+{
 
 Kind classify(DateValue reference, DateValue described, PhraseCounts &counts)
 {
@@ -136,8 +138,8 @@ QString dateWhenText(DateValue described, DateValue birthDate)
     PhraseCounts counts;
     QString age;
     const phrasecore::Kind kind = phrasecore::classify(described, birthDate, counts);
-    if (kind == phrasecore::Kind::Yesterday || kind == phrasecore::Kind::ThisWeek
-        || kind == phrasecore::Kind::LastWeek) {
+    if (kind == phrasecore::Kind::Yesterday || kind == phrasecore::Kind::ThisWeek ||
+        kind == phrasecore::Kind::LastWeek) {
         // A word such as "Yesterday" says nothing as an age; in the first days count them.
         age = number(counts.days) + (counts.days == 1 ? QStringLiteral(" day old") : QStringLiteral(" days old"));
     } else {

@@ -7,7 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
+namespace
+{
 // The digits of |value| rounded half away from zero at `decimals` places, decided on the value
 // taken to 18 significant digits. Returns the integer digits and the fraction digits.
 void roundedDigits(double value, int decimals, QString &integerPart, QString &fractionPart, bool &isZero)

@@ -6,7 +6,8 @@
 #include <charconv>
 #include <limits>
 
-namespace {
+namespace
+{
 const QString kDay = QStringLiteral("Day");
 const QString kWeek = QStringLiteral("Week");
 const QString kMonth = QStringLiteral("Month");
@@ -47,8 +48,8 @@ bool parseInteger(QStringView text, bool allow0x, int &value)
     if (i < n && text[i] == QLatin1Char('$')) {
         base = 16;
         ++i;
-    } else if (allow0x && i + 1 < n && text[i] == QLatin1Char('0')
-               && (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
+    } else if (allow0x && i + 1 < n && text[i] == QLatin1Char('0') &&
+               (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
         base = 16;
         i += 2;
     }

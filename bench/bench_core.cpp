@@ -1,0 +1,137 @@
+#include "app/datetext.h"
+#include "app/inifile.h"
+#include "app/localesettings.h"
+#include "calc/datediff.h"
+#include "calc/datephrase.h"
+#include "calc/numbertext.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace
+{
+void useUsSettings()
+{
+    LocaleSettings s = LocaleSettings::fallback();
+    s.shortDatePattern = QStringLiteral("m/d/yyyy");
+    s.currencySymbol = QStringLiteral("$");
+    LocaleSettings::setCurrent(s);
+}
+
+void BM_StrToDate(benchmark::State &state)
+{
+    useUsSettings();
+    const QString text = QStringLiteral(" 12/31/1999 ");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(strToDate(text));
+}
+BENCHMARK(BM_StrToDate);
+
+void BM_ShortDateText(benchmark::State &state)
+{
+    useUsSettings();
+    const DateValue day = encodeDate(1999, 12, 31);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(shortDateText(day));
+}
+BENCHMARK(BM_ShortDateText);
+
+void BM_ComputeDateDiff(benchmark::State &state)
+{
+    const DateValue birth = encodeDate(1956, 3, 15);
+    const DateValue now = encodeDate(2025, 6, 10) + 0.6;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computedatediff(now, birth));
+}
+BENCHMARK(BM_ComputeDateDiff);
+
+void BM_DatePhrase(benchmark::State &state)
+{
+    const DateValue reference = encodeDate(2025, 6, 10);
+    const DateValue described = encodeDate(1956, 3, 15);
+    for (auto _ : state) {
+        PhraseCounts counts;
+        benchmark::DoNotOptimize(datePhrase(reference, described, counts));
+    }
+}
+BENCHMARK(BM_DatePhrase);
+
+void BM_FormatWhole(benchmark::State &state)
+{
+    useUsSettings();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formatWhole(1234567.5));
+}
+BENCHMARK(BM_FormatWhole);
+
+void BM_FormatMoneyWhole(benchmark::State &state)
+{
+    useUsSettings();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formatMoneyWhole(52000.25));
+}
+BENCHMARK(BM_FormatMoneyWhole);
+
+void BM_FormatShare(benchmark::State &state)
+{
+    useUsSettings();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formatShare(12.345));
+}
+BENCHMARK(BM_FormatShare);
+
+// The whole settings file as the program writes it: three single values, three tables of a
+// counting section and 51 row sections with five keys each.
+void fillSettings(IniFile &ini)
+{
+    ini.writeString(QStringLiteral("DOB"), QStringLiteral("Date"), QStringLiteral("3/15/1956"));
+    ini.writeString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
+    ini.writeInteger(QStringLiteral("Income"), QStringLiteral("income"), 250000);
+    const QString tables[3][2] = {{QStringLiteral("Hours"), QStringLiteral("Hour")},
+                                  {QStringLiteral("Money"), QStringLiteral("Money")},
+                                  {QStringLiteral("Freq"), QStringLiteral("Freq")}};
+    const QString keys[5] = {QStringLiteral("Desc"), QStringLiteral("Amount"), QStringLiteral("Per"),
+                             QStringLiteral("Start"), QStringLiteral("End")};
+    for (const auto &table : tables) {
+        ini.writeInteger(table[0], QStringLiteral("Count"), 51);
+        for (int n = 1; n <= 51; ++n) {
+            const QString section = table[1] + QString::number(n);
+            const QString values[5] = {QStringLiteral("Sleeping"), QStringLiteral("8 Hrs"), QStringLiteral("Day"),
+                                       QStringLiteral("3/15/1956"), QStringLiteral("Now")};
+            for (int k = 0; k < 5; ++k)
+                ini.writeString(section, keys[k], n == 51 ? QString() : values[k]);
+        }
+    }
+}
+
+void BM_IniSave(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("lfy.ini"));
+    for (auto _ : state) {
+        IniFile ini(path);
+        fillSettings(ini);
+        ini.save();
+    }
+}
+BENCHMARK(BM_IniSave)->Unit(benchmark::kMicrosecond);
+
+void BM_IniLoad(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("lfy.ini"));
+    {
+        IniFile ini(path);
+        fillSettings(ini);
+        ini.save();
+    }
+    for (auto _ : state) {
+        IniFile ini(path);
+        benchmark::DoNotOptimize(ini.readString(QStringLiteral("Freq51"), QStringLiteral("End"), QString()));
+    }
+}
+BENCHMARK(BM_IniLoad)->Unit(benchmark::kMicrosecond);
+} // namespace
+
+BENCHMARK_MAIN();

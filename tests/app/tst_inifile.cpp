@@ -1,0 +1,207 @@
+#include "app/inifile.h"
+#include "support/testsupport.h"
+
+#include <QFile>
+#include <QTest>
+#include <unistd.h>
+
+namespace
+{
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(data), data.size());
+}
+} // namespace
+
+class TestIniFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { testsupport::resetSharedState(); }
+    void cleanup() { testsupport::resetSharedState(); }
+
+    void missingFileReadsDefaultsAndIsNotCreated()
+    {
+        testsupport::TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("lfy.ini"));
+        const IniFile ini(path);
+        QCOMPARE(ini.readString("Name", "name", "Your name"), QStringLiteral("Your name"));
+        QCOMPARE(ini.readInteger("Income", "income", 250000), 250000);
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void valuesRoundTrip_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("readBack");
+        const QString x1023(1023, QLatin1Char('x'));
+        const QString a1022(1022, QLatin1Char('a'));
+        // clang-format off
+        QTest::newRow("blanks at both ends") << "  two blanks each side  " << "  two blanks each side  ";
+        QTest::newRow("equals signs") << "a=b==c=" << "a=b==c=";
+        QTest::newRow("semicolon first") << ";not a comment" << ";not a comment";
+        QTest::newRow("bracket first") << "[Section]" << "[Section]";
+        QTest::newRow("non-ASCII") << "Zoë Ångström 日本 €" << "Zoë Ångström 日本 €";
+        QTest::newRow("exactly 1023") << x1023 << x1023;
+        QTest::newRow("longer value cut at 1023") << x1023 + "yz" << x1023;
+        QTest::newRow("no half character at the cut") << a1022 + "\U0001F600" << a1022;
+        QTest::newRow("line breaks cannot open a section") << "one\n[Evil]\r\nx=y" << "one [Evil]  x=y";
+        // clang-format on
+    }
+    void valuesRoundTrip()
+    {
+        QFETCH(QString, value);
+        testsupport::TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("lfy.ini"));
+        {
+            IniFile ini(path);
+            ini.writeString("Hour1", "Desc", value);
+            ini.writeString("Hour1", "After", "next");
+            ini.save();
+        }
+        const IniFile back(path);
+        QTEST(back.readString("Hour1", "Desc", "default"), "readBack");
+        QCOMPARE(back.readString("Hour1", "After", "default"), QStringLiteral("next"));
+        QCOMPARE(back.readString("Evil", "x", "none"), QStringLiteral("none"));
+    }
+
+    void caseInsensitiveAndUnknownEntriesKept()
+    {
+        testsupport::TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("lfy.ini"));
+        writeAll(path, "; made by hand\r\n[Extra]\r\nkeep=me\r\nno equals line\r\n"
+                       "[name]\r\nNAME=Old\r\nOther=1\r\n[Name]\r\nname=Shadowed\r\n");
+        IniFile ini(path);
+        QCOMPARE(ini.readString("NAME", "name", "x"), QStringLiteral("Old"));
+        QCOMPARE(ini.readString("extra", "KEEP", "x"), QStringLiteral("me"));
+        ini.writeString("Name", "name", "New");
+        ini.writeString("DOB", "Date", "1/2/2000");
+        ini.save();
+        const QByteArray saved = readAll(path);
+        QVERIFY(saved.contains("; made by hand\n"));
+        QVERIFY(saved.contains("keep=me\n"));
+        QVERIFY(saved.contains("no equals line\n"));
+        QVERIFY(saved.contains("Other=1\n"));
+        QVERIFY(saved.contains("name=Shadowed\n"));
+        const IniFile back(path);
+        QCOMPARE(back.readString("name", "name", "x"), QStringLiteral("New"));
+        QCOMPARE(back.readString("dob", "date", "x"), QStringLiteral("1/2/2000"));
+    }
+
+    void readsLineEndsBomAndCodePage_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("name");
+        // clang-format off
+        QTest::newRow("LF") << QByteArray("[Name]\nname=Zoë\n[X]\nk=v") << "Zoë";
+        QTest::newRow("CRLF") << QByteArray("[Name]\r\nname=Zoë\r\n[X]\r\nk=v\r\n") << "Zoë";
+        QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF[Name]\nname=Zoë\n[X]\nk=v\n") << "Zoë";
+        QTest::newRow("Windows-1252") << QByteArray("[Name]\r\nname=Zo\xEB \x80\x93\x81\r\n[X]\r\nk=v\r\n")
+            << QStringLiteral("Zoë €\u201C\u0081");
+        QTest::newRow("blanks around section and key") << QByteArray("  [ Name ]  \n  name =Zoë\n[X]\nk=v") << "Zoë";
+        // clang-format on
+    }
+    void readsLineEndsBomAndCodePage()
+    {
+        QFETCH(QByteArray, content);
+        IniFile ini(QString{});
+        ini.parse(content);
+        QTEST(ini.readString("Name", "name", "default"), "name");
+        QCOMPARE(ini.readString("X", "k", "default"), QStringLiteral("v"));
+    }
+
+    void readInteger_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("value");
+        // clang-format off
+        QTest::newRow("decimal") << "250000" << 250000;
+        QTest::newRow("0x hex") << "0x3E8" << 1000;
+        QTest::newRow("dollar hex") << "$3E8" << 1000;
+        QTest::newRow("int min") << "-2147483648" << int(-2147483647 - 1);
+        QTest::newRow("above int max") << "2147483648" << 5;
+        QTest::newRow("hex above int max") << "0xFFFFFFFF" << 5;
+        QTest::newRow("trailing blank") << "12 " << 5;
+        QTest::newRow("0x after a blank") << " 0x10" << 5;
+        // clang-format on
+    }
+    void readInteger()
+    {
+        QFETCH(QString, stored);
+        IniFile ini(QString{});
+        ini.writeString("Hours", "Count", stored);
+        QTEST(ini.readInteger("hours", "count", 5), "value");
+        QCOMPARE(ini.readInteger("Hours", "Missing", 5), 5);
+        ini.writeInteger("Hours", "Count", -1000);
+        QCOMPARE(ini.readString("Hours", "Count", ""), QStringLiteral("-1000"));
+    }
+
+    void fullSettingsLayout()
+    {
+        IniFile ini(QString{});
+        ini.writeString("DOB", "Date", "3/15/1956");
+        for (int n = 1; n <= 51; ++n)
+            ini.writeString(QStringLiteral("Hour%1").arg(n), "Desc", QString());
+        const QByteArray text = ini.serialize();
+        QVERIFY(text.startsWith("[DOB]\nDate=3/15/1956\n\n[Hour1]\nDesc=\n\n[Hour2]\n"));
+        QVERIFY(text.endsWith("[Hour51]\nDesc=\n"));
+    }
+
+    void unwritableTargetLeavesOldFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        // clang-format off
+        QTest::newRow("parent is a file") << "parent-file";
+        QTest::newRow("target is a folder") << "target-folder";
+        QTest::newRow("read-only file") << "read-only-file";
+        QTest::newRow("read-only folder") << "read-only-folder";
+        // clang-format on
+    }
+    void unwritableTargetLeavesOldFile()
+    {
+        QFETCH(QString, kind);
+        const bool root = ::geteuid() == 0;
+        testsupport::TempProgramFolder folder;
+        QString path = folder.file(QStringLiteral("lfy.ini"));
+        const QByteArray old("[Name]\nname=Old\n");
+        writeAll(path, old);
+        QFile::Permissions restore;
+        if (kind == QLatin1String("parent-file")) {
+            path = folder.file(QStringLiteral("lfy.ini/lfy.ini"));
+        } else if (kind == QLatin1String("target-folder")) {
+            path = folder.file(QStringLiteral("sub"));
+            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+        } else if (root) {
+            QSKIP("permission bits do not stop root");
+        } else if (kind == QLatin1String("read-only-file")) {
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        } else {
+            restore = QFile::permissions(folder.path());
+            QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+        }
+        IniFile ini(path);
+        ini.writeString("Name", "name", "New");
+        try {
+            ini.save();
+            QFAIL("the save did not fail");
+        } catch (const IniWriteError &e) {
+            QCOMPARE(e.message(), QStringLiteral("Unable to write to ") + path);
+        }
+        if (restore)
+            QFile::setPermissions(folder.path(), restore);
+        QFile::setPermissions(folder.file(QStringLiteral("lfy.ini")), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(readAll(folder.file(QStringLiteral("lfy.ini"))), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "tst_inifile.moc"

@@ -1,6 +1,7 @@
 // The wizard window driven as a user would: start-up from a settings file, page navigation,
 // the birth date, and Close writing the file back.
 #include "app/frmmain.h"
+#include "app/frmpickdate.h"
 #include "app/inifile.h"
 #include "app/programfolder.h"
 #include "app/prompts.h"
@@ -14,6 +15,7 @@
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QtTest>
 #include <memory>
 #include <unistd.h>
@@ -59,6 +61,7 @@ private slots:
     }
     void cleanup()
     {
+        TfrmPickDate::setPickHook(nullptr);
         m_folder.reset();
         Prompts::setTestMode(false);
         resetSharedState();
@@ -174,6 +177,31 @@ private slots:
         edit(w, "edName")->setFocus();
         QCOMPARE(w.birthDate(), ymdValue(2024, 6, 10));
         QVERIFY(Prompts::shown().isEmpty());
+    }
+
+    void calendarButtonBesideTheBirthdate()
+    {
+        writeIni("[DOB]\nDate=03/05/1961\n");
+        TfrmMain w;
+        w.show();
+        DateValue offered = -1;
+        TfrmPickDate::setPickHook([&](DateValue initial, DateValue) {
+            offered = initial;
+            return initial; // cancelled
+        });
+        child<QToolButton>(&w, "SpeedButton1")->click();
+        QCOMPARE(offered, ymdValue(1961, 3, 5));
+        QCOMPARE(edit(w, "edDOB")->text(), QStringLiteral("3/5/1961")); // rewritten in the standard form
+        TfrmPickDate::setPickHook([](DateValue, DateValue) { return ymdValue(1970, 6, 10); });
+        child<QToolButton>(&w, "SpeedButton1")->click();
+        QCOMPARE(edit(w, "edDOB")->text(), QStringLiteral("6/10/1970"));
+        QCOMPARE(w.birthDate(), ymdValue(1970, 6, 10));
+        QVERIFY(Prompts::shown().isEmpty());
+
+        edit(w, "edDOB")->setText(QString());
+        child<QToolButton>(&w, "SpeedButton1")->click();
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("'' is not a valid date.")});
+        TfrmPickDate::setPickHook(nullptr);
     }
 
     void settingsFileVariants_data()

@@ -344,7 +344,8 @@ void TfrmGraph::btPrintClick()
 
 bool TfrmGraph::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Chart1->viewport() && event->type() == QEvent::MouseButtonPress
+    // On release, so that the second click of a quick pair counts as well as the first.
+    if (watched == Chart1->viewport() && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         Chart1Click();
     else if (watched == Panel1 && event->type() == QEvent::Resize)

@@ -8,7 +8,7 @@ class ActivityModel;
 
 // One slice of the pie and one bar of the bar chart.
 struct ChartPoint {
-    double value = 0;    // always greater than 0
+    double value = 0; // always greater than 0
     QString label;
     quint32 colour = 0; // 0x00BBGGRR: red in the low byte
 };

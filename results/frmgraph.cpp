@@ -22,11 +22,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QValueAxis>
 #include <QToolButton>
+#include <QValueAxis>
 #include <cmath>
 
-namespace {
+namespace
+{
 constexpr qreal PieSize = 0.6;
 constexpr qreal ShadowOffset = 0.012;
 constexpr qreal LabelArmFactor = 0.06;
@@ -41,8 +42,7 @@ QFont sansFont(int pixels)
 }
 } // namespace
 
-TfrmGraph::TfrmGraph(QWidget *parent)
-    : QDialog(parent)
+TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmGraph"));
     setWindowTitle(QStringLiteral("Activity Graph"));
@@ -333,8 +333,8 @@ void TfrmGraph::btPrintClick()
         // at the printable area's corner.
         const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
         const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
-        QRectF target = paper.adjusted(paper.width() * 0.05, paper.height() * 0.05, -paper.width() * 0.05,
-                                       -paper.height() * 0.05);
+        QRectF target =
+            paper.adjusted(paper.width() * 0.05, paper.height() * 0.05, -paper.width() * 0.05, -paper.height() * 0.05);
         target = target.intersected(printable).translated(-printable.topLeft());
         Chart1->render(&painter, target, Chart1->viewport()->rect(), Qt::KeepAspectRatio);
         painter.end();
@@ -345,8 +345,8 @@ void TfrmGraph::btPrintClick()
 bool TfrmGraph::eventFilter(QObject *watched, QEvent *event)
 {
     // On release, so that the second click of a quick pair counts as well as the first.
-    if (watched == Chart1->viewport() && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+    if (watched == Chart1->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         Chart1Click();
     else if (watched == Panel1 && event->type() == QEvent::Resize)
         Panel1Resize();

@@ -3,10 +3,7 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 
-LineWriter::LineWriter(QPrinter &printer)
-    : m_printer(printer)
-{
-}
+LineWriter::LineWriter(QPrinter &printer) : m_printer(printer) {}
 
 LineWriter::~LineWriter()
 {

@@ -3,7 +3,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace {
+namespace
+{
 PrinterChoice::Answer &answerHook()
 {
     static PrinterChoice::Answer answer;

@@ -3,7 +3,8 @@
 #include "app/datetext.h"
 #include "tables/activitymodel.h"
 
-namespace report {
+namespace report
+{
 
 QString homePage()
 {

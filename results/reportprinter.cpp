@@ -4,12 +4,13 @@
 #include "calc/clock.h"
 #include "results/report.h"
 #include "tables/activitymodel.h"
-#include <QFontDatabase>
 #include <QCursor>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
 
-namespace {
+namespace
+{
 // The busy cursor while the rows of a table go out, restored on every way out.
 class BusyCursor
 {
@@ -21,10 +22,7 @@ public:
 };
 } // namespace
 
-ReportPrinter::ReportPrinter(QPrinter &printer, QWidget *parent)
-    : m_writer(printer), m_parent(parent)
-{
-}
+ReportPrinter::ReportPrinter(QPrinter &printer, QWidget *parent) : m_writer(printer), m_parent(parent) {}
 
 QFont ReportPrinter::reportFont()
 {

@@ -1,13 +1,14 @@
 // Chart points from the total cells of a table, chart titles and the colour table.
 #include "calc/conversionerror.h"
 #include "results/chartdata.h"
+#include "support/testsupport.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
-#include "support/testsupport.h"
-#include <algorithm>
 #include <QTest>
+#include <algorithm>
 
-namespace {
+namespace
+{
 using Totals = QStringList; // total cells of rows 1, 2, ...
 
 void fill(ActivityModel &table, const Totals &totals)
@@ -30,7 +31,8 @@ QString describe(const QVector<ChartPoint> &points)
 {
     QStringList parts;
     for (const ChartPoint &p : points)
-        parts.append(QStringLiteral("%1=%2#%3").arg(p.label).arg(p.value, 0, 'f', 2).arg(p.colour, 6, 16, QLatin1Char('0')));
+        parts.append(
+            QStringLiteral("%1=%2#%3").arg(p.label).arg(p.value, 0, 'f', 2).arg(p.colour, 6, 16, QLatin1Char('0')));
     return parts.join(QLatin1Char(' '));
 }
 } // namespace
@@ -65,8 +67,8 @@ private slots:
         QTest::newRow("separators, currency and percentage ignored")
             << Totals{QStringLiteral("$1,234,567 (12.50%)"), QStringLiteral("2,345.5 (3.45%)")} << 0.0
             << QStringLiteral("Activity 1=1234567.00#000042 Activity 2=2345.50#010042");
-        QTest::newRow("all zero: empty chart") << Totals{QStringLiteral("0"), QStringLiteral("0 (0.00%)")}
-                                               << 100.0 << QString();
+        QTest::newRow("all zero: empty chart")
+            << Totals{QStringLiteral("0"), QStringLiteral("0 (0.00%)")} << 100.0 << QString();
     }
     void points()
     {
@@ -116,10 +118,10 @@ private slots:
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("message");
         QTest::newRow("empty") << QString() << QStringLiteral("'' is not a valid floating point value");
-        QTest::newRow("only a percentage") << QStringLiteral(" (5.00%)")
-                                           << QStringLiteral("'' is not a valid floating point value");
-        QTest::newRow("two decimal points") << QStringLiteral("1.2.3")
-                                            << QStringLiteral("'1.2.3' is not a valid floating point value");
+        QTest::newRow("only a percentage")
+            << QStringLiteral(" (5.00%)") << QStringLiteral("'' is not a valid floating point value");
+        QTest::newRow("two decimal points")
+            << QStringLiteral("1.2.3") << QStringLiteral("'1.2.3' is not a valid floating point value");
     }
     void invalidTotalThrows()
     {
@@ -141,8 +143,8 @@ private slots:
         QTest::addColumn<bool>("money");
         QTest::addColumn<QString>("title");
         QTest::newRow("hours") << true << false << QStringLiteral("Hours spent for Ann Lee  Age: 40  Hours: 9");
-        QTest::newRow("hours wins over money") << true << true
-                                               << QStringLiteral("Hours spent for Ann Lee  Age: 40  Hours: 9");
+        QTest::newRow("hours wins over money")
+            << true << true << QStringLiteral("Hours spent for Ann Lee  Age: 40  Hours: 9");
         QTest::newRow("money") << false << true << QStringLiteral("Money spent for Ann Lee  Lifetime income: $5");
         QTest::newRow("neither: frequency") << false << false << QStringLiteral("Frequency of activities for Ann Lee");
     }

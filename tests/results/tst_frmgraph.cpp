@@ -5,8 +5,8 @@
 #include "results/chartcolour.h"
 #include "results/frmgraph.h"
 #include "results/printerchoice.h"
-#include "tables/activitymodel.h"
 #include "support/testsupport.h"
+#include "tables/activitymodel.h"
 #include <QApplication>
 #include <QBarSet>
 #include <QChart>
@@ -27,7 +27,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 QVector<ChartPoint> makePoints(int count, bool withOther)
 {
     QVector<ChartPoint> points;
@@ -162,12 +163,15 @@ private slots:
     void reducingUpdatesShares()
     {
         TfrmGraph graph;
-        graph.setPoints({{50, QStringLiteral("A"), 1}, {30, QStringLiteral("B"), 2}, {10, QStringLiteral("C"), 3},
+        graph.setPoints({{50, QStringLiteral("A"), 1},
+                         {30, QStringLiteral("B"), 2},
+                         {10, QStringLiteral("C"), 3},
                          {10, QStringLiteral("D"), 4}});
         graph.show();
         graph.SpeedButton1Click();
         QCOMPARE(graph.Series1->slices()[0]->label(), QStringLiteral("56%"));
-        QCOMPARE(sliceLabelsOfLegend(graph), (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+        QCOMPARE(sliceLabelsOfLegend(graph),
+                 (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
     }
 
     void clickSpinsOnlyThePie()
@@ -286,14 +290,14 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("labels");
-        QTest::newRow("hours, with Other") << QStringLiteral("btGrHour")
-                                           << QStringLiteral("Hours spent for Ann Lee  Age: 67 years")
-                                           << QStringList{QStringLiteral("Other"), QStringLiteral("Sleeping"),
-                                                          QStringLiteral("Reading")};
+        QTest::newRow("hours, with Other")
+            << QStringLiteral("btGrHour") << QStringLiteral("Hours spent for Ann Lee  Age: 67 years")
+            << QStringList{QStringLiteral("Other"), QStringLiteral("Sleeping"), QStringLiteral("Reading")};
         QTest::newRow("money, income 0") << QStringLiteral("btGrMoney")
                                          << QStringLiteral("Money spent for Ann Lee  Lifetime income: $0")
                                          << QStringList{QStringLiteral("Rent")};
-        QTest::newRow("frequency") << QStringLiteral("btGrFreq") << QStringLiteral("Frequency of activities for Ann Lee")
+        QTest::newRow("frequency") << QStringLiteral("btGrFreq")
+                                   << QStringLiteral("Frequency of activities for Ann Lee")
                                    << QStringList{QStringLiteral("Haircut")};
     }
     void graphButtons()
@@ -310,14 +314,14 @@ private slots:
         main.ShowBirthDate();
         main.hoursModel().setRowTexts(1, {QStringLiteral("Sleeping"), QString(), QString(), QString(), QString(),
                                           QStringLiteral("200,000 (33.61%)")});
-        main.hoursModel().setRowTexts(2, {QStringLiteral("Idle"), QString(), QString(), QString(), QString(),
-                                          QStringLiteral("0 (0.00%)")});
+        main.hoursModel().setRowTexts(
+            2, {QStringLiteral("Idle"), QString(), QString(), QString(), QString(), QStringLiteral("0 (0.00%)")});
         main.hoursModel().setRowTexts(3, {QStringLiteral("Reading"), QString(), QString(), QString(), QString(),
                                           QStringLiteral("1,000 (0.17%)")});
-        main.moneyModel().setRowTexts(1, {QStringLiteral("Rent"), QString(), QString(), QString(), QString(),
-                                          QStringLiteral("$90,000 (0.00%)")});
-        main.freqModel().setRowTexts(1, {QStringLiteral("Haircut"), QString(), QString(), QString(), QString(),
-                                         QStringLiteral("600")});
+        main.moneyModel().setRowTexts(
+            1, {QStringLiteral("Rent"), QString(), QString(), QString(), QString(), QStringLiteral("$90,000 (0.00%)")});
+        main.freqModel().setRowTexts(
+            1, {QStringLiteral("Haircut"), QString(), QString(), QString(), QString(), QStringLiteral("600")});
 
         QString seenTitle;
         QVector<ChartPoint> seenPoints;
@@ -353,10 +357,10 @@ private slots:
     void invalidTotalShowsErrorAndNoWindow()
     {
         TfrmMain main;
-        main.freqModel().setRowTexts(1, {QStringLiteral("Haircut"), QString(), QString(), QString(), QString(),
-                                         QStringLiteral("600")});
-        main.freqModel().setRowTexts(2, {QStringLiteral("Broken"), QString(), QString(), QString(), QString(),
-                                         QString()});
+        main.freqModel().setRowTexts(
+            1, {QStringLiteral("Haircut"), QString(), QString(), QString(), QString(), QStringLiteral("600")});
+        main.freqModel().setRowTexts(2,
+                                     {QStringLiteral("Broken"), QString(), QString(), QString(), QString(), QString()});
         main.findChild<QPushButton *>(QStringLiteral("btGrFreq"))->click();
         QCOMPARE(Prompts::shown().size(), 1);
         QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::ApplicationError);

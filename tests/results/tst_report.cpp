@@ -1,11 +1,12 @@
 // Texts of the printed report: header lines, cell padding and which rows print.
 #include "calc/clock.h"
 #include "results/report.h"
-#include "tables/activitymodel.h"
 #include "support/testsupport.h"
+#include "tables/activitymodel.h"
 #include <QTest>
 
-namespace {
+namespace
+{
 const QVector<int> PixelWidths = {171, 87, 41, 66, 67, 119};
 
 QVector<int> printedWidths()
@@ -50,10 +51,7 @@ private slots:
         QCOMPARE(report::printedLine(Clock::now()), expected);
     }
 
-    void columnWidthsFromPixels()
-    {
-        QCOMPARE(printedWidths(), (QVector<int>{28, 14, 6, 11, 11, 19}));
-    }
+    void columnWidthsFromPixels() { QCOMPARE(printedWidths(), (QVector<int>{28, 14, 6, 11, 11, 19})); }
 
     void cellPiece_data()
     {
@@ -86,8 +84,12 @@ private slots:
         QFETCH(QString, activity);
         QFETCH(int, shift);
         ActivityModel table({1, 5});
-        const QStringList cells = {activity,           QStringLiteral("8 Hrs"),      QStringLiteral("Day"),
-                                   QStringLiteral("3/15/1956"), QStringLiteral("Now"), QStringLiteral("140,000 (39.84%)")};
+        const QStringList cells = {activity,
+                                   QStringLiteral("8 Hrs"),
+                                   QStringLiteral("Day"),
+                                   QStringLiteral("3/15/1956"),
+                                   QStringLiteral("Now"),
+                                   QStringLiteral("140,000 (39.84%)")};
         table.setRowTexts(1, cells);
         const QString line = report::rowPieces(table, 1, printedWidths()).join(QString());
         QCOMPARE(line.size(), 95 + shift);

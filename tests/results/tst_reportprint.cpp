@@ -3,8 +3,8 @@
 #include "app/prompts.h"
 #include "results/printerchoice.h"
 #include "results/reportprinter.h"
-#include "tables/activitymodel.h"
 #include "support/testsupport.h"
+#include "tables/activitymodel.h"
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -17,7 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 const QString HoursTitles =
     QStringLiteral("Activity                     Time           Per    Start date  End date    Total Hrs");
 const QString MoneyTitles =
@@ -27,8 +28,9 @@ const QString FreqTitles =
 
 QStringList row(const QString &activity, const QString &total)
 {
-    return {activity, QStringLiteral("8 Hrs"), QStringLiteral("Day"), QStringLiteral("3/15/1956"), QStringLiteral("Now"),
-            total};
+    return {
+        activity, QStringLiteral("8 Hrs"), QStringLiteral("Day"), QStringLiteral("3/15/1956"), QStringLiteral("Now"),
+        total};
 }
 
 // Width of one character of the report font, in points.
@@ -44,10 +46,7 @@ class TestReportPrint : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        m_pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    }
+    void initTestCase() { m_pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext")); }
     void init()
     {
         testsupport::resetSharedState();
@@ -93,7 +92,8 @@ private slots:
             QString(),
             QString(),
             HoursTitles,
-            QStringLiteral("Sleeping                     8 Hrs          Day    3/15/1956   Now         200,000 (33.61%)"),
+            QStringLiteral(
+                "Sleeping                     8 Hrs          Day    3/15/1956   Now         200,000 (33.61%)"),
             QStringLiteral("Eating                       8 Hrs          Day    3/15/1956   Now         25,000 (4.20%)"),
             QString(),
             QString(),
@@ -213,8 +213,8 @@ private:
         });
         button(QStringLiteral("btReport"))->click();
         QProcess process;
-        process.start(m_pdftotext, {QStringLiteral("-fixed"), QString::number(charWidthInPoints()), pdf,
-                                    QStringLiteral("-")});
+        process.start(m_pdftotext,
+                      {QStringLiteral("-fixed"), QString::number(charWidthInPoints()), pdf, QStringLiteral("-")});
         if (!process.waitForFinished(60000))
             return {};
         QString text = QString::fromUtf8(process.readAllStandardOutput());

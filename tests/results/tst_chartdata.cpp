@@ -80,15 +80,6 @@ private slots:
         QCOMPARE(describe(chartPoints(table, computeSubTotal(table), reference, numberedColours())), expected);
     }
 
-    void frequencyNeverHasOther()
-    {
-        ActivityModel table({});
-        fill(table, {QStringLiteral("365"), QStringLiteral("12")});
-        const QVector<ChartPoint> points = chartPoints(table, 0, 0, numberedColours());
-        QCOMPARE(points.size(), 2);
-        QCOMPARE(points.first().label, QStringLiteral("Activity 1"));
-    }
-
     void gapInTableKeepsRowColours()
     {
         // A settings file may leave a blank row inside the table.

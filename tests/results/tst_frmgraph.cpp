@@ -160,20 +160,6 @@ private slots:
         QCOMPARE(graph.Series1->count(), left);
     }
 
-    void reducingUpdatesShares()
-    {
-        TfrmGraph graph;
-        graph.setPoints({{50, QStringLiteral("A"), 1},
-                         {30, QStringLiteral("B"), 2},
-                         {10, QStringLiteral("C"), 3},
-                         {10, QStringLiteral("D"), 4}});
-        graph.show();
-        graph.SpeedButton1Click();
-        QCOMPARE(graph.Series1->slices()[0]->label(), QStringLiteral("56%"));
-        QCOMPARE(sliceLabelsOfLegend(graph),
-                 (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
-    }
-
     void clickSpinsOnlyThePie()
     {
         TfrmGraph graph;

@@ -5,19 +5,6 @@
 #include "tables/activitymodel.h"
 #include <QTest>
 
-namespace
-{
-const QVector<int> PixelWidths = {171, 87, 41, 66, 67, 119};
-
-QVector<int> printedWidths()
-{
-    QVector<int> widths;
-    for (int pixels : PixelWidths)
-        widths.append(report::columnChars(pixels));
-    return widths;
-}
-} // namespace
-
 class TestReport : public QObject
 {
     Q_OBJECT
@@ -51,8 +38,6 @@ private slots:
         QCOMPARE(report::printedLine(Clock::now()), expected);
     }
 
-    void columnWidthsFromPixels() { QCOMPARE(printedWidths(), (QVector<int>{28, 14, 6, 11, 11, 19})); }
-
     void cellPiece_data()
     {
         QTest::addColumn<QString>("text");
@@ -69,33 +54,6 @@ private slots:
         QFETCH(int, width);
         QFETCH(QString, piece);
         QCOMPARE(report::cellPiece(text, width), piece);
-    }
-
-    void rowLayout_data()
-    {
-        QTest::addColumn<QString>("activity");
-        QTest::addColumn<int>("shift");
-        QTest::newRow("short activity") << QStringLiteral("Sleeping") << 0;
-        QTest::newRow("28 characters fill the column") << QString(28, QLatin1Char('x')) << 0;
-        QTest::newRow("30 characters push the row by 2") << QString(30, QLatin1Char('y')) << 2;
-    }
-    void rowLayout()
-    {
-        QFETCH(QString, activity);
-        QFETCH(int, shift);
-        ActivityModel table({1, 5});
-        const QStringList cells = {activity,
-                                   QStringLiteral("8 Hrs"),
-                                   QStringLiteral("Day"),
-                                   QStringLiteral("3/15/1956"),
-                                   QStringLiteral("Now"),
-                                   QStringLiteral("140,000 (39.84%)")};
-        table.setRowTexts(1, cells);
-        const QString line = report::rowPieces(table, 1, printedWidths()).join(QString());
-        QCOMPARE(line.size(), 95 + shift);
-        const int starts[] = {0, 29, 44, 51, 63, 75};
-        for (int col = 0; col < ActivityModel::ColCount; ++col)
-            QCOMPARE(line.mid(col == 0 ? 0 : starts[col] + shift, cells[col].size()), cells[col]);
     }
 
     void printedRows_data()

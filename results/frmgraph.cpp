@@ -4,6 +4,7 @@
 #include "results/chartcolour.h"
 #include "results/linewriter.h"
 #include "results/printerchoice.h"
+#include "results/report.h"
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QBoxLayout>
@@ -11,6 +12,7 @@
 #include <QChartView>
 #include <QEvent>
 #include <QFrame>
+#include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QLegend>
 #include <QLegendMarker>
@@ -89,6 +91,12 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent)
     m_valueAxis->setVisible(false);
     m_rowAxis->setVisible(false);
 
+    // The maker's home page in small print at the chart's foot, on screen and on paper.
+    m_footer = new QGraphicsSimpleTextItem(report::homePage(), chart);
+    m_footer->setFont(sansFont(10));
+    m_footer->setBrush(QColor(Qt::darkGray));
+    connect(chart, &QGraphicsWidget::geometryChanged, this, &TfrmGraph::placeFooter);
+
     Chart1 = new QChartView(chart, this);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->setRenderHint(QPainter::Antialiasing);
@@ -151,6 +159,13 @@ void TfrmGraph::setTitle(const QString &title)
     m_title = title;
     // The chart lays its title out as rich text, which would fold the double blanks.
     chart->setTitle(title.toHtmlEscaped().replace(QStringLiteral("  "), QStringLiteral("&nbsp; ")));
+}
+
+void TfrmGraph::placeFooter()
+{
+    const QRectF area = chart->rect();
+    const QRectF text = m_footer->boundingRect();
+    m_footer->setPos(area.right() - text.width() - 20, area.bottom() - text.height() - 12);
 }
 
 void TfrmGraph::fitBarAxes()

@@ -7,6 +7,7 @@
 class QBarCategoryAxis;
 class QChart;
 class QChartView;
+class QGraphicsSimpleTextItem;
 class QHorizontalStackedBarSeries;
 class QPieSeries;
 class QPrinter;
@@ -67,11 +68,13 @@ private:
     void updatePieMarks();
     void turnPie();
     void fitBarAxes();
+    void placeFooter();
 
     // A full grey disc under the pie, a little down and to the right, as its shadow.
     QPieSeries *m_pieShadow = nullptr;
     QValueAxis *m_valueAxis = nullptr;
     QBarCategoryAxis *m_rowAxis = nullptr;
+    QGraphicsSimpleTextItem *m_footer = nullptr;
     QString m_title;
     QVector<ChartPoint> m_points;
     std::unique_ptr<QPrinter> m_printer;

@@ -184,13 +184,16 @@ private slots:
         clickChart(graph);
         clickRadio(graph.rbBar);
         QVERIFY(graph.Timer1->isActive());
+        // From here the ticks come by hand, so a slow machine cannot add real ones.
+        graph.Timer1->stop();
+        const qreal before = graph.pieRotation();
         graph.Timer1Timer();
-        QCOMPARE(graph.pieRotation(), 0.0);
+        QCOMPARE(graph.pieRotation(), before);
         clickRadio(graph.rbPie);
         graph.Timer1Timer();
-        QCOMPARE(graph.pieRotation(), 3.0);
-        QCOMPARE(graph.Series1->pieStartAngle(), 3.0);
-        QCOMPARE(graph.Series1->pieEndAngle(), 363.0);
+        QCOMPARE(graph.pieRotation(), before + 3);
+        QCOMPARE(graph.Series1->pieStartAngle(), before + 3);
+        QCOMPARE(graph.Series1->pieEndAngle(), before + 363);
     }
 
     void rotationWrapsAt360()

@@ -12,6 +12,11 @@
 #include "calc/datediff.h"
 #include "calc/periodtext.h"
 #include "calc/totals.h"
+#include "results/chartdata.h"
+#include "results/frmgraph.h"
+#include "results/printerchoice.h"
+#include "results/report.h"
+#include "results/reportprinter.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
 #include "tables/celldelegate.h"
@@ -26,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -785,6 +791,32 @@ void TfrmMain::btAboutClick()
 
 void TfrmMain::btReportClick()
 {
+    // Both lines are taken before the dialog, as they stand when the button is pressed.
+    const QString identity = report::identityLine(edName->text(), edDOB->text(), Label10->text());
+    const QString income = label11->text();
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!PrinterChoice::ask(*m_printer, this))
+        return;
+    m_report = std::make_unique<ReportPrinter>(*m_printer, this);
+    try {
+        printGrid(gridHours, identity, income, true, false);
+        printGrid(gridMoney, identity, income, false, false);
+        printGrid(gridFreq, identity, income, false, true);
+    } catch (...) {
+        // A failure ends the job with the event; the next report starts afresh.
+        m_report.reset();
+        throw;
+    }
+    m_report.reset();
+}
+
+void TfrmMain::printGrid(QTableView *grid, const QString &identity, const QString &income, bool header, bool close)
+{
+    QVector<int> widths;
+    for (int col = 0; col < ActivityModel::ColCount; ++col)
+        widths.append(report::columnChars(grid->columnWidth(col)));
+    m_report->printGrid(*modelOf(grid), widths, identity, income, header, close);
 }
 
 void TfrmMain::btGrHourClick()
@@ -807,10 +839,29 @@ void TfrmMain::btGrFreqClick()
 
 void TfrmMain::initAColors(bool random, quint32 colour)
 {
-    Q_UNUSED(random);
-    aColors.fill(colour);
+    aColors = chartColours(random, colour);
 }
 
-void TfrmMain::graphit(bool, bool, bool)
+void TfrmMain::graphit(bool hours, bool money, bool)
 {
+    const ChartTable which = chartTableOf(hours, money);
+    const QString title = chartTitle(which, edName->text(), Label10->text(), label11->text());
+    const ActivityModel &table = which == ChartTable::Hours ? *m_hours : which == ChartTable::Money ? *m_money : *m_freq;
+    double subtotal = 0;
+    double reference = 0;
+    if (which == ChartTable::Hours) {
+        subtotal = computeSubTotal(table);
+        reference = m_hoursAlive;
+    } else if (which == ChartTable::Money) {
+        subtotal = computeSubTotal(table);
+        reference = numIncome->value();
+    }
+    // The points are built before the window exists, so a total that is not a number leaves no
+    // window behind.
+    const QVector<ChartPoint> points = chartPoints(table, subtotal, reference, aColors);
+    TfrmGraph graph(this);
+    graph.setTitle(title);
+    graph.setPoints(points);
+    graph.setWindowState(graph.windowState() | Qt::WindowMaximized);
+    graph.exec();
 }

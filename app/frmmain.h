@@ -10,10 +10,12 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QStackedWidget;
 class QTableView;
 class QToolButton;
+class ReportPrinter;
 class TNumEdit;
 
 // The wizard window: introduction, biography, the three activity tables and the results.
@@ -126,4 +128,13 @@ private:
     QPushButton *btGrMoney = nullptr;
     QPushButton *btGrFreq = nullptr;
     QMenu *PopupMenu1 = nullptr;
+
+public:
+    // Appends one table to the report being printed by btReportClick.
+    void printGrid(QTableView *grid, const QString &identity, const QString &income, bool header, bool close);
+
+private:
+    // Kept between reports, so the printer chosen last is offered again.
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<ReportPrinter> m_report;
 };

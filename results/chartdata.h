@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <array>
+
+class ActivityModel;
+
+// One slice of the pie and one bar of the bar chart.
+struct ChartPoint {
+    double value = 0; // always greater than 0
+    QString label;
+    quint32 colour = 0; // 0x00BBGGRR: red in the low byte
+};
+
+enum class ChartTable { Hours, Money, Frequency };
+
+using ChartColours = std::array<quint32, 50>;
+
+// The first true flag among hours and money picks the table; otherwise it is the frequency table.
+ChartTable chartTableOf(bool hours, bool money);
+
+// "Hours spent for Ann Lee  Age: ...", "Money spent for Ann Lee  Lifetime income: ...",
+// "Frequency of activities for Ann Lee".
+QString chartTitle(ChartTable table, const QString &name, const QString &ageLine, const QString &incomeLine);
+
+// The points of one table: a white "Other" point first when 0 < subtotal < reference, then one
+// point per activity row whose total is above 0, coloured by its row number (row r takes
+// colours[r - 1], so a skipped row still uses up its colour). A total cell that is not a number
+// throws ConversionError.
+QVector<ChartPoint> chartPoints(const ActivityModel &table, double subtotal, double reference,
+                                const ChartColours &colours);
+
+// Colour table for the next chart: random colours below 9,999,999 or every entry the same colour.
+ChartColours chartColours(bool random, quint32 colour);
+// Tests: restart the colour generator from a fixed seed.
+void seedChartColours(quint32 seed);

@@ -1,0 +1,60 @@
+#include "results/report.h"
+
+#include "app/datetext.h"
+#include "tables/activitymodel.h"
+
+namespace report
+{
+
+QString homePage()
+{
+    return QStringLiteral("http://www.brightwell.example/");
+}
+
+QString titleLine()
+{
+    return QStringLiteral("Lifetally  - version 1.0");
+}
+
+QString identityLine(const QString &name, const QString &birthText, const QString &ageLine)
+{
+    return name + QLatin1Char(' ') + birthText + QLatin1Char(' ') + ageLine;
+}
+
+QString printedLine(DateValue now)
+{
+    return QStringLiteral("Printed : ") + shortDateText(now) + QStringLiteral("  ") + longTimeText(now);
+}
+
+QString creditLine()
+{
+    return QStringLiteral("Brightwell Corporation  ") + homePage();
+}
+
+int columnChars(int pixels)
+{
+    return pixels / 6;
+}
+
+QString cellPiece(const QString &text, int width)
+{
+    return text.leftJustified(width, QLatin1Char(' '), false) + QLatin1Char(' ');
+}
+
+QVector<int> printedRows(const ActivityModel &table)
+{
+    QVector<int> rows;
+    for (int row = 0; row < ActivityModel::RowCount && !table.isBlank(row); ++row)
+        rows.append(row);
+    return rows;
+}
+
+QStringList rowPieces(const ActivityModel &table, int row, const QVector<int> &widths)
+{
+    QStringList pieces;
+    for (int col = 0; col < ActivityModel::ColCount; ++col)
+        pieces.append(cellPiece(table.cell(row, col), widths.value(col)));
+    return pieces;
+}
+
+} // namespace report

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "results/linewriter.h"
+#include <QString>
+#include <QVector>
+
+class ActivityModel;
+class QPrinter;
+class QWidget;
+
+// One printed report: the header and the three tables go into one print job, table by table.
+class ReportPrinter
+{
+public:
+    ReportPrinter(QPrinter &printer, QWidget *parent);
+
+    // Appends one table. With header, sets the font, opens the job and writes the five header
+    // lines first; with close, closes the job after the table. A failed header step shows the print
+    // error and ends the report: later tables find no job and print nothing. A failed row shows
+    // the print error and skips the table's remaining rows.
+    void printGrid(const ActivityModel &table, const QVector<int> &widths, const QString &identity,
+                   const QString &income, bool header, bool close);
+
+    // "Courier" 9 points, or the desktop's fixed-pitch face when "Courier" maps to one that is not.
+    static QFont reportFont();
+
+    const LineWriter &writer() const { return m_writer; }
+
+private:
+    bool writeHeader(const QString &identity, const QString &income);
+
+    LineWriter m_writer;
+    QWidget *m_parent;
+};

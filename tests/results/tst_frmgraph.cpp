@@ -1,0 +1,362 @@
+// The chart window driven as a user would, and the graph buttons of the main window.
+#include "app/frmmain.h"
+#include "app/prompts.h"
+#include "calc/clock.h"
+#include "results/chartcolour.h"
+#include "results/frmgraph.h"
+#include "results/printerchoice.h"
+#include "support/testsupport.h"
+#include "tables/activitymodel.h"
+#include <QApplication>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QFile>
+#include <QHorizontalStackedBarSeries>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineEdit>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace
+{
+QVector<ChartPoint> makePoints(int count, bool withOther)
+{
+    QVector<ChartPoint> points;
+    if (withOther)
+        points.append({100, QStringLiteral("Other"), 0xFFFFFF});
+    for (int i = points.size(); i < count; ++i)
+        points.append({10.0 * (i + 1), QStringLiteral("Row %1").arg(i + 1), 0x000011u * static_cast<quint32>(i + 1)});
+    return points;
+}
+
+QStringList sliceLabelsOfLegend(const TfrmGraph &graph)
+{
+    QStringList labels;
+    for (QLegendMarker *marker : graph.chart->legend()->markers(graph.Series1))
+        labels.append(marker->label());
+    return labels;
+}
+
+// On the round indicator: a radio button takes clicks on its indicator and text only.
+void clickRadio(QRadioButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+void clickChart(TfrmGraph &graph)
+{
+    QTest::mouseClick(graph.Chart1->viewport(), Qt::LeftButton, {}, graph.Chart1->viewport()->rect().center());
+}
+} // namespace
+
+class TestFrmGraph : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        testsupport::resetSharedState();
+        Prompts::setTestMode(true);
+    }
+    void cleanup()
+    {
+        PrinterChoice::setAnswer({});
+        Prompts::setTestMode(false);
+        testsupport::resetSharedState();
+    }
+
+    void colourValueHasRedInLowByte_data()
+    {
+        QTest::addColumn<quint32>("value");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("red") << 0x0000FFu << QColor(255, 0, 0);
+        QTest::newRow("green") << 0x00FF00u << QColor(0, 255, 0);
+        QTest::newRow("blue") << 0xFF0000u << QColor(0, 0, 255);
+        QTest::newRow("mixed") << 0x123456u << QColor(0x56, 0x34, 0x12);
+        QTest::newRow("largest random draw") << 9999998u << QColor(0x7E, 0x96, 0x98);
+    }
+    void colourValueHasRedInLowByte()
+    {
+        QFETCH(quint32, value);
+        QFETCH(QColor, colour);
+        QCOMPARE(chartColour(value), colour);
+    }
+
+    void bothSeriesGetTheSamePointsInOrder()
+    {
+        TfrmGraph graph;
+        graph.setPoints({{300, QStringLiteral("Other"), 0xFFFFFF}, {100, QStringLiteral("Sleep"), 0x0000FF}});
+        graph.show();
+        const QList<QPieSlice *> slices = graph.Series1->slices();
+        QCOMPARE(slices.size(), 2);
+        QCOMPARE(slices[0]->value(), 300.0);
+        QCOMPARE(slices[0]->brush().color(), QColor(Qt::white));
+        QCOMPARE(slices[1]->brush().color(), QColor(Qt::red));
+        // The slices show their shares; the legend names the points, last point on top.
+        QCOMPARE(slices[0]->label(), QStringLiteral("75%"));
+        QCOMPARE(slices[1]->label(), QStringLiteral("25%"));
+        QVERIFY(slices[0]->isLabelVisible());
+        QCOMPARE(sliceLabelsOfLegend(graph), (QStringList{QStringLiteral("Other"), QStringLiteral("Sleep")}));
+        QVERIFY(graph.chart->legend()->reverseMarkers());
+
+        const QList<QBarSet *> sets = graph.Series2->barSets();
+        QCOMPARE(sets.size(), 2);
+        QCOMPARE(sets[0]->label(), QStringLiteral("Other"));
+        QCOMPARE(sets[1]->color(), QColor(Qt::red));
+        // Each bar sits in its own row: its value there, nothing in the other rows.
+        QCOMPARE(sets[0]->at(0), 300.0);
+        QCOMPARE(sets[0]->at(1), 0.0);
+        QCOMPARE(sets[1]->at(0), 0.0);
+        QCOMPARE(sets[1]->at(1), 100.0);
+        QVERIFY(!graph.Series2->isLabelsVisible());
+        QCOMPARE(graph.windowTitle(), QStringLiteral("Activity Graph"));
+    }
+
+    void reduceVisiblePoints_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("clicksPossible");
+        QTest::newRow("5 points: two presses") << 5 << 2;
+        QTest::newRow("4 points: one press") << 4 << 1;
+        QTest::newRow("3 points: hidden from the start") << 3 << 0;
+        QTest::newRow("no points: hidden from the start") << 0 << 0;
+    }
+    void reduceVisiblePoints()
+    {
+        QFETCH(int, count);
+        QFETCH(int, clicksPossible);
+        TfrmGraph graph;
+        graph.setPoints(makePoints(count, count > 0));
+        graph.show();
+        QCOMPARE(graph.pointCount(), count);
+        for (int i = 0; i < clicksPossible; ++i) {
+            QVERIFY(graph.SpeedButton1->isVisible());
+            QTest::mouseClick(graph.SpeedButton1, Qt::LeftButton);
+        }
+        QVERIFY(!graph.SpeedButton1->isVisible());
+        const int left = count - clicksPossible;
+        QCOMPARE(graph.pointCount(), left);
+        QCOMPARE(graph.Series1->count(), left);
+        QCOMPARE(graph.Series2->count(), left);
+        for (QBarSet *set : graph.Series2->barSets())
+            QCOMPARE(set->count(), left);
+        // The points go from the end; "Other", being first, stays.
+        if (left > 0) {
+            QCOMPARE(graph.points().first().label, QStringLiteral("Other"));
+            QCOMPARE(sliceLabelsOfLegend(graph).last(), QStringLiteral("Row %1").arg(left));
+        }
+        // A direct call past the limit changes nothing.
+        graph.SpeedButton1Click();
+        QCOMPARE(graph.Series1->count(), left);
+    }
+
+    void clickSpinsOnlyThePie()
+    {
+        TfrmGraph graph;
+        graph.setPoints(makePoints(4, false));
+        graph.show();
+        QVERIFY(graph.pieShown());
+        QVERIFY(!graph.Timer1->isActive());
+        QCOMPARE(graph.Timer1->interval(), 50);
+        clickChart(graph);
+        QVERIFY(graph.Timer1->isActive());
+        clickChart(graph);
+        QVERIFY(!graph.Timer1->isActive());
+
+        clickRadio(graph.rbBar);
+        QVERIFY(!graph.pieShown());
+        QVERIFY(graph.Series2->isVisible());
+        clickChart(graph);
+        QVERIFY(!graph.Timer1->isActive());
+
+        // Switched on for the pie, the timer keeps running under the bars but turns nothing.
+        clickRadio(graph.rbPie);
+        clickChart(graph);
+        clickRadio(graph.rbBar);
+        QVERIFY(graph.Timer1->isActive());
+        // From here the ticks come by hand, so a slow machine cannot add real ones.
+        graph.Timer1->stop();
+        const qreal before = graph.pieRotation();
+        graph.Timer1Timer();
+        QCOMPARE(graph.pieRotation(), before);
+        clickRadio(graph.rbPie);
+        graph.Timer1Timer();
+        QCOMPARE(graph.pieRotation(), before + 3);
+        QCOMPARE(graph.Series1->pieStartAngle(), before + 3);
+        QCOMPARE(graph.Series1->pieEndAngle(), before + 363);
+    }
+
+    void rotationWrapsAt360()
+    {
+        TfrmGraph graph;
+        graph.setPoints(makePoints(3, false));
+        graph.show();
+        for (int i = 0; i < 119; ++i)
+            graph.Timer1Timer();
+        QCOMPARE(graph.pieRotation(), 357.0);
+        graph.Timer1Timer();
+        QCOMPARE(graph.pieRotation(), 0.0);
+    }
+
+    void rightButtonsFollowTheRightEdge()
+    {
+        TfrmGraph graph;
+        graph.show();
+        QCOMPARE(graph.Panel1->height(), 41);
+        for (int width : {640, 1000}) {
+            graph.resize(width, 500);
+            QCOMPARE(graph.Panel1->width(), width);
+            QCOMPARE(graph.btClose->geometry(), QRect(width - 80, 8, 75, 25));
+            QCOMPARE(graph.btPrint->geometry(), QRect(width - 160, 8, 75, 25));
+            QCOMPARE(graph.SpeedButton1->geometry(), QRect(224, 8, 169, 25));
+        }
+    }
+
+    void escapeCloses()
+    {
+        TfrmGraph graph;
+        graph.show();
+        QTest::keyClick(&graph, Qt::Key_Escape);
+        QCOMPARE(graph.result(), int(QDialog::Rejected));
+        QVERIFY(!graph.isVisible());
+    }
+
+    void printOnLandscapePage_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("confirmed") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void printOnLandscapePage()
+    {
+        QFETCH(bool, confirm);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+        QPrinter *used = nullptr;
+        PrinterChoice::setAnswer([&](QPrinter &printer) {
+            used = &printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageOrientation(QPageLayout::Portrait);
+            return confirm;
+        });
+        TfrmGraph graph;
+        graph.setPoints(makePoints(4, true));
+        graph.show();
+        QTest::mouseClick(graph.btPrint, Qt::LeftButton);
+        QVERIFY(used);
+        QCOMPARE(used->pageLayout().orientation(), QPageLayout::Portrait);
+        QCOMPARE(QFile::exists(pdf), confirm);
+        QVERIFY(Prompts::shown().isEmpty());
+        if (!confirm)
+            return;
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        // One page, wider than high.
+        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+        const int box = bytes.indexOf("/MediaBox [");
+        QVERIFY(box > 0);
+        const QList<QByteArray> numbers =
+            bytes.mid(box + 11, bytes.indexOf(']', box) - box - 11).simplified().split(' ');
+        QCOMPARE(numbers.size(), 4);
+        QVERIFY(numbers[2].toDouble() > numbers[3].toDouble());
+    }
+
+    // The main window's graph buttons, up to the chart window they open.
+    void graphButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("hours, with Other")
+            << QStringLiteral("btGrHour") << QStringLiteral("Hours spent for Ann Lee  Age: 67 years")
+            << QStringList{QStringLiteral("Other"), QStringLiteral("Sleeping"), QStringLiteral("Reading")};
+        QTest::newRow("money, income 0") << QStringLiteral("btGrMoney")
+                                         << QStringLiteral("Money spent for Ann Lee  Lifetime income: $0")
+                                         << QStringList{QStringLiteral("Rent")};
+        QTest::newRow("frequency") << QStringLiteral("btGrFreq")
+                                   << QStringLiteral("Frequency of activities for Ann Lee")
+                                   << QStringList{QStringLiteral("Haircut")};
+    }
+    void graphButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, title);
+        QFETCH(QStringList, labels);
+        testsupport::fixClock(2024, 3, 5, 12);
+        TfrmMain main;
+        main.findChild<QLineEdit *>(QStringLiteral("edName"))->setText(QStringLiteral("Ann Lee"));
+        main.findChild<QLineEdit *>(QStringLiteral("edDOB"))->setText(QStringLiteral("3/15/1956"));
+        main.findChild<QLabel *>(QStringLiteral("Label10"))->setText(QStringLiteral("Age: 67 years"));
+        main.findChild<QLabel *>(QStringLiteral("label11"))->setText(QStringLiteral("Lifetime income: $0"));
+        main.ShowBirthDate();
+        main.hoursModel().setRowTexts(1, {QStringLiteral("Sleeping"), QString(), QString(), QString(), QString(),
+                                          QStringLiteral("200,000 (33.61%)")});
+        main.hoursModel().setRowTexts(
+            2, {QStringLiteral("Idle"), QString(), QString(), QString(), QString(), QStringLiteral("0 (0.00%)")});
+        main.hoursModel().setRowTexts(3, {QStringLiteral("Reading"), QString(), QString(), QString(), QString(),
+                                          QStringLiteral("1,000 (0.17%)")});
+        main.moneyModel().setRowTexts(
+            1, {QStringLiteral("Rent"), QString(), QString(), QString(), QString(), QStringLiteral("$90,000 (0.00%)")});
+        main.freqModel().setRowTexts(
+            1, {QStringLiteral("Haircut"), QString(), QString(), QString(), QString(), QStringLiteral("600")});
+
+        QString seenTitle;
+        QVector<ChartPoint> seenPoints;
+        bool maximised = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *graph = qobject_cast<TfrmGraph *>(QApplication::activeModalWidget());
+            if (!graph)
+                return;
+            seenTitle = graph->title();
+            seenPoints = graph->points();
+            maximised = graph->windowState().testFlag(Qt::WindowMaximized);
+            graph->btClose->click();
+        });
+        main.findChild<QPushButton *>(button)->click();
+
+        QCOMPARE(seenTitle, title);
+        QStringList seenLabels;
+        for (const ChartPoint &p : seenPoints)
+            seenLabels.append(p.label);
+        QCOMPARE(seenLabels, labels);
+        QVERIFY(maximised);
+        // Rows take the colours of their row numbers: Reading is row 3 behind the skipped row 2.
+        if (button == QStringLiteral("btGrHour")) {
+            QCOMPARE(seenPoints[0].colour, 0xFFFFFFu);
+            QCOMPARE(seenPoints[0].value, main.hoursAlive() - 201000);
+            QCOMPARE(seenPoints[2].colour, main.colors()[2]);
+        }
+        // The window is gone once closed.
+        QVERIFY(main.findChildren<TfrmGraph *>().isEmpty());
+        QVERIFY(Prompts::shown().isEmpty());
+    }
+
+    void invalidTotalShowsErrorAndNoWindow()
+    {
+        TfrmMain main;
+        main.freqModel().setRowTexts(
+            1, {QStringLiteral("Haircut"), QString(), QString(), QString(), QString(), QStringLiteral("600")});
+        main.freqModel().setRowTexts(2,
+                                     {QStringLiteral("Broken"), QString(), QString(), QString(), QString(), QString()});
+        main.findChild<QPushButton *>(QStringLiteral("btGrFreq"))->click();
+        QCOMPARE(Prompts::shown().size(), 1);
+        QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::ApplicationError);
+        QCOMPARE(Prompts::shown().first().text, QStringLiteral("'' is not a valid floating point value."));
+        QVERIFY(main.findChildren<TfrmGraph *>().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFrmGraph)
+#include "tst_frmgraph.moc"

@@ -2,6 +2,10 @@
 // can be looked at without a desktop. Usage: screenshots <output folder> [settings folder] [dark]
 #include "about/frmabout.h"
 #include "app/frmmain.h"
+#include "results/frmgraph.h"
+#include "results/printerchoice.h"
+#include <QPrinter>
+#include <QTimer>
 #include "app/frmpickdate.h"
 #include "app/localesettings.h"
 #include "app/programfolder.h"
@@ -78,6 +82,31 @@ int main(int argc, char *argv[])
     TfrmPickDate picker(Clock::now() - 400, Clock::now() - 12000, &w);
     picker.show();
     picker.grab().save(out + QStringLiteral("/picker.png"));
+    // The chart windows and the report, answered from inside their modal loops.
+    const char *charts[] = {"graph-hours", "graph-money"};
+    for (int i = 0; i < 2; ++i) {
+        for (bool bar : {false, true}) {
+            QTimer::singleShot(300, &w, [&, i, bar] {
+                if (auto *g = qobject_cast<TfrmGraph *>(QApplication::activeModalWidget())) {
+                    g->resize(900, 600);
+                    if (bar)
+                        g->rbBarClick();
+                    QTest::qWait(300);
+                    g->grab().save(QStringLiteral("%1/%2%3.png").arg(out, QLatin1String(charts[i]),
+                                                                       bar ? QStringLiteral("-bar") : QString()));
+                    g->reject();
+                }
+            });
+            i == 0 ? w.btGrHourClick() : w.btGrMoneyClick();
+        }
+    }
+    PrinterChoice::setAnswer([&](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out + QStringLiteral("/report.pdf"));
+        return true;
+    });
+    w.btReportClick();
+
     TfrmAbout about(&w);
     about.show();
     for (int i = 0; i < 40; ++i)

@@ -214,7 +214,7 @@ QWidget *TfrmMain::buildBioPage()
     auto *label9 = new QLabel(QStringLiteral("Estimate your lifetime income up to now:"), page);
     label9->setObjectName(QStringLiteral("Label9"));
     label9->setWordWrap(true);
-    label9->setGeometry(40, 180, 180, 60);
+    label9->setGeometry(40, 180, 130, 60);
     numIncome = new TNumEdit(page);
     numIncome->setObjectName(QStringLiteral("numIncome"));
     numIncome->setRange(0, 99999999);

@@ -2,8 +2,8 @@
 
 #include "app/localesettings.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -13,9 +13,13 @@ namespace
 // taken to 18 significant digits. Returns the integer digits and the fraction digits.
 void roundedDigits(double value, int decimals, QString &integerPart, QString &fractionPart, bool &isZero)
 {
-    // "%.17e" gives exactly 18 significant digits: d.ddddddddddddddddde±x
+    // Exactly 18 significant digits: d.ddddddddddddddddde±x. Like "%.17e" the conversion is exact
+    // and rounds ties to even, but without printf's multi-precision arithmetic, which made this
+    // the larger part of every row total.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17e", std::fabs(value));
+    const auto converted =
+        std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific, 17);
+    *converted.ptr = '\0';
     char digits[18];
     int count = 0;
     const char *p = buffer;

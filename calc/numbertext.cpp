@@ -2,20 +2,26 @@
 
 #include "app/localesettings.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace
 {
 // The digits of |value| rounded half away from zero at `decimals` places, decided on the value
-// taken to 18 significant digits. Returns the integer digits and the fraction digits.
-void roundedDigits(double value, int decimals, QString &integerPart, QString &fractionPart, bool &isZero)
+// taken to 18 significant digits. `work` holds a spare leading digit for a carry, the integer
+// digits and the fraction digits; `first` is the first integer digit to show and `point` the
+// position of the decimal point in `work`.
+void roundedDigits(double value, int decimals, std::string &work, std::size_t &first, std::size_t &point, bool &isZero)
 {
-    // "%.17e" gives exactly 18 significant digits: d.ddddddddddddddddde±x
+    // Exactly 18 significant digits: d.ddddddddddddddddde±x. Like "%.17e" the conversion is exact
+    // and rounds ties to even, but without printf's multi-precision arithmetic, which made this
+    // the larger part of every row total.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17e", std::fabs(value));
+    const auto converted =
+        std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific, 17);
+    *converted.ptr = '\0';
     char digits[18];
     int count = 0;
     const char *p = buffer;
@@ -29,10 +35,9 @@ void roundedDigits(double value, int decimals, QString &integerPart, QString &fr
     // Build the digit string from 10^(exponent) down to 10^(-decimals), with leading zeros as needed.
     const int pointPos = exponent + 1;
     const int keep = pointPos + decimals; // digits of digits[] that survive rounding
-    // Work buffer: one spare leading digit for a carry, integer digits, fraction digits.
     const int intDigits = pointPos > 0 ? pointPos : 1;
     const int total = 1 + intDigits + decimals;
-    std::string work(std::size_t(total), '0');
+    work.assign(std::size_t(total), '0');
     // Index in work of digit k of digits[] (k = 0 is 10^exponent).
     const int offset = 1 + intDigits - pointPos;
     for (int k = 0; k < count && k < keep; ++k) {
@@ -51,25 +56,11 @@ void roundedDigits(double value, int decimals, QString &integerPart, QString &fr
             }
         }
     }
-    std::size_t first = 0;
-    while (first + 1 < std::size_t(1 + intDigits) && work[first] == '0')
+    point = std::size_t(1 + intDigits);
+    first = 0;
+    while (first + 1 < point && work[first] == '0')
         ++first;
-    integerPart = QString::fromLatin1(work.data() + first, qsizetype(std::size_t(1 + intDigits) - first));
-    fractionPart = QString::fromLatin1(work.data() + 1 + intDigits, decimals);
     isZero = work.find_first_not_of('0') == std::string::npos;
-}
-
-QString groupThousands(const QString &digits, QChar separator)
-{
-    const qsizetype n = digits.size();
-    QString out;
-    out.reserve(n + n / 3);
-    for (qsizetype i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0)
-            out.append(separator);
-        out.append(digits[i]);
-    }
-    return out;
 }
 
 QString specialText(double value)
@@ -79,21 +70,33 @@ QString specialText(double value)
     return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 }
 
-// Unsigned amount text and whether the value is negative after rounding.
+// Unsigned amount text and whether the value is negative after rounding. The text is written
+// in place in one allocation, as every row total formats one or two numbers.
 QString unsignedNumber(double value, int decimals, bool &negative)
 {
     if (decimals < 0)
         decimals = 0;
     const LocaleSettings &locale = LocaleSettings::current();
-    QString integerPart;
-    QString fractionPart;
+    std::string work;
+    std::size_t first = 0;
+    std::size_t point = 0;
     bool isZero = true;
-    roundedDigits(value, decimals, integerPart, fractionPart, isZero);
+    roundedDigits(value, decimals, work, first, point, isZero);
     negative = value < 0 && !isZero;
-    QString text = groupThousands(integerPart, locale.thousandsSeparator);
+
+    const qsizetype integerDigits = qsizetype(point - first);
+    const qsizetype separators = (integerDigits - 1) / 3;
+    QString text(integerDigits + separators + (decimals > 0 ? 1 + decimals : 0), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < integerDigits; ++i) {
+        if (i > 0 && (integerDigits - i) % 3 == 0)
+            *out++ = locale.thousandsSeparator;
+        *out++ = QLatin1Char(work[first + std::size_t(i)]);
+    }
     if (decimals > 0) {
-        text.append(locale.decimalSeparator);
-        text.append(fractionPart);
+        *out++ = locale.decimalSeparator;
+        for (std::size_t i = point; i < work.size(); ++i)
+            *out++ = QLatin1Char(work[i]);
     }
     return text;
 }

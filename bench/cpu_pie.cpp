@@ -1,0 +1,24 @@
+// CPU share of the chart window while the pie spins: `cpu_pie [seconds]`.
+#include "cpushare.h"
+#include "results/frmgraph.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const double seconds = secondsFromArguments(argc, argv);
+    // A full table's worth of slices: the "Other" slice and 50 activities.
+    QVector<ChartPoint> points;
+    points.append({100.0, QStringLiteral("Other"), 0xFFFFFF});
+    for (int i = 1; i <= 50; ++i)
+        points.append({double(10 + i), QStringLiteral("Activity %1").arg(i), quint32(0x10204 * i)});
+    TfrmGraph graph;
+    graph.setTitle(QStringLiteral("Hours spent for Ann Lee"));
+    graph.setPoints(points);
+    graph.show();
+    // A click on the pie sets it spinning.
+    graph.Chart1Click();
+    return reportCpuShare(QStringLiteral("chart window, pie spinning"), graph.Timer1, seconds);
+}

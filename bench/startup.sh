@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Start-up time and peak memory of the program, up to the main window's first painted frame, with
+# a full settings file (three tables of 50 activities), side by side with two references: a bare
+# Qt Widgets window (startup_bare) and the main window's widget tree without the program's logic
+# (startup_plain). The three run interleaved, N times each, so that a change in the machine's load
+# touches all of them alike; medians are printed.
+#
+#   bench/startup.sh [-n N] [--callgrind] [BUILD_DIR]     (BUILD_DIR: build/release by default)
+#
+# --callgrind also counts each start-up's instructions under valgrind, a figure that does not
+# drift with the load. The windows draw offscreen (QT_QPA_PLATFORM=offscreen) unless
+# QT_QPA_PLATFORM is set already, e.g. `xvfb-run -a env QT_QPA_PLATFORM=xcb bench/startup.sh`.
+set -euo pipefail
+
+runs=21
+callgrind=0
+build=build/release
+while (($#)); do
+    case $1 in
+    -n) runs=$2; shift 2 ;;
+    --callgrind) callgrind=1; shift ;;
+    -h | --help) sed -n '2,13p' "$0"; exit 0 ;;
+    *) build=$1; shift ;;
+    esac
+done
+for f in lifetally bench/startup_bare bench/startup_plain; do
+    [[ -x $build/$f ]] || { echo "missing $build/$f: build with -DLIFETALLY_BENCH=ON" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The settings file lives beside the program, so the program runs from a copy in a scratch folder.
+cp "$build/lifetally" "$work/"
+{
+    printf '[DOB]\nDate=3/15/1956\n\n[Name]\nname=Ann Lee\n\n[Income]\nincome=2500000\n'
+    pers=(Year Day Week Month)
+    for table in Hours:Hour:HrMin Money:Money:Amount Freq:Freq:Amount; do
+        IFS=: read -r count row amount <<<"$table"
+        printf '\n[%s]\nCount=51\n' "$count"
+        for n in $(seq 1 51); do
+            printf '\n[%s%d]\n' "$row" "$n"
+            if ((n == 51)); then
+                printf 'Desc=\n%s=\nPer=\nStart=\nEnd=\n' "$amount"
+                continue
+            fi
+            case $count in
+            Hours) value="$((n % 9)) Hrs $((n % 60)) Mins" ;;
+            Money) value="\$$((10 * n)).50" ;;
+            Freq) value=$n ;;
+            esac
+            end=Now
+            ((n % 3)) || end=6/30/2020
+            printf 'Desc=Activity %d\n%s=%s\nPer=%s\nStart=%d/%d/%d\nEnd=%s\n' "$n" "$amount" "$value" \
+                "${pers[n % 4]}" $((1 + n % 12)) $((1 + n % 28)) $((1960 + n)) "$end"
+        done
+    done
+} >"$work/lfy.ini"
+
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+export LIFETALLY_EXIT_AFTER_FIRST_PAINT=1
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+names=(bare plain program)
+cmds=("$build/bench/startup_bare" "$build/bench/startup_plain" "$work/lifetally")
+
+run() { # name command: appends "milliseconds kilobytes" to $work/<name>.txt
+    local start end
+    start=$(date +%s%N)
+    if ! /usr/bin/time -f '%e %M' -o "$work/time" "$2" >/dev/null 2>"$work/stderr"; then
+        echo "$1 failed:" >&2
+        cat "$work/stderr" "$work/time" >&2
+        exit 1
+    fi
+    end=$(date +%s%N)
+    echo "$(((end - start) / 1000)) $(awk '{print $2}' "$work/time")" >>"$work/$1.txt"
+}
+
+# One unmeasured round first, so that every file is in the page cache.
+for i in 0 1 2; do run warm "${cmds[i]}"; done
+for ((r = 0; r < runs; r++)); do
+    for i in 0 1 2; do run "${names[i]}" "${cmds[i]}"; done
+done
+
+median() { # column of $work/<name>.txt
+    sort -n <(awk -v c="$2" '{print $c}' "$work/$1.txt") | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
+}
+declare -A ms kb
+echo "start-up to the first painted frame ($QT_QPA_PLATFORM), median of $runs runs:"
+for n in "${names[@]}"; do
+    ms[$n]=$(median "$n" 1)
+    kb[$n]=$(median "$n" 2)
+    awk -v n="$n" -v us="${ms[$n]}" -v kb="${kb[$n]}" \
+        'BEGIN {printf "  %-8s %7.1f ms   peak RSS %6.1f MB\n", n, us / 1000, kb / 1024}'
+done
+awk -v b="${ms[bare]}" -v p="${ms[plain]}" -v g="${ms[program]}" -v pk="${kb[plain]}" -v gk="${kb[program]}" \
+    'BEGIN {printf "  plain/bare %.2f   program/plain %.2f (target <= 1.25)   program - plain RSS %+.1f MB (target <= 10)\n",
+            p / b, g / p, (gk - pk) / 1024}'
+
+if ((callgrind)); then
+    echo "instructions to the first painted frame (valgrind --tool=callgrind):"
+    declare -A ir
+    for i in 0 1 2; do
+        out="$work/callgrind.${names[i]}"
+        valgrind --tool=callgrind --callgrind-out-file="$out" "${cmds[i]}" >/dev/null 2>"$work/stderr" || {
+            cat "$work/stderr" >&2
+            exit 1
+        }
+        ir[${names[i]}]=$(awk '/^(summary|totals):/ {print $2; exit}' "$out")
+        printf '  %-8s %14d Ir\n' "${names[i]}" "${ir[${names[i]}]}"
+    done
+    awk -v b="${ir[bare]}" -v p="${ir[plain]}" -v g="${ir[program]}" \
+        'BEGIN {printf "  plain/bare %.2f   program/plain %.2f   program - plain %+.1f M Ir\n", p / b, g / p, (g - p) / 1e6}'
+    if [[ -n ${LIFETALLY_KEEP_PROFILE:-} ]]; then
+        cp "$work/callgrind.program" "$LIFETALLY_KEEP_PROFILE"
+        echo "  program's profile kept in $LIFETALLY_KEEP_PROFILE (callgrind_annotate it)"
+    fi
+fi

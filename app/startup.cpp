@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
+#include "app/exitafterfirstpaint.h"
 #include "app/frmmain.h"
 #include "app/localesettings.h"
 #include <QApplication>
-#include <QEvent>
 #include <QLocale>
 #include <QScreen>
 #include <QStyle>
@@ -27,25 +27,6 @@ bool haveDisplay()
 #endif
 }
 
-// Start-up benchmarks time the process up to the main window's first painted frame. With
-// LIFETALLY_EXIT_AFTER_FIRST_PAINT=1 the program quits silently once that frame is drawn: the
-// quit takes effect when the event loop regains control, after the children and the flush.
-// Nothing is saved, as Close alone writes the settings file.
-class ExitAfterFirstPaint : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QCoreApplication::quit();
-        }
-        return false;
-    }
-};
 } // namespace
 
 int runLifetally(int argc, char *argv[])
@@ -68,8 +49,7 @@ int runLifetally(int argc, char *argv[])
         window.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), screen->availableGeometry())
                         .topLeft());
     ExitAfterFirstPaint exitAfterFirstPaint;
-    if (qEnvironmentVariableIntValue("LIFETALLY_EXIT_AFTER_FIRST_PAINT") == 1)
-        window.installEventFilter(&exitAfterFirstPaint);
+    exitAfterFirstPaint.watch(&window);
     window.show();
     return app.exec();
 }

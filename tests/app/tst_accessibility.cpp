@@ -49,26 +49,16 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<WindowTestScope> m_scope;
 
 private slots:
     void init()
     {
-        resetSharedState();
-        m_folder = std::make_unique<TempProgramFolder>();
-        Prompts::setTestMode(true);
-        fixClock(2025, 6, 10, 14, 0);
-        QFile f(m_folder->file(QStringLiteral("lfy.ini")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[DOB]\nDate=3/15/1990\n[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\nHrMin=8 Hrs\nPer=Day\n"
+        m_scope = std::make_unique<WindowTestScope>();
+        m_scope->writeSettings("[DOB]\nDate=3/15/1990\n[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\nHrMin=8 Hrs\nPer=Day\n"
                 "Start=3/15/1990\nEnd=Now\n");
     }
-    void cleanup()
-    {
-        m_folder.reset();
-        Prompts::setTestMode(false);
-        resetSharedState();
-    }
+    void cleanup() { m_scope.reset(); }
 
     void everyFocusableControlHasAName()
     {
@@ -168,7 +158,7 @@ private slots:
         QVERIFY(close->hasFocus());
         QTest::keyClick(close, Qt::Key_Space);
         QVERIFY(!w.isVisible());
-        QFile f(m_folder->file(QStringLiteral("lfy.ini")));
+        QFile f(m_scope->settingsPath());
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().contains("Desc=Keyboard 2"));
     }

@@ -27,45 +27,18 @@ class TestFrmMain : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<WindowTestScope> m_scope;
 
-    void writeIni(const QByteArray &content)
-    {
-        QFile f(m_folder->file(QStringLiteral("lfy.ini")));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(content);
-    }
-    QByteArray readIni() const
-    {
-        QFile f(m_folder->file(QStringLiteral("lfy.ini")));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void writeIni(const QByteArray &content) { m_scope->writeSettings(content); }
+    QByteArray readIni() const { return m_scope->readSettings(); }
     static QPushButton *btn(TfrmMain &w, const char *name) { return child<QPushButton>(&w, name); }
     static QLineEdit *edit(TfrmMain &w, const char *name) { return child<QLineEdit>(&w, name); }
     static int page(TfrmMain &w) { return child<QStackedWidget>(&w, "Notebook1")->currentIndex(); }
-    QStringList shownTexts() const
-    {
-        QStringList texts;
-        for (const auto &s : Prompts::shown())
-            texts << s.text;
-        return texts;
-    }
+    static QStringList shownTexts() { return promptTexts(); }
 
 private slots:
-    void init()
-    {
-        resetSharedState();
-        m_folder = std::make_unique<TempProgramFolder>();
-        Prompts::setTestMode(true);
-        fixClock(2025, 6, 10, 14, 0);
-    }
-    void cleanup()
-    {
-        TfrmPickDate::setPickHook(nullptr);
-        m_folder.reset();
-        Prompts::setTestMode(false);
-        resetSharedState();
-    }
+    void init() { m_scope = std::make_unique<WindowTestScope>(); }
+    void cleanup() { m_scope.reset(); }
 
     void windowShape()
     {
@@ -99,7 +72,7 @@ private slots:
         QVERIFY(!btn(w, "btPrev")->isEnabled());
         QVERIFY(btn(w, "btNext")->isEnabled());
         QVERIFY(Prompts::shown().isEmpty());
-        QVERIFY2(!QFile::exists(m_folder->file(QStringLiteral("lfy.ini"))), "reading must not create the file");
+        QVERIFY2(!QFile::exists(m_scope->settingsPath()), "reading must not create the file");
     }
 
     void navigationThroughAllPages()
@@ -304,7 +277,7 @@ private slots:
         const auto sections = text.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^\\[")));
         QCOMPARE(sections.size(), 3 + 3 * 52 + 1);
         QVERIFY(!text.contains(QStringLiteral("Total")));
-        IniFile ini(m_folder->file(QStringLiteral("lfy.ini")));
+        IniFile ini(m_scope->settingsPath());
         QCOMPARE(ini.readString(QStringLiteral("Extra"), QStringLiteral("keep"), QString()), QStringLiteral("me"));
         QCOMPARE(ini.readString(QStringLiteral("DOB"), QStringLiteral("Colour"), QString()), QStringLiteral("blue"));
         QCOMPARE(ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QString()), QStringLiteral("Ann Lee"));
@@ -338,10 +311,10 @@ private slots:
     void unwritableFileKeepsWindowOpen()
     {
         // The program folder is a path below a regular file: nothing can be created there.
-        QFile blocker(m_folder->file(QStringLiteral("blocker")));
+        QFile blocker(m_scope->folder().file(QStringLiteral("blocker")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        setProgramFolder(m_folder->file(QStringLiteral("blocker/sub/")));
+        setProgramFolder(m_scope->folder().file(QStringLiteral("blocker/sub/")));
         TfrmMain w;
         w.show();
         btn(w, "btClose")->click();
@@ -349,7 +322,7 @@ private slots:
         QCOMPARE(Prompts::shown().size(), 1);
         QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::ApplicationError);
         QCOMPARE(Prompts::shown().first().text,
-                 QStringLiteral("Unable to write to ") + m_folder->file(QStringLiteral("blocker/sub/lfy.ini")) +
+                 QStringLiteral("Unable to write to ") + m_scope->folder().file(QStringLiteral("blocker/sub/lfy.ini")) +
                      QLatin1Char('.'));
     }
 
@@ -357,7 +330,7 @@ private slots:
     {
         const QByteArray before = "[Name]\nname=Original\n";
         writeIni(before);
-        const QString path = m_folder->file(QStringLiteral("lfy.ini"));
+        const QString path = m_scope->settingsPath();
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
         if (geteuid() == 0)
             QSKIP("permission bits do not stop root; the unwritable-folder case covers the failure path");

@@ -23,14 +23,9 @@ class TestActivityTables : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<WindowTestScope> m_scope;
 
-    void writeIni(const QByteArray &content)
-    {
-        QFile f(m_folder->file(QStringLiteral("lfy.ini")));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(content);
-    }
+    void writeIni(const QByteArray &content) { m_scope->writeSettings(content); }
     static QByteArray hoursRows(int count)
     {
         QByteArray out = "[DOB]\nDate=3/15/1990\n[Hours]\nCount=51\n";
@@ -40,13 +35,7 @@ private:
                        .toUtf8();
         return out;
     }
-    QStringList messages() const
-    {
-        QStringList texts;
-        for (const auto &s : Prompts::shown())
-            texts << s.text;
-        return texts;
-    }
+    static QStringList messages() { return promptTexts(); }
     static void select(TfrmMain &w, const char *grid, int row)
     {
         auto *view = child<QTableView>(&w, grid);
@@ -54,19 +43,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        resetSharedState();
-        m_folder = std::make_unique<TempProgramFolder>();
-        Prompts::setTestMode(true);
-        fixClock(2025, 6, 10, 14, 0);
-    }
-    void cleanup()
-    {
-        m_folder.reset();
-        Prompts::setTestMode(false);
-        resetSharedState();
-    }
+    void init() { m_scope = std::make_unique<WindowTestScope>(); }
+    void cleanup() { m_scope.reset(); }
 
     void addHoursRowThroughTheDialog()
     {

@@ -4,9 +4,10 @@
 #include <QEvent>
 #include <QObject>
 
-// The start-up references honour LIFETALLY_EXIT_AFTER_FIRST_PAINT=1 as the program does: they quit
-// silently once the watched window has painted its first frame, so that all three are timed to
-// the same point.
+// Start-up benchmarks time a process up to its main window's first painted frame. With
+// LIFETALLY_EXIT_AFTER_FIRST_PAINT=1 the program (and the benchmark's reference programs) quit
+// silently once that frame is drawn; the quit takes effect when the event loop regains control.
+// Nothing is saved, as Close alone writes the settings file.
 class ExitAfterFirstPaint : public QObject
 {
 public:

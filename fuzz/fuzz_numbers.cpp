@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &candidate : {text, digits}) {
         double real = 0;
         const bool isReal = tryStrToFloat(candidate, real);
+        fuzz::check(!isReal || std::isfinite(real), "a converted real is finite", candidate);
         try {
             const double thrown = strToFloat(candidate);
             fuzz::check(isReal && (thrown == real || (std::isnan(thrown) && std::isnan(real))), "strToFloat agrees",

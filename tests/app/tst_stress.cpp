@@ -30,7 +30,7 @@
 #include <memory>
 
 #ifndef LIFETALLY_STRESS_ACTIONS
-#define LIFETALLY_STRESS_ACTIONS 5000
+#define LIFETALLY_STRESS_ACTIONS 10000
 #endif
 
 using namespace testsupport;

@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString text = fuzz::text(data + 4, size - 4);
 
     const QString written = durationText(hours, minutes);
-    fuzz::check(hoursOf(written) == hours && minutesOf(written) == minutes, "a written duration reads back",
-                written);
+    fuzz::check(hoursOf(written) == hours && minutesOf(written) == minutes, "a written duration reads back", written);
 
     const QString w = wordAt(text, word);
     fuzz::check(!w.contains(QLatin1Char(' ')), "a word holds no blank", text);

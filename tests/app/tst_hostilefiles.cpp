@@ -59,9 +59,9 @@ QByteArray rowsOf(const char *section, const QByteArray &amount, const QByteArra
 {
     QByteArray out = QByteArray("[") + (qstrcmp(section, "Hour") == 0 ? "Hours" : section) + "]\nCount=3\n";
     for (int n = 1; n <= 3; ++n)
-        out += QByteArray("[") + section + QByteArray::number(n) + "]\nDesc=Row " + QByteArray::number(n) +
-               "\n" + (qstrcmp(section, "Hour") == 0 ? "HrMin=" : "Amount=") + amount + "\nPer=" + per +
-               "\nStart=" + start + "\nEnd=" + end + "\n";
+        out += QByteArray("[") + section + QByteArray::number(n) + "]\nDesc=Row " + QByteArray::number(n) + "\n" +
+               (qstrcmp(section, "Hour") == 0 ? "HrMin=" : "Amount=") + amount + "\nPer=" + per + "\nStart=" + start +
+               "\nEnd=" + end + "\n";
     return out;
 }
 

@@ -58,8 +58,7 @@ private:
     void verifyNewFile() const
     {
         const IniFile ini(iniPath());
-        QCOMPARE(ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QString()),
-                 QStringLiteral("New name"));
+        QCOMPARE(ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QString()), QStringLiteral("New name"));
         QCOMPARE(ini.readString(QStringLiteral("Money1"), QStringLiteral("Amount"), QString()),
                  QStringLiteral("$500.00"));
         QCOMPARE(ini.readString(QStringLiteral("Hour1"), QStringLiteral("Desc"), QString()), QStringLiteral("Sleep"));

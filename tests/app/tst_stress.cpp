@@ -154,12 +154,24 @@ private:
     {
         for (int i = pick(4); i > 0; --i) {
             switch (pick(6)) {
-            case 0: p->MonthSpinnerUp(); break;
-            case 1: p->MonthSpinnerDown(); break;
-            case 2: p->YearSpinnerUp(); break;
-            case 3: p->YearSpinnerDown(); break;
-            case 4: p->sbNowClick(); break;
-            default: p->SpeedButton1Click(); break;
+            case 0:
+                p->MonthSpinnerUp();
+                break;
+            case 1:
+                p->MonthSpinnerDown();
+                break;
+            case 2:
+                p->YearSpinnerUp();
+                break;
+            case 3:
+                p->YearSpinnerDown();
+                break;
+            case 4:
+                p->sbNowClick();
+                break;
+            default:
+                p->SpeedButton1Click();
+                break;
             }
         }
     }

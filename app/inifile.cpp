@@ -67,7 +67,9 @@ QString decodeContent(QByteArrayView content)
 {
     if (content.startsWith("\xEF\xBB\xBF"))
         content = content.sliced(3);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // Exactly one mark is taken off above; a second one is a character of the first line.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(content);
     // Files from older versions of the program are in the Windows 8-bit code page.
     if (utf8.hasError())
@@ -299,6 +301,11 @@ QByteArray IniFile::serialize() const
             text += QLatin1Char('\n');
         }
     }
+    // A first line that begins with U+FEFF would read back as a byte-order mark and lose it; a
+    // line "\uFEFF[Name]" would even turn into a section that shadows the real one. A mark in
+    // front keeps the character a character.
+    if (text.startsWith(QChar(0xFEFF)))
+        return "\xEF\xBB\xBF" + text.toUtf8();
     return text.toUtf8();
 }
 

@@ -13,13 +13,7 @@ static void initAboutResources()
 
 namespace
 {
-constexpr int SheetGlyphs = 67;
-constexpr int SheetRows = 5;
 constexpr int DefaultInterval = 50;
-
-// Glyph cells after "Z" and "9", in sheet order from index 36; the blank stands at BlankGlyph.
-constexpr char32_t Symbols[] = U":.+-$ !@#%&*()=\\/?;\",'^_|{}[]<>";
-static_assert(sizeof(Symbols) / sizeof(Symbols[0]) - 1 == SheetGlyphs - 36, "one symbol per cell");
 } // namespace
 
 TDigMarquee::TDigMarquee(QWidget *parent) : QWidget(parent), m_timer(new QTimer(this))
@@ -42,19 +36,7 @@ QImage TDigMarquee::glyphSheet()
 
 int TDigMarquee::GlyphIndex(char32_t ch)
 {
-    if (ch >= U'a' && ch <= U'z')
-        ch = ch - U'a' + U'A';
-    if (ch >= U'A' && ch <= U'Z')
-        return int(ch - U'A');
-    if (ch >= U'0' && ch <= U'9')
-        return 26 + int(ch - U'0');
-    if (ch == U'~')
-        return EscapeGlyph;
-    for (int i = 0; Symbols[i]; ++i) {
-        if (Symbols[i] == ch)
-            return 36 + i;
-    }
-    return BlankGlyph;
+    return MarqueeCaption::glyphIndex(ch);
 }
 
 void TDigMarquee::setCaption(const QString &caption)
@@ -98,40 +80,27 @@ void TDigMarquee::updateTimer()
 void TDigMarquee::BuildStrip()
 {
     const QImage sheet = glyphSheet().convertToFormat(QImage::Format_RGB32);
-    const QList<uint> text = m_caption.toUcs4();
+    const QList<MarqueeCaption::Cell> cells = MarqueeCaption::parse(m_caption);
+    const int drawn = int(cells.size());
 
-    QImage strip(GlyphWidth * int(text.size()), 2 * GlyphHeight, QImage::Format_RGB32);
-    strip.fill(Qt::black);
-    int row = 0;
-    bool blinking = false;
-    bool escape = false;
-    int drawn = 0;
-    {
-        QPainter painter(&strip);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        for (const uint ch : text) {
-            const int g = GlyphIndex(char32_t(ch));
-            if (g == EscapeGlyph) {
-                escape = true;
-            } else if (escape) {
-                if (g == GlyphIndex(U'F'))
-                    blinking = !blinking;
-                else if (g >= GlyphIndex(U'1') && g < GlyphIndex(U'1') + SheetRows)
-                    row = g - GlyphIndex(U'1');
-                else if (g == BlankGlyph)
-                    escape = false;
-            } else {
-                const QRect cell(GlyphWidth * g, GlyphHeight * row, GlyphWidth, GlyphHeight);
-                const int left = GlyphWidth * drawn;
-                ++drawn;
-                painter.drawImage(QPoint(left, 0), sheet, cell);
-                if (!blinking)
-                    painter.drawImage(QPoint(left, GlyphHeight), sheet, cell);
-            }
-        }
-    }
     m_x = width();
-    m_strip = drawn > 0 ? strip.copy(0, 0, GlyphWidth * drawn, 2 * GlyphHeight) : QImage();
+    if (drawn == 0) {
+        m_strip = QImage();
+        return;
+    }
+    QImage strip(GlyphWidth * drawn, 2 * GlyphHeight, QImage::Format_RGB32);
+    strip.fill(Qt::black);
+    QPainter painter(&strip);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int i = 0; i < drawn; ++i) {
+        const MarqueeCaption::Cell &c = cells[i];
+        const QRect cell(GlyphWidth * c.glyph, GlyphHeight * c.row, GlyphWidth, GlyphHeight);
+        painter.drawImage(QPoint(GlyphWidth * i, 0), sheet, cell);
+        if (!c.blinking)
+            painter.drawImage(QPoint(GlyphWidth * i, GlyphHeight), sheet, cell);
+    }
+    painter.end();
+    m_strip = strip;
 }
 
 void TDigMarquee::TimerTick()

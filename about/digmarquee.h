@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/marqueecaption.h"
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -25,8 +26,8 @@ class TDigMarquee : public QWidget
 public:
     static constexpr int GlyphWidth = 11;
     static constexpr int GlyphHeight = 19;
-    static constexpr int BlankGlyph = 41;
-    static constexpr int EscapeGlyph = -1;
+    static constexpr int BlankGlyph = MarqueeCaption::BlankGlyph;
+    static constexpr int EscapeGlyph = MarqueeCaption::EscapeGlyph;
 
     explicit TDigMarquee(QWidget *parent = nullptr);
 

@@ -10,6 +10,39 @@
 namespace
 {
 constexpr qsizetype kMaxValueLength = 1023;
+constexpr qsizetype kWriteBlock = 4096;
+constexpr std::size_t kIndexFrom = 16; // entries in a section before its keys are hashed
+
+struct SaveFault {
+    int operation = 0; // 0: none
+    bool persistent = false;
+    int lastCount = 0;
+};
+
+SaveFault &saveFault()
+{
+    static SaveFault fault;
+    return fault;
+}
+
+// Counts the file operations of one save and answers whether the next one may succeed.
+class SaveSteps
+{
+public:
+    bool next()
+    {
+        SaveFault &f = saveFault();
+        f.lastCount = ++m_count;
+        if (f.operation == 0 || m_count != f.operation)
+            return true;
+        if (!f.persistent)
+            f.operation = 0;
+        return false;
+    }
+
+private:
+    int m_count = 0;
+};
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned bytes map to the
 // control characters of the same number, as the platform's own conversion does.
@@ -34,7 +67,9 @@ QString decodeContent(QByteArrayView content)
 {
     if (content.startsWith("\xEF\xBB\xBF"))
         content = content.sliced(3);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // Exactly one mark is taken off above; a second one is a character of the first line.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(content);
     // Files from older versions of the program are in the Windows 8-bit code page.
     if (utf8.hasError())
@@ -62,6 +97,18 @@ QString absolutePath(const QString &path)
 {
     return QFileInfo(path).absoluteFilePath();
 }
+
+bool writeWhole(const QString &path, const QByteArray &data)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(data) != data.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
 } // namespace
 
 IniWriteError::IniWriteError(const QString &path)
@@ -79,12 +126,33 @@ IniFile::IniFile(const QString &path) : m_path(path)
 
 void IniFile::addEntry(Section &section, Entry entry)
 {
-    if (!entry.verbatim) {
-        const QString key = fold(entry.key);
-        if (!section.keyIndex.contains(key))
-            section.keyIndex.insert(key, section.entries.size());
-    }
+    if (!entry.verbatim)
+        entry.folded = fold(entry.key);
     section.entries.push_back(std::move(entry));
+    if (section.indexed) {
+        const Entry &added = section.entries.back();
+        if (!added.verbatim && !section.keyIndex.contains(added.folded))
+            section.keyIndex.insert(added.folded, section.entries.size() - 1);
+    } else if (section.entries.size() > kIndexFrom) {
+        section.indexed = true;
+        for (std::size_t i = section.entries.size(); i-- > 0;) {
+            if (!section.entries[i].verbatim)
+                section.keyIndex.insert(section.entries[i].folded, i);
+        }
+    }
+}
+
+std::ptrdiff_t IniFile::findEntry(const Section &section, const QString &foldedKey)
+{
+    if (section.indexed) {
+        const auto e = section.keyIndex.constFind(foldedKey);
+        return e == section.keyIndex.cend() ? -1 : std::ptrdiff_t(*e);
+    }
+    for (std::size_t i = 0; i < section.entries.size(); ++i) {
+        if (!section.entries[i].verbatim && section.entries[i].folded == foldedKey)
+            return std::ptrdiff_t(i);
+    }
+    return -1;
 }
 
 void IniFile::parse(const QByteArray &content)
@@ -148,8 +216,8 @@ const IniFile::Entry *IniFile::find(const QString &section, const QString &key) 
     if (s == m_sectionIndex.cend())
         return nullptr;
     const Section &found = m_sections[*s];
-    const auto e = found.keyIndex.constFind(fold(key));
-    return e == found.keyIndex.cend() ? nullptr : &found.entries[*e];
+    const std::ptrdiff_t e = findEntry(found, fold(key));
+    return e < 0 ? nullptr : &found.entries[std::size_t(e)];
 }
 
 IniFile::Section &IniFile::sectionFor(const QString &section)
@@ -191,12 +259,12 @@ int IniFile::readInteger(const QString &section, const QString &key, int default
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     Section &target = sectionFor(section);
-    const auto e = target.keyIndex.constFind(fold(key));
-    if (e != target.keyIndex.cend()) {
-        target.entries[*e].value = singleLine(value);
+    const std::ptrdiff_t e = findEntry(target, fold(key));
+    if (e >= 0) {
+        target.entries[std::size_t(e)].value = singleLine(value);
         return;
     }
-    addEntry(target, Entry{key.trimmed(), singleLine(value), false});
+    addEntry(target, Entry{key.trimmed(), singleLine(value), false, QString()});
 }
 
 void IniFile::writeInteger(const QString &section, const QString &key, int value)
@@ -233,6 +301,11 @@ QByteArray IniFile::serialize() const
             text += QLatin1Char('\n');
         }
     }
+    // A first line that begins with U+FEFF would read back as a byte-order mark and lose it; a
+    // line "\uFEFF[Name]" would even turn into a section that shadows the real one. A mark in
+    // front keeps the character a character.
+    if (text.startsWith(QChar(0xFEFF)))
+        return "\xEF\xBB\xBF" + text.toUtf8();
     return text.toUtf8();
 }
 
@@ -244,16 +317,50 @@ void IniFile::save()
     if (info.exists() && (!info.isFile() || !info.isWritable()))
         throw IniWriteError(fullPath);
 
+    saveFault().lastCount = 0;
+    SaveSteps steps;
     const QByteArray data = serialize();
     QSaveFile file(fullPath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!steps.next() || !file.open(QIODevice::WriteOnly))
         throw IniWriteError(fullPath);
-    // commit() has been seen to report success after a short write; check every step first.
-    const bool written = file.write(data) == data.size() && file.flush() && file.error() == QFileDevice::NoError;
-    if (!written) {
+    // commit() has been seen to report success after a short write (a full disk); check every
+    // step first. An uncommitted QSaveFile removes its temporary file and leaves the old one.
+    const auto fail = [&file, &fullPath] {
         file.cancelWriting();
-        throw IniWriteError(fullPath);
+        return IniWriteError(fullPath);
+    };
+    for (qsizetype at = 0; at < data.size(); at += kWriteBlock) {
+        const qsizetype size = qMin(kWriteBlock, data.size() - at);
+        const qsizetype given = steps.next() ? size : size / 2;
+        if (file.write(data.constData() + at, given) != size)
+            throw fail();
     }
+    if (!steps.next() || !file.flush() || file.error() != QFileDevice::NoError)
+        throw fail();
+    // The backup is a convenience: the new file matters more than a copy of the old one.
+    if (steps.next() && info.exists()) {
+        QFile old(fullPath);
+        if (old.open(QIODevice::ReadOnly))
+            writeWhole(backupPath(fullPath), old.readAll());
+    }
+    if (!steps.next())
+        throw fail();
     if (!file.commit())
         throw IniWriteError(fullPath);
+}
+
+void IniFile::setSaveFault(int operation, bool persistent)
+{
+    saveFault().operation = operation;
+    saveFault().persistent = persistent;
+}
+
+void IniFile::clearSaveFault()
+{
+    saveFault().operation = 0;
+}
+
+int IniFile::lastSaveOperationCount()
+{
+    return saveFault().lastCount;
 }

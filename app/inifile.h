@@ -37,7 +37,20 @@ public:
     void writeInteger(const QString &section, const QString &key, int value);
 
     // Writes the whole file (UTF-8) in one atomic replace; throws IniWriteError on any failure.
+    // The file it replaces is first copied to "<path>.bak", so the user can step back once; a
+    // backup that cannot be written does not stop the save.
     void save();
+    static QString backupPath(const QString &path) { return path + QStringLiteral(".bak"); }
+
+    // Test seam for the failures a disk can produce. A save takes these file operations in
+    // order: create the temporary file, write each block of up to 4 KiB, flush, write the
+    // backup, rename over the old file. setSaveFault(n) makes operation n (from 1) fail: in the
+    // next save only, or in every save until cleared. A failed write takes half its block, as
+    // a full disk does.
+    static void setSaveFault(int operation, bool persistent);
+    static void clearSaveFault();
+    // The operations the last save took, or reached before it failed.
+    static int lastSaveOperationCount();
 
     // Parses file content: UTF-8, or Windows-1252 when it is not valid UTF-8.
     void parse(const QByteArray &content);
@@ -50,13 +63,19 @@ private:
         QString key;
         QString value;
         bool verbatim = false;
+        QString folded; // the key as it is matched
     };
     struct Section {
         QString name;
         bool hasHeader = true; // false only for lines before the first section header
         std::vector<Entry> entries;
-        QHash<QString, std::size_t> keyIndex; // folded key -> first entry with that key
+        // Folded key -> first entry with that key, kept only for long sections: a hash per
+        // section would cost more than the scan in a file of many small sections.
+        QHash<QString, std::size_t> keyIndex;
+        bool indexed = false;
     };
+    // Index of the first entry with the key, or -1.
+    static std::ptrdiff_t findEntry(const Section &section, const QString &foldedKey);
     const Entry *find(const QString &section, const QString &key) const;
     Section &sectionFor(const QString &section);
     static void addEntry(Section &section, Entry entry);

@@ -118,6 +118,20 @@ private slots:
         QCOMPARE(ini.readString("X", "k", "default"), QStringLiteral("v"));
     }
 
+    void leadingByteOrderMarkCharacterSurvivesASave()
+    {
+        // Two marks: the second is a character, so "[Name]" is not a section on the first read.
+        IniFile ini(QString{});
+        ini.parse("\xEF\xBB\xBF\xEF\xBB\xBF[Name]\nname=Hidden\n");
+        QCOMPARE(ini.readString("Name", "name", "default"), QStringLiteral("default"));
+        ini.writeString("Name", "name", "Saved");
+        const QByteArray saved = ini.serialize();
+        IniFile back(QString{});
+        back.parse(saved);
+        QCOMPARE(back.readString("Name", "name", "default"), QStringLiteral("Saved"));
+        QCOMPARE(back.serialize(), saved);
+    }
+
     void readInteger_data()
     {
         QTest::addColumn<QString>("stored");

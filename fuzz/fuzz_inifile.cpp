@@ -1,0 +1,63 @@
+// The settings-file parser with reading text and integers. Properties: reading never fails on
+// any content; a value written and saved reads back unchanged (cut at 1023 characters, line
+// breaks blanked); a second parse and serialize changes nothing.
+#include "app/inifile.h"
+#include "fuzzsupport.h"
+
+namespace
+{
+const char *const Sections[] = {"Name", "DOB", "Hours", "Hour1", "Money51", "Freq"};
+const char *const Keys[] = {"name", "Date", "Count", "Desc", "End"};
+
+QString expected(QString value)
+{
+    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (value.size() <= 1023)
+        return value;
+    return value.left(value.at(1022).isHighSurrogate() ? 1022 : 1023);
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    // First byte: which entry to write; the rest splits at the first 0xFF into file content
+    // and the value to write.
+    const QString section = QLatin1String(Sections[data[0] % 6]);
+    const QString key = QLatin1String(Keys[(data[0] / 6) % 5]);
+    const QByteArray rest(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    const qsizetype split = rest.indexOf('\xFF');
+    const QByteArray content = split < 0 ? rest : rest.left(split);
+    const QString value = split < 0 ? QString() : QString::fromUtf8(rest.mid(split + 1));
+
+    IniFile ini{QString()};
+    ini.parse(content);
+    for (const char *s : Sections)
+        for (const char *k : Keys) {
+            const QString read = ini.readString(QLatin1String(s), QLatin1String(k), QStringLiteral("default"));
+            fuzz::check(read.size() <= 1023, "a read value is at most 1023 characters");
+            ini.readInteger(QLatin1String(s), QLatin1String(k), 5);
+        }
+
+    const QByteArray once = ini.serialize();
+    IniFile again{QString()};
+    again.parse(once);
+    fuzz::check(again.serialize() == once, "serialize(parse(serialize(x))) == serialize(x)",
+                QString::fromUtf8(once.left(200)));
+
+    again.writeString(section, key, value);
+    IniFile back{QString()};
+    back.parse(again.serialize());
+    fuzz::check(back.readString(section, key, QStringLiteral("missing")) == expected(value),
+                "a written value reads back", value.left(200));
+
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (ok) {
+        back.writeInteger(section, key, number);
+        fuzz::check(back.readInteger(section, key, number == 5 ? 6 : 5) == number, "an integer reads back");
+    }
+    return 0;
+}

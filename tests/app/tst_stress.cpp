@@ -6,6 +6,9 @@
 // Replay a failure with LIFETALLY_STRESS_SEED=<seed> (and LIFETALLY_STRESS_ACTIONS=<count>).
 #include "about/frmabout.h"
 #include "app/frmmain.h"
+#include "results/frmgraph.h"
+#include "results/printerchoice.h"
+#include <QPrinter>
 #include "app/frmpickdate.h"
 #include "app/numedit.h"
 #include "app/prompts.h"
@@ -176,6 +179,33 @@ private:
         }
     }
     // Presses OK, Cancel or Escape; a refused OK is followed by another try or a way out.
+    // A few of the chart window's own controls, then it is left like any other window.
+    void driveChart(TfrmGraph *g)
+    {
+        for (int i = pick(6); i > 0; --i) {
+            switch (pick(5)) {
+            case 0:
+                g->rbBarClick();
+                break;
+            case 1:
+                g->rbPieClick();
+                break;
+            case 2:
+                g->Chart1Click();
+                break;
+            case 3:
+                g->SpeedButton1Click();
+                break;
+            default:
+                g->Timer1Timer();
+                break;
+            }
+        }
+        // Printing from the chart goes through the same answer as the report.
+        if (chance(5))
+            g->btPrintClick();
+    }
+
     void leave(QDialog *dialog)
     {
         QPointer<QDialog> d(dialog);
@@ -208,6 +238,8 @@ private slots:
             fillActivityDialog(a);
         else if (auto *p = qobject_cast<TfrmPickDate *>(dialog))
             drivePicker(p);
+        else if (auto *g = qobject_cast<TfrmGraph *>(dialog))
+            driveChart(g);
         leave(dialog);
         m_answering.removeLast();
     }
@@ -223,6 +255,7 @@ private slots:
     {
         TfrmPickDate::setPickHook({});
         TfrmAbout::setUrlOpener({});
+        PrinterChoice::setAnswer({});
         m_folder.reset();
         Prompts::setTestMode(false);
         resetSharedState();
@@ -246,6 +279,13 @@ private slots:
             return chance(30) ? initial : testsupport::ymdValue(1950 + pick(75), 1 + pick(12), 1 + pick(28));
         });
         TfrmAbout::setUrlOpener([this](const QUrl &) { return chance(50); });
+        // The report prints to a PDF file now and then; otherwise the print dialog is cancelled.
+        const QString pdf = m_folder->file(QStringLiteral("report.pdf"));
+        PrinterChoice::setAnswer([this, pdf](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return chance(30);
+        });
 
         auto window = std::make_unique<TfrmMain>();
         TfrmMain &w = *window;

@@ -11,8 +11,7 @@ static void initAboutResources()
     Q_INIT_RESOURCE(about);
 }
 
-namespace
-{
+namespace {
 constexpr int DefaultInterval = 50;
 } // namespace
 

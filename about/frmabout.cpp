@@ -13,8 +13,7 @@
 #include <QScreen>
 #include <qdrawutil.h>
 
-namespace
-{
+namespace {
 const QString HomeHost = QStringLiteral("www.brightwell.example");
 
 // A panel with a lowered outer and a raised inner bevel, each three pixels wide.

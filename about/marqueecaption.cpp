@@ -1,10 +1,8 @@
 #include "about/marqueecaption.h"
 
-namespace MarqueeCaption
-{
+namespace MarqueeCaption {
 
-namespace
-{
+namespace {
 // Glyph cells after "Z" and "9", in sheet order from index 36; the blank stands at BlankGlyph.
 constexpr char32_t Symbols[] = U":.+-$ !@#%&*()=\\/?;\",'^_|{}[]<>";
 static_assert(sizeof(Symbols) / sizeof(Symbols[0]) - 1 == GlyphCount - 36, "one symbol per cell");

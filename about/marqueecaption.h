@@ -8,8 +8,7 @@
 // "~" opens an escape in which "1" to "5" pick the colour row (green, red, yellow, cyan, white),
 // "F"/"f" toggles blinking, and a blank (or any character without a glyph) closes it; nothing
 // inside an escape is drawn. Each caption starts green and steady.
-namespace MarqueeCaption
-{
+namespace MarqueeCaption {
 
 constexpr int GlyphCount = 67;
 constexpr int ColourRows = 5;

@@ -4,8 +4,7 @@
 #include "calc/clock.h"
 #include "calc/conversionerror.h"
 
-namespace
-{
+namespace {
 void appendNumber(QString &out, int value, int minDigits)
 {
     char buffer[16];

@@ -25,9 +25,9 @@
 #include "tables/tablesort.h"
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -92,10 +92,9 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_hours(std::make_unique<ActivityModel>(QSet<int>{5})),
-      m_money(std::make_unique<ActivityModel>(QSet<int>{1, 5})),
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_hours(std::make_unique<ActivityModel>(QSet<int>{5})), m_money(std::make_unique<ActivityModel>(QSet<int>{1, 5})),
       m_freq(std::make_unique<ActivityModel>(QSet<int>{1, 5}))
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -421,8 +420,9 @@ void TfrmMain::adjustColWidths()
 
 void TfrmMain::initGrids()
 {
-    const QString common[] = {QStringLiteral("Activity"), QString(), QStringLiteral("Per"),
-                              QStringLiteral("Start date"), QStringLiteral("End date"), QString()};
+    const QString common[] = {QStringLiteral("Activity"), QString(),
+                              QStringLiteral("Per"),      QStringLiteral("Start date"),
+                              QStringLiteral("End date"), QString()};
     for (int col = 0; col < ActivityModel::ColCount; ++col) {
         m_hours->setCell(0, col, common[col]);
         m_money->setCell(0, col, common[col]);
@@ -603,8 +603,8 @@ void TfrmMain::btAdd1Click()
     if (dlg.exec() != QDialog::Accepted)
         return;
     m_hours->setRowTexts(row, {dlg.edName->text(), durationText(dlg.numHours->value(), dlg.numMin->value()),
-                               periodFromChoice(dlg.rbDay->isChecked(), dlg.rbWeek->isChecked()),
-                               dlg.edDate->text(), dlg.edEndDate->text(), QString()});
+                               periodFromChoice(dlg.rbDay->isChecked(), dlg.rbWeek->isChecked()), dlg.edDate->text(),
+                               dlg.edEndDate->text(), QString()});
     computeHourTotal(*m_hours, row, m_hoursAlive);
 }
 
@@ -630,7 +630,9 @@ void TfrmMain::btEdit1Click()
             QStringList texts = {dlg.edName->text(),
                                  durationText(dlg.numHours->value(), dlg.numMin->value()),
                                  periodFromChoice(dlg.rbDay->isChecked(), dlg.rbWeek->isChecked()),
-                                 dlg.edDate->text(), dlg.edEndDate->text(), m_hours->cell(row, 5)};
+                                 dlg.edDate->text(),
+                                 dlg.edEndDate->text(),
+                                 m_hours->cell(row, 5)};
             m_hours->setRowTexts(row, texts);
         }
     }
@@ -713,9 +715,9 @@ void TfrmMain::editButton(QTableView *grid, bool isMoney)
         dlg.setEndIsNow(dlg.edEndDate->text() == QLatin1String("Now"));
         dlg.isMoney = isMoney;
         if (dlg.exec() == QDialog::Accepted) {
-            model->setRowTexts(row, {dlg.edName->text(), dlg.amountDisplayText(),
-                                     periodName(dlg.cbWhen->currentIndex()), dlg.edDate->text(),
-                                     dlg.edEndDate->text(), model->cell(row, 5)});
+            model->setRowTexts(row,
+                               {dlg.edName->text(), dlg.amountDisplayText(), periodName(dlg.cbWhen->currentIndex()),
+                                dlg.edDate->text(), dlg.edEndDate->text(), model->cell(row, 5)});
         }
     }
     computeMoneyTotal(*model, row, isMoney, static_cast<qint64>(numIncome->value()));
@@ -846,7 +848,9 @@ void TfrmMain::graphit(bool hours, bool money, bool)
 {
     const ChartTable which = chartTableOf(hours, money);
     const QString title = chartTitle(which, edName->text(), Label10->text(), label11->text());
-    const ActivityModel &table = which == ChartTable::Hours ? *m_hours : which == ChartTable::Money ? *m_money : *m_freq;
+    const ActivityModel &table = which == ChartTable::Hours   ? *m_hours
+                                 : which == ChartTable::Money ? *m_money
+                                                              : *m_freq;
     double subtotal = 0;
     double reference = 0;
     if (which == ChartTable::Hours) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/prompts.h"
 #include "app/inifile.h"
+#include "app/prompts.h"
 #include "calc/conversionerror.h"
 #include <QWidget>
 #include <exception>

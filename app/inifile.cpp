@@ -7,8 +7,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-namespace
-{
+namespace {
 constexpr qsizetype kMaxValueLength = 1023;
 constexpr qsizetype kWriteBlock = 4096;
 constexpr std::size_t kIndexFrom = 16; // entries in a section before its keys are hashed
@@ -114,8 +113,7 @@ bool writeWhole(const QString &path, const QByteArray &data)
 IniWriteError::IniWriteError(const QString &path)
     : std::runtime_error(("Unable to write to " + path).toStdString()),
       m_message(QStringLiteral("Unable to write to ") + path)
-{
-}
+{}
 
 IniFile::IniFile(const QString &path) : m_path(path)
 {

@@ -1,7 +1,6 @@
 #include "app/localesettings.h"
 
-namespace
-{
+namespace {
 QStringList englishMonthNames()
 {
     return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),

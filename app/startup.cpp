@@ -10,8 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace
-{
+namespace {
 // Qt's own message for a missing display is cryptic; say it plainly instead.
 bool haveDisplay()
 {

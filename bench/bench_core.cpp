@@ -14,8 +14,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-namespace
-{
+namespace {
 void useUsSettings()
 {
     LocaleSettings s = LocaleSettings::fallback();

@@ -10,8 +10,7 @@
 #include <new>
 #include <sys/resource.h>
 
-namespace
-{
+namespace {
 std::atomic<long long> allocations{0};
 
 double cpuSeconds()

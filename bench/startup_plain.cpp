@@ -14,8 +14,7 @@
 #include <QTableView>
 #include <QWidget>
 
-namespace
-{
+namespace {
 const int ColumnWidths[6] = {171, 87, 41, 66, 67, 119};
 
 QWidget *tablePage(QObject *owner)

@@ -2,8 +2,7 @@
 
 #include <optional>
 
-namespace
-{
+namespace {
 std::optional<DateValue> &fixedMoment()
 {
     static std::optional<DateValue> moment;

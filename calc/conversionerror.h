@@ -8,10 +8,7 @@
 class ConversionError : public std::runtime_error
 {
 public:
-    explicit ConversionError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message)
-    {
-    }
+    explicit ConversionError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) {}
     const QString &message() const noexcept { return m_message; }
 
     static ConversionError invalidDate(const QString &text)

@@ -3,8 +3,7 @@
 #include "calc/clock.h"
 #include "calc/phrasecore.h"
 
-namespace
-{
+namespace {
 QString number(int n)
 {
     return QString::number(n);
@@ -16,8 +15,7 @@ QString monthsText(int months)
 }
 } // namespace
 
-namespace phrasecore
-{
+namespace phrasecore {
 
 Kind classify(DateValue reference, DateValue described, PhraseCounts &counts)
 {

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 // Day 0 (30 December 1899) counted from 1 January 1970.
 constexpr qint64 kEpochOffset = 25569;
 constexpr qint64 kMsecPerDay = 86400000;

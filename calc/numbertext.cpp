@@ -7,8 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-namespace
-{
+namespace {
 // The digits of |value| rounded half away from zero at `decimals` places, decided on the value
 // taken to 18 significant digits. `work` holds a spare leading digit for a carry, the integer
 // digits and the fraction digits; `first` is the first integer digit to show and `point` the

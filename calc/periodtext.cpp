@@ -6,8 +6,7 @@
 #include <charconv>
 #include <limits>
 
-namespace
-{
+namespace {
 const QString kDay = QStringLiteral("Day");
 const QString kWeek = QStringLiteral("Week");
 const QString kMonth = QStringLiteral("Month");

@@ -4,7 +4,7 @@
 
 // The text forms kept in the activity table cells: durations, period names, amounts.
 
-QString pluralSuffix(int n);           // "s", or "" for exactly 1
+QString pluralSuffix(int n);             // "s", or "" for exactly 1
 QString digitsOnly(const QString &text); // keeps '0'..'9' and the locale's decimal separator
 QString durationText(int hours, int minutes);
 QString periodFromChoice(bool day, bool week);
@@ -22,7 +22,7 @@ int minutesOf(const QString &duration); // throws ConversionError (integer)
 // Strict conversions. Integer: optional blanks, optional sign, decimal digits or "$"/"0x"
 // followed by hex digits, within 32 bits. Real: optional blanks, sign, digits with the
 // locale's decimal separator, optional exponent, optional trailing blanks.
-int strToInt(const QString &text);     // throws "'%s' is not a valid integer value"
+int strToInt(const QString &text);      // throws "'%s' is not a valid integer value"
 double strToFloat(const QString &text); // throws "'%s' is not a valid floating point value"
 bool tryStrToInt(const QString &text, int &value);
 bool tryStrToFloat(const QString &text, double &value);

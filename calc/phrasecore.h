@@ -4,8 +4,7 @@
 
 // The decision behind a relative date phrase, shared by the phrase text and the date difference
 // (which needs the counts but not the words).
-namespace phrasecore
-{
+namespace phrasecore {
 
 enum class Kind { None, Today, Yesterday, Tomorrow, ThisWeek, NextWeek, LastWeek, Weeks, Months, Years };
 

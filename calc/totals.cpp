@@ -6,8 +6,7 @@
 #include "calc/numbertext.h"
 #include "calc/periodtext.h"
 
-namespace
-{
+namespace {
 TDateDiff rowSpan(const QString &start, const QString &end)
 {
     const DateValue from = strToDate(start);

@@ -4,8 +4,7 @@
 #include "app/inifile.h"
 #include "fuzzsupport.h"
 
-namespace
-{
+namespace {
 const char *const Sections[] = {"Name", "DOB", "Hours", "Hour1", "Money51", "Freq"};
 const char *const Keys[] = {"name", "Date", "Count", "Desc", "End"};
 

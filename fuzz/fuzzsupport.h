@@ -8,8 +8,7 @@
 
 // Shared by the fuzz targets: turning input bytes into texts, two locale records, and a check
 // that stops the run with a message (libFuzzer keeps the input that did it).
-namespace fuzz
-{
+namespace fuzz {
 
 // UTF-8 input is what a user types or a file holds; invalid sequences become U+FFFD.
 inline QString text(const uint8_t *data, size_t size)

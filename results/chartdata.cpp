@@ -6,8 +6,7 @@
 #include <QRandomGenerator>
 #include <cmath>
 
-namespace
-{
+namespace {
 constexpr quint32 White = 0xFFFFFF;
 constexpr quint32 ColourDrawLimit = 9999999;
 

@@ -28,8 +28,7 @@
 #include <QValueAxis>
 #include <cmath>
 
-namespace
-{
+namespace {
 constexpr qreal PieSize = 0.6;
 constexpr qreal ShadowOffset = 0.012;
 constexpr qreal LabelArmFactor = 0.06;

@@ -3,8 +3,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace
-{
+namespace {
 PrinterChoice::Answer &answerHook()
 {
     static PrinterChoice::Answer answer;

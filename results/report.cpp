@@ -3,8 +3,7 @@
 #include "app/datetext.h"
 #include "tables/activitymodel.h"
 
-namespace report
-{
+namespace report {
 
 QString homePage()
 {

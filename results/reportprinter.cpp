@@ -9,8 +9,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 
-namespace
-{
+namespace {
 // The busy cursor while the rows of a table go out, restored on every way out.
 class BusyCursor
 {

@@ -8,20 +8,19 @@
 #include "calc/clock.h"
 #include "calc/datephrase.h"
 #include <QEvent>
-#include <QShowEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 
-
-TActivityDialog::TActivityDialog(const QString &title, QSize clientSize, const Names &names,
-                                 const QString &birthText, DateValue birthDate, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+TActivityDialog::TActivityDialog(const QString &title, QSize clientSize, const Names &names, const QString &birthText,
+                                 DateValue birthDate, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::CustomizeWindowHint),
       m_birthText(birthText), m_birthDate(birthDate), m_names(names)
 {
     setWindowTitle(title);

@@ -5,8 +5,7 @@
 ActivityModel::ActivityModel(QSet<int> rightAligned, QObject *parent)
     : QAbstractTableModel(parent), m_cells(RowCount, QStringList(QVector<QString>(ColCount))),
       m_rightAligned(std::move(rightAligned))
-{
-}
+{}
 
 QString ActivityModel::cell(int row, int col) const
 {

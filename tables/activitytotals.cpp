@@ -5,9 +5,9 @@
 
 void computeHourTotal(ActivityModel &hours, int row, double hoursAlive)
 {
-    hours.setCell(row, 5,
-                  hourTotalText(hours.cell(row, 1), hours.cell(row, 2), hours.cell(row, 3), hours.cell(row, 4),
-                                hoursAlive));
+    hours.setCell(
+        row, 5,
+        hourTotalText(hours.cell(row, 1), hours.cell(row, 2), hours.cell(row, 3), hours.cell(row, 4), hoursAlive));
 }
 
 void computeMoneyTotal(ActivityModel &table, int row, bool isMoney, qint64 income)

@@ -8,12 +8,10 @@ QPoint ActivityCellDelegate::textAnchor(const QRect &cell, Qt::Alignment alignme
     return QPoint(x, cell.top() + 2);
 }
 
-void ActivityCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
-                                 const QModelIndex &index) const
+void ActivityCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const bool selected = option.state & QStyle::State_Selected;
-    const QPalette::ColorGroup group =
-        (option.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+    const QPalette::ColorGroup group = (option.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
     const QColor background = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
     const QColor text = option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
     const Qt::Alignment alignment = index.data(Qt::TextAlignmentRole).value<Qt::Alignment>();

@@ -50,7 +50,8 @@ TfrmMoney::TfrmMoney(const QString &birthText, DateValue birthDate, QWidget *par
 
 void TfrmMoney::FormShow()
 {
-    Label5->setText(isMoney ? QStringLiteral("Amount of money spent per:") : QStringLiteral("Frequency performed per:"));
+    Label5->setText(isMoney ? QStringLiteral("Amount of money spent per:")
+                            : QStringLiteral("Frequency performed per:"));
     Label3->setText(isMoney ? QStringLiteral("Money") : QStringLiteral("Number"));
     numMoney->setAccessibleName(Label3->text());
     cbWhen->setAccessibleName(Label5->text());

@@ -2,23 +2,23 @@
 // can be looked at without a desktop. Usage: screenshots <output folder> [settings folder] [dark]
 #include "about/frmabout.h"
 #include "app/frmmain.h"
-#include "results/frmgraph.h"
-#include "results/printerchoice.h"
-#include <QPrinter>
-#include <QTimer>
 #include "app/frmpickdate.h"
 #include "app/localesettings.h"
 #include "app/programfolder.h"
 #include "app/prompts.h"
 #include "calc/clock.h"
+#include "results/frmgraph.h"
+#include "results/printerchoice.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
 #include <QApplication>
-#include <QTest>
 #include <QDir>
 #include <QPalette>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -92,8 +92,8 @@ int main(int argc, char *argv[])
                     if (bar)
                         g->rbBarClick();
                     QTest::qWait(300);
-                    g->grab().save(QStringLiteral("%1/%2%3.png").arg(out, QLatin1String(charts[i]),
-                                                                       bar ? QStringLiteral("-bar") : QString()));
+                    g->grab().save(QStringLiteral("%1/%2%3.png")
+                                       .arg(out, QLatin1String(charts[i]), bar ? QStringLiteral("-bar") : QString()));
                     g->reject();
                 }
             });

@@ -4,8 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace
-{
+namespace {
 constexpr int W = TDigMarquee::GlyphWidth;
 constexpr int H = TDigMarquee::GlyphHeight;
 

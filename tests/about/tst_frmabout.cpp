@@ -11,8 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-namespace
-{
+namespace {
 const QByteArray FreshShortcut = "[InternetShortcut]\r\nURL=http://www.brightwell.example/\r\n";
 
 QByteArray readFile(const QString &path)

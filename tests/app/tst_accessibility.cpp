@@ -31,13 +31,14 @@ QStringList unnamedFocusable(QWidget *window)
             continue;
         // Parts of composite controls (a spin box's line edit, a view's viewport) speak for their owner.
         QWidget *parent = w->parentWidget();
-        if (parent && (qobject_cast<QAbstractSpinBox *>(parent) ||
-                       qobject_cast<QAbstractScrollArea *>(parent->parentWidget()) ||
-                       parent->inherits("QCalendarWidget")))
+        if (parent &&
+            (qobject_cast<QAbstractSpinBox *>(parent) || qobject_cast<QAbstractScrollArea *>(parent->parentWidget()) ||
+             parent->inherits("QCalendarWidget")))
             continue;
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
         if (!iface || iface->text(QAccessible::Name).trimmed().isEmpty())
-            missing << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
+            missing << QStringLiteral("%1 (%2)").arg(w->objectName(),
+                                                     QString::fromLatin1(w->metaObject()->className()));
     }
     return missing;
 }
@@ -56,7 +57,7 @@ private slots:
     {
         m_scope = std::make_unique<WindowTestScope>();
         m_scope->writeSettings("[DOB]\nDate=3/15/1990\n[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\nHrMin=8 Hrs\nPer=Day\n"
-                "Start=3/15/1990\nEnd=Now\n");
+                               "Start=3/15/1990\nEnd=Now\n");
     }
     void cleanup() { m_scope.reset(); }
 

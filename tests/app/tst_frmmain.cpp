@@ -185,21 +185,22 @@ private slots:
         QTest::addColumn<QStringList>("activities");
 
         const QByteArray rows = "[Hour1]\nDesc=a\n[Hour2]\nDesc=b\n[Hour3]\nDesc=c\n[Hour4]\nDesc=d\n[Hour5]\nDesc=e\n";
-        QTest::newRow("count 3 of 5 sections") << "[Hours]\nCount=3\n" + rows << "Your name" << "$250,000"
-                                               << QStringList{"a", "b", "c"};
-        QTest::newRow("count 0") << "[Hours]\nCount=0\n" + rows << "Your name" << "$250,000" << QStringList{};
-        QTest::newRow("negative count") << "[Hours]\nCount=-4\n" + rows << "Your name" << "$250,000"
-                                        << QStringList{};
-        QTest::newRow("missing count reads 5") << rows << "Your name" << "$250,000"
-                                               << QStringList{"a", "b", "c", "d", "e"};
+        QTest::newRow("count 3 of 5 sections") << "[Hours]\nCount=3\n" + rows << "Your name"
+                                               << "$250,000" << QStringList{"a", "b", "c"};
+        QTest::newRow("count 0") << "[Hours]\nCount=0\n" + rows << "Your name"
+                                 << "$250,000" << QStringList{};
+        QTest::newRow("negative count") << "[Hours]\nCount=-4\n" + rows << "Your name"
+                                        << "$250,000" << QStringList{};
+        QTest::newRow("missing count reads 5") << rows << "Your name"
+                                               << "$250,000" << QStringList{"a", "b", "c", "d", "e"};
         QTest::newRow("hex income") << QByteArray("[Income]\nincome=0x3E8\n[Name]\nname=\n") << ""
                                     << "$1,000" << QStringList{};
-        QTest::newRow("income not a number") << QByteArray("[Income]\nincome=abc\n") << "Your name" << "$250,000"
-                                             << QStringList{};
-        QTest::newRow("income beyond the field clamps")
-            << QByteArray("[Income]\nincome=200000000\n") << "Your name" << "$99,999,999" << QStringList{};
-        QTest::newRow("negative income clamps") << QByteArray("[Income]\nincome=-5\n") << "Your name" << "$0"
-                                                << QStringList{};
+        QTest::newRow("income not a number") << QByteArray("[Income]\nincome=abc\n") << "Your name"
+                                             << "$250,000" << QStringList{};
+        QTest::newRow("income beyond the field clamps") << QByteArray("[Income]\nincome=200000000\n") << "Your name"
+                                                        << "$99,999,999" << QStringList{};
+        QTest::newRow("negative income clamps") << QByteArray("[Income]\nincome=-5\n") << "Your name"
+                                                << "$0" << QStringList{};
     }
     void settingsFileVariants()
     {
@@ -321,9 +322,9 @@ private slots:
         QVERIFY(w.isVisible());
         QCOMPARE(Prompts::shown().size(), 1);
         QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::ApplicationError);
-        QCOMPARE(Prompts::shown().first().text,
-                 QStringLiteral("Unable to write to ") + m_scope->folder().file(QStringLiteral("blocker/sub/lfy.ini")) +
-                     QLatin1Char('.'));
+        QCOMPARE(Prompts::shown().first().text, QStringLiteral("Unable to write to ") +
+                                                    m_scope->folder().file(QStringLiteral("blocker/sub/lfy.ini")) +
+                                                    QLatin1Char('.'));
     }
 
     void readOnlyFileStaysAsItWas()

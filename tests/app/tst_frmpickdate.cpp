@@ -43,13 +43,14 @@ private slots:
         QTest::addColumn<QString>("spinner");
         QTest::addColumn<QString>("arrow");
         QTest::addColumn<QDate>("expected");
-        QTest::newRow("month up goes back, day cut") << QDate(2001, 3, 31) << "MonthSpinner" << "up"
-                                                     << QDate(2001, 2, 28);
-        QTest::newRow("month down goes forward, leap day") << QDate(2000, 1, 31) << "MonthSpinner" << "down"
-                                                           << QDate(2000, 2, 29);
-        QTest::newRow("year up goes forward") << QDate(2000, 2, 29) << "YearSpinner" << "up" << QDate(2001, 2, 28);
-        QTest::newRow("year down goes back") << QDate(2001, 12, 31) << "YearSpinner" << "down"
-                                             << QDate(2000, 12, 31);
+        QTest::newRow("month up goes back, day cut") << QDate(2001, 3, 31) << "MonthSpinner"
+                                                     << "up" << QDate(2001, 2, 28);
+        QTest::newRow("month down goes forward, leap day") << QDate(2000, 1, 31) << "MonthSpinner"
+                                                           << "down" << QDate(2000, 2, 29);
+        QTest::newRow("year up goes forward") << QDate(2000, 2, 29) << "YearSpinner"
+                                              << "up" << QDate(2001, 2, 28);
+        QTest::newRow("year down goes back") << QDate(2001, 12, 31) << "YearSpinner"
+                                             << "down" << QDate(2000, 12, 31);
     }
     void spinners()
     {
@@ -95,9 +96,9 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<double>("expected");
         const double withTime = ymdValue(2001, 3, 31) + 0.75;
-        QTest::newRow("cancel after moves returns the initial value exactly")
-            << withTime << "btnCancel" << withTime;
-        QTest::newRow("OK returns the shown day at midnight, day cut kept") << withTime << "btnOk" << ymdValue(2001, 1, 28);
+        QTest::newRow("cancel after moves returns the initial value exactly") << withTime << "btnCancel" << withTime;
+        QTest::newRow("OK returns the shown day at midnight, day cut kept")
+            << withTime << "btnOk" << ymdValue(2001, 1, 28);
         QTest::newRow("initial of zero opens on today, cancel returns zero") << 0.0 << "btnCancel" << 0.0;
         QTest::newRow("initial of zero, OK gives a day near today") << 0.0 << "btnOk" << ymdValue(2025, 4, 10);
     }

@@ -16,8 +16,7 @@
 
 using namespace testsupport;
 
-namespace
-{
+namespace {
 // A file as the program writes it, with `used` rows filled in every table.
 QByteArray goodFile(int used = 20, const char *eol = "\n")
 {

@@ -5,8 +5,7 @@
 #include <QTest>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 QByteArray readAll(const QString &path)
 {
     QFile f(path);

@@ -17,8 +17,7 @@
 
 using namespace testsupport;
 
-namespace
-{
+namespace {
 enum class Step { CreateTemp, FirstBlock, LastBlock, Flush, Backup, Rename };
 
 QByteArray readAll(const QString &path)

@@ -6,13 +6,12 @@
 // Replay a failure with LIFETALLY_STRESS_SEED=<seed> (and LIFETALLY_STRESS_ACTIONS=<count>).
 #include "about/frmabout.h"
 #include "app/frmmain.h"
-#include "results/frmgraph.h"
-#include "results/printerchoice.h"
-#include <QPrinter>
 #include "app/frmpickdate.h"
 #include "app/numedit.h"
 #include "app/prompts.h"
 #include "guisupport.h"
+#include "results/frmgraph.h"
+#include "results/printerchoice.h"
 #include "tables/activitymodel.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
@@ -23,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -38,8 +38,7 @@
 
 using namespace testsupport;
 
-namespace
-{
+namespace {
 quint32 envOr(const char *name, quint32 fallback)
 {
     bool ok = false;

@@ -5,8 +5,7 @@
 
 #include <QTest>
 
-namespace
-{
+namespace {
 DateValue at(int y, int m, int d, int h = 0, int mi = 0)
 {
     return encodeDate(y, m, d) + (h * 60 + mi) / 1440.0;

@@ -7,8 +7,7 @@
 #include <QTest>
 #include <algorithm>
 
-namespace
-{
+namespace {
 using Totals = QStringList; // total cells of rows 1, 2, ...
 
 void fill(ActivityModel &table, const Totals &totals)

@@ -27,8 +27,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-namespace
-{
+namespace {
 QVector<ChartPoint> makePoints(int count, bool withOther)
 {
     QVector<ChartPoint> points;

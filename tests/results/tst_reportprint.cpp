@@ -16,8 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace
-{
+namespace {
 const QString HoursTitles =
     QStringLiteral("Activity                     Time           Per    Start date  End date    Total Hrs");
 const QString MoneyTitles =

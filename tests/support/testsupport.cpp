@@ -36,10 +36,10 @@ LocaleSettings dmyLocale()
     LocaleSettings s = LocaleSettings::fallback();
     s.shortDatePattern = QStringLiteral("dd.mm.yyyy");
     s.dateSeparator = QLatin1Char('.');
-    s.longMonthNames = {QStringLiteral("Januar"),   QStringLiteral("Februar"),  QStringLiteral("März"),
-                        QStringLiteral("April"),    QStringLiteral("Mai"),      QStringLiteral("Juni"),
-                        QStringLiteral("Juli"),     QStringLiteral("August"),   QStringLiteral("September"),
-                        QStringLiteral("Oktober"),  QStringLiteral("November"), QStringLiteral("Dezember")};
+    s.longMonthNames = {QStringLiteral("Januar"),  QStringLiteral("Februar"),  QStringLiteral("März"),
+                        QStringLiteral("April"),   QStringLiteral("Mai"),      QStringLiteral("Juni"),
+                        QStringLiteral("Juli"),    QStringLiteral("August"),   QStringLiteral("September"),
+                        QStringLiteral("Oktober"), QStringLiteral("November"), QStringLiteral("Dezember")};
     s.timeSeparator = QLatin1Char(':');
     s.longTimeFormat = QStringLiteral("hh:mm:ss");
     s.thousandsSeparator = QLatin1Char('.');

@@ -183,8 +183,8 @@ private slots:
         select(w, "gridMoney", 1);
         w.btEdit2Click();
         w.btDel3Click();
-        QCOMPARE(messages(), (QStringList{"Nothing to edit", "Nothing to delete", "Nothing to edit",
-                                          "Nothing to delete"}));
+        QCOMPARE(messages(),
+                 (QStringList{"Nothing to edit", "Nothing to delete", "Nothing to edit", "Nothing to delete"}));
     }
 
     void editRowWithoutPeriodWordStoresMonth()
@@ -241,31 +241,51 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
 
-        QTest::newRow("valid") << "a" << 0 << 1 << 0 << "1/1/2000" << false << "Now" << "" << "";
-        QTest::newRow("24 h per day") << "a" << 0 << 24 << 0 << "1/1/2000" << false << "Now" << "" << "";
+        QTest::newRow("valid") << "a" << 0 << 1 << 0 << "1/1/2000" << false << "Now"
+                               << ""
+                               << "";
+        QTest::newRow("24 h per day") << "a" << 0 << 24 << 0 << "1/1/2000" << false << "Now"
+                                      << ""
+                                      << "";
         QTest::newRow("24 h 1 min per day") << "a" << 0 << 24 << 1 << "1/1/2000" << false << "Now"
-                                            << "Number of hours incorrect for days" << "edName";
-        QTest::newRow("168 h per week") << "a" << 1 << 168 << 0 << "1/1/2000" << false << "Now" << "" << "";
+                                            << "Number of hours incorrect for days"
+                                            << "edName";
+        QTest::newRow("168 h per week") << "a" << 1 << 168 << 0 << "1/1/2000" << false << "Now"
+                                        << ""
+                                        << "";
         QTest::newRow("168 h 30 min per week") << "a" << 1 << 168 << 30 << "1/1/2000" << false << "Now"
-                                               << "Number of hours/minutes incorrect for weeks" << "edName";
-        QTest::newRow("720 h per month") << "a" << 2 << 720 << 59 << "1/1/2000" << false << "Now" << "" << "";
-        QTest::newRow("start on the birth date") << "a" << 0 << 1 << 0 << "3/15/1990" << false << "Now" << ""
+                                               << "Number of hours/minutes incorrect for weeks"
+                                               << "edName";
+        QTest::newRow("720 h per month") << "a" << 2 << 720 << 59 << "1/1/2000" << false << "Now"
+                                         << ""
+                                         << "";
+        QTest::newRow("start on the birth date") << "a" << 0 << 1 << 0 << "3/15/1990" << false << "Now"
+                                                 << ""
                                                  << "";
         QTest::newRow("start before birth") << "a" << 0 << 1 << 0 << "3/14/1990" << false << "Now"
-                                            << "Starting date is earlier than date of birth" << "edDate";
-        QTest::newRow("start today") << "a" << 0 << 1 << 0 << "6/10/2025" << false << "Now" << "" << "";
+                                            << "Starting date is earlier than date of birth"
+                                            << "edDate";
+        QTest::newRow("start today") << "a" << 0 << 1 << 0 << "6/10/2025" << false << "Now"
+                                     << ""
+                                     << "";
         QTest::newRow("start tomorrow") << "a" << 0 << 1 << 0 << "6/11/2025" << false << "Now"
-                                        << "Starting date is in the future" << "edDate";
+                                        << "Starting date is in the future"
+                                        << "edDate";
         QTest::newRow("end before start, specific") << "a" << 0 << 1 << 0 << "1/2/2000" << true << "1/1/2000"
-                                                    << "Starting date is after the ending date" << "edDate";
-        QTest::newRow("same day start and end") << "a" << 0 << 1 << 0 << "1/2/2000" << true << "1/2/2000" << ""
+                                                    << "Starting date is after the ending date"
+                                                    << "edDate";
+        QTest::newRow("same day start and end") << "a" << 0 << 1 << 0 << "1/2/2000" << true << "1/2/2000"
+                                                << ""
                                                 << "";
-        QTest::newRow("blank description first of several")
-            << "" << 0 << 30 << 0 << "bad" << true << "bad" << "Description cannot be blank" << "edName";
+        QTest::newRow("blank description first of several") << "" << 0 << 30 << 0 << "bad" << true << "bad"
+                                                            << "Description cannot be blank"
+                                                            << "edName";
         QTest::newRow("bad start") << "a" << 0 << 30 << 0 << "2/30/2000" << true << "bad"
-                                   << "Starting date is not valid" << "edDate";
+                                   << "Starting date is not valid"
+                                   << "edDate";
         QTest::newRow("bad end, specific") << "a" << 0 << 30 << 0 << "1/1/2000" << true << "13/1/2000"
-                                           << "Ending date is not valid" << "edEndDate";
+                                           << "Ending date is not valid"
+                                           << "edEndDate";
     }
     void hoursChecks()
     {
@@ -345,12 +365,21 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("message");
-        QTest::newRow("zero refused") << true << 0.0 << "1/1/2000" << "Now" << "Value cannot be set to 0";
-        QTest::newRow("one cent") << true << 0.01 << "1/1/2000" << "Now" << "";
-        QTest::newRow("end before start accepted") << false << 3.0 << "1/2/2000" << "1/1/2000" << "";
-        QTest::newRow("before birth") << false << 3.0 << "1/2/1980" << "Now"
+        QTest::newRow("zero refused") << true << 0.0 << "1/1/2000"
+                                      << "Now"
+                                      << "Value cannot be set to 0";
+        QTest::newRow("one cent") << true << 0.01 << "1/1/2000"
+                                  << "Now"
+                                  << "";
+        QTest::newRow("end before start accepted") << false << 3.0 << "1/2/2000"
+                                                   << "1/1/2000"
+                                                   << "";
+        QTest::newRow("before birth") << false << 3.0 << "1/2/1980"
+                                      << "Now"
                                       << "Starting date is earlier than date of birth";
-        QTest::newRow("future before zero") << true << 0.0 << "6/11/2025" << "Now" << "Starting date is in the future";
+        QTest::newRow("future before zero") << true << 0.0 << "6/11/2025"
+                                            << "Now"
+                                            << "Starting date is in the future";
     }
     void moneyChecks()
     {

@@ -44,9 +44,8 @@ private slots:
         const int byTotal = int(ActivitySort::ByTotal);
         QTest::newRow("names ignore case") << QStringList{"cherry", "Banana", "apple"} << QStringList{"", "", ""}
                                            << byName << QStringList{"apple", "Banana", "cherry"};
-        QTest::newRow("a beginning sorts first") << QStringList{"tea break", "Tea", "Coffee"}
-                                                 << QStringList{"", "", ""} << byName
-                                                 << QStringList{"Coffee", "Tea", "tea break"};
+        QTest::newRow("a beginning sorts first") << QStringList{"tea break", "Tea", "Coffee"} << QStringList{"", "", ""}
+                                                 << byName << QStringList{"Coffee", "Tea", "tea break"};
         QTest::newRow("many names through the quicksort")
             << QStringList{"h", "C", "a", "G", "e", "B", "f", "D", "j", "I"} << QStringList(10, QString()) << byName
             << QStringList{"a", "B", "C", "D", "e", "f", "G", "h", "I", "j"};
@@ -57,9 +56,8 @@ private slots:
             << QStringList{"old", "garbage", "new"} << QStringList{"12/31/1899", "2/30/2001", "1/2/1900"} << byStart
             << QStringList{"old", "garbage", "new"};
         QTest::newRow("totals as numbers, largest first")
-            << QStringList{"small", "big", "mid", "none"}
-            << QStringList{"$980 (0.39%)", "$1,235 (0.49%)", "95", ""} << byTotal
-            << QStringList{"big", "small", "mid", "none"};
+            << QStringList{"small", "big", "mid", "none"} << QStringList{"$980 (0.39%)", "$1,235 (0.49%)", "95", ""}
+            << byTotal << QStringList{"big", "small", "mid", "none"};
         QTest::newRow("95 below 900") << QStringList{"a", "b"} << QStringList{"95", "900"} << byTotal
                                       << QStringList{"b", "a"};
     }
@@ -73,8 +71,8 @@ private slots:
         for (int i = 0; i < names.size(); ++i) {
             const QString key = keys[i];
             const bool start = order == int(ActivitySort::ByStartDate);
-            rows << QStringList{names[i], QString::number(i), "Day", start ? key : "1/1/2000", "Now",
-                                start ? QString::number(i) : key};
+            rows << QStringList{
+                names[i], QString::number(i), "Day", start ? key : "1/1/2000", "Now", start ? QString::number(i) : key};
         }
         std::unique_ptr<ActivityModel> m(makeModel(rows));
         sortActivityTable(*m, static_cast<ActivitySort>(order));

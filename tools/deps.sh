@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6
-          xvfb xauth fonts-liberation2 fonts-dejavu-core poppler-utils)
+          xvfb xauth fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream)
 packages+=("$@")
 
 missing=()

@@ -1,4 +1,5 @@
-// CPU share of the chart window while the pie spins: `cpu_pie [seconds]`.
+// CPU share of the chart window while the pie spins: `cpu_pie [seconds] [activities]` (50 by default,
+// a full table; the cost of a turn grows with the number of slices).
 #include "cpushare.h"
 #include "results/frmgraph.h"
 
@@ -12,7 +13,8 @@ int main(int argc, char *argv[])
     // A full table's worth of slices: the "Other" slice and 50 activities.
     QVector<ChartPoint> points;
     points.append({100.0, QStringLiteral("Other"), 0xFFFFFF});
-    for (int i = 1; i <= 50; ++i)
+    const int activities = argc > 2 ? qBound(1, QByteArray(argv[2]).toInt(), 50) : 50;
+    for (int i = 1; i <= activities; ++i)
         points.append({double(10 + i), QStringLiteral("Activity %1").arg(i), quint32(0x10204 * i)});
     TfrmGraph graph;
     graph.setTitle(QStringLiteral("Hours spent for Ann Lee"));

@@ -90,8 +90,8 @@ class TestHostileFiles : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramFolder> m_folder;
-    QString iniPath() const { return m_folder->file(QStringLiteral("lfy.ini")); }
+    std::unique_ptr<WindowTestScope> m_scope;
+    QString iniPath() const { return m_scope->settingsPath(); }
 
     void writeIni(const QByteArray &content)
     {
@@ -149,19 +149,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        resetSharedState();
-        m_folder = std::make_unique<TempProgramFolder>();
-        Prompts::setTestMode(true);
-        fixClock(2025, 6, 10, 14, 0);
-    }
-    void cleanup()
-    {
-        m_folder.reset();
-        Prompts::setTestMode(false);
-        resetSharedState();
-    }
+    void init() { m_scope = std::make_unique<WindowTestScope>(); }
+    void cleanup() { m_scope.reset(); }
 
     void hostileFile_data()
     {

@@ -43,9 +43,9 @@ class TestSaveFaults : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramFolder> m_folder;
-    QString iniPath() const { return m_folder->file(QStringLiteral("lfy.ini")); }
-    QString bakPath() const { return m_folder->file(QStringLiteral("lfy.ini.bak")); }
+    std::unique_ptr<WindowTestScope> m_scope;
+    QString iniPath() const { return m_scope->settingsPath(); }
+    QString bakPath() const { return m_scope->folder().file(QStringLiteral("lfy.ini.bak")); }
 
     static void makeEdits(TfrmMain &w)
     {
@@ -66,7 +66,7 @@ private:
     // No temporary file is left behind.
     void verifyNoStrayFiles() const
     {
-        QStringList names = QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden);
+        QStringList names = QDir(m_scope->folder().path()).entryList(QDir::Files | QDir::Hidden);
         names.removeAll(QStringLiteral("lfy.ini"));
         names.removeAll(QStringLiteral("lfy.ini.bak"));
         QCOMPARE(names, QStringList{});
@@ -81,24 +81,16 @@ private:
             w.writeSettings();
             count = IniFile::lastSaveOperationCount();
         }
-        setProgramFolder(m_folder->path());
+        setProgramFolder(m_scope->folder().path());
         return count;
     }
 
 private slots:
-    void init()
-    {
-        resetSharedState();
-        m_folder = std::make_unique<TempProgramFolder>();
-        Prompts::setTestMode(true);
-        fixClock(2025, 6, 10, 14, 0);
-    }
+    void init() { m_scope = std::make_unique<WindowTestScope>(); }
     void cleanup()
     {
         IniFile::clearSaveFault();
-        m_folder.reset();
-        Prompts::setTestMode(false);
-        resetSharedState();
+        m_scope.reset();
     }
 
     void faultAtEachStep_data()
@@ -201,10 +193,10 @@ private slots:
         TfrmMain w;
         w.show();
         makeEdits(w);
-        const QFile::Permissions restore = QFile::permissions(m_folder->path());
-        QVERIFY(QFile::setPermissions(m_folder->path(), QFile::ReadOwner | QFile::ExeOwner));
+        const QFile::Permissions restore = QFile::permissions(m_scope->folder().path());
+        QVERIFY(QFile::setPermissions(m_scope->folder().path(), QFile::ReadOwner | QFile::ExeOwner));
         w.findChild<QPushButton *>(QStringLiteral("btClose"))->click();
-        QFile::setPermissions(m_folder->path(), restore);
+        QFile::setPermissions(m_scope->folder().path(), restore);
         QVERIFY(w.isVisible());
         QCOMPARE(Prompts::shown().size(), 1);
         QCOMPARE(readAll(iniPath()), OldFile);

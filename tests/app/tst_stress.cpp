@@ -66,7 +66,7 @@ class TestStress : public QObject
 
 private:
     QRandomGenerator m_rng;
-    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<WindowTestScope> m_scope;
     TfrmMain *m_window = nullptr;
     int m_modalsAnswered = 0;
     // Dialogs being answered further up the stack. A stale answer (its action opened nothing)
@@ -243,21 +243,13 @@ private slots:
         m_answering.removeLast();
     }
 
-    void init()
-    {
-        resetSharedState();
-        m_folder = std::make_unique<TempProgramFolder>();
-        Prompts::setTestMode(true);
-        fixClock(2025, 6, 10, 14, 0);
-    }
+    void init() { m_scope = std::make_unique<WindowTestScope>(); }
     void cleanup()
     {
         TfrmPickDate::setPickHook({});
         TfrmAbout::setUrlOpener({});
         PrinterChoice::setAnswer({});
-        m_folder.reset();
-        Prompts::setTestMode(false);
-        resetSharedState();
+        m_scope.reset();
     }
 
     void randomUse()
@@ -267,7 +259,7 @@ private slots:
         qInfo("stress seed %u, %d actions (replay with LIFETALLY_STRESS_SEED=%u)", seed, actions, seed);
         m_rng.seed(seed);
 
-        QFile ini(m_folder->file(QStringLiteral("lfy.ini")));
+        QFile ini(m_scope->settingsPath());
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.write("[DOB]\nDate=3/15/1970\n[Hours]\nCount=2\n[Hour1]\nDesc=Sleep\nHrMin=8 Hrs\nPer=Day\n"
                   "Start=3/15/1970\nEnd=Now\n[Hour2]\nDesc=Work\nHrMin=40 Hrs\nPer=Week\nStart=1/1/1990\n"
@@ -279,7 +271,7 @@ private slots:
         });
         TfrmAbout::setUrlOpener([this](const QUrl &) { return chance(50); });
         // The report prints to a PDF file now and then; otherwise the print dialog is cancelled.
-        const QString pdf = m_folder->file(QStringLiteral("report.pdf"));
+        const QString pdf = m_scope->folder().file(QStringLiteral("report.pdf"));
         PrinterChoice::setAnswer([this, pdf](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);

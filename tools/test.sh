@@ -9,7 +9,7 @@ opts=(-DCMAKE_BUILD_TYPE=Debug -DLIFETALLY_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build/sanitize
   opts=(-DCMAKE_BUILD_TYPE=Debug -DLIFETALLY_SANITIZE=ON)
-  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
 cmake -S . -B "$dir" -G Ninja "${opts[@]}" >/dev/null

@@ -23,6 +23,9 @@ class TfrmMain : public QWidget
 {
     Q_OBJECT
 public:
+    // The wizard's pages, in order.
+    enum Page { Intro = 0, Bio = 1, Hours = 2, Dollars = 3, Items = 4, Graphs = 5 };
+
     explicit TfrmMain(QWidget *parent = nullptr);
     ~TfrmMain() override;
 

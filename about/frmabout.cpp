@@ -2,8 +2,8 @@
 
 #include "about/digmarquee.h"
 #include "about/gradientback.h"
-#include "app/programfolder.h"
-#include "app/prompts.h"
+#include "settings/programfolder.h"
+#include "widgets/prompts.h"
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>

@@ -1,15 +1,9 @@
 #include "app/frmmain.h"
 
 #include "about/frmabout.h"
-#include "app/datetext.h"
-#include "app/frmpickdate.h"
-#include "app/guarded.h"
-#include "app/icons.h"
-#include "app/numedit.h"
-#include "app/prompts.h"
-#include "app/settingsfile.h"
 #include "calc/clock.h"
 #include "calc/datediff.h"
+#include "calc/datetext.h"
 #include "calc/periodtext.h"
 #include "calc/totals.h"
 #include "results/chartdata.h"
@@ -17,11 +11,17 @@
 #include "results/printerchoice.h"
 #include "results/report.h"
 #include "results/reportprinter.h"
+#include "settings/settingsfile.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
 #include "tables/tablesort.h"
+#include "widgets/frmpickdate.h"
+#include "widgets/guarded.h"
+#include "widgets/icons.h"
+#include "widgets/numedit.h"
+#include "widgets/prompts.h"
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -141,7 +141,11 @@ void TfrmMain::initGrids()
 void TfrmMain::readSettings()
 {
     BioFields bio;
-    readSettingsFile(settingsFilePath(), bio, *m_hours, *m_money, *m_freq);
+    TableCells hours = m_hours->table(), money = m_money->table(), freq = m_freq->table();
+    readSettingsFile(settingsFilePath(), bio, hours, money, freq);
+    m_hours->setTable(hours);
+    m_money->setTable(money);
+    m_freq->setTable(freq);
     edName->setText(bio.name);
     edDOB->setText(bio.birthDate);
     // The field's range is 0 to 99,999,999; a stored value beyond it is clamped.
@@ -154,7 +158,7 @@ void TfrmMain::writeSettings()
     bio.name = edName->text();
     bio.birthDate = edDOB->text();
     bio.income = static_cast<int>(numIncome->value());
-    writeSettingsFile(settingsFilePath(), bio, *m_hours, *m_money, *m_freq);
+    writeSettingsFile(settingsFilePath(), bio, m_hours->table(), m_money->table(), m_freq->table());
 }
 
 void TfrmMain::ShowBirthDate()

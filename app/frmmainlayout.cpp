@@ -1,11 +1,11 @@
 // The window's controls, laid out at the fixed positions and sizes of the wizard's design.
 #include "app/frmmain.h"
 
-#include "app/guarded.h"
-#include "app/icons.h"
-#include "app/numedit.h"
 #include "tables/activitymodel.h"
 #include "tables/celldelegate.h"
+#include "widgets/guarded.h"
+#include "widgets/icons.h"
+#include "widgets/numedit.h"
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
-#include "app/exitafterfirstpaint.h"
 #include "app/frmmain.h"
-#include "app/localesettings.h"
+#include "calc/localesettings.h"
+#include "widgets/exitafterfirstpaint.h"
 #include <QApplication>
 #include <QLocale>
 #include <QScreen>

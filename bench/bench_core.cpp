@@ -1,12 +1,12 @@
-#include "app/datetext.h"
-#include "app/inifile.h"
-#include "app/localesettings.h"
-#include "app/settingsfile.h"
 #include "calc/clock.h"
 #include "calc/datediff.h"
 #include "calc/datephrase.h"
+#include "calc/datetext.h"
+#include "calc/localesettings.h"
 #include "calc/numbertext.h"
 #include "calc/totals.h"
+#include "settings/inifile.h"
+#include "settings/settingsfile.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
 
@@ -188,9 +188,9 @@ void BM_SaveSettingsFull(benchmark::State &state)
     FullTables t;
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(QStringLiteral("lfy.ini"));
-    writeSettingsFile(path, t.bio, t.hours, t.money, t.freq);
+    writeSettingsFile(path, t.bio, t.hours.table(), t.money.table(), t.freq.table());
     for (auto _ : state)
-        writeSettingsFile(path, t.bio, t.hours, t.money, t.freq);
+        writeSettingsFile(path, t.bio, t.hours.table(), t.money.table(), t.freq.table());
 }
 BENCHMARK(BM_SaveSettingsFull)->Unit(benchmark::kMicrosecond);
 
@@ -201,14 +201,18 @@ void BM_LoadSettingsFull(benchmark::State &state)
     FullTables t;
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(QStringLiteral("lfy.ini"));
-    writeSettingsFile(path, t.bio, t.hours, t.money, t.freq);
+    writeSettingsFile(path, t.bio, t.hours.table(), t.money.table(), t.freq.table());
     for (auto _ : state) {
         // Empty tables each time, as at start-up; making them costs a few microseconds of the figure.
         BioFields bio;
         ActivityModel hours{QSet<int>{5}};
         ActivityModel money{QSet<int>{1, 5}};
         ActivityModel freq{QSet<int>{1, 5}};
-        readSettingsFile(path, bio, hours, money, freq);
+        TableCells h = hours.table(), m = money.table(), f = freq.table();
+        readSettingsFile(path, bio, h, m, f);
+        hours.setTable(h);
+        money.setTable(m);
+        freq.setTable(f);
         benchmark::DoNotOptimize(freq.cell(50, 4));
     }
 }

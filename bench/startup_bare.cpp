@@ -1,5 +1,5 @@
 // Start-up reference: the least a Qt Widgets program does to show a window of the main window's size.
-#include "app/exitafterfirstpaint.h"
+#include "widgets/exitafterfirstpaint.h"
 
 #include <QApplication>
 #include <QWidget>

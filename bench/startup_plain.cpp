@@ -2,7 +2,7 @@
 // of six pages, three tables of 50 rows under a title row of six columns at the program's column
 // widths, the four navigation buttons, and Qt Charts linked in. The tables stay empty, as reading
 // the settings file and computing the totals is the program's own work the comparison is about.
-#include "app/exitafterfirstpaint.h"
+#include "widgets/exitafterfirstpaint.h"
 
 #include <QApplication>
 #include <QChart>

@@ -1,6 +1,6 @@
 #include "calc/numbertext.h"
 
-#include "app/localesettings.h"
+#include "calc/localesettings.h"
 
 #include <charconv>
 #include <cmath>

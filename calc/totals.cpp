@@ -1,10 +1,11 @@
 #include "calc/totals.h"
 
-#include "app/datetext.h"
 #include "calc/clock.h"
 #include "calc/datediff.h"
+#include "calc/datetext.h"
 #include "calc/numbertext.h"
 #include "calc/periodtext.h"
+#include "calc/strictnumber.h"
 
 namespace {
 TDateDiff rowSpan(const QString &start, const QString &end)

@@ -1,9 +1,9 @@
 // Strict date conversion under a month-first and a day-first date order. Properties: the
 // throwing and the non-throwing conversions agree; a text that converts, written back as short
 // date text, converts to the same day; the lenient sort key never fails.
-#include "app/datetext.h"
 #include "calc/clock.h"
 #include "calc/conversionerror.h"
+#include "calc/datetext.h"
 #include "calc/datevalue.h"
 #include "fuzzsupport.h"
 #include "tables/tablesort.h"

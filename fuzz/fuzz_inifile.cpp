@@ -1,8 +1,8 @@
 // The settings-file parser with reading text and integers. Properties: reading never fails on
 // any content; a value written and saved reads back unchanged (cut at 1023 characters, line
 // breaks blanked); a second parse and serialize changes nothing.
-#include "app/inifile.h"
 #include "fuzzsupport.h"
+#include "settings/inifile.h"
 
 namespace {
 const char *const Sections[] = {"Name", "DOB", "Hours", "Hour1", "Money51", "Freq"};

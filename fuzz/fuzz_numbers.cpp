@@ -3,6 +3,7 @@
 // agree; the sort keys never fail and intOrZero matches a plain decimal reading.
 #include "calc/conversionerror.h"
 #include "calc/periodtext.h"
+#include "calc/strictnumber.h"
 #include "fuzzsupport.h"
 #include "tables/tablesort.h"
 #include <cmath>

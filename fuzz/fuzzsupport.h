@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/localesettings.h"
+#include "calc/localesettings.h"
 #include <QString>
 #include <cstdint>
 #include <cstdio>

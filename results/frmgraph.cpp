@@ -1,10 +1,10 @@
 #include "results/frmgraph.h"
 
-#include "app/guarded.h"
 #include "results/chartcolour.h"
 #include "results/linewriter.h"
 #include "results/printerchoice.h"
 #include "results/report.h"
+#include "widgets/guarded.h"
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QBoxLayout>

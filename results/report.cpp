@@ -1,6 +1,6 @@
 #include "results/report.h"
 
-#include "app/datetext.h"
+#include "calc/datetext.h"
 #include "tables/activitymodel.h"
 
 namespace report {

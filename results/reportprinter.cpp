@@ -1,9 +1,9 @@
 #include "results/reportprinter.h"
 
-#include "app/prompts.h"
 #include "calc/clock.h"
 #include "results/report.h"
 #include "tables/activitymodel.h"
+#include "widgets/prompts.h"
 #include <QCursor>
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -1,12 +1,12 @@
 #include "tables/activitydialog.h"
 
-#include "app/datetext.h"
-#include "app/frmpickdate.h"
-#include "app/guarded.h"
-#include "app/icons.h"
-#include "app/prompts.h"
 #include "calc/clock.h"
 #include "calc/datephrase.h"
+#include "calc/datetext.h"
+#include "widgets/frmpickdate.h"
+#include "widgets/guarded.h"
+#include "widgets/icons.h"
+#include "widgets/prompts.h"
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>

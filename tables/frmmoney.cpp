@@ -1,7 +1,8 @@
 #include "tables/frmmoney.h"
 
-#include "app/numedit.h"
 #include "calc/periodtext.h"
+#include "calc/strictnumber.h"
+#include "widgets/numedit.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

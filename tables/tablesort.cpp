@@ -1,7 +1,8 @@
 #include "tables/tablesort.h"
 
-#include "app/datetext.h"
+#include "calc/datetext.h"
 #include "calc/periodtext.h"
+#include "calc/strictnumber.h"
 #include "tables/activitymodel.h"
 #include <utility>
 

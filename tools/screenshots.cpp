@@ -2,15 +2,15 @@
 // can be looked at without a desktop. Usage: screenshots <output folder> [settings folder] [dark]
 #include "about/frmabout.h"
 #include "app/frmmain.h"
-#include "app/frmpickdate.h"
-#include "app/localesettings.h"
-#include "app/programfolder.h"
-#include "app/prompts.h"
 #include "calc/clock.h"
+#include "calc/localesettings.h"
 #include "results/frmgraph.h"
 #include "results/printerchoice.h"
+#include "settings/programfolder.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
+#include "widgets/frmpickdate.h"
+#include "widgets/prompts.h"
 #include <QApplication>
 #include <QDir>
 #include <QPalette>

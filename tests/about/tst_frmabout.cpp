@@ -1,8 +1,8 @@
 #include "about/digmarquee.h"
 #include "about/frmabout.h"
 #include "about/gradientback.h"
-#include "app/programfolder.h"
-#include "app/prompts.h"
+#include "settings/programfolder.h"
+#include "widgets/prompts.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,13 +1,13 @@
 // The wizard used from the keyboard alone, and what a screen reader is told about every control.
 #include "about/frmabout.h"
 #include "app/frmmain.h"
-#include "app/frmpickdate.h"
-#include "app/prompts.h"
 #include "guisupport.h"
 #include "tables/activitymodel.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
 #include "testsupport.h"
+#include "widgets/frmpickdate.h"
+#include "widgets/prompts.h"
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QFile>

@@ -1,13 +1,13 @@
 // The wizard window driven as a user would: start-up from a settings file, page navigation,
 // the birth date, and Close writing the file back.
 #include "app/frmmain.h"
-#include "app/frmpickdate.h"
-#include "app/inifile.h"
-#include "app/programfolder.h"
-#include "app/prompts.h"
 #include "guisupport.h"
+#include "settings/inifile.h"
+#include "settings/programfolder.h"
 #include "tables/activitymodel.h"
 #include "testsupport.h"
+#include "widgets/frmpickdate.h"
+#include "widgets/prompts.h"
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>

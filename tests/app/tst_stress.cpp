@@ -6,9 +6,6 @@
 // Replay a failure with LIFETALLY_STRESS_SEED=<seed> (and LIFETALLY_STRESS_ACTIONS=<count>).
 #include "about/frmabout.h"
 #include "app/frmmain.h"
-#include "app/frmpickdate.h"
-#include "app/numedit.h"
-#include "app/prompts.h"
 #include "guisupport.h"
 #include "results/frmgraph.h"
 #include "results/printerchoice.h"
@@ -16,6 +13,9 @@
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
 #include "testsupport.h"
+#include "widgets/frmpickdate.h"
+#include "widgets/numedit.h"
+#include "widgets/prompts.h"
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>

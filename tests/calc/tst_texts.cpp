@@ -1,6 +1,7 @@
 #include "calc/conversionerror.h"
 #include "calc/numbertext.h"
 #include "calc/periodtext.h"
+#include "calc/strictnumber.h"
 #include "support/testsupport.h"
 
 #include <QTest>

@@ -1,12 +1,12 @@
 // The chart window driven as a user would, and the graph buttons of the main window.
 #include "app/frmmain.h"
-#include "app/prompts.h"
 #include "calc/clock.h"
 #include "results/chartcolour.h"
 #include "results/frmgraph.h"
 #include "results/printerchoice.h"
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
+#include "widgets/prompts.h"
 #include <QApplication>
 #include <QBarSet>
 #include <QChart>

@@ -1,10 +1,10 @@
 // The printed report, printed to PDF through the printer choice and read back as text.
 #include "app/frmmain.h"
-#include "app/prompts.h"
 #include "results/printerchoice.h"
 #include "results/reportprinter.h"
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
+#include "widgets/prompts.h"
 #include <QFile>
 #include <QFontMetricsF>
 #include <QLabel>

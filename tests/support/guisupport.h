@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/frmpickdate.h"
-#include "app/prompts.h"
 #include "testsupport.h"
+#include "widgets/frmpickdate.h"
+#include "widgets/prompts.h"
 #include <QApplication>
 #include <QDialog>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
-#include "app/programfolder.h"
 #include "calc/clock.h"
+#include "settings/programfolder.h"
 #include <QDir>
 
 namespace testsupport {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/localesettings.h"
 #include "calc/datevalue.h"
+#include "calc/localesettings.h"
 #include <QString>
 #include <QTemporaryDir>
 

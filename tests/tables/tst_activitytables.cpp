@@ -1,12 +1,12 @@
 // Adding, editing and deleting activity rows through the real dialogs, and the dialogs' checks.
 #include "app/frmmain.h"
-#include "app/numedit.h"
-#include "app/prompts.h"
 #include "guisupport.h"
 #include "tables/activitymodel.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
 #include "testsupport.h"
+#include "widgets/numedit.h"
+#include "widgets/prompts.h"
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/spinner.h"
+#include "widgets/spinner.h"
 
 #include <QToolButton>
 

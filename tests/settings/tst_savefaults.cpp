@@ -1,12 +1,12 @@
 // A save that fails at any step leaves the settings file wholly as it was, tells the user, and
 // keeps the window open with every entry, so a later Close still writes everything.
 #include "app/frmmain.h"
-#include "app/inifile.h"
-#include "app/programfolder.h"
-#include "app/prompts.h"
 #include "guisupport.h"
+#include "settings/inifile.h"
+#include "settings/programfolder.h"
 #include "tables/activitymodel.h"
 #include "testsupport.h"
+#include "widgets/prompts.h"
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>

@@ -1,10 +1,9 @@
-#include "app/settingsfile.h"
+#include "settings/settingsfile.h"
 
-#include "app/datetext.h"
-#include "app/inifile.h"
-#include "app/programfolder.h"
 #include "calc/clock.h"
-#include "tables/activitymodel.h"
+#include "calc/datetext.h"
+#include "settings/inifile.h"
+#include "settings/programfolder.h"
 
 namespace {
 
@@ -24,28 +23,33 @@ QStringList rowKeys(const TableKeys &t)
             QStringLiteral("End")};
 }
 
-void readTable(const IniFile &ini, const TableKeys &t, ActivityModel &table)
+void readTable(const IniFile &ini, const TableKeys &t, TableCells &table)
 {
+    table.resize(TableRows);
     const int count = ini.readInteger(QLatin1String(t.countSection), QStringLiteral("Count"), 5);
     const QStringList keys = rowKeys(t);
     // Rows past the table's last activity row have no place; their sections are ignored.
-    const int last = qMin(count, ActivityModel::RowCount - 1);
+    const int last = qMin(count, TableRows - 1);
     for (int n = 1; n <= last; ++n) {
         const QString section = QLatin1String(t.rowSection) + QString::number(n);
+        QStringList &row = table[n];
+        while (row.size() < keys.size())
+            row.append(QString());
         for (int col = 0; col < keys.size(); ++col)
-            table.setCell(n, col, ini.readString(section, keys[col], QString()));
+            row[col] = ini.readString(section, keys[col], QString());
     }
 }
 
-void writeTable(IniFile &ini, const TableKeys &t, const ActivityModel &table)
+void writeTable(IniFile &ini, const TableKeys &t, const TableCells &table)
 {
-    ini.writeInteger(QLatin1String(t.countSection), QStringLiteral("Count"), ActivityModel::RowCount);
+    ini.writeInteger(QLatin1String(t.countSection), QStringLiteral("Count"), TableRows);
     const QStringList keys = rowKeys(t);
     // Section 51 is written too, always empty, as every earlier version of the file has it.
-    for (int n = 1; n <= ActivityModel::RowCount; ++n) {
+    for (int n = 1; n <= TableRows; ++n) {
         const QString section = QLatin1String(t.rowSection) + QString::number(n);
+        const QStringList row = n < table.size() ? table[n] : QStringList();
         for (int col = 0; col < keys.size(); ++col)
-            ini.writeString(section, keys[col], table.cell(n, col));
+            ini.writeString(section, keys[col], row.value(col));
     }
 }
 
@@ -56,8 +60,7 @@ QString settingsFilePath()
     return programFolder() + QStringLiteral("lfy.ini");
 }
 
-void readSettingsFile(const QString &path, BioFields &bio, ActivityModel &hours, ActivityModel &money,
-                      ActivityModel &freq)
+void readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money, TableCells &freq)
 {
     const IniFile ini(path);
     bio.name = ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
@@ -70,8 +73,8 @@ void readSettingsFile(const QString &path, BioFields &bio, ActivityModel &hours,
     readTable(ini, FreqKeys, freq);
 }
 
-void writeSettingsFile(const QString &path, const BioFields &bio, const ActivityModel &hours,
-                       const ActivityModel &money, const ActivityModel &freq)
+void writeSettingsFile(const QString &path, const BioFields &bio, const TableCells &hours, const TableCells &money,
+                       const TableCells &freq)
 {
     IniFile ini(path);
     ini.writeString(QStringLiteral("DOB"), QStringLiteral("Date"), bio.birthDate);

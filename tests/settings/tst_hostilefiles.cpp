@@ -1,11 +1,11 @@
 // Start-up from damaged or hostile settings files: the window opens quickly with what it can
 // read, conversion failures reach the application error box, and Close writes a sound file.
 #include "app/frmmain.h"
-#include "app/inifile.h"
-#include "app/prompts.h"
 #include "guisupport.h"
+#include "settings/inifile.h"
 #include "tables/activitymodel.h"
 #include "testsupport.h"
+#include "widgets/prompts.h"
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>

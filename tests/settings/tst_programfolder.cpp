@@ -1,5 +1,5 @@
 // Where the settings file lives: beside the program when it can, else in the user's config folder.
-#include "app/programfolder.h"
+#include "settings/programfolder.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

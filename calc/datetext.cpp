@@ -1,8 +1,8 @@
-#include "app/datetext.h"
+#include "calc/datetext.h"
 
-#include "app/localesettings.h"
 #include "calc/clock.h"
 #include "calc/conversionerror.h"
+#include "calc/localesettings.h"
 
 namespace {
 void appendNumber(QString &out, int value, int minDigits)

@@ -1,4 +1,4 @@
-#include "app/programfolder.h"
+#include "settings/programfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/inifile.h"
+#include "settings/inifile.h"
 
-#include "calc/periodtext.h"
+#include "calc/strictnumber.h"
 
 #include <QFile>
 #include <QFileInfo>

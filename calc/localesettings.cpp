@@ -1,4 +1,4 @@
-#include "app/localesettings.h"
+#include "calc/localesettings.h"
 
 namespace {
 QStringList englishMonthNames()

@@ -1,4 +1,4 @@
-#include "app/prompts.h"
+#include "widgets/prompts.h"
 
 #include <QApplication>
 #include <QMessageBox>

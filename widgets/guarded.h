@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/inifile.h"
-#include "app/prompts.h"
 #include "calc/conversionerror.h"
+#include "settings/inifile.h"
+#include "widgets/prompts.h"
 #include <QWidget>
 #include <exception>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "app/datetext.h"
-#include "app/localesettings.h"
 #include "calc/conversionerror.h"
+#include "calc/datetext.h"
+#include "calc/localesettings.h"
 #include "support/testsupport.h"
 
 #include <QTest>

@@ -1,9 +1,9 @@
 // The calendar picker: moving by months and years, Today and Birthday, and what a pick returns.
-#include "app/frmpickdate.h"
-#include "app/spinner.h"
 #include "calc/clock.h"
 #include "guisupport.h"
 #include "testsupport.h"
+#include "widgets/frmpickdate.h"
+#include "widgets/spinner.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

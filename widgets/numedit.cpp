@@ -1,8 +1,9 @@
-#include "app/numedit.h"
+#include "widgets/numedit.h"
 
-#include "app/localesettings.h"
+#include "calc/localesettings.h"
 #include "calc/numbertext.h"
 #include "calc/periodtext.h"
+#include "calc/strictnumber.h"
 #include <QLineEdit>
 
 TNumEdit::TNumEdit(QWidget *parent) : QDoubleSpinBox(parent)

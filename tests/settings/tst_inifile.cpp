@@ -1,4 +1,4 @@
-#include "app/inifile.h"
+#include "settings/inifile.h"
 #include "support/testsupport.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "app/frmpickdate.h"
+#include "widgets/frmpickdate.h"
 
-#include "app/datetext.h"
-#include "app/spinner.h"
 #include "calc/clock.h"
 #include "calc/datephrase.h"
+#include "calc/datetext.h"
+#include "widgets/spinner.h"
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>

@@ -17,6 +17,7 @@
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
 #include "tables/tablesort.h"
+#include "widgets/fonts.h"
 #include "widgets/frmpickdate.h"
 #include "widgets/guarded.h"
 #include "widgets/icons.h"
@@ -35,15 +36,6 @@
 #include <QStackedWidget>
 #include <QTableView>
 #include <QToolButton>
-
-namespace {
-QFont sansFont(int pixels)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(pixels);
-    return f;
-}
-} // namespace
 
 TfrmMain::TfrmMain(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -3,6 +3,7 @@
 
 #include "tables/activitymodel.h"
 #include "tables/celldelegate.h"
+#include "widgets/fonts.h"
 #include "widgets/guarded.h"
 #include "widgets/icons.h"
 #include "widgets/numedit.h"
@@ -19,22 +20,6 @@
 namespace {
 
 const int ColumnWidths[ActivityModel::ColCount] = {171, 87, 41, 66, 67, 119};
-
-QFont sansFont(int pixels, bool bold = false)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-QFont serifFont(int pixels, bool bold = false)
-{
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 // Headings are navy; on a dark desktop theme navy would vanish, so a light blue stands in.
 void paintNavy(QLabel *label)

@@ -3,6 +3,7 @@
 #include "calc/conversionerror.h"
 #include "settings/inifile.h"
 #include "widgets/prompts.h"
+#include <QObject>
 #include <QWidget>
 #include <exception>
 #include <utility>
@@ -22,4 +23,14 @@ template <typename Body> bool guarded(QWidget *parent, Body &&body)
         Prompts::applicationError(parent, QString::fromLocal8Bit(e.what()));
     }
     return false;
+}
+
+// The one way a handler that can fail is wired: the signal runs receiver->handler() through
+// guarded(), whatever arguments the signal carries.
+template <typename Sender, typename Signal, typename Receiver>
+QMetaObject::Connection connectGuarded(const Sender *sender, Signal signal, Receiver *receiver,
+                                       void (Receiver::*handler)())
+{
+    return QObject::connect(sender, signal, receiver,
+                            [receiver, handler] { guarded(receiver, [&] { (receiver->*handler)(); }); });
 }

@@ -4,7 +4,6 @@
 #include "calc/clock.h"
 #include "calc/datediff.h"
 #include "calc/datetext.h"
-#include "calc/periodtext.h"
 #include "calc/totals.h"
 #include "results/chartdata.h"
 #include "results/frmgraph.h"
@@ -14,56 +13,158 @@
 #include "settings/settingsfile.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
+#include "tables/celldelegate.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
 #include "tables/tablesort.h"
+#include "ui_frmmain.h"
 #include "widgets/fonts.h"
 #include "widgets/frmpickdate.h"
 #include "widgets/guarded.h"
 #include "widgets/icons.h"
-#include "widgets/numedit.h"
 #include "widgets/prompts.h"
-#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QStackedWidget>
-#include <QTableView>
-#include <QToolButton>
+
+namespace {
+
+const int ColumnWidths[ActivityModel::ColCount] = {171, 87, 41, 66, 67, 119};
+
+// Headings are navy; on a dark desktop theme navy would vanish, so a light blue stands in.
+void paintNavy(QLabel *label)
+{
+    QPalette pal = label->palette();
+    const bool darkTheme = pal.color(QPalette::Window).lightness() < 128;
+    pal.setColor(QPalette::WindowText, darkTheme ? QColor(150, 170, 255) : QColor(0, 0, 128));
+    label->setPalette(pal);
+}
+
+} // namespace
 
 TfrmMain::TfrmMain(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_hours(std::make_unique<ActivityModel>(QSet<int>{5})), m_money(std::make_unique<ActivityModel>(QSet<int>{1, 5})),
-      m_freq(std::make_unique<ActivityModel>(QSet<int>{1, 5}))
+      ui(std::make_unique<Ui::TfrmMain>()), m_hours(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Total})),
+      m_money(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total})),
+      m_freq(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total}))
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Lifetally"));
+    ui->setupUi(this);
     setWindowIcon(programIcon());
-    setFixedSize(610, 416);
-    setFont(sansFont(11));
-    buildWindow();
+    setUpControls();
 }
 
 TfrmMain::~TfrmMain() = default;
 
+// What the layout file cannot say: faces at pixel sizes, theme colours, icons, the models and the
+// wiring.
+void TfrmMain::setUpControls()
+{
+    setFont(sansFont(11));
+    ui->Notebook1->setFont(serifFont(16));
+    for (QLabel *heading : {ui->Label1, ui->Label2, ui->Label3, ui->Label8, ui->Label4}) {
+        heading->setFont(serifFont(24, true));
+        paintNavy(heading);
+    }
+    QFont decorative(QStringLiteral("Algerian"));
+    decorative.setStyleHint(QFont::Decorative);
+    decorative.setFamilies({QStringLiteral("Algerian"), QStringLiteral("URW Chancery L"),
+                            QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
+    decorative.setPixelSize(48);
+    decorative.setBold(true);
+    decorative.setItalic(true);
+    ui->lblTitle->setFont(decorative);
+    paintNavy(ui->lblTitle);
+    for (QLabel *note : {ui->Label7, ui->Label12})
+        note->setFont(serifFont(11));
+    for (QPushButton *b : {ui->btSort1, ui->btAdd1, ui->btEdit1, ui->btDel1, ui->btSort2, ui->btAdd2, ui->btEdit2,
+                           ui->btDel2, ui->btSort3, ui->btAdd3, ui->btEdit3, ui->btDel3})
+        b->setFont(sansFont(11));
+    ui->SpeedButton1->setIcon(calendarIcon());
+    ui->numIncome->setMask(true, 0);
+    setUpGrid(ui->gridHours, m_hours.get());
+    setUpGrid(ui->gridMoney, m_money.get());
+    setUpGrid(ui->gridFreq, m_freq.get());
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addActions({ui->ActivitySort, ui->StartDate1, ui->Total1});
+
+    // Handlers that parse cell or field texts strictly, or write the file, go through the guard.
+    connect(ui->btPrev, &QPushButton::clicked, this, &TfrmMain::btPrevClick);
+    connectGuarded(ui->btNext, &QPushButton::clicked, this, &TfrmMain::btNextClick);
+    connect(ui->btAbout, &QPushButton::clicked, this, &TfrmMain::btAboutClick);
+    connectGuarded(ui->btClose, &QPushButton::clicked, this, &TfrmMain::btCloseClick);
+    connectGuarded(ui->SpeedButton1, &QToolButton::clicked, this, &TfrmMain::SpeedButton1Click);
+    connect(ui->ActivitySort, &QAction::triggered, this, &TfrmMain::ActivitySortClick);
+    connect(ui->StartDate1, &QAction::triggered, this, &TfrmMain::StartDate1Click);
+    connect(ui->Total1, &QAction::triggered, this, &TfrmMain::Total1Click);
+    const struct {
+        QPushButton *add, *edit, *del, *sort;
+        QTableView *grid;
+        void (TfrmMain::*onAdd)();
+        void (TfrmMain::*onEdit)();
+        void (TfrmMain::*onDel)();
+    } pages[] = {
+        {ui->btAdd1, ui->btEdit1, ui->btDel1, ui->btSort1, ui->gridHours, &TfrmMain::btAdd1Click,
+         &TfrmMain::btEdit1Click, &TfrmMain::btDel1Click},
+        {ui->btAdd2, ui->btEdit2, ui->btDel2, ui->btSort2, ui->gridMoney, &TfrmMain::btAdd2Click,
+         &TfrmMain::btEdit2Click, &TfrmMain::btDel2Click},
+        {ui->btAdd3, ui->btEdit3, ui->btDel3, ui->btSort3, ui->gridFreq, &TfrmMain::btAdd3Click,
+         &TfrmMain::btEdit3Click, &TfrmMain::btDel3Click},
+    };
+    for (const auto &p : pages) {
+        connectGuarded(p.add, &QPushButton::clicked, this, p.onAdd);
+        connectGuarded(p.edit, &QPushButton::clicked, this, p.onEdit);
+        connect(p.del, &QPushButton::clicked, this, p.onDel);
+        connectGuarded(p.grid, &QTableView::doubleClicked, this, p.onEdit);
+        connect(p.sort, &QPushButton::clicked, this, &TfrmMain::btSort1Click);
+    }
+    connectGuarded(ui->btReport, &QPushButton::clicked, this, &TfrmMain::btReportClick);
+    connectGuarded(ui->btGrHour, &QPushButton::clicked, this, &TfrmMain::btGrHourClick);
+    connectGuarded(ui->btGrMoney, &QPushButton::clicked, this, &TfrmMain::btGrMoneyClick);
+    connectGuarded(ui->btGrFreq, &QPushButton::clicked, this, &TfrmMain::btGrFreqClick);
+    ui->edDOB->installEventFilter(this);
+
+    showPage(Intro);
+}
+
+void TfrmMain::setUpGrid(QTableView *grid, ActivityModel *model)
+{
+    grid->setModel(model);
+    grid->setItemDelegate(new ActivityCellDelegate(grid));
+    grid->setFont(serifFont(13));
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(21);
+    grid->verticalHeader()->setMinimumSectionSize(21);
+    QHeaderView *header = grid->horizontalHeader();
+    header->setFixedHeight(21);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setFont(serifFont(13));
+    header->setMinimumSectionSize(10);
+    for (int col = 0; col < ActivityModel::ColCount; ++col)
+        grid->setColumnWidth(col, ColumnWidths[col]);
+    grid->installEventFilter(this);
+    grid->setCurrentIndex(model->index(0, 0));
+}
+
 int TfrmMain::currentPage() const
 {
-    return Notebook1->currentIndex();
+    return ui->Notebook1->currentIndex();
 }
 
 void TfrmMain::showPage(int page)
 {
-    Notebook1->setCurrentIndex(page);
+    ui->Notebook1->setCurrentIndex(page);
     // Focus the page's first control, so the keyboard always acts on what is shown.
-    QWidget *current = Notebook1->currentWidget();
-    for (QWidget *w = current->nextInFocusChain(); w && w != current; w = w->nextInFocusChain()) {
+    // The page's first control in the window's tab order, wherever the page itself stands in it.
+    QWidget *current = ui->Notebook1->currentWidget();
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
         if (!current->isAncestorOf(w))
             continue;
         if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) && w->isEnabled()) {
@@ -71,14 +172,8 @@ void TfrmMain::showPage(int page)
             return;
         }
     }
-    if (btNext && btNext->isEnabled())
-        btNext->setFocus(Qt::TabFocusReason);
-}
-
-void TfrmMain::updateNavButtons()
-{
-    btPrev->setEnabled(currentPage() != Intro);
-    btNext->setEnabled(currentPage() != Graphs);
+    if (ui->btNext && ui->btNext->isEnabled())
+        ui->btNext->setFocus(Qt::TabFocusReason);
 }
 
 void TfrmMain::showEvent(QShowEvent *event)
@@ -100,15 +195,15 @@ void TfrmMain::FormShow()
     // A stored birth date that is not a date is reported here, and start-up goes on.
     guarded(this, [this] { computeTotals(); });
     showPage(Intro);
-    btPrev->setEnabled(false);
-    btNext->setEnabled(true);
+    ui->btPrev->setEnabled(false);
+    ui->btNext->setEnabled(true);
 }
 
 void TfrmMain::adjustColWidths()
 {
     for (int col = 0; col < ActivityModel::ColCount; ++col) {
-        gridMoney->setColumnWidth(col, gridHours->columnWidth(col));
-        gridFreq->setColumnWidth(col, gridHours->columnWidth(col));
+        ui->gridMoney->setColumnWidth(col, ui->gridHours->columnWidth(col));
+        ui->gridFreq->setColumnWidth(col, ui->gridHours->columnWidth(col));
     }
 }
 
@@ -122,12 +217,12 @@ void TfrmMain::initGrids()
         m_money->setCell(0, col, common[col]);
         m_freq->setCell(0, col, common[col]);
     }
-    m_hours->setCell(0, 1, QStringLiteral("Time"));
-    m_hours->setCell(0, 5, QStringLiteral("Total Hrs"));
-    m_money->setCell(0, 1, QStringLiteral("Amount"));
-    m_money->setCell(0, 5, QStringLiteral("Total Amt"));
-    m_freq->setCell(0, 1, QStringLiteral("Frequency"));
-    m_freq->setCell(0, 5, QStringLiteral("Total Freq"));
+    m_hours->setCell(0, ActivityModel::Amount, QStringLiteral("Time"));
+    m_hours->setCell(0, ActivityModel::Total, QStringLiteral("Total Hrs"));
+    m_money->setCell(0, ActivityModel::Amount, QStringLiteral("Amount"));
+    m_money->setCell(0, ActivityModel::Total, QStringLiteral("Total Amt"));
+    m_freq->setCell(0, ActivityModel::Amount, QStringLiteral("Frequency"));
+    m_freq->setCell(0, ActivityModel::Total, QStringLiteral("Total Freq"));
 }
 
 void TfrmMain::readSettings()
@@ -138,25 +233,25 @@ void TfrmMain::readSettings()
     m_hours->setTable(hours);
     m_money->setTable(money);
     m_freq->setTable(freq);
-    edName->setText(bio.name);
-    edDOB->setText(bio.birthDate);
+    ui->edName->setText(bio.name);
+    ui->edDOB->setText(bio.birthDate);
     // The field's range is 0 to 99,999,999; a stored value beyond it is clamped.
-    numIncome->setValue(bio.income);
+    ui->numIncome->setValue(bio.income);
 }
 
 void TfrmMain::writeSettings()
 {
     BioFields bio;
-    bio.name = edName->text();
-    bio.birthDate = edDOB->text();
-    bio.income = static_cast<int>(numIncome->value());
+    bio.name = ui->edName->text();
+    bio.birthDate = ui->edDOB->text();
+    bio.income = static_cast<int>(ui->numIncome->value());
     writeSettingsFile(settingsFilePath(), bio, m_hours->table(), m_money->table(), m_freq->table());
 }
 
 void TfrmMain::ShowBirthDate()
 {
     DateValue parsed = 0;
-    if (!tryStrToDate(edDOB->text(), parsed))
+    if (!tryStrToDate(ui->edDOB->text(), parsed))
         return;
     m_birthDate = parsed;
     m_hoursAlive = computedatediff(Clock::now(), m_birthDate).totalHours;
@@ -165,21 +260,21 @@ void TfrmMain::ShowBirthDate()
 bool TfrmMain::checkBioPage() const
 {
     DateValue parsed = 0;
-    return !edDOB->text().isEmpty() && tryStrToDate(edDOB->text(), parsed);
+    return !ui->edDOB->text().isEmpty() && tryStrToDate(ui->edDOB->text(), parsed);
 }
 
 void TfrmMain::computeTotals()
 {
-    Label10->setText(ageLine(edDOB->text()));
-    label11->setText(incomeLine(numIncome->text()));
-    computeAllRowTotals(*m_hours, *m_money, *m_freq, m_hoursAlive, static_cast<qint64>(numIncome->value()));
+    ui->Label10->setText(ageLine(ui->edDOB->text()));
+    ui->label11->setText(incomeLine(ui->numIncome->text()));
+    computeAllRowTotals(*m_hours, *m_money, *m_freq, m_hoursAlive, static_cast<qint64>(ui->numIncome->value()));
 }
 
 void TfrmMain::btNextClick()
 {
     const int p = currentPage();
-    btNext->setEnabled(true);
-    btPrev->setEnabled(true);
+    ui->btNext->setEnabled(true);
+    ui->btPrev->setEnabled(true);
     if (p == Bio) {
         if (!checkBioPage()) {
             Prompts::showError(this, QStringLiteral("Your birthdate is mandatory to proceed to the next step."));
@@ -190,26 +285,26 @@ void TfrmMain::btNextClick()
     if (p == Dollars)
         computeTotals();
     if (p == Items) {
-        btGrHour->setEnabled(!m_hours->isBlank(1));
-        btGrMoney->setEnabled(!m_money->isBlank(1));
-        btGrFreq->setEnabled(!m_freq->isBlank(1));
+        ui->btGrHour->setEnabled(!m_hours->isBlank(1));
+        ui->btGrMoney->setEnabled(!m_money->isBlank(1));
+        ui->btGrFreq->setEnabled(!m_freq->isBlank(1));
         computeTotals();
     }
     if (p < Graphs)
         showPage(p + 1);
     if (currentPage() == Graphs)
-        btNext->setEnabled(false);
+        ui->btNext->setEnabled(false);
 }
 
 void TfrmMain::btPrevClick()
 {
     const int p = currentPage();
-    btPrev->setEnabled(true);
-    btNext->setEnabled(true);
+    ui->btPrev->setEnabled(true);
+    ui->btNext->setEnabled(true);
     if (p > 0)
         showPage(p - 1);
     if (currentPage() == Intro)
-        btPrev->setEnabled(false);
+        ui->btPrev->setEnabled(false);
 }
 
 void TfrmMain::btCloseClick()
@@ -225,57 +320,80 @@ void TfrmMain::edDOBExit()
 
 void TfrmMain::SpeedButton1Click()
 {
-    DateValue d = strToDate(edDOB->text());
-    d = pickDate(edDOB, d, m_birthDate);
-    edDOB->setText(shortDateText(d));
-    edDOB->setFocus();
+    DateValue d = strToDate(ui->edDOB->text());
+    d = pickDate(ui->edDOB, d, m_birthDate);
+    ui->edDOB->setText(shortDateText(d));
+    ui->edDOB->setFocus();
     ShowBirthDate();
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == edDOB && event->type() == QEvent::FocusOut) {
+    auto *grid = qobject_cast<QTableView *>(watched);
+    const bool isGrid = grid && (grid == ui->gridHours || grid == ui->gridMoney || grid == ui->gridFreq);
+    if (watched == ui->edDOB && event->type() == QEvent::FocusOut) {
         edDOBExit();
-    } else if (event->type() == QEvent::ContextMenu &&
-               (watched == gridHours || watched == gridMoney || watched == gridFreq)) {
+    } else if (isGrid && event->type() == QEvent::ContextMenu) {
         // The grids' hint promises a sort menu on a right click.
         openSortMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
-    } else if (event->type() == QEvent::KeyPress &&
-               (watched == gridHours || watched == gridMoney || watched == gridFreq)) {
+    } else if (isGrid && event->type() == QEvent::KeyPress) {
         // Keyboard users edit with Enter, add with Insert and delete with Delete, as with the buttons.
-        auto *grid = static_cast<QTableView *>(watched);
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        const bool hours = grid == gridHours;
-        const bool money = grid == gridMoney;
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            guarded(this, [&] { hours ? btEdit1Click() : editButton(grid, money); });
+        const ActivityTable t = tableOf(grid);
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            guarded(this, [&] { editRow(t); });
             return true;
-        }
-        if (key == Qt::Key_Insert) {
-            guarded(this, [&] { hours ? btAdd1Click() : AddButton(grid, money); });
+        case Qt::Key_Insert:
+            guarded(this, [&] { addRow(t); });
             return true;
-        }
-        if (key == Qt::Key_Delete) {
-            guarded(this, [&] { DeleteGrid(grid); });
+        case Qt::Key_Delete:
+            deleteRow(t);
             return true;
-        }
-        if (key == Qt::Key_Menu) {
-            const QRect cell = grid->visualRect(grid->currentIndex());
-            openSortMenu(grid->viewport()->mapToGlobal(cell.center()));
+        case Qt::Key_Menu:
+            openSortMenu(grid->viewport()->mapToGlobal(grid->visualRect(grid->currentIndex()).center()));
             return true;
+        default:
+            break;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-ActivityModel *TfrmMain::modelOf(QTableView *grid) const
+TfrmMain::ActivityTable TfrmMain::table(Kind kind) const
 {
-    if (grid == gridHours)
-        return m_hours.get();
-    if (grid == gridMoney)
-        return m_money.get();
-    return m_freq.get();
+    switch (kind) {
+    case Kind::Hours:
+        return {kind, ui->gridHours, m_hours.get()};
+    case Kind::Money:
+        return {kind, ui->gridMoney, m_money.get()};
+    case Kind::Freq:
+        break;
+    }
+    return {Kind::Freq, ui->gridFreq, m_freq.get()};
+}
+
+TfrmMain::ActivityTable TfrmMain::tableOf(const QTableView *grid) const
+{
+    if (grid == ui->gridHours)
+        return table(Kind::Hours);
+    return table(grid == ui->gridMoney ? Kind::Money : Kind::Freq);
+}
+
+std::unique_ptr<TActivityDialog> TfrmMain::makeDialog(Kind kind)
+{
+    if (kind == Kind::Hours)
+        return std::make_unique<TfrmTime>(ui->edDOB->text(), m_birthDate, this);
+    return std::make_unique<TfrmMoney>(kind == Kind::Money, ui->edDOB->text(), m_birthDate, this);
+}
+
+void TfrmMain::computeRowTotal(const ActivityTable &t, int row)
+{
+    if (t.kind == Kind::Hours)
+        computeHourTotal(*t.model, row, m_hoursAlive);
+    else
+        computeMoneyTotal(*t.model, row, t.kind == Kind::Money, static_cast<qint64>(ui->numIncome->value()));
 }
 
 int TfrmMain::selectedRow(QTableView *grid) const
@@ -284,167 +402,122 @@ int TfrmMain::selectedRow(QTableView *grid) const
     return current.isValid() ? current.row() + 1 : 1;
 }
 
-void TfrmMain::btAdd1Click()
+void TfrmMain::addRow(const ActivityTable &t)
 {
-    const int row = m_hours->findFirstBlankRow();
+    const int row = t.model->findFirstBlankRow();
     if (row == -1) {
         Prompts::showError(this, QStringLiteral("Maximum number of rows reached"));
         return;
     }
-    TfrmTime dlg(edDOB->text(), m_birthDate, this);
-    dlg.edName->setText(QString());
-    dlg.numHours->setValue(0);
-    dlg.numMin->setValue(0);
-    dlg.edDate->setText(edDOB->text());
-    dlg.setEndIsNow(true);
-    dlg.edEndDate->setText(QStringLiteral("Now"));
-    if (dlg.exec() != QDialog::Accepted)
+    const std::unique_ptr<TActivityDialog> dlg = makeDialog(t.kind);
+    dlg->setRow({QString(), QString(), QStringLiteral("Day"), ui->edDOB->text(), QStringLiteral("Now")});
+    if (dlg->exec() != QDialog::Accepted)
         return;
-    m_hours->setRowTexts(row, {dlg.edName->text(), durationText(dlg.numHours->value(), dlg.numMin->value()),
-                               periodFromChoice(dlg.rbDay->isChecked(), dlg.rbWeek->isChecked()), dlg.edDate->text(),
-                               dlg.edEndDate->text(), QString()});
-    computeHourTotal(*m_hours, row, m_hoursAlive);
+    t.model->setRowTexts(row, dlg->row() << QString());
+    computeRowTotal(t, row);
 }
 
-void TfrmMain::btEdit1Click()
+void TfrmMain::editRow(const ActivityTable &t)
 {
-    const int row = selectedRow(gridHours);
-    if (m_hours->isBlank(row)) {
+    const int row = selectedRow(t.grid);
+    if (t.model->isBlank(row)) {
         Prompts::showError(this, QStringLiteral("Nothing to edit"));
         return;
     }
     {
-        TfrmTime dlg(edDOB->text(), m_birthDate, this);
-        dlg.edName->setText(m_hours->cell(row, 0));
-        dlg.numHours->setValue(hoursOf(m_hours->cell(row, 1)));
-        dlg.numMin->setValue(minutesOf(m_hours->cell(row, 1)));
-        const QString per = m_hours->cell(row, 2);
-        dlg.setPeriod(isDay(per), isWeek(per), isMonth(per));
-        dlg.edDate->setText(m_hours->cell(row, 3));
-        dlg.edEndDate->setText(m_hours->cell(row, 4));
-        dlg.rememberedEndDate = dlg.edEndDate->text();
-        dlg.setEndIsNow(dlg.edEndDate->text() == QLatin1String("Now"));
-        if (dlg.exec() == QDialog::Accepted) {
-            QStringList texts = {dlg.edName->text(),
-                                 durationText(dlg.numHours->value(), dlg.numMin->value()),
-                                 periodFromChoice(dlg.rbDay->isChecked(), dlg.rbWeek->isChecked()),
-                                 dlg.edDate->text(),
-                                 dlg.edEndDate->text(),
-                                 m_hours->cell(row, 5)};
-            m_hours->setRowTexts(row, texts);
-        }
+        const std::unique_ptr<TActivityDialog> dlg = makeDialog(t.kind);
+        dlg->setRow(t.model->rowTexts(row).mid(0, ActivityModel::Total));
+        if (dlg->exec() == QDialog::Accepted)
+            t.model->setRowTexts(row, dlg->row() << t.model->cell(row, ActivityModel::Total));
     }
-    computeHourTotal(*m_hours, row, m_hoursAlive);
+    computeRowTotal(t, row);
 }
 
-void TfrmMain::btDel1Click()
+void TfrmMain::deleteRow(const ActivityTable &t)
 {
-    DeleteGrid(gridHours);
-}
-
-void TfrmMain::btAdd2Click()
-{
-    AddButton(gridMoney, true);
-}
-
-void TfrmMain::btEdit2Click()
-{
-    editButton(gridMoney, true);
-}
-
-void TfrmMain::btDel2Click()
-{
-    DeleteGrid(gridMoney);
-}
-
-void TfrmMain::btAdd3Click()
-{
-    AddButton(gridFreq, false);
-}
-
-void TfrmMain::btEdit3Click()
-{
-    editButton(gridFreq, false);
-}
-
-void TfrmMain::btDel3Click()
-{
-    DeleteGrid(gridFreq);
-}
-
-void TfrmMain::AddButton(QTableView *grid, bool isMoney)
-{
-    ActivityModel *model = modelOf(grid);
-    const int row = model->findFirstBlankRow();
-    if (row == -1) {
-        Prompts::showError(this, QStringLiteral("Maximum number of rows reached"));
-        return;
-    }
-    TfrmMoney dlg(edDOB->text(), m_birthDate, this);
-    dlg.edName->setText(QString());
-    dlg.numMoney->setValue(0);
-    dlg.edDate->setText(edDOB->text());
-    dlg.setEndIsNow(true);
-    dlg.edEndDate->setText(QStringLiteral("Now"));
-    dlg.isMoney = isMoney;
-    if (dlg.exec() != QDialog::Accepted)
-        return;
-    model->setRowTexts(row, {dlg.edName->text(), dlg.amountDisplayText(), periodName(dlg.cbWhen->currentIndex()),
-                             dlg.edDate->text(), dlg.edEndDate->text(), QString()});
-    computeMoneyTotal(*model, row, isMoney, static_cast<qint64>(numIncome->value()));
-}
-
-void TfrmMain::editButton(QTableView *grid, bool isMoney)
-{
-    ActivityModel *model = modelOf(grid);
-    const int row = selectedRow(grid);
-    if (model->isBlank(row)) {
-        Prompts::showError(this, QStringLiteral("Nothing to edit"));
-        return;
-    }
-    {
-        TfrmMoney dlg(edDOB->text(), m_birthDate, this);
-        dlg.edName->setText(model->cell(row, 0));
-        dlg.amountText = digitsOnly(model->cell(row, 1));
-        dlg.cbWhen->setCurrentIndex(periodIndex(model->cell(row, 2)));
-        dlg.edDate->setText(model->cell(row, 3));
-        dlg.edEndDate->setText(model->cell(row, 4));
-        dlg.rememberedEndDate = dlg.edEndDate->text();
-        dlg.setEndIsNow(dlg.edEndDate->text() == QLatin1String("Now"));
-        dlg.isMoney = isMoney;
-        if (dlg.exec() == QDialog::Accepted) {
-            model->setRowTexts(row,
-                               {dlg.edName->text(), dlg.amountDisplayText(), periodName(dlg.cbWhen->currentIndex()),
-                                dlg.edDate->text(), dlg.edEndDate->text(), model->cell(row, 5)});
-        }
-    }
-    computeMoneyTotal(*model, row, isMoney, static_cast<qint64>(numIncome->value()));
-}
-
-void TfrmMain::DeleteGrid(QTableView *grid)
-{
-    ActivityModel *model = modelOf(grid);
-    const int row = selectedRow(grid);
-    if (model->isBlank(row)) {
+    const int row = selectedRow(t.grid);
+    if (t.model->isBlank(row)) {
         Prompts::showError(this, QStringLiteral("Nothing to delete"));
         return;
     }
     if (!Prompts::confirm(this, QStringLiteral("Confirm"),
-                          QStringLiteral("Really delete ") + model->cell(row, 0) + QStringLiteral("?")))
+                          QStringLiteral("Really delete ") + t.model->cell(row, ActivityModel::Activity) +
+                              QStringLiteral("?")))
         return;
-    model->deleteRowMove(row);
-    grid->setCurrentIndex(model->index(row - 1, grid->currentIndex().isValid() ? grid->currentIndex().column() : 0));
+    t.model->deleteRowMove(row);
+    const QModelIndex current = t.grid->currentIndex();
+    t.grid->setCurrentIndex(t.model->index(row - 1, current.isValid() ? current.column() : 0));
+}
+
+void TfrmMain::AddButton(QTableView *grid, bool)
+{
+    addRow(tableOf(grid));
+}
+
+void TfrmMain::editButton(QTableView *grid, bool)
+{
+    editRow(tableOf(grid));
+}
+
+void TfrmMain::DeleteGrid(QTableView *grid)
+{
+    deleteRow(tableOf(grid));
+}
+
+void TfrmMain::btAdd1Click()
+{
+    addRow(table(Kind::Hours));
+}
+
+void TfrmMain::btEdit1Click()
+{
+    editRow(table(Kind::Hours));
+}
+
+void TfrmMain::btDel1Click()
+{
+    DeleteGrid(ui->gridHours);
+}
+
+void TfrmMain::btAdd2Click()
+{
+    AddButton(ui->gridMoney, true);
+}
+
+void TfrmMain::btEdit2Click()
+{
+    editButton(ui->gridMoney, true);
+}
+
+void TfrmMain::btDel2Click()
+{
+    DeleteGrid(ui->gridMoney);
+}
+
+void TfrmMain::btAdd3Click()
+{
+    AddButton(ui->gridFreq, false);
+}
+
+void TfrmMain::btEdit3Click()
+{
+    editButton(ui->gridFreq, false);
+}
+
+void TfrmMain::btDel3Click()
+{
+    DeleteGrid(ui->gridFreq);
 }
 
 QTableView *TfrmMain::gridOfCurrentPage() const
 {
     switch (currentPage()) {
     case Hours:
-        return gridHours;
+        return ui->gridHours;
     case Dollars:
-        return gridMoney;
+        return ui->gridMoney;
     case Items:
-        return gridFreq;
+        return ui->gridFreq;
     default:
         return nullptr;
     }
@@ -452,7 +525,7 @@ QTableView *TfrmMain::gridOfCurrentPage() const
 
 void TfrmMain::btSort1Click()
 {
-    const QRect g = gridHours->geometry();
+    const QRect g = ui->gridHours->geometry();
     openSortMenu(mapToGlobal(QPoint(g.left() + g.width() - 300, g.top() + g.height() - 100)));
 }
 
@@ -466,7 +539,7 @@ void TfrmMain::sortCurrentPage(int order)
     QTableView *grid = gridOfCurrentPage();
     if (!grid)
         return;
-    sortActivityTable(*modelOf(grid), static_cast<ActivitySort>(order));
+    sortActivityTable(*tableOf(grid).model, static_cast<ActivitySort>(order));
 }
 
 void TfrmMain::ActivitySortClick()
@@ -492,17 +565,17 @@ void TfrmMain::btAboutClick()
 void TfrmMain::btReportClick()
 {
     // Both lines are taken before the dialog, as they stand when the button is pressed.
-    const QString identity = report::identityLine(edName->text(), edDOB->text(), Label10->text());
-    const QString income = label11->text();
+    const QString identity = report::identityLine(ui->edName->text(), ui->edDOB->text(), ui->Label10->text());
+    const QString income = ui->label11->text();
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!PrinterChoice::ask(*m_printer, this))
         return;
     m_report = std::make_unique<ReportPrinter>(*m_printer, this);
     try {
-        printGrid(gridHours, identity, income, true, false);
-        printGrid(gridMoney, identity, income, false, false);
-        printGrid(gridFreq, identity, income, false, true);
+        printGrid(ui->gridHours, identity, income, true, false);
+        printGrid(ui->gridMoney, identity, income, false, false);
+        printGrid(ui->gridFreq, identity, income, false, true);
     } catch (...) {
         // A failure ends the job with the event; the next report starts afresh.
         m_report.reset();
@@ -516,7 +589,7 @@ void TfrmMain::printGrid(QTableView *grid, const QString &identity, const QStrin
     QVector<int> widths;
     for (int col = 0; col < ActivityModel::ColCount; ++col)
         widths.append(report::columnChars(grid->columnWidth(col)));
-    m_report->printGrid(*modelOf(grid), widths, identity, income, header, close);
+    m_report->printGrid(*tableOf(grid).model, widths, identity, income, header, close);
 }
 
 void TfrmMain::btGrHourClick()
@@ -545,10 +618,11 @@ void TfrmMain::initAColors(bool random, quint32 colour)
 void TfrmMain::graphit(bool hours, bool money, bool)
 {
     const ChartTable which = chartTableOf(hours, money);
-    const QString title = chartTitle(which, edName->text(), Label10->text(), label11->text());
-    const ActivityModel &table = which == ChartTable::Hours   ? *m_hours
-                                 : which == ChartTable::Money ? *m_money
-                                                              : *m_freq;
+    const QString title = chartTitle(which, ui->edName->text(), ui->Label10->text(), ui->label11->text());
+    const ActivityModel &table = *this->table(which == ChartTable::Hours   ? Kind::Hours
+                                              : which == ChartTable::Money ? Kind::Money
+                                                                           : Kind::Freq)
+                                      .model;
     double subtotal = 0;
     double reference = 0;
     if (which == ChartTable::Hours) {
@@ -556,7 +630,7 @@ void TfrmMain::graphit(bool hours, bool money, bool)
         reference = m_hoursAlive;
     } else if (which == ChartTable::Money) {
         subtotal = computeSubTotal(table);
-        reference = numIncome->value();
+        reference = ui->numIncome->value();
     }
     // The points are built before the window exists, so a total that is not a number leaves no
     // window behind.

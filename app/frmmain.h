@@ -6,17 +6,15 @@
 #include <memory>
 
 class ActivityModel;
-class QFrame;
-class QLabel;
-class QLineEdit;
 class QMenu;
 class QPrinter;
-class QPushButton;
-class QStackedWidget;
 class QTableView;
-class QToolButton;
 class ReportPrinter;
-class TNumEdit;
+class TActivityDialog;
+
+namespace Ui {
+class TfrmMain;
+}
 
 // The wizard window: introduction, biography, the three activity tables and the results.
 class TfrmMain : public QWidget
@@ -35,26 +33,32 @@ public:
     ActivityModel &moneyModel() const { return *m_money; }
     ActivityModel &freqModel() const { return *m_freq; }
     int currentPage() const;
+    QMenu *sortMenu() const { return PopupMenu1; }
+    const std::array<quint32, 50> &colors() const { return aColors; }
 
     // Start-up, before the window first shows.
     void FormShow();
     void adjustColWidths();
     void initGrids();
     void readSettings();
+    // Writes the settings file; throws IniWriteError ("Unable to write to <path>").
     void writeSettings();
     void ShowBirthDate();
     bool checkBioPage() const;
     void computeTotals();
+    void initAColors(bool random, quint32 colour);
+    void graphit(bool hours, bool money, bool frequency);
 
-    // Navigation and the biography page.
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
     void btNextClick();
     void btPrevClick();
     void btCloseClick();
     void btAboutClick();
-    void edDOBExit();
     void SpeedButton1Click();
-
-    // Activity tables.
     void btAdd1Click();
     void btEdit1Click();
     void btDel1Click();
@@ -64,45 +68,47 @@ public:
     void btAdd3Click();
     void btEdit3Click();
     void btDel3Click();
+    void btSort1Click();
+    void ActivitySortClick();
+    void StartDate1Click();
+    void Total1Click();
+    void btReportClick();
+    void btGrHourClick();
+    void btGrMoneyClick();
+    void btGrFreqClick();
+
+private:
+    // What tells the three tables apart: their grid, their model, the dialog that edits a row and
+    // how a row's total is made.
+    enum class Kind { Hours, Money, Freq };
+    struct ActivityTable {
+        Kind kind;
+        QTableView *grid;
+        ActivityModel *model;
+    };
+    ActivityTable table(Kind kind) const;
+    ActivityTable tableOf(const QTableView *grid) const;
+    std::unique_ptr<TActivityDialog> makeDialog(Kind kind);
+    void computeRowTotal(const ActivityTable &t, int row);
+    void addRow(const ActivityTable &t);
+    void editRow(const ActivityTable &t);
+    void deleteRow(const ActivityTable &t);
     void AddButton(QTableView *grid, bool isMoney);
     void editButton(QTableView *grid, bool isMoney);
     void DeleteGrid(QTableView *grid);
     int selectedRow(QTableView *grid) const;
 
-    // Sorting.
-    void btSort1Click();
-    void ActivitySortClick();
-    void StartDate1Click();
-    void Total1Click();
-    QMenu *sortMenu() const { return PopupMenu1; }
-
-    // Results.
-    void btReportClick();
-    void btGrHourClick();
-    void btGrMoneyClick();
-    void btGrFreqClick();
-    void initAColors(bool random, quint32 colour);
-    void graphit(bool hours, bool money, bool frequency);
-    const std::array<quint32, 50> &colors() const { return aColors; }
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void buildWindow();
-    QWidget *buildIntroPage();
-    QWidget *buildBioPage();
-    QWidget *buildTablePage(int page);
-    QWidget *buildGraphsPage();
-    QTableView *makeGrid(QWidget *page, const char *name, ActivityModel *model);
+    void edDOBExit();
+    void setUpControls();
+    void setUpGrid(QTableView *grid, ActivityModel *model);
     void showPage(int page);
-    void updateNavButtons();
-    ActivityModel *modelOf(QTableView *grid) const;
     QTableView *gridOfCurrentPage() const;
     void sortCurrentPage(int order);
     void openSortMenu(const QPoint &globalPos);
+    // Appends one table to the report being printed by btReportClick.
+    void printGrid(QTableView *grid, const QString &identity, const QString &income, bool header, bool close);
 
+    std::unique_ptr<Ui::TfrmMain> ui;
     std::unique_ptr<ActivityModel> m_hours;
     std::unique_ptr<ActivityModel> m_money;
     std::unique_ptr<ActivityModel> m_freq;
@@ -110,33 +116,7 @@ private:
     double m_hoursAlive = 0;
     bool m_shown = false;
     std::array<quint32, 50> aColors{};
-
-    QFrame *Bevel1 = nullptr;
-    QStackedWidget *Notebook1 = nullptr;
-    QPushButton *btPrev = nullptr;
-    QPushButton *btNext = nullptr;
-    QPushButton *btAbout = nullptr;
-    QPushButton *btClose = nullptr;
-    QLineEdit *edName = nullptr;
-    QLineEdit *edDOB = nullptr;
-    QToolButton *SpeedButton1 = nullptr;
-    TNumEdit *numIncome = nullptr;
-    QTableView *gridHours = nullptr;
-    QTableView *gridMoney = nullptr;
-    QTableView *gridFreq = nullptr;
-    QLabel *Label10 = nullptr;
-    QLabel *label11 = nullptr;
-    QPushButton *btReport = nullptr;
-    QPushButton *btGrHour = nullptr;
-    QPushButton *btGrMoney = nullptr;
-    QPushButton *btGrFreq = nullptr;
     QMenu *PopupMenu1 = nullptr;
-
-public:
-    // Appends one table to the report being printed by btReportClick.
-    void printGrid(QTableView *grid, const QString &identity, const QString &income, bool header, bool close);
-
-private:
     // Kept between reports, so the printer chosen last is offered again.
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<ReportPrinter> m_report;

@@ -50,9 +50,10 @@ QVector<ChartPoint> chartPoints(const ActivityModel &table, double subtotal, dou
     // The used rows rather than rows 1..count: a table read from a settings file may have a gap,
     // and a blank row has no total to convert.
     for (int row : table.usedRows()) {
-        const double value = totalCellValue(table.cell(row, 5));
+        const double value = totalCellValue(table.cell(row, ActivityModel::Total));
         if (value > 0)
-            points.append({value, table.cell(row, 0), colours[static_cast<std::size_t>(row - 1)]});
+            points.append(
+                {value, table.cell(row, ActivityModel::Activity), colours[static_cast<std::size_t>(row - 1)]});
     }
     return points;
 }

@@ -2,12 +2,8 @@
 
 #include "calc/datevalue.h"
 #include <QDialog>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QToolButton>
+#include <QStringList>
 
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,42 +13,48 @@ class QToolButton;
 // What the two activity dialogs share: the description, the start date with its calendar button
 // and date-when label, the end date that is either a specific date or "Now", and OK/Cancel with
 // validation on OK.
+//
+// The caller hands a row in and takes it back as the five cell texts of a table row (activity,
+// amount, per, start date, end date), so it never reaches into the dialog's controls.
 class TActivityDialog : public QDialog
 {
     Q_OBJECT
 public:
-    QLineEdit *edName = nullptr;
-    QLineEdit *edDate = nullptr;
-    QRadioButton *rbSpecific = nullptr;
-    QRadioButton *rbNow = nullptr;
-    QLineEdit *edEndDate = nullptr;
-    QString rememberedEndDate;
+    // Fills every field from the cells; an end date of "Now" selects the indefinite end.
+    virtual void setRow(const QStringList &cells);
+    // The cells as the fields hold them; after OK the end date of an indefinite end is "Now".
+    virtual QStringList row() const;
 
-    // The end date mode as the caller sets it; runs rbSpecificClick like a click would.
-    void setEndIsNow(bool now);
-
+    // Returns true, or false with the message of the first failing check and the focus moved
+    // to the offending field.
     virtual bool qKosher(QString &message) = 0;
+
+private slots:
     void btOKClick();
     void btStartClick();
     void btEndClick();
     void rbSpecificClick();
-    void updateDateWhen();
-    void updateEndDateWhen();
-    QLabel *startWhenLabel() const { return m_startWhen; }
-    QLabel *endWhenLabel() const { return m_endWhen; }
 
 protected:
-    struct Names {
-        const char *startButton;
-        const char *startLabel;
-        const char *endLabel;
+    // The shared controls, as each dialog's layout file makes them.
+    struct Controls {
+        QLineEdit *edName;
+        QLineEdit *edDate;
+        QToolButton *startButton;
+        QLabel *startWhen;
+        QRadioButton *rbSpecific;
+        QRadioButton *rbNow;
+        QLineEdit *edEndDate;
+        QToolButton *btEnd;
+        QLabel *endWhen;
+        QPushButton *btOK;
+        QPushButton *btCancel;
     };
     // birthText: the main window's birth-date text, birthDate: its last valid birth date.
-    TActivityDialog(const QString &title, QSize clientSize, const Names &names, const QString &birthText,
-                    DateValue birthDate, QWidget *parent);
+    TActivityDialog(const QString &birthText, DateValue birthDate, QWidget *parent);
 
-    // Lays out the date part from `top` down and the OK/Cancel row at `buttonsTop`.
-    void buildDates(int top, int buttonsTop);
+    // Takes the shared controls once the layout is set up, and wires them.
+    void bindControls(const Controls &controls);
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     virtual void FormShow();
@@ -60,19 +62,14 @@ protected:
     bool checkDates(QString &message, DateValue &start, DateValue &end, bool &endValid);
     bool checkBirthAndFuture(QString &message, DateValue start);
     void failAt(QWidget *focus);
+    // The end date mode; runs rbSpecificClick like a click would.
+    void setEndIsNow(bool now);
+    void updateDateWhen();
+    void updateEndDateWhen();
 
     const QString m_birthText;
     const DateValue m_birthDate;
     bool m_refreshBothLabels = true;
-    QToolButton *m_startButton = nullptr;
-    QToolButton *btEnd = nullptr;
-    QLabel *m_startWhen = nullptr;
-    QLabel *m_endWhen = nullptr;
-    QFrame *m_endPanel = nullptr;
-    QPushButton *btOK = nullptr;
-    QPushButton *btCancel = nullptr;
-
-private:
-    QLabel *label(const QString &text, int x, int y, int w = 300);
-    const Names m_names;
+    QString m_rememberedEndDate;
+    Controls c{};
 };

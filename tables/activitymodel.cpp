@@ -43,7 +43,7 @@ void ActivityModel::setRowTexts(int row, const QStringList &texts)
 int ActivityModel::findFirstBlankRow() const
 {
     for (int row = 1; row <= RowCount - 2; ++row) {
-        if (m_cells[row][0].isEmpty())
+        if (m_cells[row][Activity].isEmpty())
             return row;
     }
     return -1;
@@ -53,7 +53,7 @@ int ActivityModel::numNonBlankRows() const
 {
     int n = 0;
     for (int row = 1; row < RowCount; ++row) {
-        if (!m_cells[row][0].isEmpty())
+        if (!m_cells[row][Activity].isEmpty())
             ++n;
     }
     return n;
@@ -63,19 +63,10 @@ QVector<int> ActivityModel::usedRows() const
 {
     QVector<int> rows;
     for (int row = 1; row < RowCount; ++row) {
-        if (!m_cells[row][0].isEmpty())
+        if (!m_cells[row][Activity].isEmpty())
             rows.append(row);
     }
     return rows;
-}
-
-void ActivityModel::exchangeRows(int a, int b)
-{
-    if (a == b || a < 0 || b < 0 || a >= RowCount || b >= RowCount)
-        return;
-    std::swap(m_cells[a], m_cells[b]);
-    changed(a, 0, ColCount - 1);
-    changed(b, 0, ColCount - 1);
 }
 
 void ActivityModel::deleteRowMove(int row)
@@ -86,13 +77,6 @@ void ActivityModel::deleteRowMove(int row)
         m_cells[r] = m_cells[r + 1];
     m_cells[RowCount - 1] = QStringList(QVector<QString>(ColCount));
     emit dataChanged(index(row - 1, 0), index(RowCount - 2, ColCount - 1));
-}
-
-void ActivityModel::clearActivities()
-{
-    for (int row = 1; row < RowCount; ++row)
-        m_cells[row] = QStringList(QVector<QString>(ColCount));
-    emit dataChanged(index(0, 0), index(RowCount - 2, ColCount - 1));
 }
 
 void ActivityModel::setTable(const QVector<QStringList> &cells)

@@ -17,6 +17,8 @@ class ActivityModel : public QAbstractTableModel
 public:
     static constexpr int RowCount = 51;
     static constexpr int ColCount = 6;
+    // The columns of every table; the second holds the time, amount or frequency.
+    enum Column { Activity = 0, Amount = 1, Per = 2, Start = 3, End = 4, Total = 5 };
 
     // rightAligned: the columns whose texts stand flush right (header included).
     explicit ActivityModel(QSet<int> rightAligned, QObject *parent = nullptr);
@@ -25,7 +27,7 @@ public:
     void setCell(int row, int col, const QString &text);
     QStringList rowTexts(int row) const;
     void setRowTexts(int row, const QStringList &texts);
-    bool isBlank(int row) const { return cell(row, 0).isEmpty(); }
+    bool isBlank(int row) const { return cell(row, Activity).isEmpty(); }
     bool isRightAligned(int col) const { return m_rightAligned.contains(col); }
 
     // First blank row among 1 to RowCount - 2, or -1 when there is none (row 50 is never offered).
@@ -34,11 +36,8 @@ public:
     int numNonBlankRows() const;
     // The used rows that hold an activity, in table order (a settings file may leave gaps).
     QVector<int> usedRows() const;
-    void exchangeRows(int a, int b);
     // Moves the rows below `row` up by one and empties the last row.
     void deleteRowMove(int row);
-    // Empties every activity row; the title row stays.
-    void clearActivities();
 
     // All 51 rows, for the sort routines; setTable writes them back in one reset.
     const QVector<QStringList> &table() const { return m_cells; }

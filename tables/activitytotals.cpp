@@ -5,16 +5,18 @@
 
 void computeHourTotal(ActivityModel &hours, int row, double hoursAlive)
 {
-    hours.setCell(
-        row, 5,
-        hourTotalText(hours.cell(row, 1), hours.cell(row, 2), hours.cell(row, 3), hours.cell(row, 4), hoursAlive));
+    using C = ActivityModel;
+    hours.setCell(row, C::Total,
+                  hourTotalText(hours.cell(row, C::Amount), hours.cell(row, C::Per), hours.cell(row, C::Start),
+                                hours.cell(row, C::End), hoursAlive));
 }
 
 void computeMoneyTotal(ActivityModel &table, int row, bool isMoney, qint64 income)
 {
-    table.setCell(row, 5,
-                  moneyTotalText(table.cell(row, 1), table.cell(row, 2), table.cell(row, 3), table.cell(row, 4),
-                                 isMoney, income));
+    using C = ActivityModel;
+    table.setCell(row, C::Total,
+                  moneyTotalText(table.cell(row, C::Amount), table.cell(row, C::Per), table.cell(row, C::Start),
+                                 table.cell(row, C::End), isMoney, income));
 }
 
 void computeAllRowTotals(ActivityModel &hours, ActivityModel &money, ActivityModel &freq, double hoursAlive,
@@ -32,6 +34,6 @@ double computeSubTotal(const ActivityModel &table)
 {
     double sum = 0;
     for (int row : table.usedRows())
-        sum += totalCellValue(table.cell(row, 5));
+        sum += totalCellValue(table.cell(row, ActivityModel::Total));
     return sum;
 }

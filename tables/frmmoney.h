@@ -1,30 +1,34 @@
 #pragma once
 
 #include "tables/activitydialog.h"
+#include <memory>
 
-class QComboBox;
-class QLabel;
-class TNumEdit;
+namespace Ui {
+class TfrmMoney;
+}
 
 // The money and frequency activity dialog: an amount of money, or a number of times, per day,
-// week, month, year or once. isMoney chooses the mode when the dialog is shown.
+// week, month, year or once. isMoney chooses the mode: money, or frequencies.
 class TfrmMoney : public TActivityDialog
 {
     Q_OBJECT
 public:
-    TfrmMoney(const QString &birthText, DateValue birthDate, QWidget *parent = nullptr);
+    TfrmMoney(bool isMoney, const QString &birthText, DateValue birthDate, QWidget *parent = nullptr);
+    ~TfrmMoney() override;
 
-    bool isMoney = false;
-    QString amountText;
-    QLabel *Label5 = nullptr;
-    QComboBox *cbWhen = nullptr;
-    QLabel *Label3 = nullptr;
-    TNumEdit *numMoney = nullptr;
-
-    // The amount as the field shows it under its mask, without leading or trailing blanks.
-    QString amountDisplayText() const;
+    // The amount cell is the amount as the field shows it under its mask ("$1,250.00", "3").
+    void setRow(const QStringList &cells) override;
+    QStringList row() const override;
     bool qKosher(QString &message) override;
 
 protected:
     void FormShow() override;
+
+private:
+    // The amount as the field shows it under its mask, without leading or trailing blanks.
+    QString amountDisplayText() const;
+
+    const bool isMoney;
+    QString amountText;
+    std::unique_ptr<Ui::TfrmMoney> ui;
 };

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "tables/activitydialog.h"
+#include <memory>
 
-class QRadioButton;
-class QSpinBox;
+namespace Ui {
+class TfrmTime;
+}
 
 // The hours activity dialog: a time (hours and minutes) per day, week or month.
 class TfrmTime : public TActivityDialog
@@ -11,14 +13,16 @@ class TfrmTime : public TActivityDialog
     Q_OBJECT
 public:
     TfrmTime(const QString &birthText, DateValue birthDate, QWidget *parent = nullptr);
+    ~TfrmTime() override;
 
-    QRadioButton *rbDay = nullptr;
-    QRadioButton *rbWeek = nullptr;
-    QRadioButton *rbMonth = nullptr;
-    QSpinBox *numHours = nullptr;
-    QSpinBox *numMin = nullptr;
+    // The amount cell is a duration text ("2 Hrs 30 Mins"), the period Day, Week or Month.
+    void setRow(const QStringList &cells) override;
+    QStringList row() const override;
+    bool qKosher(QString &message) override;
 
+private:
     // Checks day, week or month; none of the three when all are false.
     void setPeriod(bool day, bool week, bool month);
-    bool qKosher(QString &message) override;
+
+    std::unique_ptr<Ui::TfrmTime> ui;
 };

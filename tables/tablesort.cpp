@@ -195,13 +195,13 @@ void sortActivityTable(ActivityModel &model, ActivitySort order)
     StringTable table = model.table();
     switch (order) {
     case ActivitySort::ByActivity:
-        sortRowsByText(table, first, last, false, 0);
+        sortRowsByText(table, first, last, false, ActivityModel::Activity);
         break;
     case ActivitySort::ByStartDate:
-        sortRowsByDate(table, first, last, false, 3);
+        sortRowsByDate(table, first, last, false, ActivityModel::Start);
         break;
     case ActivitySort::ByTotal:
-        sortRowsByNumber(table, first, last, true, 5);
+        sortRowsByNumber(table, first, last, true, ActivityModel::Total);
         break;
     }
     model.setTable(table);

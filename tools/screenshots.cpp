@@ -16,6 +16,7 @@
 #include <QPalette>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
@@ -62,21 +63,16 @@ int main(int argc, char *argv[])
         w.grab().save(QStringLiteral("%1/page%2.png").arg(out).arg(page));
     }
     TfrmTime time(QStringLiteral("3/15/1960"), 0, &w);
-    time.edName->setText(QStringLiteral("Sleeping"));
-    time.edDate->setText(QStringLiteral("3/15/1960"));
-    time.setEndIsNow(true);
+    time.setRow({QStringLiteral("Sleeping"), QString(), QStringLiteral("Day"), QStringLiteral("3/15/1960"),
+                 QStringLiteral("Now")});
     time.show();
     time.grab().save(out + QStringLiteral("/dlgtime.png"));
-    TfrmMoney money(QStringLiteral("3/15/1960"), 0, &w);
-    money.isMoney = true;
-    money.amountText = QStringLiteral("1234.5");
-    money.edDate->setText(QStringLiteral("1/1/2000"));
-    money.edEndDate->setText(QStringLiteral("6/30/2010"));
-    money.rememberedEndDate = QStringLiteral("6/30/2010");
-    money.setEndIsNow(false);
+    TfrmMoney money(true, QStringLiteral("3/15/1960"), 0, &w);
+    money.setRow({QString(), QStringLiteral("1234.5"), QStringLiteral("Day"), QStringLiteral("1/1/2000"),
+                  QStringLiteral("6/30/2010")});
     money.show();
     money.grab().save(out + QStringLiteral("/dlgmoney.png"));
-    TfrmMoney freq(QStringLiteral("3/15/1960"), 0, &w);
+    TfrmMoney freq(false, QStringLiteral("3/15/1960"), 0, &w);
     freq.show();
     freq.grab().save(out + QStringLiteral("/dlgfreq.png"));
     TfrmPickDate picker(Clock::now() - 400, Clock::now() - 12000, &w);
@@ -90,14 +86,14 @@ int main(int argc, char *argv[])
                 if (auto *g = qobject_cast<TfrmGraph *>(QApplication::activeModalWidget())) {
                     g->resize(900, 600);
                     if (bar)
-                        g->rbBarClick();
+                        g->findChild<QRadioButton *>(QStringLiteral("rbBar"))->click();
                     QTest::qWait(300);
                     g->grab().save(QStringLiteral("%1/%2%3.png")
                                        .arg(out, QLatin1String(charts[i]), bar ? QStringLiteral("-bar") : QString()));
                     g->reject();
                 }
             });
-            i == 0 ? w.btGrHourClick() : w.btGrMoneyClick();
+            w.findChild<QPushButton *>(QLatin1String(i == 0 ? "btGrHour" : "btGrMoney"))->click();
         }
     }
     PrinterChoice::setAnswer([&](QPrinter &printer) {
@@ -105,7 +101,7 @@ int main(int argc, char *argv[])
         printer.setOutputFileName(out + QStringLiteral("/report.pdf"));
         return true;
     });
-    w.btReportClick();
+    w.findChild<QPushButton *>(QStringLiteral("btReport"))->click();
 
     TfrmAbout about(&w);
     about.show();

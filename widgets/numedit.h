@@ -13,7 +13,6 @@ public:
 
     // "$###,###.##" is setMask(true, 2); "###,###" is setMask(false, 0).
     void setMask(bool currency, int decimals);
-    bool isCurrency() const { return m_currency; }
 
     QString textFromValue(double value) const override;
     double valueFromText(const QString &text) const override;

@@ -73,9 +73,8 @@ private slots:
         TfrmTime time(QStringLiteral("3/15/1990"), 0, &w);
         time.show();
         QCOMPARE(unnamedFocusable(&time), QStringList());
-        TfrmMoney money(QStringLiteral("3/15/1990"), 0, &w);
-        money.isMoney = true;
-        money.setEndIsNow(false);
+        TfrmMoney money(true, QStringLiteral("3/15/1990"), 0, &w);
+        money.setRow({QString(), QString(), QStringLiteral("Day"), QString(), QStringLiteral("1/1/2000")});
         money.show();
         QCOMPARE(unnamedFocusable(&money), QStringList());
         TfrmPickDate picker(ymdValue(2000, 1, 1), ymdValue(1990, 3, 15), &w);

@@ -128,22 +128,23 @@ private:
     void fillActivityDialog(TActivityDialog *d)
     {
         if (chance(70))
-            typeInto(d->edName, chance(80) ? QStringLiteral("Act %1").arg(pick(1000)) : randomText());
-        if (auto *t = qobject_cast<TfrmTime *>(d)) {
-            QRadioButton *per[] = {t->rbDay, t->rbWeek, t->rbMonth};
-            per[pick(3)]->click();
-            t->numHours->setValue(pick(chance(80) ? 25 : 6000));
-            t->numMin->setValue(pick(60));
-        } else if (auto *m = qobject_cast<TfrmMoney *>(d)) {
-            m->cbWhen->setCurrentIndex(pick(5));
-            m->numMoney->setValue(chance(90) ? pick(100000) / 100.0 : 1e9);
+            typeInto(child<QLineEdit>(d, "edName"),
+                     chance(80) ? QStringLiteral("Act %1").arg(pick(1000)) : randomText());
+        if (qobject_cast<TfrmTime *>(d)) {
+            const char *per[] = {"rbDay", "rbWeek", "rbMonth"};
+            child<QRadioButton>(d, per[pick(3)])->click();
+            child<QSpinBox>(d, "numHours")->setValue(pick(chance(80) ? 25 : 6000));
+            child<QSpinBox>(d, "numMin")->setValue(pick(60));
+        } else if (qobject_cast<TfrmMoney *>(d)) {
+            child<QComboBox>(d, "cbWhen")->setCurrentIndex(pick(5));
+            child<TNumEdit>(d, "numMoney")->setValue(chance(90) ? pick(100000) / 100.0 : 1e9);
         }
         if (chance(50))
-            typeInto(d->edDate, entryText(80));
+            typeInto(child<QLineEdit>(d, "edDate"), entryText(80));
         if (chance(30))
-            (chance(50) ? d->rbNow : d->rbSpecific)->click();
-        if (d->edEndDate->isEnabled() && chance(50))
-            typeInto(d->edEndDate, entryText(70));
+            child<QRadioButton>(d, chance(50) ? "rbNow" : "rbSpecific")->click();
+        if (auto *end = child<QLineEdit>(d, "edEndDate"); end->isEnabled() && chance(50))
+            typeInto(end, entryText(70));
         if (chance(15)) {
             // A calendar button: the picker opens over this dialog.
             if (QToolButton *calendar = any<QToolButton>(d); calendar && calendar->isEnabled()) {

@@ -172,14 +172,14 @@ private slots:
         {
             TfrmMain first;
             first.show();
-            first.btCloseClick();
+            click(&first, "btClose");
         }
         QVERIFY2(!QFile::exists(bakPath()), "there was nothing to back up");
         const QByteArray firstSave = readAll(iniPath());
         TfrmMain second;
         second.show();
         makeEdits(second);
-        second.btCloseClick();
+        click(&second, "btClose");
         QCOMPARE(readAll(bakPath()), firstSave);
         QCOMPARE(IniFile(iniPath()).readString(QStringLiteral("Name"), QStringLiteral("name"), QString()),
                  QStringLiteral("New name"));

@@ -1,5 +1,6 @@
 // Adding, editing and deleting activity rows through the real dialogs, and the dialogs' checks.
 #include "app/frmmain.h"
+#include "calc/periodtext.h"
 #include "guisupport.h"
 #include "tables/activitymodel.h"
 #include "tables/frmmoney.h"
@@ -10,7 +11,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
 #include <QtTest>
@@ -55,17 +59,17 @@ private slots:
             auto *dlg = qobject_cast<TfrmTime *>(d);
             QCOMPARE(dlg->windowTitle(), QStringLiteral("Activity time"));
             QCOMPARE(dlg->size(), QSize(444, 336));
-            QCOMPARE(dlg->edDate->text(), QStringLiteral("3/15/1990"));
-            QCOMPARE(dlg->edEndDate->text(), QStringLiteral("Now"));
-            QVERIFY(!dlg->edEndDate->isEnabled());
-            QVERIFY(dlg->rbDay->isChecked());
-            dlg->edName->setText(QStringLiteral("Sleep"));
-            dlg->numHours->setValue(8);
-            dlg->numMin->setValue(30);
-            dlg->edDate->setText(QStringLiteral("1/1/2024"));
+            QCOMPARE(child<QLineEdit>(dlg, "edDate")->text(), QStringLiteral("3/15/1990"));
+            QCOMPARE(child<QLineEdit>(dlg, "edEndDate")->text(), QStringLiteral("Now"));
+            QVERIFY(!child<QLineEdit>(dlg, "edEndDate")->isEnabled());
+            QVERIFY(child<QRadioButton>(dlg, "rbDay")->isChecked());
+            child<QLineEdit>(dlg, "edName")->setText(QStringLiteral("Sleep"));
+            child<QSpinBox>(dlg, "numHours")->setValue(8);
+            child<QSpinBox>(dlg, "numMin")->setValue(30);
+            child<QLineEdit>(dlg, "edDate")->setText(QStringLiteral("1/1/2024"));
             child<QPushButton>(dlg, "btOK")->click();
         });
-        w.btAdd1Click();
+        click(&w, "btAdd1");
         QVERIFY(messages().isEmpty());
         QCOMPARE(w.hoursModel().rowTexts(1).mid(0, 5),
                  (QStringList{"Sleep", "8 Hrs 30 Mins", "Day", "1/1/2024", "Now"}));
@@ -77,10 +81,10 @@ private slots:
         TfrmMain w;
         w.show();
         answerNextDialog([](QDialog *d) {
-            qobject_cast<TfrmTime *>(d)->edName->setText(QStringLiteral("x"));
+            child<QLineEdit>(d, "edName")->setText(QStringLiteral("x"));
             child<QPushButton>(d, "btCancel")->click();
         });
-        w.btAdd1Click();
+        click(&w, "btAdd1");
         QCOMPARE(w.hoursModel().numNonBlankRows(), 0);
     }
 
@@ -92,29 +96,29 @@ private slots:
         answerNextDialog([](QDialog *d) {
             auto *dlg = qobject_cast<TfrmMoney *>(d);
             QCOMPARE(dlg->windowTitle(), QStringLiteral("Activity "));
-            QCOMPARE(dlg->Label5->text(), QStringLiteral("Amount of money spent per:"));
-            QCOMPARE(dlg->Label3->text(), QStringLiteral("Money"));
-            dlg->edName->setText(QStringLiteral("Coffee"));
-            dlg->cbWhen->setCurrentIndex(1);
-            dlg->numMoney->setValue(1234.5);
-            dlg->edDate->setText(QStringLiteral("6/10/2024"));
+            QCOMPARE(child<QLabel>(dlg, "Label5")->text(), QStringLiteral("Amount of money spent per:"));
+            QCOMPARE(child<QLabel>(dlg, "Label3")->text(), QStringLiteral("Money"));
+            child<QLineEdit>(dlg, "edName")->setText(QStringLiteral("Coffee"));
+            child<QComboBox>(dlg, "cbWhen")->setCurrentIndex(1);
+            child<TNumEdit>(dlg, "numMoney")->setValue(1234.5);
+            child<QLineEdit>(dlg, "edDate")->setText(QStringLiteral("6/10/2024"));
             child<QPushButton>(dlg, "btOK")->click();
         });
-        w.btAdd2Click();
+        click(&w, "btAdd2");
         QCOMPARE(w.moneyModel().rowTexts(1).mid(0, 5),
                  (QStringList{"Coffee", "$1,234.50", "Week", "6/10/2024", "Now"}));
         QCOMPARE(w.moneyModel().cell(1, 5), QStringLiteral("$64,370 (25.75%)"));
 
         answerNextDialog([](QDialog *d) {
             auto *dlg = qobject_cast<TfrmMoney *>(d);
-            QCOMPARE(dlg->Label5->text(), QStringLiteral("Frequency performed per:"));
-            QCOMPARE(dlg->Label3->text(), QStringLiteral("Number"));
-            dlg->edName->setText(QStringLiteral("Haircut"));
-            dlg->cbWhen->setCurrentIndex(4);
-            dlg->numMoney->setValue(1500);
+            QCOMPARE(child<QLabel>(dlg, "Label5")->text(), QStringLiteral("Frequency performed per:"));
+            QCOMPARE(child<QLabel>(dlg, "Label3")->text(), QStringLiteral("Number"));
+            child<QLineEdit>(dlg, "edName")->setText(QStringLiteral("Haircut"));
+            child<QComboBox>(dlg, "cbWhen")->setCurrentIndex(4);
+            child<TNumEdit>(dlg, "numMoney")->setValue(1500);
             child<QPushButton>(dlg, "btOK")->click();
         });
-        w.btAdd3Click();
+        click(&w, "btAdd3");
         QCOMPARE(w.freqModel().rowTexts(1), (QStringList{"Haircut", "1,500", "Once", "3/15/1990", "Now", "1,500"}));
         QVERIFY(messages().isEmpty());
     }
@@ -125,7 +129,7 @@ private slots:
         TfrmMain w;
         w.show();
         QVERIFY(w.hoursModel().isBlank(50));
-        w.btAdd1Click();
+        click(&w, "btAdd1");
         QCOMPARE(messages(), QStringList{QStringLiteral("Maximum number of rows reached")});
     }
 
@@ -137,16 +141,16 @@ private slots:
         select(w, "gridHours", 50);
         answerNextDialog([](QDialog *d) {
             auto *dlg = qobject_cast<TfrmTime *>(d);
-            QCOMPARE(dlg->edName->text(), QStringLiteral("Act 50"));
-            QVERIFY(dlg->rbSpecific->isChecked());
-            QCOMPARE(dlg->edEndDate->text(), QStringLiteral("1/31/2025"));
-            dlg->edName->setText(QStringLiteral("Renamed"));
+            QCOMPARE(child<QLineEdit>(dlg, "edName")->text(), QStringLiteral("Act 50"));
+            QVERIFY(child<QRadioButton>(dlg, "rbSpecific")->isChecked());
+            QCOMPARE(child<QLineEdit>(dlg, "edEndDate")->text(), QStringLiteral("1/31/2025"));
+            child<QLineEdit>(dlg, "edName")->setText(QStringLiteral("Renamed"));
             child<QPushButton>(dlg, "btOK")->click();
         });
-        w.btEdit1Click();
+        click(&w, "btEdit1");
         QCOMPARE(w.hoursModel().cell(50, 0), QStringLiteral("Renamed"));
         Prompts::setNextAnswer(true);
-        w.btDel1Click();
+        click(&w, "btDel1");
         QVERIFY(w.hoursModel().isBlank(50));
         QCOMPARE(w.hoursModel().numNonBlankRows(), 49);
     }
@@ -159,17 +163,17 @@ private slots:
         w.hoursModel().setCell(4, 5, QStringLiteral("total of 4"));
         select(w, "gridHours", 3);
         Prompts::setNextAnswer(false);
-        w.btDel1Click();
+        click(&w, "btDel1");
         QCOMPARE(w.hoursModel().numNonBlankRows(), 5);
         QCOMPARE(Prompts::shown().last().title, QStringLiteral("Confirm"));
         QCOMPARE(Prompts::shown().last().text, QStringLiteral("Really delete Act 3?"));
         Prompts::setNextAnswer(true);
-        w.btDel1Click();
+        click(&w, "btDel1");
         QCOMPARE(w.hoursModel().cell(3, 0), QStringLiteral("Act 4"));
         QCOMPARE(w.hoursModel().cell(3, 5), QStringLiteral("total of 4"));
         QCOMPARE(w.hoursModel().cell(4, 0), QStringLiteral("Act 5"));
         QVERIFY(w.hoursModel().isBlank(5));
-        QCOMPARE(w.selectedRow(child<QTableView>(&w, "gridHours")), 3);
+        QCOMPARE(child<QTableView>(&w, "gridHours")->currentIndex().row() + 1, 3);
     }
 
     void blankSelectionMessages()
@@ -178,11 +182,11 @@ private slots:
         TfrmMain w;
         w.show();
         select(w, "gridHours", 4);
-        w.btEdit1Click();
-        w.btDel1Click();
+        click(&w, "btEdit1");
+        click(&w, "btDel1");
         select(w, "gridMoney", 1);
-        w.btEdit2Click();
-        w.btDel3Click();
+        click(&w, "btEdit2");
+        click(&w, "btDel3");
         QCOMPARE(messages(),
                  (QStringList{"Nothing to edit", "Nothing to delete", "Nothing to edit", "Nothing to delete"}));
     }
@@ -196,12 +200,14 @@ private slots:
         QCOMPARE(w.hoursModel().cell(1, 5), QStringLiteral("0"));
         answerNextDialog([](QDialog *d) {
             auto *dlg = qobject_cast<TfrmTime *>(d);
-            QVERIFY(!dlg->rbDay->isChecked() && !dlg->rbWeek->isChecked() && !dlg->rbMonth->isChecked());
-            QVERIFY(dlg->rbNow->isChecked());
-            QCOMPARE(dlg->edEndDate->text(), QStringLiteral("Now"));
+            QVERIFY(!child<QRadioButton>(dlg, "rbDay")->isChecked() &&
+                    !child<QRadioButton>(dlg, "rbWeek")->isChecked() &&
+                    !child<QRadioButton>(dlg, "rbMonth")->isChecked());
+            QVERIFY(child<QRadioButton>(dlg, "rbNow")->isChecked());
+            QCOMPARE(child<QLineEdit>(dlg, "edEndDate")->text(), QStringLiteral("Now"));
             child<QPushButton>(dlg, "btOK")->click();
         });
-        w.btEdit1Click();
+        click(&w, "btEdit1");
         QCOMPARE(w.hoursModel().cell(1, 2), QStringLiteral("Month"));
     }
 
@@ -214,17 +220,17 @@ private slots:
         w.moneyModel().setCell(1, 5, QStringLiteral("stale"));
         answerNextDialog([](QDialog *d) {
             auto *dlg = qobject_cast<TfrmMoney *>(d);
-            QCOMPARE(dlg->numMoney->text(), QStringLiteral("$12,345.67"));
-            QCOMPARE(dlg->cbWhen->currentText(), QStringLiteral("Once only"));
-            QVERIFY(dlg->rbSpecific->isChecked());
+            QCOMPARE(child<TNumEdit>(dlg, "numMoney")->text(), QStringLiteral("$12,345.67"));
+            QCOMPARE(child<QComboBox>(dlg, "cbWhen")->currentText(), QStringLiteral("Once only"));
+            QVERIFY(child<QRadioButton>(dlg, "rbSpecific")->isChecked());
             child<QPushButton>(dlg, "btCancel")->click();
         });
-        w.btEdit2Click();
+        click(&w, "btEdit2");
         // A cancelled edit still recomputes the row; no period word counts nothing.
         QCOMPARE(w.moneyModel().cell(1, 5), QStringLiteral("$0"));
         QCOMPARE(w.moneyModel().cell(1, 2), QStringLiteral("weekly"));
         answerNextDialog([](QDialog *d) { child<QPushButton>(d, "btOK")->click(); });
-        w.btEdit2Click();
+        click(&w, "btEdit2");
         QCOMPARE(w.moneyModel().cell(1, 2), QStringLiteral("Once"));
         QCOMPARE(w.moneyModel().cell(1, 5), QStringLiteral("$12,346 (4.94%)"));
     }
@@ -300,15 +306,9 @@ private slots:
         QFETCH(QString, focus);
         TfrmTime dlg(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
         dlg.show();
-        dlg.edName->setText(name);
-        dlg.setPeriod(period == 0, period == 1, period == 2);
-        dlg.numHours->setValue(hours);
-        dlg.numMin->setValue(minutes);
-        dlg.edDate->setText(start);
-        dlg.rememberedEndDate = end;
-        dlg.setEndIsNow(!specific);
-        dlg.edEndDate->setText(end);
-        dlg.edName->setFocus();
+        const QString per[] = {QStringLiteral("Day"), QStringLiteral("Week"), QStringLiteral("Month")};
+        dlg.setRow({name, durationText(hours, minutes), per[period], start, specific ? end : QStringLiteral("Now")});
+        child<QLineEdit>(&dlg, "edName")->setFocus();
         QString got;
         QCOMPARE(dlg.qKosher(got), message.isEmpty());
         QCOMPARE(got, message);
@@ -320,42 +320,43 @@ private slots:
     {
         TfrmTime dlg(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
         dlg.show();
-        dlg.edName->setText(QStringLiteral("a"));
-        dlg.edDate->setText(QStringLiteral("1/1/2000"));
-        dlg.setEndIsNow(true);
-        dlg.edEndDate->setText(QStringLiteral("rubbish"));
+        dlg.setRow(
+            {QStringLiteral("a"), QString(), QStringLiteral("Day"), QStringLiteral("1/1/2000"), QStringLiteral("Now")});
+        child<QLineEdit>(&dlg, "edEndDate")->setText(QStringLiteral("rubbish"));
         child<QPushButton>(&dlg, "btOK")->click();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(dlg.edEndDate->text(), QStringLiteral("Now"));
+        QCOMPARE(child<QLineEdit>(&dlg, "edEndDate")->text(), QStringLiteral("Now"));
     }
 
     void endDateModes()
     {
         TfrmTime dlg(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
-        dlg.edEndDate->setText(QStringLiteral("Now"));
+        child<QLineEdit>(&dlg, "edEndDate")->setText(QStringLiteral("Now"));
         dlg.show();
-        dlg.rbSpecific->click();
-        QCOMPARE(dlg.edEndDate->text(), QStringLiteral("6/10/2025"));
-        QVERIFY(dlg.edEndDate->isEnabled());
-        dlg.edEndDate->setText(QStringLiteral("1/1/2020"));
-        dlg.rbNow->click();
-        QCOMPARE(dlg.edEndDate->text(), QStringLiteral("Now"));
-        QVERIFY(!dlg.edEndDate->isEnabled());
-        dlg.rbSpecific->click();
-        QCOMPARE(dlg.edEndDate->text(), QStringLiteral("6/10/2025")); // typed dates are not remembered
+        child<QRadioButton>(&dlg, "rbSpecific")->click();
+        QCOMPARE(child<QLineEdit>(&dlg, "edEndDate")->text(), QStringLiteral("6/10/2025"));
+        QVERIFY(child<QLineEdit>(&dlg, "edEndDate")->isEnabled());
+        child<QLineEdit>(&dlg, "edEndDate")->setText(QStringLiteral("1/1/2020"));
+        child<QRadioButton>(&dlg, "rbNow")->click();
+        QCOMPARE(child<QLineEdit>(&dlg, "edEndDate")->text(), QStringLiteral("Now"));
+        QVERIFY(!child<QLineEdit>(&dlg, "edEndDate")->isEnabled());
+        child<QRadioButton>(&dlg, "rbSpecific")->click();
+        QCOMPARE(child<QLineEdit>(&dlg, "edEndDate")->text(),
+                 QStringLiteral("6/10/2025")); // typed dates are not remembered
     }
 
     void dateWhenLabels()
     {
         TfrmTime dlg(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
-        dlg.edDate->setText(QStringLiteral("6/10/2025"));
-        dlg.edEndDate->setText(QStringLiteral("Now"));
+        child<QLineEdit>(&dlg, "edDate")->setText(QStringLiteral("6/10/2025"));
+        child<QLineEdit>(&dlg, "edEndDate")->setText(QStringLiteral("Now"));
         dlg.show();
-        QCOMPARE(dlg.startWhenLabel()->text(), QStringLiteral("Today   You are 35 yrs 3 mons old"));
-        QCOMPARE(dlg.endWhenLabel()->text(), QString());
-        dlg.edDate->setText(QStringLiteral("bad"));
-        dlg.updateDateWhen();
-        QCOMPARE(dlg.startWhenLabel()->text(), QString());
+        QCOMPARE(child<QLabel>(&dlg, "lblStart")->text(), QStringLiteral("Today   You are 35 yrs 3 mons old"));
+        QCOMPARE(child<QLabel>(&dlg, "lblEnd")->text(), QString());
+        child<QLineEdit>(&dlg, "edDate")->setText(QStringLiteral("bad"));
+        QFocusEvent leave(QEvent::FocusOut);
+        QApplication::sendEvent(child<QLineEdit>(&dlg, "edDate"), &leave);
+        QCOMPARE(child<QLabel>(&dlg, "lblStart")->text(), QString());
     }
 
     void moneyChecks_data()
@@ -388,20 +389,15 @@ private slots:
         QFETCH(QString, start);
         QFETCH(QString, end);
         QFETCH(QString, message);
-        TfrmMoney dlg(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
-        dlg.isMoney = money;
-        dlg.edName->setText(QStringLiteral("thing"));
-        dlg.edDate->setText(start);
-        dlg.edEndDate->setText(end);
-        dlg.rememberedEndDate = end;
-        dlg.setEndIsNow(end == QLatin1String("Now"));
+        TfrmMoney dlg(money, QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
+        dlg.setRow({QStringLiteral("thing"), QString(), QStringLiteral("Day"), start, end});
         dlg.show();
-        dlg.numMoney->setValue(amount);
+        child<TNumEdit>(&dlg, "numMoney")->setValue(amount);
         QString got;
         QCOMPARE(dlg.qKosher(got), message.isEmpty());
         QCOMPARE(got, message);
         if (message == QLatin1String("Value cannot be set to 0"))
-            QCOMPARE(dlg.focusWidget(), static_cast<QWidget *>(dlg.numMoney));
+            QCOMPARE(dlg.focusWidget(), static_cast<QWidget *>(child<TNumEdit>(&dlg, "numMoney")));
     }
 
     void refusedOkKeepsTheDialogOpen()
@@ -410,7 +406,7 @@ private slots:
         w.show();
         bool stillOpen = false;
         answerNextDialog([](QDialog *d) { child<QPushButton>(d, "btOK")->click(); }, &stillOpen);
-        w.btAdd2Click();
+        click(&w, "btAdd2");
         QVERIFY(stillOpen);
         QCOMPARE(messages(), QStringList{QStringLiteral("Description cannot be blank")});
         QCOMPARE(w.moneyModel().numNonBlankRows(), 0);

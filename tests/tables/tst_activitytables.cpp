@@ -123,6 +123,17 @@ private slots:
         QVERIFY(messages().isEmpty());
     }
 
+    void answeringADialogThatNeverOpenedFails()
+    {
+        QStringList reported;
+        const auto report = helperFailure();
+        helperFailure() = [&](const char *message) { reported << QString::fromLatin1(message); };
+        answerNextDialog([](QDialog *) {});
+        checkDialogsAnswered();
+        helperFailure() = report;
+        QCOMPARE(reported, QStringList{QStringLiteral("answerNextDialog: no modal dialog was open to answer")});
+    }
+
     void fullTableRefusesAdd()
     {
         writeIni(hoursRows(49));

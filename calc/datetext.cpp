@@ -83,7 +83,11 @@ struct Scanner {
 
 QString shortDateText(DateValue v)
 {
-    const LocaleSettings &locale = LocaleSettings::current();
+    return shortDateText(v, LocaleSettings::current());
+}
+
+QString shortDateText(DateValue v, const LocaleSettings &locale)
+{
     const QString &pattern = locale.shortDatePattern;
     int year = 0, month = 0, day = 0;
     decodeDate(v, year, month, day);
@@ -111,7 +115,11 @@ QString shortDateText(DateValue v)
 
 bool tryStrToDate(const QString &text, DateValue &value)
 {
-    const LocaleSettings &locale = LocaleSettings::current();
+    return tryStrToDate(text, value, LocaleSettings::current());
+}
+
+bool tryStrToDate(const QString &text, DateValue &value, const LocaleSettings &locale)
+{
     const QChar sep = locale.dateSeparator;
     const DateOrder order = dateOrder(locale.shortDatePattern);
     Scanner s{text.constData(), text.constData() + text.size()};

@@ -71,11 +71,10 @@ QString specialText(double value)
 
 // Unsigned amount text and whether the value is negative after rounding. The text is written
 // in place in one allocation, as every row total formats one or two numbers.
-QString unsignedNumber(double value, int decimals, bool &negative)
+QString unsignedNumber(double value, int decimals, const LocaleSettings &locale, bool &negative)
 {
     if (decimals < 0)
         decimals = 0;
-    const LocaleSettings &locale = LocaleSettings::current();
     std::string work;
     std::size_t first = 0;
     std::size_t point = 0;
@@ -103,20 +102,29 @@ QString unsignedNumber(double value, int decimals, bool &negative)
 
 QString formatNumber(double value, int decimals)
 {
+    return formatNumber(value, decimals, LocaleSettings::current());
+}
+
+QString formatNumber(double value, int decimals, const LocaleSettings &locale)
+{
     if (!std::isfinite(value))
         return specialText(value);
     bool negative = false;
-    const QString text = unsignedNumber(value, decimals, negative);
+    const QString text = unsignedNumber(value, decimals, locale, negative);
     return negative ? QLatin1Char('-') + text : text;
 }
 
 QString formatMoney(double value, int decimals)
 {
+    return formatMoney(value, decimals, LocaleSettings::current());
+}
+
+QString formatMoney(double value, int decimals, const LocaleSettings &locale)
+{
     if (!std::isfinite(value))
         return specialText(value);
     bool negative = false;
-    const QString amount = unsignedNumber(value, decimals, negative);
-    const LocaleSettings &locale = LocaleSettings::current();
+    const QString amount = unsignedNumber(value, decimals, locale, negative);
     QString text;
     switch (locale.currencyPlacement) {
     case CurrencyPlacement::Before:

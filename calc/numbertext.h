@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct LocaleSettings;
+
 // Number texts of totals and shares, with the locale's separators and currency placement.
 // Rounding: the value is taken to 18 significant decimal digits, then rounded half away
 // from zero at the last shown place (4.5 -> 5, 0.125 -> 0.13, 2.5 -> 3).
@@ -16,3 +18,6 @@ QString formatShare(double value);
 QString formatNumber(double value, int decimals);
 // Currency amount with the given decimals ("$1,234.50"), as the money amount field shows it.
 QString formatMoney(double value, int decimals);
+// The same two under a given record instead of the one in force (texts written elsewhere).
+QString formatNumber(double value, int decimals, const LocaleSettings &locale);
+QString formatMoney(double value, int decimals, const LocaleSettings &locale);

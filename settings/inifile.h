@@ -29,6 +29,7 @@ public:
 
     const QString &path() const { return m_path; }
 
+    bool contains(const QString &section, const QString &key) const { return find(section, key) != nullptr; }
     // The stored value or the default; at most 1023 characters.
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     // "0x"/"0X" becomes "$"; blanks, sign, decimal or "$" hex, within 32 bits; anything else: default.

@@ -2,8 +2,12 @@
 
 #include "calc/clock.h"
 #include "calc/datetext.h"
+#include "calc/localesettings.h"
+#include "settings/fileformat.h"
 #include "settings/inifile.h"
 #include "settings/programfolder.h"
+
+#include <optional>
 
 namespace {
 
@@ -11,11 +15,14 @@ struct TableKeys {
     const char *countSection;
     const char *rowSection;
     const char *amountKey;
+    std::optional<AmountKind> amountKind; // none: a duration text, the same in every format
 };
 
-const TableKeys HoursKeys{"Hours", "Hour", "HrMin"};
-const TableKeys MoneyKeys{"Money", "Money", "Amount"};
-const TableKeys FreqKeys{"Freq", "Freq", "Amount"};
+const TableKeys HoursKeys{"Hours", "Hour", "HrMin", std::nullopt};
+const TableKeys MoneyKeys{"Money", "Money", "Amount", AmountKind::Money};
+const TableKeys FreqKeys{"Freq", "Freq", "Amount", AmountKind::Count};
+
+enum Column { AmountColumn = 1, StartColumn = 3, EndColumn = 4 };
 
 QStringList rowKeys(const TableKeys &t)
 {
@@ -23,7 +30,7 @@ QStringList rowKeys(const TableKeys &t)
             QStringLiteral("End")};
 }
 
-void readTable(const IniFile &ini, const TableKeys &t, TableCells &table)
+void readTable(const IniFile &ini, const TableKeys &t, const FormatConversion &conversion, TableCells &table)
 {
     table.resize(TableRows);
     const int count = ini.readInteger(QLatin1String(t.countSection), QStringLiteral("Count"), 5);
@@ -37,6 +44,10 @@ void readTable(const IniFile &ini, const TableKeys &t, TableCells &table)
             row.append(QString());
         for (int col = 0; col < keys.size(); ++col)
             row[col] = ini.readString(section, keys[col], QString());
+        if (t.amountKind)
+            row[AmountColumn] = conversion.amount(row[AmountColumn], *t.amountKind);
+        row[StartColumn] = conversion.date(row[StartColumn]);
+        row[EndColumn] = conversion.date(row[EndColumn]);
     }
 }
 
@@ -63,14 +74,20 @@ QString settingsFilePath()
 void readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money, TableCells &freq)
 {
     const IniFile ini(path);
+    const LocaleSettings &current = LocaleSettings::current();
+    // A file from before the format was recorded is taken as written in the current format.
+    LocaleSettings written = current;
+    readFileFormat(ini, current, written);
+    const FormatConversion conversion(written, current);
+
     bio.name = ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
-    bio.birthDate = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
+    bio.birthDate = conversion.date(ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString()));
     if (bio.birthDate.isEmpty())
         bio.birthDate = shortDateText(Clock::now());
     bio.income = ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), 250000);
-    readTable(ini, HoursKeys, hours);
-    readTable(ini, MoneyKeys, money);
-    readTable(ini, FreqKeys, freq);
+    readTable(ini, HoursKeys, conversion, hours);
+    readTable(ini, MoneyKeys, conversion, money);
+    readTable(ini, FreqKeys, conversion, freq);
 }
 
 void writeSettingsFile(const QString &path, const BioFields &bio, const TableCells &hours, const TableCells &money,
@@ -83,5 +100,7 @@ void writeSettingsFile(const QString &path, const BioFields &bio, const TableCel
     writeTable(ini, HoursKeys, hours);
     writeTable(ini, MoneyKeys, money);
     writeTable(ini, FreqKeys, freq);
+    // Last, so that a new file has every earlier section where it always was.
+    writeFileFormat(ini, LocaleSettings::current());
     ini.save();
 }

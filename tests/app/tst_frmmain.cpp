@@ -276,7 +276,7 @@ private slots:
         }
         const QString text = QString::fromUtf8(readIni());
         const auto sections = text.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^\\[")));
-        QCOMPARE(sections.size(), 3 + 3 * 52 + 1);
+        QCOMPARE(sections.size(), 3 + 3 * 52 + 1 + 1); // with [Extra] and [Format]
         QVERIFY(!text.contains(QStringLiteral("Total")));
         IniFile ini(m_scope->settingsPath());
         QCOMPARE(ini.readString(QStringLiteral("Extra"), QStringLiteral("keep"), QString()), QStringLiteral("me"));

@@ -49,6 +49,21 @@ LocaleSettings dmyLocale()
     return s;
 }
 
+LocaleSettings germanLocale()
+{
+    return LocaleSettings::fromQLocale(QLocale(QLocale::German, QLocale::Germany));
+}
+
+LocaleSettings britishLocale()
+{
+    return LocaleSettings::fromQLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
+
+LocaleSettings frenchLocale()
+{
+    return LocaleSettings::fromQLocale(QLocale(QLocale::French, QLocale::France));
+}
+
 DateValue ymdValue(int year, int month, int day)
 {
     return encodeDate(year, month, day);

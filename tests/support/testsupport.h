@@ -11,6 +11,12 @@ namespace testsupport {
 LocaleSettings usLocale();
 // Day-month-year with "." as date separator, "." thousands, "," decimals, "€" after with a blank, 24-hour clock.
 LocaleSettings dmyLocale();
+// Qt's own records of three regions: German (dd.mm.yy, "." thousands, "," decimals, "€" after with a
+// blank), British (dd/mm/yyyy, "£" before) and French (dd/mm/yyyy, narrow no-break space thousands,
+// "," decimals, "€" after with a blank).
+LocaleSettings germanLocale();
+LocaleSettings britishLocale();
+LocaleSettings frenchLocale();
 
 // Fixes the clock to a moment (local time).
 void fixClock(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);

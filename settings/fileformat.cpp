@@ -1,0 +1,220 @@
+#include "settings/fileformat.h"
+
+#include "calc/datetext.h"
+#include "calc/numbertext.h"
+#include "settings/inifile.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+const QString Section = QStringLiteral("Format");
+const QString ShortDateKey = QStringLiteral("ShortDate");
+const QString DateSeparatorKey = QStringLiteral("DateSeparator");
+const QString DecimalKey = QStringLiteral("Decimal");
+const QString ThousandsKey = QStringLiteral("Thousands");
+const QString CurrencyKey = QStringLiteral("Currency");
+const QString PlacementKey = QStringLiteral("CurrencyPlacement");
+
+const struct {
+    CurrencyPlacement placement;
+    const char *name;
+} Placements[] = {{CurrencyPlacement::Before, "Before"},
+                  {CurrencyPlacement::After, "After"},
+                  {CurrencyPlacement::BeforeWithBlank, "BeforeWithBlank"},
+                  {CurrencyPlacement::AfterWithBlank, "AfterWithBlank"}};
+
+QString placementName(CurrencyPlacement placement)
+{
+    for (const auto &p : Placements) {
+        if (p.placement == placement)
+            return QLatin1String(p.name);
+    }
+    return QString();
+}
+
+bool placementOf(const QString &name, CurrencyPlacement &placement)
+{
+    for (const auto &p : Placements) {
+        if (name == QLatin1String(p.name)) {
+            placement = p.placement;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString charText(QChar c)
+{
+    return c.isNull() ? QString() : QString(c);
+}
+
+bool oneChar(const QString &text, QChar &c)
+{
+    if (text.size() != 1)
+        return false;
+    c = text.front();
+    return true;
+}
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+struct Amount {
+    QString digits; // "-1250.00": sign, digits without leading zeros, "." and the decimals as written
+    double value = 0;
+    int decimals = 0;
+};
+
+// An amount exactly as the amount field shows it under `locale`: an optional "-", the currency
+// symbol in its place (money only, and it may be left out), digits grouped by threes or not at
+// all, and optionally the decimal separator with at least one digit. Blanks around it are allowed.
+std::optional<Amount> parseAmount(const QString &text, AmountKind kind, const LocaleSettings &locale)
+{
+    const QChar thousands = locale.thousandsSeparator;
+    const QChar decimal = locale.decimalSeparator;
+    if (thousands == decimal)
+        return std::nullopt; // "1,250" could be either
+    QStringView t = QStringView(text);
+    while (!t.isEmpty() && t.front() == QLatin1Char(' '))
+        t = t.sliced(1);
+    while (!t.isEmpty() && t.back() == QLatin1Char(' '))
+        t.chop(1);
+    const bool negative = t.startsWith(QLatin1Char('-'));
+    if (negative)
+        t = t.sliced(1);
+    const QString &symbol = locale.currencySymbol;
+    if (kind == AmountKind::Money && !symbol.isEmpty()) {
+        const QString blank = QStringLiteral(" ");
+        switch (locale.currencyPlacement) {
+        case CurrencyPlacement::Before:
+            if (t.startsWith(symbol))
+                t = t.sliced(symbol.size());
+            break;
+        case CurrencyPlacement::BeforeWithBlank:
+            if (t.startsWith(symbol + blank))
+                t = t.sliced(symbol.size() + 1);
+            break;
+        case CurrencyPlacement::After:
+            if (t.endsWith(symbol))
+                t.chop(symbol.size());
+            break;
+        case CurrencyPlacement::AfterWithBlank:
+            if (t.endsWith(blank + symbol))
+                t.chop(symbol.size() + 1);
+            break;
+        }
+    }
+
+    const qsizetype n = t.size();
+    const auto digitRun = [&t, n](qsizetype from) {
+        qsizetype to = from;
+        while (to < n && isDigit(t[to]))
+            ++to;
+        return to - from;
+    };
+    QString number;
+    qsizetype i = digitRun(0);
+    if (i == 0)
+        return std::nullopt;
+    number += t.first(i);
+    const qsizetype leading = i;
+    while (i < n && t[i] == thousands) {
+        if (leading > 3 || digitRun(i + 1) != 3)
+            return std::nullopt;
+        number += t.sliced(i + 1, 3);
+        i += 4;
+    }
+    int decimals = 0;
+    if (i < n && t[i] == decimal) {
+        const qsizetype run = digitRun(i + 1);
+        if (run == 0)
+            return std::nullopt;
+        number += QLatin1Char('.');
+        number += t.sliced(i + 1, run);
+        decimals = int(run);
+        i += 1 + run;
+    }
+    if (i != n)
+        return std::nullopt;
+    bool ok = false;
+    const double value = number.toDouble(&ok); // QString::toDouble reads "." whatever the locale
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    qsizetype zeros = 0;
+    while (zeros + 1 < number.size() && number[zeros] == QLatin1Char('0') && isDigit(number[zeros + 1]))
+        ++zeros;
+    number.remove(0, zeros);
+    if (negative && value != 0)
+        number.prepend(QLatin1Char('-'));
+    return Amount{number, negative ? -value : value, decimals};
+}
+} // namespace
+
+void writeFileFormat(IniFile &ini, const LocaleSettings &locale)
+{
+    ini.writeString(Section, ShortDateKey, locale.shortDatePattern);
+    ini.writeString(Section, DateSeparatorKey, charText(locale.dateSeparator));
+    ini.writeString(Section, DecimalKey, charText(locale.decimalSeparator));
+    ini.writeString(Section, ThousandsKey, charText(locale.thousandsSeparator));
+    ini.writeString(Section, CurrencyKey, locale.currencySymbol);
+    ini.writeString(Section, PlacementKey, placementName(locale.currencyPlacement));
+}
+
+bool readFileFormat(const IniFile &ini, const LocaleSettings &base, LocaleSettings &recorded)
+{
+    for (const QString &key : {ShortDateKey, DateSeparatorKey, DecimalKey, ThousandsKey, CurrencyKey, PlacementKey}) {
+        if (!ini.contains(Section, key))
+            return false;
+    }
+    LocaleSettings format = base;
+    format.shortDatePattern = ini.readString(Section, ShortDateKey, QString());
+    for (const char letter : {'d', 'm', 'y'}) {
+        if (!format.shortDatePattern.contains(QLatin1Char(letter), Qt::CaseInsensitive))
+            return false;
+    }
+    format.currencySymbol = ini.readString(Section, CurrencyKey, QString());
+    if (!oneChar(ini.readString(Section, DateSeparatorKey, QString()), format.dateSeparator) ||
+        !oneChar(ini.readString(Section, DecimalKey, QString()), format.decimalSeparator) ||
+        !oneChar(ini.readString(Section, ThousandsKey, QString()), format.thousandsSeparator) ||
+        !placementOf(ini.readString(Section, PlacementKey, QString()), format.currencyPlacement))
+        return false;
+    recorded = format;
+    return true;
+}
+
+FormatConversion::FormatConversion(const LocaleSettings &from, const LocaleSettings &to)
+    : m_from(from), m_to(to),
+      m_dates(from.shortDatePattern != to.shortDatePattern || from.dateSeparator != to.dateSeparator),
+      m_numbers(from.decimalSeparator != to.decimalSeparator || from.thousandsSeparator != to.thousandsSeparator),
+      m_money(m_numbers || from.currencySymbol != to.currencySymbol || from.currencyPlacement != to.currencyPlacement)
+{}
+
+// A two-digit year takes the current century when it is parsed here, as it would when the cell is
+// read; the new text always carries four digits, so the day stays the one read now.
+QString FormatConversion::date(const QString &text) const
+{
+    DateValue day = 0;
+    if (!m_dates || !tryStrToDate(text, day, m_from))
+        return text;
+    const QString converted = shortDateText(day, m_to);
+    DateValue back = 0;
+    return tryStrToDate(converted, back, m_to) && back == day ? converted : text;
+}
+
+QString FormatConversion::amount(const QString &text, AmountKind kind) const
+{
+    if (!(kind == AmountKind::Money ? m_money : m_numbers))
+        return text;
+    const std::optional<Amount> amount = parseAmount(text, kind, m_from);
+    if (!amount)
+        return text;
+    const QString converted = kind == AmountKind::Money ? formatMoney(amount->value, amount->decimals, m_to)
+                                                        : formatNumber(amount->value, amount->decimals, m_to);
+    // A number the new text would not carry digit for digit (more digits than a double holds, or
+    // separators of the new format that clash) leaves the text as it was.
+    const std::optional<Amount> back = parseAmount(converted, kind, m_to);
+    return back && back->digits == amount->digits ? converted : text;
+}

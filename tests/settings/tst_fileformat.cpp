@@ -1,0 +1,224 @@
+// A settings file written under one set of regional settings reads the same days, amounts and
+// totals under another, and back again; texts that do not fit stay as they were written.
+#include "calc/datetext.h"
+#include "calc/numbertext.h"
+#include "calc/periodtext.h"
+#include "calc/strictnumber.h"
+#include "calc/totals.h"
+#include "settings/settingsfile.h"
+#include "support/testsupport.h"
+
+#include <QFile>
+#include <QTest>
+#include <memory>
+
+Q_DECLARE_METATYPE(LocaleSettings)
+
+using namespace testsupport;
+
+namespace {
+struct Settings {
+    BioFields bio;
+    TableCells tables[3] = {TableCells(TableRows, QStringList(5)), TableCells(TableRows, QStringList(5)),
+                            TableCells(TableRows, QStringList(5))}; // hours, money, frequency
+    QStringList all() const
+    {
+        QStringList out{bio.name, bio.birthDate};
+        for (const TableCells &table : tables)
+            for (const QStringList &row : table)
+                out += row;
+        return out;
+    }
+};
+
+// Days and amounts where a wrong reading shows: 9/1 against 1/9, grouped thousands, cents.
+const DateValue Birth = encodeDate(1978, 4, 17);
+const struct {
+    double amount;
+    const char *per;
+    DateValue start, end; // end 0: "Now"
+} Rows[] = {{1250, "Month", encodeDate(2000, 9, 1), 0},
+            {1234567.5, "Year", encodeDate(1999, 1, 12), encodeDate(2020, 12, 31)},
+            {3.75, "Day", encodeDate(2010, 2, 3), encodeDate(2011, 11, 5)}};
+
+// The texts the program itself writes under `l`.
+Settings sampleIn(const LocaleSettings &l)
+{
+    Settings s{{QStringLiteral("Ann Lee"), shortDateText(Birth, l), 300000}};
+    for (int n = 1; n <= 3; ++n) {
+        const auto &r = Rows[n - 1];
+        const QString start = shortDateText(r.start, l), end = r.end ? shortDateText(r.end, l) : QStringLiteral("Now");
+        s.tables[0][n] = {"Sleep", "2 Hrs 30 Mins", n == 2 ? "Week" : r.per, start, end};
+        s.tables[1][n] = {"Rent", formatMoney(r.amount, 2, l), r.per, start, end};
+        s.tables[2][n] = {"Gym", formatNumber(r.amount * 1000, 0, l), r.per, start, end};
+    }
+    return s;
+}
+
+// Every day, amount and row total as a number, read under the locale in force ("Now" as -1).
+QList<double> valuesOf(const Settings &s)
+{
+    QList<double> v{strToDate(s.bio.birthDate)};
+    for (int n = 1; n <= 3; ++n) {
+        const QStringList &h = s.tables[0][n], &m = s.tables[1][n], &f = s.tables[2][n];
+        for (const QStringList &row : {h, m, f})
+            v << strToDate(row[3]) << (row[4] == "Now" ? -1 : strToDate(row[4]));
+        v << strToFloat(digitsOnly(m[1])) << strToFloat(digitsOnly(f[1]))
+          << totalCellValue(hourTotalText(h[1], h[2], h[3], h[4], 400000))
+          << totalCellValue(moneyTotalText(m[1], m[2], m[3], m[4], true, s.bio.income))
+          << totalCellValue(moneyTotalText(f[1], f[2], f[3], f[4], false, 0));
+    }
+    return v;
+}
+} // namespace
+
+class TestFileFormat : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TempProgramFolder> m_folder;
+    QString path() const { return m_folder->file(QStringLiteral("lfy.ini")); }
+    void write(const Settings &s) { writeSettingsFile(path(), s.bio, s.tables[0], s.tables[1], s.tables[2]); }
+    Settings read()
+    {
+        Settings s;
+        readSettingsFile(path(), s.bio, s.tables[0], s.tables[1], s.tables[2]);
+        return s;
+    }
+
+private slots:
+    void init()
+    {
+        resetSharedState();
+        fixClock(2024, 6, 15, 12);
+        m_folder = std::make_unique<TempProgramFolder>();
+    }
+    void cleanup()
+    {
+        m_folder.reset();
+        resetSharedState();
+    }
+
+    void formatSectionComesLastAndLeavesTheRestAsBefore()
+    {
+        const Settings s = sampleIn(usLocale());
+        write(s);
+        QByteArray old = "[DOB]\nDate=4/17/1978\n\n[Name]\nname=Ann Lee\n\n[Income]\nincome=300000\n";
+        const char *sections[][3] = {
+            {"Hours", "Hour", "HrMin"}, {"Money", "Money", "Amount"}, {"Freq", "Freq", "Amount"}};
+        for (int t = 0; t < 3; ++t) {
+            old += QByteArray("\n[") + sections[t][0] + "]\nCount=51\n";
+            for (int n = 1; n <= 51; ++n) {
+                const QStringList c = s.tables[t].value(n, QStringList(5));
+                old += QStringLiteral("\n[%1%2]\nDesc=%3\n%4=%5\nPer=%6\nStart=%7\nEnd=%8\n")
+                           .arg(sections[t][1])
+                           .arg(n)
+                           .arg(c[0], QLatin1String(sections[t][2]), c[1], c[2], c[3], c[4])
+                           .toUtf8();
+            }
+        }
+        QFile f(path());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), old + "\n[Format]\nShortDate=M/d/yyyy\nDateSeparator=/\nDecimal=.\nThousands=,\n"
+                                    "Currency=$\nCurrencyPlacement=Before\n");
+    }
+
+    void readsTheSameInOtherRegionalSettings_data()
+    {
+        QTest::addColumn<LocaleSettings>("from");
+        QTest::addColumn<LocaleSettings>("to");
+        const std::pair<const char *, LocaleSettings> locales[] = {
+            {"U.S.", usLocale()}, {"German", germanLocale()}, {"British", britishLocale()}, {"French", frenchLocale()}};
+        for (const auto &[fromName, from] : locales)
+            for (const auto &[toName, to] : locales)
+                if (qstrcmp(fromName, toName) != 0)
+                    QTest::addRow("%s to %s", fromName, toName) << from << to;
+    }
+    void readsTheSameInOtherRegionalSettings()
+    {
+        QFETCH(LocaleSettings, from);
+        QFETCH(LocaleSettings, to);
+        LocaleSettings::setCurrent(from);
+        const Settings written = sampleIn(from);
+        const QList<double> values = valuesOf(written);
+        write(written);
+
+        LocaleSettings::setCurrent(to);
+        const Settings got = read();
+        QCOMPARE(valuesOf(got), values);
+        QCOMPARE(got.all(), sampleIn(to).all()); // as written here, currency symbol and all
+
+        write(got);
+        LocaleSettings::setCurrent(from);
+        QCOMPARE(read().all(), written.all());
+    }
+
+    // Texts the program did not write in the recorded format; table -1 is the birth date.
+    void storedText_data()
+    {
+        QTest::addColumn<LocaleSettings>("from");
+        QTest::addColumn<LocaleSettings>("to");
+        QTest::addColumn<int>("table");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("readAs");
+        const LocaleSettings us = usLocale(), de = germanLocale(), gb = britishLocale();
+        // clang-format off
+        QTest::newRow("no such day") << us << de << -1 << 0 << "2/30/1980" << "2/30/1980";
+        QTest::newRow("date in another format") << us << gb << 1 << 3 << "17.04.1978" << "17.04.1978";
+        QTest::newRow("two-digit year: this century") << de << us << 1 << 3 << "17.04.05" << "4/17/2005";
+        QTest::newRow("same format: nothing rewritten") << us << us << 1 << 4 << "4/17/05" << "4/17/05";
+        QTest::newRow("amount without symbol") << us << de << 1 << 1 << "1250" << "1.250 €";
+        QTest::newRow("amount misgrouped") << us << de << 1 << 1 << "$1,25.00" << "$1,25.00";
+        QTest::newRow("amount past a double's digits") << us << de << 1 << 1 << "$1234567890123456789.00"
+            << "$1234567890123456789.00";
+        QTest::newRow("count with decimals") << us << de << 2 << 1 << "12.5" << "12,5";
+        QTest::newRow("duration untouched") << us << de << 0 << 1 << "1 Hr 1,000 Mins" << "1 Hr 1,000 Mins";
+        // clang-format on
+    }
+    void storedText()
+    {
+        QFETCH(LocaleSettings, from);
+        QFETCH(LocaleSettings, to);
+        QFETCH(int, table);
+        QFETCH(int, column);
+        QFETCH(QString, stored);
+        const auto cell = [table, column](Settings &s) -> QString & {
+            return table < 0 ? s.bio.birthDate : s.tables[table][1][column];
+        };
+        LocaleSettings::setCurrent(from);
+        Settings s = sampleIn(from);
+        cell(s) = stored;
+        write(s);
+        LocaleSettings::setCurrent(to);
+        Settings got = read();
+        QTEST(cell(got), "readAs");
+    }
+
+    // A file from before the format was recorded, or with a record that cannot be used, reads as it always did.
+    void unusableFormatReadsAsToday_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        const QByteArray us = "[Format]\nShortDate=M/d/yyyy\nDateSeparator=/\nDecimal=.\nThousands=,\nCurrency=$\n";
+        QTest::newRow("no section") << QByteArray();
+        QTest::newRow("a key missing") << us;
+        QTest::newRow("unknown placement") << us + "CurrencyPlacement=Left\n";
+        QTest::newRow("two-character separator") << QByteArray(us).replace("=/", "=//") + "CurrencyPlacement=Before\n";
+    }
+    void unusableFormatReadsAsToday()
+    {
+        QFETCH(QByteArray, format);
+        QFile f(path());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[DOB]\nDate=4/17/1978\n[Money]\nCount=1\n[Money1]\nDesc=Rent\nAmount=$1,250.00\nPer=Month\n"
+                "Start=9/1/2000\nEnd=Now\n" +
+                format);
+        f.close();
+        LocaleSettings::setCurrent(germanLocale());
+        const Settings got = read();
+        QCOMPARE(got.bio.birthDate, QStringLiteral("4/17/1978"));
+        QCOMPARE(got.tables[1][1], (QStringList{"Rent", "$1,250.00", "Month", "9/1/2000", "Now"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileFormat)
+#include "tst_fileformat.moc"

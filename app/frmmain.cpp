@@ -16,6 +16,7 @@
 #include "tables/celldelegate.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
+#include "tables/tablechange.h"
 #include "tables/tablesort.h"
 #include "ui_frmmain.h"
 #include "widgets/fonts.h"
@@ -23,11 +24,16 @@
 #include "widgets/guarded.h"
 #include "widgets/icons.h"
 #include "widgets/prompts.h"
+#include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPrinter>
+#include <QSessionManager>
+#include <QShortcut>
+#include <QUndoStack>
 
 namespace {
 
@@ -49,7 +55,8 @@ TfrmMain::TfrmMain(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TfrmMain>()), m_hours(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Total})),
       m_money(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total})),
-      m_freq(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total}))
+      m_freq(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total})),
+      m_undo(std::make_unique<QUndoStack>())
 {
     ui->setupUi(this);
     setWindowIcon(programIcon());
@@ -127,6 +134,30 @@ void TfrmMain::setUpControls()
     connectGuarded(ui->btGrMoney, &QPushButton::clicked, this, &TfrmMain::btGrMoneyClick);
     connectGuarded(ui->btGrFreq, &QPushButton::clicked, this, &TfrmMain::btGrFreqClick);
     ui->edDOB->installEventFilter(this);
+
+    connectGuarded(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &TfrmMain::saveClick);
+    QAction *undo = m_undo->createUndoAction(this);
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction *redo = m_undo->createRedoAction(this);
+    // Ctrl+Shift+Z and Ctrl+Y on every desktop, whatever its own redo key; each key once, or Qt
+    // takes it as ambiguous and does nothing.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence &key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    redo->setShortcuts(redoKeys);
+    addActions({undo, redo});
+#ifndef QT_NO_SESSIONMANAGER
+    // A log-out closes no window by itself; without this the session's entries would be lost.
+    connect(
+        qGuiApp, &QGuiApplication::commitDataRequest, this,
+        [this](QSessionManager &manager) {
+            if (!maySaveBeforeClosing(manager.allowsInteraction()))
+                manager.cancel();
+            manager.release();
+        },
+        Qt::DirectConnection);
+#endif
 
     showPage(Intro);
 }
@@ -237,6 +268,7 @@ void TfrmMain::readSettings()
     ui->edDOB->setText(bio.birthDate);
     // The field's range is 0 to 99,999,999; a stored value beyond it is clamped.
     ui->numIncome->setValue(bio.income);
+    m_savedState = storedState();
 }
 
 void TfrmMain::writeSettings()
@@ -246,6 +278,53 @@ void TfrmMain::writeSettings()
     bio.birthDate = ui->edDOB->text();
     bio.income = static_cast<int>(ui->numIncome->value());
     writeSettingsFile(settingsFilePath(), bio, m_hours->table(), m_money->table(), m_freq->table());
+    m_savedState = storedState();
+}
+
+QStringList TfrmMain::storedState() const
+{
+    QStringList state{ui->edName->text(), ui->edDOB->text(), QString::number(static_cast<int>(ui->numIncome->value()))};
+    for (const ActivityModel *model : {m_hours.get(), m_money.get(), m_freq.get()}) {
+        for (int row = 1; row < ActivityModel::RowCount; ++row)
+            state += model->rowTexts(row).mid(0, ActivityModel::Total);
+    }
+    return state;
+}
+
+bool TfrmMain::isModified() const
+{
+    return storedState() != m_savedState;
+}
+
+bool TfrmMain::maySaveBeforeClosing(bool interactive)
+{
+    const QStringList state = storedState();
+    if (state == m_savedState || state == m_discardedState)
+        return true;
+    switch (interactive ? Prompts::askSaveChanges(this) : Prompts::SaveAnswer::Save) {
+    case Prompts::SaveAnswer::Discard:
+        m_discardedState = state;
+        return true;
+    case Prompts::SaveAnswer::Cancel:
+        return false;
+    case Prompts::SaveAnswer::Save:
+        break;
+    }
+    return guarded(this, [this] { writeSettings(); });
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    // The Close button has saved already; any other way of closing asks first.
+    if (maySaveBeforeClosing(true))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TfrmMain::saveClick()
+{
+    writeSettings();
 }
 
 void TfrmMain::ShowBirthDate()
@@ -361,6 +440,37 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+template <typename Change> void TfrmMain::changeTable(const ActivityTable &t, const QString &what, Change &&change)
+{
+    // Recorded even when the change ends in a failed conversion: what it wrote stays, and so can
+    // be undone.
+    struct Record {
+        TfrmMain *window;
+        const ActivityTable &table;
+        const QString &what;
+        const TableCells before;
+        ~Record()
+        {
+            if (table.model->table() != before) {
+                const Kind kind = table.kind;
+                window->m_undo->push(
+                    new TableChange(*table.model, before, what, [w = window, kind] { w->revealTable(kind); }));
+            }
+        }
+    } record{this, t, what, t.model->table()};
+    change();
+}
+
+void TfrmMain::revealTable(Kind kind)
+{
+    const int page = kind == Kind::Hours ? Hours : kind == Kind::Money ? Dollars : Items;
+    if (currentPage() == page)
+        return;
+    showPage(page);
+    ui->btPrev->setEnabled(true);
+    ui->btNext->setEnabled(true);
+}
+
 TfrmMain::ActivityTable TfrmMain::table(Kind kind) const
 {
     switch (kind) {
@@ -413,8 +523,10 @@ void TfrmMain::addRow(const ActivityTable &t)
     dlg->setRow({QString(), QString(), QStringLiteral("Day"), ui->edDOB->text(), QStringLiteral("Now")});
     if (dlg->exec() != QDialog::Accepted)
         return;
-    t.model->setRowTexts(row, dlg->row() << QString());
-    computeRowTotal(t, row);
+    changeTable(t, QStringLiteral("Add"), [&] {
+        t.model->setRowTexts(row, dlg->row() << QString());
+        computeRowTotal(t, row);
+    });
 }
 
 void TfrmMain::editRow(const ActivityTable &t)
@@ -424,13 +536,16 @@ void TfrmMain::editRow(const ActivityTable &t)
         Prompts::showError(this, QStringLiteral("Nothing to edit"));
         return;
     }
-    {
-        const std::unique_ptr<TActivityDialog> dlg = makeDialog(t.kind);
-        dlg->setRow(t.model->rowTexts(row).mid(0, ActivityModel::Total));
-        if (dlg->exec() == QDialog::Accepted)
-            t.model->setRowTexts(row, dlg->row() << t.model->cell(row, ActivityModel::Total));
-    }
-    computeRowTotal(t, row);
+    std::unique_ptr<TActivityDialog> dlg = makeDialog(t.kind);
+    dlg->setRow(t.model->rowTexts(row).mid(0, ActivityModel::Total));
+    const bool accepted = dlg->exec() == QDialog::Accepted;
+    const QStringList cells = dlg->row() << t.model->cell(row, ActivityModel::Total);
+    dlg.reset();
+    changeTable(t, QStringLiteral("Edit"), [&] {
+        if (accepted)
+            t.model->setRowTexts(row, cells);
+        computeRowTotal(t, row);
+    });
 }
 
 void TfrmMain::deleteRow(const ActivityTable &t)
@@ -444,7 +559,7 @@ void TfrmMain::deleteRow(const ActivityTable &t)
                           QStringLiteral("Really delete ") + t.model->cell(row, ActivityModel::Activity) +
                               QStringLiteral("?")))
         return;
-    t.model->deleteRowMove(row);
+    changeTable(t, QStringLiteral("Delete"), [&] { t.model->deleteRowMove(row); });
     const QModelIndex current = t.grid->currentIndex();
     t.grid->setCurrentIndex(t.model->index(row - 1, current.isValid() ? current.column() : 0));
 }
@@ -539,7 +654,8 @@ void TfrmMain::sortCurrentPage(int order)
     QTableView *grid = gridOfCurrentPage();
     if (!grid)
         return;
-    sortActivityTable(*tableOf(grid).model, static_cast<ActivitySort>(order));
+    changeTable(tableOf(grid), QStringLiteral("Sort"),
+                [&] { sortActivityTable(*tableOf(grid).model, static_cast<ActivitySort>(order)); });
 }
 
 void TfrmMain::ActivitySortClick()

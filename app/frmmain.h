@@ -9,6 +9,7 @@ class ActivityModel;
 class QMenu;
 class QPrinter;
 class QTableView;
+class QUndoStack;
 class ReportPrinter;
 class TActivityDialog;
 
@@ -43,6 +44,15 @@ public:
     void readSettings();
     // Writes the settings file; throws IniWriteError ("Unable to write to <path>").
     void writeSettings();
+    // Whether anything differs from what the settings file holds: a biography field, or a cell
+    // of any table that the file keeps (an add, edit, delete or sort).
+    bool isModified() const;
+    // Asks "Save changes before closing?" when something is unsaved (saves without asking when
+    // `interactive` is false, as a desktop log-out that allows no questions needs); true when
+    // closing may go on. A failed save is shown and keeps the window open.
+    bool maySaveBeforeClosing(bool interactive);
+    // The session's table changes, for undo and redo.
+    QUndoStack &undoStack() const { return *m_undo; }
     void ShowBirthDate();
     bool checkBioPage() const;
     void computeTotals();
@@ -51,6 +61,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -76,6 +87,7 @@ private slots:
     void btGrHourClick();
     void btGrMoneyClick();
     void btGrFreqClick();
+    void saveClick();
 
 private:
     // What tells the three tables apart: their grid, their model, the dialog that edits a row and
@@ -90,6 +102,10 @@ private:
     ActivityTable tableOf(const QTableView *grid) const;
     std::unique_ptr<TActivityDialog> makeDialog(Kind kind);
     void computeRowTotal(const ActivityTable &t, int row);
+    // Runs a change of the table and records it for undo when it changed any cell.
+    template <typename Change> void changeTable(const ActivityTable &t, const QString &what, Change &&change);
+    void revealTable(Kind kind);
+    QStringList storedState() const;
     void addRow(const ActivityTable &t);
     void editRow(const ActivityTable &t);
     void deleteRow(const ActivityTable &t);
@@ -117,6 +133,11 @@ private:
     bool m_shown = false;
     std::array<quint32, 50> aColors{};
     QMenu *PopupMenu1 = nullptr;
+    std::unique_ptr<QUndoStack> m_undo;
+    // What the settings file holds, as storedState() gives it, since it was last read or written.
+    QStringList m_savedState;
+    // The entries a log-out was told to leave unsaved, so the close that follows does not ask again.
+    QStringList m_discardedState;
     // Kept between reports, so the printer chosen last is offered again.
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<ReportPrinter> m_report;

@@ -197,6 +197,16 @@ bool TActivityDialog::checkBirthAndFuture(QString &message, DateValue start)
     return true;
 }
 
+bool TActivityDialog::checkEndAfterStart(QString &message, DateValue start, DateValue end, bool endValid)
+{
+    if (!c.rbNow->isChecked() && endValid && wholeDay(start) > wholeDay(end)) {
+        message = QStringLiteral("Starting date is after the ending date");
+        failAt(c.edDate);
+        return false;
+    }
+    return true;
+}
+
 void TActivityDialog::btOKClick()
 {
     QString message;

@@ -61,6 +61,8 @@ protected:
     // The shared checks: start date valid, end date valid, start not before birth, not in the future.
     bool checkDates(QString &message, DateValue &start, DateValue &end, bool &endValid);
     bool checkBirthAndFuture(QString &message, DateValue start);
+    // A specific end date may not come before the start.
+    bool checkEndAfterStart(QString &message, DateValue start, DateValue end, bool endValid);
     void failAt(QWidget *focus);
     // The end date mode; runs rbSpecificClick like a click would.
     void setEndIsNow(bool now);

@@ -58,7 +58,9 @@ bool TfrmMoney::qKosher(QString &message)
     bool endValid = false;
     if (!checkDates(message, start, end, endValid))
         return false;
-    if (!checkBirthAndFuture(message, start))
+    // The span counts from the earlier date, so an end before the start would give a believable
+    // but wrong total.
+    if (!checkBirthAndFuture(message, start) || !checkEndAfterStart(message, start, end, endValid))
         return false;
     // The shown text is what gets stored, so judge the value it holds.
     ui->numMoney->interpretText();

@@ -64,12 +64,5 @@ bool TfrmTime::qKosher(QString &message)
         message = QStringLiteral("Number of hours/minutes incorrect for months");
         return false;
     }
-    if (!checkBirthAndFuture(message, start))
-        return false;
-    if (!c.rbNow->isChecked() && endValid && wholeDay(start) > wholeDay(end)) {
-        message = QStringLiteral("Starting date is after the ending date");
-        failAt(c.edDate);
-        return false;
-    }
-    return true;
+    return checkBirthAndFuture(message, start) && checkEndAfterStart(message, start, end, endValid);
 }

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 struct PromptState {
     bool testMode = false;
     QList<bool> answers;
+    QList<Prompts::SaveAnswer> saveAnswers;
     QList<Prompts::Shown> shown;
 };
 
@@ -45,8 +47,29 @@ bool Prompts::confirm(QWidget *parent, const QString &title, const QString &text
     if (record(Kind::Confirm, title, text))
         return !state().answers.isEmpty() && state().answers.takeFirst();
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+Prompts::SaveAnswer Prompts::askSaveChanges(QWidget *parent)
+{
+    const QString title = QStringLiteral("Lifetally");
+    const QString text = QStringLiteral("Save changes before closing?");
+    if (record(Kind::SaveChanges, title, text))
+        return state().saveAnswers.isEmpty() ? SaveAnswer::Cancel : state().saveAnswers.takeFirst();
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    parent);
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Don't Save"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
 }
 
 void Prompts::applicationError(QWidget *parent, const QString &message)
@@ -82,6 +105,11 @@ void Prompts::setNextAnswer(bool yes)
     state().answers.append(yes);
 }
 
+void Prompts::setNextSaveAnswer(SaveAnswer answer)
+{
+    state().saveAnswers.append(answer);
+}
+
 const QList<Prompts::Shown> &Prompts::shown()
 {
     return state().shown;
@@ -91,4 +119,5 @@ void Prompts::clearShown()
 {
     state().shown.clear();
     state().answers.clear();
+    state().saveAnswers.clear();
 }

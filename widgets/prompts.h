@@ -10,7 +10,8 @@ class QWidget;
 class Prompts
 {
 public:
-    enum class Kind { Error, Confirm, ApplicationError, PrintError };
+    enum class Kind { Error, Confirm, ApplicationError, PrintError, SaveChanges };
+    enum class SaveAnswer { Save, Discard, Cancel };
     struct Shown {
         Kind kind;
         QString title;
@@ -19,18 +20,22 @@ public:
 
     // Exclamation beep, then a modal box titled "Error" with one OK button.
     static void showError(QWidget *parent, const QString &text);
-    // Yes/No box without a beep; true for Yes.
+    // Yes/No box without a beep; true for Yes. No is the default, so a stray Enter destroys nothing.
     static bool confirm(QWidget *parent, const QString &title, const QString &text);
+    // "Save changes before closing?" with Save, Don't Save and Cancel, titled "Lifetally".
+    static SaveAnswer askSaveChanges(QWidget *parent);
     // A failure that ended an event: the message with a full stop appended, titled "Lifetally".
     static void applicationError(QWidget *parent, const QString &message);
     // "Error printing report ... quitting", like showError but without the beep.
     static void showPrintError(QWidget *parent);
 
     // Test hooks. In test mode no box opens: each call is recorded, and confirm() takes the
-    // next queued answer (No when none is queued).
+    // next queued answer (No when none is queued), askSaveChanges() the next queued save answer
+    // (Cancel when none is queued).
     static void setTestMode(bool on);
     static bool testMode();
     static void setNextAnswer(bool yes);
+    static void setNextSaveAnswer(SaveAnswer answer);
     static const QList<Shown> &shown();
     static void clearShown();
 

@@ -298,15 +298,70 @@ private slots:
         QVERIFY(!again.hoursModel().cell(1, 5).isEmpty());
     }
 
-    void titleBarCloseDoesNotSave()
+    void closingAnotherWayAsksAboutUnsavedChanges_data()
     {
-        const QByteArray before = "[Name]\nname=Original\n";
-        writeIni(before);
+        QTest::addColumn<bool>("change");
+        QTest::addColumn<int>("answer"); // Prompts::SaveAnswer
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("stored");
+        using A = Prompts::SaveAnswer;
+        QTest::newRow("unchanged closes without a word") << false << int(A::Cancel) << false << true << "Original";
+        QTest::newRow("changed, Save") << true << int(A::Save) << true << true << "Changed";
+        QTest::newRow("changed, Don't Save") << true << int(A::Discard) << true << true << "Original";
+        QTest::newRow("changed, Cancel") << true << int(A::Cancel) << true << false << "Original";
+    }
+    void closingAnotherWayAsksAboutUnsavedChanges()
+    {
+        QFETCH(bool, change);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, closed);
+        QFETCH(QString, stored);
+        writeIni("[Name]\nname=Original\n");
+        TfrmMain w;
+        w.show();
+        if (change)
+            edit(w, "edName")->setText(QStringLiteral("Changed"));
+        QCOMPARE(w.isModified(), change);
+        Prompts::setNextSaveAnswer(Prompts::SaveAnswer(answer));
+        w.close(); // the title bar's close button, Alt+F4 and the window manager all send this
+        QCOMPARE(!Prompts::shown().isEmpty(), asked);
+        if (asked)
+            QCOMPARE(Prompts::shown().first().text, QStringLiteral("Save changes before closing?"));
+        QCOMPARE(!w.isVisible(), closed);
+        QCOMPARE(IniFile(m_scope->settingsPath()).readString(QStringLiteral("Name"), QStringLiteral("name"), QString()),
+                 stored);
+    }
+
+    void failedSaveOnClosingKeepsTheWindowOpen()
+    {
+        setProgramFolder(m_scope->folder().file(QStringLiteral("missing/sub/")));
         TfrmMain w;
         w.show();
         edit(w, "edName")->setText(QStringLiteral("Changed"));
+        Prompts::setNextSaveAnswer(Prompts::SaveAnswer::Save);
+        QVERIFY(!w.maySaveBeforeClosing(true));
+        QCOMPARE(Prompts::shown().last().kind, Prompts::Kind::ApplicationError);
+        // A log-out that allows no questions saves; here that fails too, and says so.
+        QVERIFY(!w.maySaveBeforeClosing(false));
+        QVERIFY(w.isModified());
+    }
+
+    void ctrlSSavesWithoutClosing()
+    {
+        TfrmMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        edit(w, "edName")->setText(QStringLiteral("Saved"));
+        btn(w, "btNext")->setFocus();
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(!w.isModified());
+        QVERIFY(w.isVisible());
+        QCOMPARE(IniFile(m_scope->settingsPath()).readString(QStringLiteral("Name"), QStringLiteral("name"), QString()),
+                 QStringLiteral("Saved"));
         w.close();
-        QCOMPARE(readIni(), before);
+        QVERIFY(Prompts::shown().isEmpty());
     }
 
     void unwritableFileKeepsWindowOpen()

@@ -13,10 +13,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTableView>
+#include <QUndoStack>
 #include <QtTest>
 #include <memory>
 
@@ -383,9 +386,12 @@ private slots:
         QTest::newRow("one cent") << true << 0.01 << "1/1/2000"
                                   << "Now"
                                   << "";
-        QTest::newRow("end before start accepted") << false << 3.0 << "1/2/2000"
-                                                   << "1/1/2000"
-                                                   << "";
+        QTest::newRow("end before start refused") << false << 3.0 << "1/2/2000"
+                                                  << "1/1/2000"
+                                                  << "Starting date is after the ending date";
+        QTest::newRow("same day start and end") << true << 3.0 << "1/2/2000"
+                                                << "1/2/2000"
+                                                << "";
         QTest::newRow("before birth") << false << 3.0 << "1/2/1980"
                                       << "Now"
                                       << "Starting date is earlier than date of birth";
@@ -409,6 +415,8 @@ private slots:
         QCOMPARE(got, message);
         if (message == QLatin1String("Value cannot be set to 0"))
             QCOMPARE(dlg.focusWidget(), static_cast<QWidget *>(child<TNumEdit>(&dlg, "numMoney")));
+        if (message == QLatin1String("Starting date is after the ending date"))
+            QCOMPARE(dlg.focusWidget()->objectName(), QStringLiteral("edDate"));
     }
 
     void refusedOkKeepsTheDialogOpen()
@@ -434,6 +442,75 @@ private slots:
         QCOMPARE(messages(), QStringList{QStringLiteral("'soon' is not a valid date.")});
         QCOMPARE(w.hoursModel().cell(1, 5), QStringLiteral("30 (0.01%)"));
         QCOMPARE(w.hoursModel().cell(3, 5), QString());
+    }
+
+    void everyTableChangeUndoesAndRedoes_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("add") << "add";
+        QTest::newRow("edit") << "edit";
+        QTest::newRow("delete") << "delete";
+        QTest::newRow("sort") << "sort";
+    }
+    void everyTableChangeUndoesAndRedoes()
+    {
+        QFETCH(QString, change);
+        QByteArray content = hoursRows(3);
+        content.replace("Desc=Act 1\nHrMin=1 Hr", "Desc=Zed\nHrMin=5 Hrs");
+        writeIni(content);
+        TfrmMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto before = w.hoursModel().table();
+        auto *grid = child<QTableView>(&w, "gridHours");
+        select(w, "gridHours", 1);
+        if (change == QLatin1String("sort")) {
+            child<QStackedWidget>(&w, "Notebook1")->setCurrentIndex(TfrmMain::Hours);
+            w.findChild<QAction *>(QStringLiteral("ActivitySort"))->trigger();
+        } else if (change == QLatin1String("delete")) {
+            Prompts::setNextAnswer(true);
+            click(&w, "btDel1");
+        } else {
+            answerNextDialog([](QDialog *d) {
+                child<QLineEdit>(d, "edName")->setText(QStringLiteral("New"));
+                child<QSpinBox>(d, "numHours")->setValue(2);
+                child<QPushButton>(d, "btOK")->click();
+            });
+            click(&w, change == QLatin1String("add") ? "btAdd1" : "btEdit1");
+        }
+        const auto after = w.hoursModel().table();
+        QVERIFY(after != before);
+        QVERIFY(w.isModified());
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.hoursModel().table(), before);
+        QVERIFY(!w.isModified());
+        QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.hoursModel().table(), after);
+        w.undoStack().undo();
+        QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w.hoursModel().table(), after);
+    }
+
+    void deleteConfirmationDefaultsToNo()
+    {
+        Prompts::setTestMode(false); // the real box, answered from its own loop
+        QPushButton *defaultButton = nullptr;
+        QPushButton *no = nullptr;
+        QTimer::singleShot(0, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                defaultButton = box->defaultButton();
+                no = qobject_cast<QPushButton *>(box->button(QMessageBox::No));
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        const bool yes = Prompts::confirm(nullptr, QStringLiteral("Confirm"), QStringLiteral("Really delete Act 1?"));
+        Prompts::setTestMode(true);
+        QVERIFY(no);
+        QCOMPARE(defaultButton, no);
+        QVERIFY(!yes);
     }
 
     void rightClickOpensTheSortMenu()

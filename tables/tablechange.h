@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStringList>
+#include <QUndoCommand>
+#include <QVector>
+#include <functional>
+
+class ActivityModel;
+
+// One change of an activity table (an add, an edit, a delete or a sort), kept as the table's
+// cells before and after it, totals included, so undo and redo restore exactly what was shown.
+class TableChange : public QUndoCommand
+{
+public:
+    // The change has already been made; `reveal` brings the table into view when it is undone or
+    // redone.
+    TableChange(ActivityModel &model, QVector<QStringList> before, const QString &text, std::function<void()> reveal);
+
+    void undo() override;
+    void redo() override;
+
+private:
+    ActivityModel &m_model;
+    const QVector<QStringList> m_before;
+    const QVector<QStringList> m_after;
+    std::function<void()> m_reveal;
+    bool m_done = true; // pushing redoes a change that is already made
+};

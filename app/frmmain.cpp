@@ -24,6 +24,7 @@
 #include "widgets/guarded.h"
 #include "widgets/icons.h"
 #include "widgets/prompts.h"
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -48,6 +49,14 @@ void paintNavy(QLabel *label)
     label->setPalette(pal);
 }
 
+// A top-level QWidget reads to screen readers as a plain filler; this one is the program's window.
+QAccessibleInterface *mainWindowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("TfrmMain") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent)
@@ -58,6 +67,8 @@ TfrmMain::TfrmMain(QWidget *parent)
       m_freq(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total})),
       m_undo(std::make_unique<QUndoStack>())
 {
+    static const bool accessibleAsWindow = (QAccessible::installFactory(mainWindowAccessible), true);
+    Q_UNUSED(accessibleAsWindow)
     ui->setupUi(this);
     setWindowIcon(programIcon());
     setUpControls();
@@ -134,6 +145,8 @@ void TfrmMain::setUpControls()
     connectGuarded(ui->btGrMoney, &QPushButton::clicked, this, &TfrmMain::btGrMoneyClick);
     connectGuarded(ui->btGrFreq, &QPushButton::clicked, this, &TfrmMain::btGrFreqClick);
     ui->edDOB->installEventFilter(this);
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->installEventFilter(this);
 
     connectGuarded(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &TfrmMain::saveClick);
     QAction *undo = m_undo->createUndoAction(this);
@@ -413,9 +426,21 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
     if (watched == ui->edDOB && event->type() == QEvent::FocusOut) {
         edDOBExit();
     } else if (isGrid && event->type() == QEvent::ContextMenu) {
-        // The grids' hint promises a sort menu on a right click.
-        openSortMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        // The grids' hint promises a sort menu on a right click; the menu key opens it too.
+        auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+        if (menuEvent->reason() == QContextMenuEvent::Keyboard)
+            openSortMenuFromKeyboard(grid);
+        else
+            openSortMenu(menuEvent->globalPos());
         return true;
+    } else if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton *>(watched)) {
+        // Enter presses the focused button, as in dialogs; no button is a default that Enter
+        // presses from a text field.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QPushButton *>(watched)->animateClick();
+            return true;
+        }
     } else if (isGrid && event->type() == QEvent::KeyPress) {
         // Keyboard users edit with Enter, add with Insert and delete with Delete, as with the buttons.
         const ActivityTable t = tableOf(grid);
@@ -431,7 +456,7 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
             deleteRow(t);
             return true;
         case Qt::Key_Menu:
-            openSortMenu(grid->viewport()->mapToGlobal(grid->visualRect(grid->currentIndex()).center()));
+            openSortMenuFromKeyboard(grid);
             return true;
         default:
             break;
@@ -642,6 +667,16 @@ void TfrmMain::btSort1Click()
 {
     const QRect g = ui->gridHours->geometry();
     openSortMenu(mapToGlobal(QPoint(g.left() + g.width() - 300, g.top() + g.height() - 100)));
+}
+
+void TfrmMain::openSortMenuFromKeyboard(QTableView *grid)
+{
+    // At the current cell, where the user's eyes are; the Sort button's place when there is none.
+    const QModelIndex current = grid->currentIndex();
+    if (current.isValid())
+        openSortMenu(grid->viewport()->mapToGlobal(grid->visualRect(current).center()));
+    else
+        btSort1Click();
 }
 
 void TfrmMain::openSortMenu(const QPoint &globalPos)

@@ -121,6 +121,7 @@ private:
     QTableView *gridOfCurrentPage() const;
     void sortCurrentPage(int order);
     void openSortMenu(const QPoint &globalPos);
+    void openSortMenuFromKeyboard(QTableView *grid);
     // Appends one table to the report being printed by btReportClick.
     void printGrid(QTableView *grid, const QString &identity, const QString &income, bool header, bool close);
 

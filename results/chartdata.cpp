@@ -4,11 +4,41 @@
 #include "calc/totals.h"
 #include "tables/activitymodel.h"
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 constexpr quint32 White = 0xFFFFFF;
 constexpr quint32 ColourDrawLimit = 9999999;
+// Two colours closer than this in CIELAB look alike side by side; white is kept for "Other".
+constexpr double MinColourDistance = 20;
+// Draws per colour before the farthest one drawn is taken; far more than the bound ever needs.
+constexpr int MaxColourDraws = 1000;
+
+struct Lab {
+    double l, a, b;
+};
+
+// A colour value (0x00BBGGRR, sRGB) in CIELAB under the D65 white point.
+Lab toLab(quint32 value)
+{
+    auto linear = [](quint32 channel) {
+        const double v = channel / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const double r = linear(value & 0xFF), g = linear((value >> 8) & 0xFF), b = linear((value >> 16) & 0xFF);
+    auto f = [](double t) { return t > 216.0 / 24389.0 ? std::cbrt(t) : (24389.0 / 27.0 * t + 16) / 116; };
+    const double x = f((0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047);
+    const double y = f(0.2126 * r + 0.7152 * g + 0.0722 * b);
+    const double z = f((0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883);
+    return {116 * y - 16, 500 * (x - y), 200 * (y - z)};
+}
+
+double distance(const Lab &p, const Lab &q)
+{
+    return std::sqrt((p.l - q.l) * (p.l - q.l) + (p.a - q.a) * (p.a - q.a) + (p.b - q.b) * (p.b - q.b));
+}
 
 // Seeded once from the clock on first use, so colours differ from run to run.
 QRandomGenerator &colourGenerator()
@@ -65,9 +95,29 @@ ChartColours chartColours(bool random, quint32 colour)
         colours.fill(colour);
         return colours;
     }
-    for (quint32 &c : colours)
-        c = colourGenerator().bounded(ColourDrawLimit);
+    // Each colour is drawn again while it is too close to white or to one drawn before it.
+    QVector<Lab> taken{toLab(White)};
+    for (quint32 &c : colours) {
+        double best = -1;
+        for (int draw = 0; draw < MaxColourDraws && best < MinColourDistance; ++draw) {
+            const quint32 candidate = colourGenerator().bounded(ColourDrawLimit);
+            const Lab lab = toLab(candidate);
+            double nearest = std::numeric_limits<double>::max();
+            for (const Lab &other : taken)
+                nearest = std::min(nearest, distance(lab, other));
+            if (nearest > best) {
+                best = nearest;
+                c = candidate;
+            }
+        }
+        taken.append(toLab(c));
+    }
     return colours;
+}
+
+double colourDistance(quint32 a, quint32 b)
+{
+    return distance(toLab(a), toLab(b));
 }
 
 void seedChartColours(quint32 seed)

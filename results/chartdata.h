@@ -31,7 +31,10 @@ QString chartTitle(ChartTable table, const QString &name, const QString &ageLine
 QVector<ChartPoint> chartPoints(const ActivityModel &table, double subtotal, double reference,
                                 const ChartColours &colours);
 
-// Colour table for the next chart: random colours below 9,999,999 or every entry the same colour.
+// Colour table for the next chart: random colours below 9,999,999, no two of them (nor one and the
+// white of "Other") closer than 20 in CIELAB, or every entry the same colour.
 ChartColours chartColours(bool random, quint32 colour);
 // Tests: restart the colour generator from a fixed seed.
 void seedChartColours(quint32 seed);
+// The CIELAB (CIE76) difference of two colour values, for the rule above.
+double colourDistance(quint32 a, quint32 b);

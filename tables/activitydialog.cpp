@@ -8,6 +8,7 @@
 #include "widgets/guarded.h"
 #include "widgets/icons.h"
 #include "widgets/prompts.h"
+#include "widgets/radiogroup.h"
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,7 @@ void TActivityDialog::bindControls(const Controls &controls)
     }
     c.edDate->installEventFilter(this);
     c.edEndDate->installEventFilter(this);
+    tabIntoCheckedButton({c.rbSpecific, c.rbNow});
 }
 
 void TActivityDialog::setRow(const QStringList &cells)

@@ -2,6 +2,7 @@
 
 #include "calc/periodtext.h"
 #include "ui_frmtime.h"
+#include "widgets/radiogroup.h"
 
 TfrmTime::TfrmTime(const QString &birthText, DateValue birthDate, QWidget *parent)
     : TActivityDialog(birthText, birthDate, parent), ui(std::make_unique<Ui::TfrmTime>())
@@ -10,6 +11,7 @@ TfrmTime::TfrmTime(const QString &birthText, DateValue birthDate, QWidget *paren
     bindControls({ui->edName, ui->edDate, ui->btStart, ui->lblStart, ui->rbSpecific, ui->rbNow, ui->edEndDate,
                   ui->btEnd, ui->lblEnd, ui->btOK, ui->btCancel});
     m_refreshBothLabels = true;
+    tabIntoCheckedButton({ui->rbDay, ui->rbWeek, ui->rbMonth});
 }
 
 TfrmTime::~TfrmTime() = default;

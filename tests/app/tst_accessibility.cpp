@@ -12,7 +12,9 @@
 #include <QAccessibleTableInterface>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QtTest>
@@ -161,6 +163,64 @@ private slots:
         QFile f(m_scope->settingsPath());
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().contains("Desc=Keyboard 2"));
+    }
+
+    void mainWindowIsAWindowToScreenReaders()
+    {
+        TfrmMain w;
+        w.show();
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&w);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Window);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Lifetally"));
+    }
+
+    void enterPressesTheFocusedButton()
+    {
+        TfrmMain w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *next = child<QPushButton>(&w, "btNext");
+        next->setFocus();
+        QTest::keyClick(next, Qt::Key_Return);
+        QTRY_COMPARE(w.currentPage(), int(TfrmMain::Bio));
+        // Not from a text field: no button is the window's default.
+        QTest::keyClick(child<QLineEdit>(&w, "edName"), Qt::Key_Return);
+        QTest::qWait(300);
+        QCOMPARE(w.currentPage(), int(TfrmMain::Bio));
+    }
+
+    void tabEntersARadioGroupOnItsCheckedButton()
+    {
+        TfrmMoney dlg(true, QStringLiteral("3/15/1990"), 0);
+        dlg.show();
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        child<QWidget>(&dlg, "SpeedButton1")->setFocus();
+        QTest::keyClick(dlg.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(dlg.focusWidget()->objectName(), QStringLiteral("rbNow")); // checked, though second in order
+        QTest::keyClick(dlg.focusWidget(), Qt::Key_Left);
+        QCOMPARE(dlg.focusWidget()->objectName(), QStringLiteral("rbSpecific"));
+        QVERIFY(child<QRadioButton>(&dlg, "rbSpecific")->isChecked());
+        QTest::keyClick(dlg.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(dlg.focusWidget()->objectName(), QStringLiteral("edEndDate"));
+        QTest::keyClick(dlg.focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(dlg.focusWidget()->objectName(), QStringLiteral("rbSpecific"));
+    }
+
+    void menuKeyOpensTheSortMenuAtTheCurrentCell()
+    {
+        TfrmMain w;
+        w.show();
+        auto *grid = child<QTableView>(&w, "gridHours");
+        grid->setCurrentIndex(grid->model()->index(0, 2));
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), QCursor::pos());
+        QApplication::sendEvent(grid, &event);
+        QTRY_VERIFY(w.sortMenu()->isVisible());
+        const QPoint cell = grid->viewport()->mapToGlobal(grid->visualRect(grid->currentIndex()).center());
+        QCOMPARE(w.sortMenu()->pos(), cell);
+        w.sortMenu()->close();
     }
 };
 

@@ -165,6 +165,20 @@ private slots:
         QVERIFY(std::all_of(first.begin(), first.end(), [](quint32 c) { return c < 9999999; }));
         QVERIFY(std::any_of(first.begin(), first.end(), [&first](quint32 c) { return c != first[0]; }));
     }
+
+    void noTwoColoursOfAChartLookAlike()
+    {
+        QVERIFY(qAbs(colourDistance(0xFFFFFF, 0x000000) - 100) < 1e-3);
+        for (quint32 seed = 1; seed <= 200; ++seed) {
+            seedChartColours(seed);
+            const ChartColours colours = chartColours(true, 0);
+            for (std::size_t i = 0; i < colours.size(); ++i) {
+                QVERIFY2(colourDistance(colours[i], 0xFFFFFF) >= 20, qPrintable(QString::number(seed)));
+                for (std::size_t j = 0; j < i; ++j)
+                    QVERIFY2(colourDistance(colours[i], colours[j]) >= 20, qPrintable(QString::number(seed)));
+            }
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestChartData)

@@ -16,6 +16,7 @@
 #include "widgets/frmpickdate.h"
 #include "widgets/numedit.h"
 #include "widgets/prompts.h"
+#include "widgets/spinner.h"
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>
@@ -152,30 +153,19 @@ private:
             }
         }
     }
+    // The picker's arrows and its Today and Birthday buttons, pressed by name.
     void drivePicker(TfrmPickDate *p)
     {
-        for (int i = pick(4); i > 0; --i) {
-            switch (pick(6)) {
-            case 0:
-                p->MonthSpinnerUp();
-                break;
-            case 1:
-                p->MonthSpinnerDown();
-                break;
-            case 2:
-                p->YearSpinnerUp();
-                break;
-            case 3:
-                p->YearSpinnerDown();
-                break;
-            case 4:
-                p->sbNowClick();
-                break;
-            default:
-                p->SpeedButton1Click();
-                break;
-            }
-        }
+        auto *month = p->findChild<TSpinner *>(QStringLiteral("MonthSpinner"));
+        auto *year = p->findChild<TSpinner *>(QStringLiteral("YearSpinner"));
+        QAbstractButton *buttons[] = {month->upButton(),
+                                      month->downButton(),
+                                      year->upButton(),
+                                      year->downButton(),
+                                      p->findChild<QToolButton *>(QStringLiteral("sbNow")),
+                                      p->findChild<QToolButton *>(QStringLiteral("SpeedButton1"))};
+        for (int i = pick(4); i > 0; --i)
+            buttons[pick(6)]->click();
     }
     // Presses OK, Cancel or Escape; a refused OK is followed by another try or a way out.
     // A few of the chart window's own controls, then it is left like any other window.

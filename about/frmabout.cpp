@@ -1,55 +1,17 @@
 #include "about/frmabout.h"
 
-#include "about/digmarquee.h"
-#include "about/gradientback.h"
 #include "settings/programfolder.h"
+#include "ui_frmabout.h"
+#include "widgets/fonts.h"
 #include "widgets/prompts.h"
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPainter>
-#include <QPushButton>
 #include <QScreen>
-#include <qdrawutil.h>
 
 namespace {
+// The layout file's marquee caption and address line name the same host.
 const QString HomeHost = QStringLiteral("www.brightwell.example");
-
-// A panel with a lowered outer and a raised inner bevel, each three pixels wide.
-class BevelPanel : public QWidget
-{
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        const QBrush face = palette().brush(QPalette::Button);
-        qDrawShadePanel(&painter, rect(), palette(), true, 3, &face);
-        qDrawShadePanel(&painter, rect().adjusted(3, 3, -3, -3), palette(), false, 3, &face);
-    }
-};
-
-QFont pixelFont(const QString &family, int pixels, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int pixels, const QColor &colour)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(pixelFont(QStringLiteral("MS Sans Serif"), pixels, true));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    return label;
-}
 
 TfrmAbout::UrlOpener &urlOpener()
 {
@@ -113,86 +75,38 @@ bool isWebAddress(const QUrl &url)
 }
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
+TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmAbout>())
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("How to contact us"));
-    setFixedSize(420, 337);
+    ui->setupUi(this);
+
+    // Designer files give point sizes only; the window's faces are sized in pixels.
     setFont(pixelFont(QStringLiteral("System"), 13));
+    ui->ProductName->setFont(sansFont(13, true));
+    for (QLabel *label : {ui->Label4, ui->Comments, ui->Label1, ui->Label7, ui->Label5})
+        label->setFont(sansFont(11, true));
+    ui->OKButton->setFont(sansFont(11));
+    ui->btWeb->setFont(sansFont(11));
+    // These two size themselves to their text, in whatever face stands in for the one asked for.
+    ui->Comments->adjustSize();
+    ui->Label1->adjustSize();
 
-    // Created first so that everything else lies on top of it.
-    GradientBack1 = new TGradientBack(this);
-    GradientBack1->setObjectName(QStringLiteral("GradientBack1"));
-    GradientBack1->setGeometry(0, 0, 420, 316);
-    GradientBack1->setIsAllBlue(true);
-
-    // The panel's texts have fixed colours, so its face is fixed too: black and navy stay
-    // readable under a dark desktop theme.
-    Panel1 = new BevelPanel(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(18, 10, 385, 254);
+    // The panel's texts have fixed colours, so its face is fixed too: black and navy stay readable
+    // under a dark desktop theme. Qt derives the bevel's shades from the one face colour, which
+    // the layout file could only spell out role by role.
     QPalette panelPalette(QColor(0xF0, 0xF0, 0xF0));
     panelPalette.setColor(QPalette::WindowText, Qt::black);
-    Panel1->setPalette(panelPalette);
+    ui->Panel1->setPalette(panelPalette);
 
-    const QColor navy(0, 0, 128);
-    ProductName = addLabel(Panel1, "ProductName", QStringLiteral("Lifetally version 1.0"), 13, Qt::black);
-    ProductName->setGeometry(16, 13, 353, 19);
-    ProductName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Nothing in the handler can fail: a shortcut that cannot be written is reported there.
+    connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->btWeb, &QPushButton::clicked, this, &TfrmAbout::btWebClick);
 
-    Label4 = addLabel(Panel1, "Label4", QStringLiteral("Compliments of:"), 11, navy);
-    Label4->setGeometry(16, 72, 353, 13);
-    Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-
-    Comments = addLabel(Panel1, "Comments", QStringLiteral("P.O. Box 1000"), 11, Qt::black);
-    Comments->move(141, 112);
-    Comments->adjustSize();
-
-    Label1 = addLabel(Panel1, "Label1", QStringLiteral("Anytown, ST 00000-0000"), 11, Qt::black);
-    Label1->move(97, 130);
-    Label1->adjustSize();
-
-    Label7 = addLabel(Panel1, "Label7",
-                      QStringLiteral("Please visit our web site to see the other shareware and freeware "
-                                     "programs we make."),
-                      11, navy);
-    Label7->setGeometry(15, 172, 355, 35);
-    Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label7->setWordWrap(true);
-
-    Label5 = addLabel(Panel1, "Label5", homePage(), 11, Qt::black);
-    Label5->setGeometry(12, 222, 361, 13);
-    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-
-    const QFont buttonFont = pixelFont(QStringLiteral("MS Sans Serif"), 11);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(62, 277, 129, 27);
-    OKButton->setFont(buttonFont);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-
-    btWeb = new QPushButton(QStringLiteral("Brightwell Home Page"), this);
-    btWeb->setObjectName(QStringLiteral("btWeb"));
-    btWeb->setGeometry(210, 277, 149, 27);
-    btWeb->setFont(buttonFont);
-    btWeb->setToolTip(QStringLiteral("Launch your browser to Brightwell Home Page"));
-    connect(btWeb, &QPushButton::clicked, this, &TfrmAbout::btWebClick);
-
-    DigMarquee1 = new TDigMarquee(this);
-    DigMarquee1->setObjectName(QStringLiteral("DigMarquee1"));
-    // Placed before the caption is set, so the text starts at the right edge of the full width.
-    DigMarquee1->setGeometry(0, 316, 420, 21);
-    DigMarquee1->setSpeed(6);
-    DigMarquee1->setInterval(60);
-    DigMarquee1->setCaption(QStringLiteral("~4 come check out our home page and other shareware and freeware "
-                                           "software by brightwell corporation at ") +
-                            HomeHost.toLower());
-
-    OKButton->setFocus();
+    ui->OKButton->setFocus();
     if (const QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());
 }
+
+TfrmAbout::~TfrmAbout() = default;
 
 void TfrmAbout::showModal(QWidget *parent)
 {

@@ -4,11 +4,11 @@
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
-class QLabel;
-class QPushButton;
-class TDigMarquee;
-class TGradientBack;
+namespace Ui {
+class TfrmAbout;
+}
 
 // "How to contact us": the program's name and its maker's address on a gradient, a scrolling
 // marquee along the bottom, and a button that opens the maker's home page in the web browser.
@@ -18,6 +18,7 @@ class TfrmAbout : public QDialog
 
 public:
     explicit TfrmAbout(QWidget *parent = nullptr);
+    ~TfrmAbout() override;
 
     // Creates the window, shows it modally and destroys it when it closes.
     static void showModal(QWidget *parent);
@@ -32,18 +33,9 @@ public:
     using UrlOpener = std::function<bool(const QUrl &)>;
     static void setUrlOpener(UrlOpener opener);
 
-private:
+private slots:
     void btWebClick();
 
-    QWidget *Panel1 = nullptr;
-    QPushButton *OKButton = nullptr;
-    QLabel *ProductName = nullptr;
-    QLabel *Comments = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label5 = nullptr;
-    TGradientBack *GradientBack1 = nullptr;
-    QLabel *Label7 = nullptr;
-    QPushButton *btWeb = nullptr;
-    QLabel *Label4 = nullptr;
-    TDigMarquee *DigMarquee1 = nullptr;
+private:
+    std::unique_ptr<Ui::TfrmAbout> ui;
 };

@@ -4,14 +4,14 @@
 #include "results/linewriter.h"
 #include "results/printerchoice.h"
 #include "results/report.h"
+#include "ui_frmgraph.h"
+#include "widgets/fonts.h"
 #include "widgets/guarded.h"
+#include "widgets/prompts.h"
 #include <QBarCategoryAxis>
 #include <QBarSet>
-#include <QBoxLayout>
 #include <QChart>
-#include <QChartView>
 #include <QEvent>
-#include <QFrame>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QLegend>
@@ -21,10 +21,7 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPrinter>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
-#include <QToolButton>
 #include <QValueAxis>
 #include <cmath>
 
@@ -34,27 +31,16 @@ constexpr qreal ShadowOffset = 0.012;
 constexpr qreal LabelArmFactor = 0.06;
 constexpr int SpinDegrees = 3;
 constexpr int SpinIntervalMs = 50;
-
-QFont sansFont(int pixels)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(pixels);
-    return f;
-}
 } // namespace
 
-TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent)
+TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmGraph>())
 {
-    setObjectName(QStringLiteral("frmGraph"));
-    setWindowTitle(QStringLiteral("Activity Graph"));
+    ui->setupUi(this);
+    // Designer files give point sizes only; the window's face is sized in pixels.
     setFont(sansFont(11));
-    resize(640, 418);
 
     chart = new QChart;
-    QFont titleFont(QStringLiteral("Times New Roman"));
-    titleFont.setPixelSize(16);
-    titleFont.setBold(true);
-    chart->setTitleFont(titleFont);
+    chart->setTitleFont(serifFont(16, true));
     chart->setTitleBrush(QColor(0, 0, 128));
     chart->setBackgroundRoundness(0);
     chart->setPlotAreaBackgroundVisible(false);
@@ -96,58 +82,27 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent)
     m_footer->setBrush(QColor(Qt::darkGray));
     connect(chart, &QGraphicsWidget::geometryChanged, this, &TfrmGraph::placeFooter);
 
-    Chart1 = new QChartView(chart, this);
-    Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setRenderHint(QPainter::Antialiasing);
-    Chart1->setRubberBand(QChartView::NoRubberBand);
-    Chart1->setDragMode(QGraphicsView::NoDrag);
-    Chart1->viewport()->installEventFilter(this);
-
-    auto *panel = new QFrame(this);
-    Panel1 = panel;
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setFixedHeight(41);
-    panel->installEventFilter(this);
-    rbPie = new QRadioButton(QStringLiteral("Pie"), panel);
-    rbPie->setObjectName(QStringLiteral("rbPie"));
-    rbPie->setGeometry(8, 12, 113, 17);
-    rbPie->setChecked(true);
-    rbBar = new QRadioButton(QStringLiteral("Bar"), panel);
-    rbBar->setObjectName(QStringLiteral("rbBar"));
-    rbBar->setGeometry(75, 12, 82, 17);
-    // The pie button's box reaches under the bar button; keep "Bar" clickable on top.
-    rbBar->raise();
-    SpeedButton1 = new QToolButton(panel);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setText(QStringLiteral("Reduce # visible points"));
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
-    SpeedButton1->setGeometry(224, 8, 169, 25);
-    btPrint = new QPushButton(QStringLiteral("&Print"), panel);
-    btPrint->setObjectName(QStringLiteral("btPrint"));
-    btPrint->setGeometry(456, 8, 75, 25);
-    btPrint->setAutoDefault(false);
-    btClose = new QPushButton(QStringLiteral("Close"), panel);
-    btClose->setObjectName(QStringLiteral("btClose"));
-    btClose->setGeometry(544, 8, 75, 25);
-    btClose->setAutoDefault(false);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(Chart1, 1);
-    layout->addWidget(panel);
+    // The view comes from the layout file with a chart of its own, which it does not delete.
+    QChart *placeholder = ui->Chart1->chart();
+    ui->Chart1->setChart(chart);
+    delete placeholder;
+    ui->Chart1->setRenderHint(QPainter::Antialiasing);
+    ui->Chart1->setRubberBand(QChartView::NoRubberBand);
+    ui->Chart1->setDragMode(QGraphicsView::NoDrag);
+    ui->Chart1->viewport()->installEventFilter(this);
+    ui->Panel1->installEventFilter(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(SpinIntervalMs);
 
-    connect(rbPie, &QRadioButton::clicked, this, &TfrmGraph::rbPieClick);
-    connect(rbBar, &QRadioButton::clicked, this, &TfrmGraph::rbBarClick);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TfrmGraph::SpeedButton1Click);
-    connect(btPrint, &QPushButton::clicked, this, &TfrmGraph::btPrintClick);
+    // Only printing can fail; the other handlers change the chart and nothing else.
+    connect(ui->rbPie, &QRadioButton::clicked, this, &TfrmGraph::rbPieClick);
+    connect(ui->rbBar, &QRadioButton::clicked, this, &TfrmGraph::rbBarClick);
+    connect(ui->SpeedButton1, &QToolButton::clicked, this, &TfrmGraph::SpeedButton1Click);
+    connectGuarded(ui->btPrint, &QPushButton::clicked, this, &TfrmGraph::btPrintClick);
     // Escape rejects the dialog too, the same as Close.
-    connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->btClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(Timer1, &QTimer::timeout, this, &TfrmGraph::Timer1Timer);
 }
 
@@ -254,51 +209,41 @@ void TfrmGraph::showEvent(QShowEvent *event)
 
 void TfrmGraph::FormShow()
 {
-    guarded(this, [&] {
-        m_pointCount = static_cast<int>(Series1->count());
-        SpeedButton1->setVisible(m_pointCount > 3);
-        rbPieClick();
-    });
+    m_pointCount = static_cast<int>(Series1->count());
+    ui->SpeedButton1->setVisible(m_pointCount > 3);
+    rbPieClick();
 }
 
 void TfrmGraph::rbPieClick()
 {
-    guarded(this, [&] {
-        Series2->setVisible(false);
-        m_pieShadow->setVisible(Series1->count() > 0);
-        Series1->setVisible(true);
-        for (QLegendMarker *marker : chart->legend()->markers(m_pieShadow))
-            marker->setVisible(false);
-    });
+    Series2->setVisible(false);
+    m_pieShadow->setVisible(Series1->count() > 0);
+    Series1->setVisible(true);
+    for (QLegendMarker *marker : chart->legend()->markers(m_pieShadow))
+        marker->setVisible(false);
 }
 
 void TfrmGraph::rbBarClick()
 {
-    guarded(this, [&] {
-        Series1->setVisible(false);
-        m_pieShadow->setVisible(false);
-        Series2->setVisible(true);
-    });
+    Series1->setVisible(false);
+    m_pieShadow->setVisible(false);
+    Series2->setVisible(true);
 }
 
 void TfrmGraph::Chart1Click()
 {
-    guarded(this, [&] {
-        if (!pieShown())
-            return;
-        if (Timer1->isActive())
-            Timer1->stop();
-        else
-            Timer1->start();
-    });
+    if (!pieShown())
+        return;
+    if (Timer1->isActive())
+        Timer1->stop();
+    else
+        Timer1->start();
 }
 
 void TfrmGraph::Timer1Timer()
 {
-    guarded(this, [&] {
-        if (pieShown())
-            turnPie();
-    });
+    if (pieShown())
+        turnPie();
 }
 
 void TfrmGraph::turnPie()
@@ -310,59 +255,58 @@ void TfrmGraph::turnPie()
 
 void TfrmGraph::SpeedButton1Click()
 {
-    guarded(this, [&] {
-        if (m_pointCount > 3) {
-            removeLastPoint();
-            --m_pointCount;
-        }
-        if (m_pointCount <= 3)
-            SpeedButton1->hide();
-    });
+    if (m_pointCount > 3) {
+        removeLastPoint();
+        --m_pointCount;
+    }
+    if (m_pointCount <= 3)
+        ui->SpeedButton1->hide();
 }
 
 void TfrmGraph::Panel1Resize()
 {
-    guarded(this, [&] {
-        btClose->move(Panel1->width() - btClose->width() - 5, btClose->y());
-        btPrint->move(btClose->x() - btPrint->width() - 5, btPrint->y());
-    });
+    QPushButton *close = ui->btClose;
+    QPushButton *print = ui->btPrint;
+    close->move(ui->Panel1->width() - close->width() - 5, close->y());
+    print->move(close->x() - print->width() - 5, print->y());
 }
 
 void TfrmGraph::btPrintClick()
 {
-    guarded(this, [&] {
-        if (!m_printer)
-            m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        QPrinter &printer = *m_printer;
-        if (!PrinterChoice::ask(printer, this))
-            return;
-        const QPageLayout::Orientation before = printer.pageLayout().orientation();
-        printer.setPageOrientation(QPageLayout::Landscape);
-        QPainter painter;
-        if (!painter.begin(&printer)) {
-            printer.setPageOrientation(before);
-            throw PrintError("The printer could not start the print job");
-        }
-        // Margins of 5 % of the paper on each side, in the painter's coordinates, which start
-        // at the printable area's corner.
-        const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
-        const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
-        QRectF target =
-            paper.adjusted(paper.width() * 0.05, paper.height() * 0.05, -paper.width() * 0.05, -paper.height() * 0.05);
-        target = target.intersected(printable).translated(-printable.topLeft());
-        Chart1->render(&painter, target, Chart1->viewport()->rect(), Qt::KeepAspectRatio);
-        painter.end();
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter &printer = *m_printer;
+    if (!PrinterChoice::ask(printer, this))
+        return;
+    const QPageLayout::Orientation before = printer.pageLayout().orientation();
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
         printer.setPageOrientation(before);
-    });
+        throw PrintError("The printer could not start the print job");
+    }
+    // Margins of 5 % of the paper on each side, in the painter's coordinates, which start
+    // at the printable area's corner.
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
+    QRectF target =
+        paper.adjusted(paper.width() * 0.05, paper.height() * 0.05, -paper.width() * 0.05, -paper.height() * 0.05);
+    target = target.intersected(printable).translated(-printable.topLeft());
+    ui->Chart1->render(&painter, target, ui->Chart1->viewport()->rect(), Qt::KeepAspectRatio);
+    // Ending the job is what sends the page to the printer; a job that does not end is lost.
+    const bool sent = painter.end();
+    printer.setPageOrientation(before);
+    if (!sent)
+        Prompts::showPrintError(this);
 }
 
 bool TfrmGraph::eventFilter(QObject *watched, QEvent *event)
 {
     // On release, so that the second click of a quick pair counts as well as the first.
-    if (watched == Chart1->viewport() && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == ui->Chart1->viewport() && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         Chart1Click();
-    else if (watched == Panel1 && event->type() == QEvent::Resize)
+    else if (watched == ui->Panel1 && event->type() == QEvent::Resize)
         Panel1Resize();
     return QDialog::eventFilter(watched, event);
 }

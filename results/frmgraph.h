@@ -6,17 +6,16 @@
 
 class QBarCategoryAxis;
 class QChart;
-class QChartView;
 class QGraphicsSimpleTextItem;
 class QHorizontalStackedBarSeries;
 class QPieSeries;
 class QPrinter;
-class QRadioButton;
-class QPushButton;
 class QTimer;
 class QValueAxis;
-class QToolButton;
-class QWidget;
+
+namespace Ui {
+class TfrmGraph;
+}
 
 // The chart window: the points of one table as a pie or as horizontal bars. The pie spins on a
 // click, points can be dropped from the end, and the chart can be printed.
@@ -32,37 +31,34 @@ public:
     // Feeds both series the same points in the same order.
     void setPoints(const QVector<ChartPoint> &points);
 
-    void FormShow();
-    void rbPieClick();
-    void rbBarClick();
-    void Chart1Click();
+    // One tick of the spin: the timer calls it, tests call it directly.
     void Timer1Timer();
-    void SpeedButton1Click();
-    void Panel1Resize();
-    void btPrintClick();
 
     int pointCount() const { return m_pointCount; }
     const QVector<ChartPoint> &points() const { return m_points; }
     bool pieShown() const;
     qreal pieRotation() const { return m_rotation; }
 
-    QChartView *Chart1 = nullptr;
+    // The chart and its two series are built in code, not in the layout file: they are not
+    // widgets, so tests reach them through these members rather than by name.
     QChart *chart = nullptr;
     QPieSeries *Series1 = nullptr;
     QHorizontalStackedBarSeries *Series2 = nullptr;
-    QWidget *Panel1 = nullptr;
-    QRadioButton *rbPie = nullptr;
-    QRadioButton *rbBar = nullptr;
-    QToolButton *SpeedButton1 = nullptr;
-    QPushButton *btPrint = nullptr;
-    QPushButton *btClose = nullptr;
-    QTimer *Timer1 = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+private slots:
+    void rbPieClick();
+    void rbBarClick();
+    void SpeedButton1Click();
+    void btPrintClick();
+
 private:
+    void FormShow();
+    void Chart1Click();
+    void Panel1Resize();
     void addPoint(const ChartPoint &point);
     void removeLastPoint();
     void updatePieMarks();
@@ -70,6 +66,8 @@ private:
     void fitBarAxes();
     void placeFooter();
 
+    std::unique_ptr<Ui::TfrmGraph> ui;
+    QTimer *Timer1 = nullptr;
     // A full grey disc under the pie, a little down and to the right, as its shadow.
     QPieSeries *m_pieShadow = nullptr;
     QValueAxis *m_valueAxis = nullptr;

@@ -24,7 +24,6 @@ void LineWriter::open()
     m_painter.setFont(QFont(m_font, &m_printer));
     m_painter.setPen(Qt::black);
     m_x = m_y = m_tallest = 0;
-    m_pages = 1;
 }
 
 void LineWriter::requireOpen() const
@@ -83,7 +82,6 @@ void LineWriter::endLine()
         if (!m_printer.newPage())
             throw PrintError("The printer could not start a new page");
         m_y = 0;
-        ++m_pages;
     }
 }
 

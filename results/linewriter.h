@@ -35,8 +35,6 @@ public:
     // Ends the job, which sends the document to the printer.
     void close();
 
-    int pageCount() const { return m_pages; }
-
 private:
     void requireOpen() const;
     // How many leading characters of `text` fit in `width` device units.
@@ -48,5 +46,4 @@ private:
     qreal m_x = 0;
     qreal m_y = 0;
     qreal m_tallest = 0;
-    int m_pages = 0;
 };

@@ -8,7 +8,7 @@
 class ActivityModel;
 
 // The texts of the printed report. The report prints cell texts as they stand; the line writer on
-// the printer (reportwriter.h) only places them.
+// the printer (linewriter.h) only places them.
 namespace report {
 
 // The maker's home page, named in the credit line.

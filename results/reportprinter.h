@@ -24,8 +24,6 @@ public:
     // "Courier" 9 points, or the desktop's fixed-pitch face when "Courier" maps to one that is not.
     static QFont reportFont();
 
-    const LineWriter &writer() const { return m_writer; }
-
 private:
     bool writeHeader(const QString &identity, const QString &income);
 

@@ -1,5 +1,9 @@
 // Renders every page of the main window and its dialogs into PNG files, offscreen, so the layout
 // can be looked at without a desktop. Usage: screenshots <output folder> [settings folder] [dark]
+// The clock stands still at one moment, so two renders of the same tree can be compared pixel by pixel.
+// Beside the secondary windows' pictures, <name>.txt lists their focus chain (the tab order) and every
+// control's name, place, text and font, in stacking order, which a picture cannot show.
+#include "about/digmarquee.h"
 #include "about/frmabout.h"
 #include "app/frmmain.h"
 #include "calc/clock.h"
@@ -11,8 +15,12 @@
 #include "tables/frmtime.h"
 #include "widgets/frmpickdate.h"
 #include "widgets/prompts.h"
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QPalette>
 #include <QPrinter>
 #include <QPushButton>
@@ -20,6 +28,49 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+QString accessibleName(QWidget *w)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+QString line(QWidget *w)
+{
+    const QRect g = w->geometry();
+    QString text;
+    if (auto *label = qobject_cast<QLabel *>(w))
+        text = label->text();
+    else if (auto *button = qobject_cast<QAbstractButton *>(w))
+        text = button->text();
+    return QStringLiteral("%1 %2 [%3,%4 %5x%6] %7 text=\"%8\" tip=\"%9\" name=\"%10\" font=%11 %12\n")
+        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+        .arg(g.x())
+        .arg(g.y())
+        .arg(g.width())
+        .arg(g.height())
+        .arg(w->isVisibleTo(w->window()) ? QStringLiteral("shown") : QStringLiteral("hidden"), text, w->toolTip(),
+             accessibleName(w), w->font().toString(), w->palette().color(QPalette::WindowText).name());
+}
+
+void describe(QWidget *window, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return;
+    QString text = QStringLiteral("Tab order:\n");
+    QWidget *w = window;
+    do {
+        text += QStringLiteral("  focus=%1 ").arg(int(w->focusPolicy())) + line(w);
+        w = w->nextInFocusChain();
+    } while (w && w != window);
+    text += QStringLiteral("Controls:\n") + line(window);
+    for (QWidget *child : window->findChildren<QWidget *>())
+        text += QStringLiteral("  ") + line(child);
+    file.write(text.toUtf8());
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -52,6 +103,7 @@ int main(int argc, char *argv[])
         dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
         QApplication::setPalette(dark);
     }
+    Clock::setFixed(encodeDate(2025, 6, 10) + 14.0 / 24);
     LocaleSettings::setCurrent(LocaleSettings::fromQLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
     Prompts::setTestMode(true);
 
@@ -78,6 +130,7 @@ int main(int argc, char *argv[])
     TfrmPickDate picker(Clock::now() - 400, Clock::now() - 12000, &w);
     picker.show();
     picker.grab().save(out + QStringLiteral("/picker.png"));
+    describe(&picker, out + QStringLiteral("/picker.txt"));
     // The chart windows and the report, answered from inside their modal loops.
     const char *charts[] = {"graph-hours", "graph-money"};
     for (int i = 0; i < 2; ++i) {
@@ -88,8 +141,9 @@ int main(int argc, char *argv[])
                     if (bar)
                         g->findChild<QRadioButton *>(QStringLiteral("rbBar"))->click();
                     QTest::qWait(300);
-                    g->grab().save(QStringLiteral("%1/%2%3.png")
-                                       .arg(out, QLatin1String(charts[i]), bar ? QStringLiteral("-bar") : QString()));
+                    const QString name = QLatin1String(charts[i]) + (bar ? QStringLiteral("-bar") : QString());
+                    g->grab().save(QStringLiteral("%1/%2.png").arg(out, name));
+                    describe(g, QStringLiteral("%1/%2.txt").arg(out, name));
                     g->reject();
                 }
             });
@@ -105,8 +159,13 @@ int main(int argc, char *argv[])
 
     TfrmAbout about(&w);
     about.show();
-    for (int i = 0; i < 40; ++i)
-        QTest::qWait(60);
+    // The marquee ticks by hand, so its text stands at the same place in every render.
+    if (auto *marquee = about.findChild<TDigMarquee *>(QStringLiteral("DigMarquee1"))) {
+        marquee->setInterval(0);
+        for (int i = 0; i < 40; ++i)
+            marquee->TimerTick();
+    }
     about.grab().save(out + QStringLiteral("/about.png"));
+    describe(&about, out + QStringLiteral("/about.txt"));
     return 0;
 }

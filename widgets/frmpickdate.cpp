@@ -3,16 +3,9 @@
 #include "calc/clock.h"
 #include "calc/datephrase.h"
 #include "calc/datetext.h"
-#include "widgets/spinner.h"
+#include "ui_frmpickdate.h"
 #include <QApplication>
-#include <QFrame>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPainter>
-#include <QPushButton>
-#include <QTableView>
-#include <QTextCharFormat>
-#include <QToolButton>
 
 namespace {
 
@@ -22,168 +15,45 @@ TfrmPickDate::PickHook &pickHook()
     return hook;
 }
 
-QLabel *raisedPanel(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    label->setLineWidth(1);
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(geometry);
-    return label;
-}
-
 } // namespace
 
-TPickCalendar::TPickCalendar(QWidget *parent) : QCalendarWidget(parent)
-{
-    setNavigationBarVisible(false);
-    setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    setGridVisible(false);
-    setFirstDayOfWeek(Qt::Sunday);
-    QTextCharFormat dayNames;
-    dayNames.setBackground(palette().color(QPalette::Button));
-    dayNames.setForeground(palette().color(QPalette::ButtonText));
-    setHeaderTextFormat(dayNames);
-    // Weekend days look like the others: the cell drawing decides every colour.
-    QTextCharFormat plain;
-    setWeekdayTextFormat(Qt::Saturday, plain);
-    setWeekdayTextFormat(Qt::Sunday, plain);
-}
-
-void TPickCalendar::paintCell(QPainter *painter, const QRect &cell, QDate date) const
-{
-    const QPalette pal = palette();
-    painter->save();
-    QRect r = cell.adjusted(0, 0, -1, -1);
-    painter->setPen(pal.color(QPalette::Button));
-    painter->drawRect(r);
-    QColor textColour = pal.color(QPalette::ButtonText);
-
-    const bool inShownMonth = date.month() == monthShown() && date.year() == yearShown();
-    if (inShownMonth) {
-        r.adjust(1, 1, -1, -1);
-        const bool selected = date == selectedDate();
-        painter->fillRect(r.adjusted(1, 1, -1, -1), pal.color(QPalette::Button));
-        // Outline with the four corner pixels cut.
-        painter->setPen(pal.color(QPalette::Shadow));
-        painter->drawLine(r.left() + 1, r.top(), r.right() - 1, r.top());
-        painter->drawLine(r.left() + 1, r.bottom(), r.right() - 1, r.bottom());
-        painter->drawLine(r.left(), r.top() + 1, r.left(), r.bottom() - 1);
-        painter->drawLine(r.right(), r.top() + 1, r.right(), r.bottom() - 1);
-        const QRect in = r.adjusted(1, 1, -1, -1);
-        if (selected) {
-            painter->setPen(pal.color(QPalette::Dark));
-            painter->drawLine(in.topLeft(), in.topRight());
-            painter->drawLine(in.topLeft(), in.bottomLeft());
-            painter->setPen(pal.color(QPalette::Shadow));
-            painter->drawRect(in.adjusted(0, 0, 0, 0));
-        } else {
-            painter->setPen(pal.color(QPalette::Light));
-            painter->drawLine(in.topLeft(), in.topRight());
-            painter->drawLine(in.topLeft(), in.bottomLeft());
-            painter->setPen(pal.color(QPalette::Dark));
-            painter->drawLine(in.bottomLeft(), in.bottomRight());
-            painter->drawLine(in.topRight(), in.bottomRight());
-        }
-        if (selected) {
-            painter->fillRect(in.adjusted(2, 2, -1, -1), pal.color(QPalette::Highlight));
-            textColour = pal.color(QPalette::HighlightedText);
-        }
-    } else {
-        painter->fillRect(r, pal.color(QPalette::Button));
-        const QColor grey = pal.color(QPalette::Disabled, QPalette::ButtonText);
-        painter->setPen(grey);
-        painter->drawRect(r);
-        textColour = grey;
-    }
-    painter->setPen(textColour);
-    painter->drawText(r, Qt::AlignCenter | Qt::TextSingleLine, QString::number(date.day()));
-    painter->restore();
-}
-
 TfrmPickDate::TfrmPickDate(DateValue initialDate, DateValue birthday, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_initialDate(initialDate), m_birthday(birthday)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ui(std::make_unique<Ui::TfrmPickDate>()),
+      m_initialDate(initialDate), m_birthday(birthday)
 {
-    setObjectName(QStringLiteral("frmPickDate"));
-    setWindowTitle(QStringLiteral("Calendar"));
-    setFixedSize(370, 291);
+    ui->setupUi(this);
 
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(2);
-    panel->setMidLineWidth(1);
-    panel->setGeometry(0, 0, 370, 291);
-
-    Calendar = new TPickCalendar(panel);
-    Calendar->setObjectName(QStringLiteral("Calendar"));
-    Calendar->setGeometry(8, 7, 353, 190);
-    Calendar->setAccessibleName(QStringLiteral("Calendar"));
-
-    pnlMonth = raisedPanel(panel, "pnlMonth", QRect(9, 200, 149, 24));
-    MonthSpinner = new TSpinner(QStringLiteral("Previous month"), QStringLiteral("Next month"), panel);
-    MonthSpinner->setObjectName(QStringLiteral("MonthSpinner"));
-    MonthSpinner->setToolTip(QStringLiteral("Change the displayed month"));
-    MonthSpinner->setGeometry(159, 200, 18, 24);
-    pnlYear = raisedPanel(panel, "pnlYear", QRect(190, 200, 151, 24));
-    YearSpinner = new TSpinner(QStringLiteral("Next year"), QStringLiteral("Previous year"), panel);
-    YearSpinner->setObjectName(QStringLiteral("YearSpinner"));
-    YearSpinner->setToolTip(QStringLiteral("Change the displayed year"));
-    YearSpinner->setGeometry(341, 200, 18, 24);
-    pnlWhen = raisedPanel(panel, "pnlWhen", QRect(9, 226, 351, 24));
-
-    SpeedButton1 = new QToolButton(panel);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setText(QStringLiteral("Birthday"));
-    SpeedButton1->setToolTip(QStringLiteral("Go to your birthdate"));
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
-    SpeedButton1->setGeometry(9, 254, 78, 23);
-    sbNow = new QToolButton(panel);
-    sbNow->setObjectName(QStringLiteral("sbNow"));
-    sbNow->setText(QStringLiteral("Today"));
-    sbNow->setToolTip(QStringLiteral("Go to today"));
-    sbNow->setFocusPolicy(Qt::NoFocus);
-    sbNow->setGeometry(100, 254, 78, 23);
-    btnOk = new QPushButton(QStringLiteral("OK"), panel);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setToolTip(QStringLiteral("Select date"));
-    btnOk->setGeometry(190, 254, 78, 23);
-    btnOk->setAutoDefault(false);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), panel);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setToolTip(QStringLiteral("Cancel"));
-    btnCancel->setGeometry(281, 254, 78, 23);
-    btnCancel->setAutoDefault(false);
-
+    // Nothing here converts text, so nothing can fail: the handlers are wired plainly.
     // The month spinner's upper arrow goes back in time, the year spinner's goes forward.
-    connect(MonthSpinner, &TSpinner::upClicked, this, &TfrmPickDate::MonthSpinnerUp);
-    connect(MonthSpinner, &TSpinner::downClicked, this, &TfrmPickDate::MonthSpinnerDown);
-    connect(YearSpinner, &TSpinner::upClicked, this, &TfrmPickDate::YearSpinnerUp);
-    connect(YearSpinner, &TSpinner::downClicked, this, &TfrmPickDate::YearSpinnerDown);
-    connect(sbNow, &QToolButton::clicked, this, &TfrmPickDate::sbNowClick);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TfrmPickDate::SpeedButton1Click);
-    connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Calendar, &QCalendarWidget::selectionChanged, this, &TfrmPickDate::CalendarChange);
-    connect(Calendar, &QCalendarWidget::activated, this, &QDialog::accept);
+    connect(ui->MonthSpinner, &TSpinner::upClicked, this, &TfrmPickDate::MonthSpinnerUp);
+    connect(ui->MonthSpinner, &TSpinner::downClicked, this, &TfrmPickDate::MonthSpinnerDown);
+    connect(ui->YearSpinner, &TSpinner::upClicked, this, &TfrmPickDate::YearSpinnerUp);
+    connect(ui->YearSpinner, &TSpinner::downClicked, this, &TfrmPickDate::YearSpinnerDown);
+    connect(ui->sbNow, &QToolButton::clicked, this, &TfrmPickDate::sbNowClick);
+    connect(ui->SpeedButton1, &QToolButton::clicked, this, &TfrmPickDate::SpeedButton1Click);
+    connect(ui->btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->Calendar, &QCalendarWidget::selectionChanged, this, &TfrmPickDate::CalendarChange);
+    connect(ui->Calendar, &QCalendarWidget::activated, this, &QDialog::accept);
 
     setShownDate(toQDate(m_initialDate > 0 ? m_initialDate : Clock::now()));
     watchKeys(this);
-    Calendar->setFocus();
+    ui->Calendar->setFocus();
 }
+
+TfrmPickDate::~TfrmPickDate() = default;
 
 QDate TfrmPickDate::shownDate() const
 {
-    return Calendar->selectedDate();
+    return ui->Calendar->selectedDate();
 }
 
 void TfrmPickDate::setShownDate(QDate date)
 {
-    if (!date.isValid() || date < Calendar->minimumDate() || date > Calendar->maximumDate())
+    if (!date.isValid() || date < ui->Calendar->minimumDate() || date > ui->Calendar->maximumDate())
         return;
-    Calendar->setSelectedDate(date);
-    Calendar->setCurrentPage(date.year(), date.month());
+    ui->Calendar->setSelectedDate(date);
+    ui->Calendar->setCurrentPage(date.year(), date.month());
     updatePanels();
 }
 
@@ -207,9 +77,9 @@ void TfrmPickDate::CalendarChange()
 void TfrmPickDate::updatePanels()
 {
     const QDate d = shownDate();
-    pnlMonth->setText(longMonthName(d.month()));
-    pnlYear->setText(QStringLiteral("%1").arg(d.year(), 4, 10, QLatin1Char('0')));
-    pnlWhen->setText(dateWhenText(fromQDate(d), m_birthday));
+    ui->pnlMonth->setText(longMonthName(d.month()));
+    ui->pnlYear->setText(QStringLiteral("%1").arg(d.year(), 4, 10, QLatin1Char('0')));
+    ui->pnlWhen->setText(dateWhenText(fromQDate(d), m_birthday));
 }
 
 void TfrmPickDate::moveMonths(int months)

@@ -2,13 +2,10 @@
 
 #include <QToolButton>
 
-TSpinner::TSpinner(const QString &upName, const QString &downName, QWidget *parent)
-    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
+TSpinner::TSpinner(QWidget *parent) : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
 {
     m_up->setArrowType(Qt::UpArrow);
     m_down->setArrowType(Qt::DownArrow);
-    m_up->setAccessibleName(upName);
-    m_down->setAccessibleName(downName);
     m_up->setObjectName(QStringLiteral("up"));
     m_down->setObjectName(QStringLiteral("down"));
     m_up->setAutoRepeat(true);
@@ -17,6 +14,26 @@ TSpinner::TSpinner(const QString &upName, const QString &downName, QWidget *pare
     m_down->setFocusPolicy(Qt::NoFocus);
     connect(m_up, &QToolButton::clicked, this, &TSpinner::upClicked);
     connect(m_down, &QToolButton::clicked, this, &TSpinner::downClicked);
+}
+
+QString TSpinner::upName() const
+{
+    return m_up->accessibleName();
+}
+
+void TSpinner::setUpName(const QString &name)
+{
+    m_up->setAccessibleName(name);
+}
+
+QString TSpinner::downName() const
+{
+    return m_down->accessibleName();
+}
+
+void TSpinner::setDownName(const QString &name)
+{
+    m_down->setAccessibleName(name);
 }
 
 void TSpinner::resizeEvent(QResizeEvent *event)

@@ -8,10 +8,19 @@ class QToolButton;
 class TSpinner : public QWidget
 {
     Q_OBJECT
+    // What a screen reader calls each arrow.
+    Q_PROPERTY(QString upName READ upName WRITE setUpName)
+    Q_PROPERTY(QString downName READ downName WRITE setDownName)
+
 public:
-    TSpinner(const QString &upName, const QString &downName, QWidget *parent = nullptr);
+    explicit TSpinner(QWidget *parent = nullptr);
     QToolButton *upButton() const { return m_up; }
     QToolButton *downButton() const { return m_down; }
+
+    QString upName() const;
+    void setUpName(const QString &name);
+    QString downName() const;
+    void setDownName(const QString &name);
 
 signals:
     void upClicked();

@@ -5,7 +5,9 @@
 #include "widgets/prompts.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +51,10 @@ private:
     QList<QUrl> m_opened;
     bool m_openResult = true;
     bool m_modalFocusOnOk = false;
+    // While showModal runs: the helper looks for the window until the deadline, then gives up.
+    bool m_waitingForModal = false;
+    bool m_modalMissed = false;
+    QDeadlineTimer m_modalDeadline;
 };
 
 void TestFrmAbout::init()
@@ -103,6 +109,8 @@ void TestFrmAbout::layout()
     // Both buttons lie above the gradient and the marquee, so they can be clicked.
     QCOMPARE(about.childAt(ok->geometry().center()), ok);
     QCOMPARE(about.childAt(web->geometry().center()), web);
+    // The address line of the layout file and the shortcut name the same page.
+    QCOMPARE(about.findChild<QLabel *>(QStringLiteral("Label5"))->text(), TfrmAbout::homePage());
 }
 
 void TestFrmAbout::enterClosesThroughOk()
@@ -118,9 +126,19 @@ void TestFrmAbout::enterClosesThroughOk()
 
 void TestFrmAbout::closeModalWithOk()
 {
+    if (!m_waitingForModal)
+        return;
     auto *about = qobject_cast<TfrmAbout *>(QApplication::activeModalWidget());
     if (!about) {
-        QTimer::singleShot(0, this, &TestFrmAbout::closeModalWithOk);
+        if (!m_modalDeadline.hasExpired()) {
+            QTimer::singleShot(10, this, &TestFrmAbout::closeModalWithOk);
+            return;
+        }
+        // Whatever modal loop is running instead is ended, so the test fails rather than hangs.
+        m_modalMissed = true;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QDialog *>(w); dialog && dialog->isVisible())
+                dialog->reject();
         return;
     }
     // Checked by the test itself: a failure here would leave the window open.
@@ -133,8 +151,13 @@ void TestFrmAbout::showModalCreatesAndDestroys()
 {
     QWidget owner;
     owner.show();
+    m_waitingForModal = true;
+    m_modalMissed = false;
+    m_modalDeadline.setRemainingTime(5000);
     QTimer::singleShot(0, this, &TestFrmAbout::closeModalWithOk);
     TfrmAbout::showModal(&owner);
+    m_waitingForModal = false;
+    QVERIFY2(!m_modalMissed, "the about window never became the active modal window");
     QVERIFY(m_modalFocusOnOk);
     QVERIFY(owner.findChildren<TfrmAbout *>().isEmpty());
     QVERIFY(!QApplication::activeModalWidget());

@@ -16,8 +16,10 @@
 #include "widgets/frmpickdate.h"
 #include "widgets/numedit.h"
 #include "widgets/prompts.h"
+#include "widgets/spinner.h"
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QChartView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -153,48 +155,37 @@ private:
             }
         }
     }
+    // The picker's arrows and its Today and Birthday buttons, pressed by name.
     void drivePicker(TfrmPickDate *p)
     {
-        for (int i = pick(4); i > 0; --i) {
-            switch (pick(6)) {
-            case 0:
-                p->MonthSpinnerUp();
-                break;
-            case 1:
-                p->MonthSpinnerDown();
-                break;
-            case 2:
-                p->YearSpinnerUp();
-                break;
-            case 3:
-                p->YearSpinnerDown();
-                break;
-            case 4:
-                p->sbNowClick();
-                break;
-            default:
-                p->SpeedButton1Click();
-                break;
-            }
-        }
+        auto *month = p->findChild<TSpinner *>(QStringLiteral("MonthSpinner"));
+        auto *year = p->findChild<TSpinner *>(QStringLiteral("YearSpinner"));
+        QAbstractButton *buttons[] = {month->upButton(),
+                                      month->downButton(),
+                                      year->upButton(),
+                                      year->downButton(),
+                                      p->findChild<QToolButton *>(QStringLiteral("sbNow")),
+                                      p->findChild<QToolButton *>(QStringLiteral("SpeedButton1"))};
+        for (int i = pick(4); i > 0; --i)
+            buttons[pick(6)]->click();
     }
-    // Presses OK, Cancel or Escape; a refused OK is followed by another try or a way out.
-    // A few of the chart window's own controls, then it is left like any other window.
+    // A few of the chart window's own controls, pressed by name, then it is left like any other window.
     void driveChart(TfrmGraph *g)
     {
+        QWidget *chart = g->findChild<QChartView *>(QStringLiteral("Chart1"))->viewport();
         for (int i = pick(6); i > 0; --i) {
             switch (pick(5)) {
             case 0:
-                g->rbBarClick();
+                g->findChild<QRadioButton *>(QStringLiteral("rbBar"))->click();
                 break;
             case 1:
-                g->rbPieClick();
+                g->findChild<QRadioButton *>(QStringLiteral("rbPie"))->click();
                 break;
             case 2:
-                g->Chart1Click();
+                QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center());
                 break;
             case 3:
-                g->SpeedButton1Click();
+                g->findChild<QToolButton *>(QStringLiteral("SpeedButton1"))->click();
                 break;
             default:
                 g->Timer1Timer();
@@ -203,9 +194,10 @@ private:
         }
         // Printing from the chart goes through the same answer as the report.
         if (chance(5))
-            g->btPrintClick();
+            g->findChild<QPushButton *>(QStringLiteral("btPrint"))->click();
     }
 
+    // Presses OK, Cancel or Escape; a refused OK is followed by another try or a way out.
     void leave(QDialog *dialog)
     {
         QPointer<QDialog> d(dialog);

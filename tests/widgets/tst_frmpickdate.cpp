@@ -35,6 +35,11 @@ private slots:
         QCOMPARE(child<QToolButton>(&picker, "sbNow")->focusPolicy(), Qt::NoFocus);
         QCOMPARE(child<QLabel>(&picker, "pnlMonth")->text(), QStringLiteral("March"));
         QCOMPARE(child<QLabel>(&picker, "pnlYear")->text(), QStringLiteral("2001"));
+        // What a screen reader calls the arrows, set by the window's layout file.
+        QCOMPARE(child<TSpinner>(&picker, "MonthSpinner")->upButton()->accessibleName(),
+                 QStringLiteral("Previous month"));
+        QCOMPARE(child<TSpinner>(&picker, "YearSpinner")->downButton()->accessibleName(),
+                 QStringLiteral("Previous year"));
     }
 
     void spinners_data()

@@ -23,6 +23,7 @@
 #include "widgets/frmpickdate.h"
 #include "widgets/guarded.h"
 #include "widgets/icons.h"
+#include "widgets/menuframe.h"
 #include "widgets/prompts.h"
 #include <QAccessibleWidget>
 #include <QCloseEvent>
@@ -109,6 +110,7 @@ void TfrmMain::setUpControls()
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addActions({ui->ActivitySort, ui->StartDate1, ui->Total1});
+    keepMenuFrameVisible(PopupMenu1);
 
     // Handlers that parse cell or field texts strictly, or write the file, go through the guard.
     connect(ui->btPrev, &QPushButton::clicked, this, &TfrmMain::btPrevClick);

@@ -359,6 +359,7 @@ bool TfrmMain::checkBioPage() const
 
 void TfrmMain::computeTotals()
 {
+    const Clock::Pass onePass;
     ui->Label10->setText(ageLine(ui->edDOB->text()));
     ui->label11->setText(incomeLine(ui->numIncome->text()));
     computeAllRowTotals(*m_hours, *m_money, *m_freq, m_hoursAlive, static_cast<qint64>(ui->numIncome->value()));

@@ -11,6 +11,18 @@ public:
     static void setFixed(DateValue moment);
     static void reset();
 
+    // While one is alive, now() reads the system clock once and gives that moment to every call:
+    // a pass over all the totals counts to one moment and does not read the time zone a hundred
+    // times over.
+    class Pass
+    {
+    public:
+        Pass();
+        ~Pass();
+        Pass(const Pass &) = delete;
+        Pass &operator=(const Pass &) = delete;
+    };
+
 private:
     Clock() = delete;
 };

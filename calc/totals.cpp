@@ -121,7 +121,13 @@ QString ageLine(const QString &birthText)
 {
     const DateValue birth = strToDate(birthText);
     const TDateDiff span = computedatediff(Clock::now(), birth);
-    return QStringLiteral("Age: ") + ymd(span) + QStringLiteral(" Hours: ") + formatWhole(span.totalHours);
+    QString age = ymd(span);
+    // Spans of 0 or 1 day have no year or month count, and a day count that crosses a month's
+    // end is negative: say the whole days rather than nothing.
+    if (age.isEmpty())
+        age = QString::number(int(span.totalDays)) + QStringLiteral(" day") + pluralSuffix(int(span.totalDays)) +
+              QLatin1Char(' ');
+    return QStringLiteral("Age: ") + age + QStringLiteral(" Hours: ") + formatWhole(span.totalHours);
 }
 
 QString incomeLine(const QString &incomeText)

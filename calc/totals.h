@@ -45,7 +45,8 @@ QString moneyTotalText(const QString &amount, const QString &per, const QString 
 double totalCellValue(const QString &cell);
 // The same, false instead of an error for a cell without a number.
 bool tryTotalCellValue(const QString &cell, double &value);
-// "Age: " + ymd + " Hours: " + whole hours alive, from the birth-date text (strict).
+// "Age: " + ymd + " Hours: " + whole hours alive, from the birth-date text (strict). An age with
+// no year, month or day to show (under a day, or one day across a month's end) reads "0 days", "1 day".
 QString ageLine(const QString &birthText);
 // "Lifetime income: " + the income field's text.
 QString incomeLine(const QString &incomeText);

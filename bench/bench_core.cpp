@@ -7,6 +7,7 @@
 #include "calc/totals.h"
 #include "settings/inifile.h"
 #include "settings/settingsfile.h"
+#include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
 
@@ -179,6 +180,16 @@ void BM_ComputeTotals150(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ComputeTotals150)->Unit(benchmark::kMicrosecond);
+
+// The overlap check over a full hours table: every row's daily load, then the sweep.
+void BM_HoursOverlap50(benchmark::State &state)
+{
+    useUsSettings();
+    FullTables t;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(hoursOverlap(t.hours));
+}
+BENCHMARK(BM_HoursOverlap50)->Unit(benchmark::kMicrosecond);
 
 // Close: read the file for the entries the program does not know, rewrite every entry, write a
 // temporary file and rename it over the old one.

@@ -2,6 +2,7 @@
 #include "calc/datediff.h"
 #include "calc/datephrase.h"
 #include "calc/datetext.h"
+#include "calc/explain.h"
 #include "calc/localesettings.h"
 #include "calc/numbertext.h"
 #include "calc/totals.h"
@@ -190,6 +191,20 @@ void BM_HoursOverlap50(benchmark::State &state)
         benchmark::DoNotOptimize(hoursOverlap(t.hours));
 }
 BENCHMARK(BM_HoursOverlap50)->Unit(benchmark::kMicrosecond);
+
+// One total's explanation as a tooltip first asks for it (later asks on the same day are kept).
+void BM_ExplainRow(benchmark::State &state)
+{
+    useUsSettings();
+    FullTables t;
+    const double hoursAlive = computedatediff(Clock::now(), strToDate(t.bio.birthDate)).totalHours;
+    computeAllRowTotals(t.hours, t.money, t.freq, hoursAlive, t.bio.income);
+    const QStringList row = t.money.rowTexts(7);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            explainRow(TotalKind::Money, row[1], row[2], row[3], row[4], row[5], hoursAlive, t.bio.income));
+}
+BENCHMARK(BM_ExplainRow);
 
 // Close: read the file for the entries the program does not know, rewrite every entry, write a
 // temporary file and rename it over the old one.

@@ -1,6 +1,7 @@
-// Checks for figures that cannot be true.
+// The explanations the tables give of their totals, and the checks for figures that cannot be true.
 #include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
+#include "tables/activitytotals.h"
 #include "testsupport.h"
 #include <QtTest>
 
@@ -12,6 +13,11 @@ void fill(ActivityModel &m, const QStringList &rows)
 {
     for (int i = 0; i < rows.size(); ++i)
         m.setRowTexts(i + 1, QStringList{QStringLiteral("Activity %1").arg(i + 1)} + rows[i].split(QLatin1Char('|')));
+}
+
+QString tip(const ActivityModel &m, int row, int col = ActivityModel::Total, int role = Qt::ToolTipRole)
+{
+    return m.data(m.index(row - 1, col), role).toString();
 }
 } // namespace
 
@@ -63,6 +69,32 @@ private slots:
         fill(hours, rows);
         const std::optional<Overload> found = ::hoursOverlap(hours);
         QTEST(found ? overloadMessage(*found) : QString(), "message");
+    }
+
+    void totalsExplainThemselves()
+    {
+        ActivityModel hours({5});
+        fill(hours, {"1 Hr|Day|1/1/2024|3/31/2024", "1 Hr|Day|2/30/2024|Now"});
+        QCOMPARE(tip(hours, 1), QString()); // no totals counted yet: nothing to explain with
+        computeHourTotal(hours, 1, 300000);
+        QCOMPARE(tip(hours, 1), QStringLiteral("1 hour a day × 90 days (1/1/2024 to 3/31/2024) = 90 hours; "
+                                               "0.03% of the 300,000 hours you have been alive"));
+        QCOMPARE(tip(hours, 1, ActivityModel::Total, Qt::AccessibleDescriptionRole), tip(hours, 1));
+        QCOMPARE(tip(hours, 1, ActivityModel::Amount), QString());
+        QCOMPARE(tip(hours, 2), QStringLiteral("This row cannot be counted: '2/30/2024' is not a valid date."));
+        QCOMPARE(tip(hours, 3), QString()); // blank row
+
+        // An edited row and new reference values are explained afresh.
+        hours.setCell(1, ActivityModel::Amount, QStringLiteral("2 Hrs"));
+        QVERIFY(tip(hours, 1).startsWith(QStringLiteral("2 hours a day × 90 days")));
+        computeHourTotal(hours, 1, 0);
+        QCOMPARE(tip(hours, 1), QStringLiteral("2 hours a day × 90 days (1/1/2024 to 3/31/2024) = 180 hours"));
+
+        ActivityModel money({1, 5});
+        fill(money, {"$100.00|Month|1/1/2024|3/31/2024|$300 (30.00%)"});
+        money.setExplanationContext(TotalKind::Money, 0, 1000);
+        QCOMPARE(tip(money, 1), QStringLiteral("$100.00 a month × 3 months (1/1/2024 to 3/31/2024) = $300; "
+                                               "30.00% of your lifetime income of $1,000"));
     }
 
     void moneyAndDateChecks()

@@ -19,7 +19,7 @@ QString plural(double count, const char *one, const char *many)
     return QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
 }
 
-// A count as it came: whole, or with two decimals when it has a fraction (days / 7).
+// A count as it came: whole, or with two decimals when it has a fraction.
 QString figure(double value)
 {
     return formatNumber(value, value == std::floor(value) ? 0 : 2);
@@ -77,8 +77,8 @@ QString periodsText(const TotalBreakdown &b)
                QLatin1Char(')');
     case PeriodBasis::Weeks:
         return figure(b.periods) + plural(b.periods, "week", "weeks") + QStringLiteral(" (") +
-               formatWhole(b.span.totalDays) + QStringLiteral(" days ") + kDivide + QStringLiteral(" 7, ") + range +
-               QLatin1Char(')');
+               formatWhole(b.span.totalDays) + plural(b.span.totalDays, "day", "days") + QLatin1Char(' ') + kDivide +
+               QStringLiteral(" 7, ") + range + QLatin1Char(')');
     case PeriodBasis::Months:
         return formatWhole(b.periods) + plural(b.periods, "month", "months") + QStringLiteral(" (") + range +
                QLatin1Char(')');

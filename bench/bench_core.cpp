@@ -2,11 +2,13 @@
 #include "calc/datediff.h"
 #include "calc/datephrase.h"
 #include "calc/datetext.h"
+#include "calc/explain.h"
 #include "calc/localesettings.h"
 #include "calc/numbertext.h"
 #include "calc/totals.h"
 #include "settings/inifile.h"
 #include "settings/settingsfile.h"
+#include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
 
@@ -185,6 +187,30 @@ void BM_ComputeTotals150(benchmark::State &state)
 }
 // Argument 1: one clock reading for the whole pass, as the main window does; 0: a reading per use.
 BENCHMARK(BM_ComputeTotals150)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// The overlap check over a full hours table: every row's daily load, then the sweep.
+void BM_HoursOverlap50(benchmark::State &state)
+{
+    useUsSettings();
+    FullTables t;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(hoursOverlap(t.hours));
+}
+BENCHMARK(BM_HoursOverlap50)->Unit(benchmark::kMicrosecond);
+
+// One total's explanation as a tooltip first asks for it (later asks on the same day are kept).
+void BM_ExplainRow(benchmark::State &state)
+{
+    useUsSettings();
+    FullTables t;
+    const double hoursAlive = computedatediff(Clock::now(), strToDate(t.bio.birthDate)).totalHours;
+    computeAllRowTotals(t.hours, t.money, t.freq, hoursAlive, t.bio.income);
+    const QStringList row = t.money.rowTexts(7);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            explainRow(TotalKind::Money, row[1], row[2], row[3], row[4], row[5], hoursAlive, t.bio.income));
+}
+BENCHMARK(BM_ExplainRow);
 
 // Close: read the file for the entries the program does not know, rewrite every entry, write a
 // temporary file and rename it over the old one.

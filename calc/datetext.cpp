@@ -118,7 +118,9 @@ bool tryStrToDate(const QString &text, DateValue &value)
     return tryStrToDate(text, value, LocaleSettings::current());
 }
 
-bool tryStrToDate(const QString &text, DateValue &value, const LocaleSettings &locale)
+namespace {
+// `completed`: the year was left out or typed below 100, and the current year or century filled in.
+bool parseDate(const QString &text, DateValue &value, const LocaleSettings &locale, bool &completed)
 {
     const QChar sep = locale.dateSeparator;
     const DateOrder order = dateOrder(locale.shortDatePattern);
@@ -142,12 +144,14 @@ bool tryStrToDate(const QString &text, DateValue &value, const LocaleSettings &l
             year = n1, month = n2, day = n3;
             break;
         }
-        if (year < 100) {
+        completed = year < 100;
+        if (completed) {
             int currentYear = 0, m = 0, d = 0;
             decodeDate(Clock::now(), currentYear, m, d);
             year += currentYear / 100 * 100;
         }
     } else {
+        completed = true;
         int currentYear = 0, m = 0, d = 0;
         decodeDate(Clock::now(), currentYear, m, d);
         year = currentYear;
@@ -162,6 +166,20 @@ bool tryStrToDate(const QString &text, DateValue &value, const LocaleSettings &l
         return false;
     value = encodeDate(year, month, day);
     return true;
+}
+} // namespace
+
+bool tryStrToDate(const QString &text, DateValue &value, const LocaleSettings &locale)
+{
+    bool completed = false;
+    return parseDate(text, value, locale, completed);
+}
+
+bool yearCompleted(const QString &text)
+{
+    DateValue value = 0;
+    bool completed = false;
+    return parseDate(text, value, LocaleSettings::current(), completed) && completed;
 }
 
 DateValue strToDate(const QString &text)
@@ -214,4 +232,47 @@ QString longMonthName(int month)
     static const char *const english[12] = {"January", "February", "March",     "April",   "May",      "June",
                                             "July",    "August",   "September", "October", "November", "December"};
     return month >= 1 && month <= 12 ? QString::fromLatin1(english[month - 1]) : QString();
+}
+
+QString longDateText(DateValue v)
+{
+    int year = 0, month = 0, day = 0;
+    decodeDate(v, year, month, day);
+    const QString name = longMonthName(month);
+    switch (dateOrder(LocaleSettings::current().shortDatePattern)) {
+    case DateOrder::DMY:
+        return QStringLiteral("%1 %2 %3").arg(day).arg(name).arg(year);
+    case DateOrder::YMD:
+        return QStringLiteral("%1 %2 %3").arg(year).arg(name).arg(day);
+    case DateOrder::MDY:
+        break;
+    }
+    return QStringLiteral("%1 %2, %3").arg(name).arg(day).arg(year);
+}
+
+QString shortDatePatternText(const LocaleSettings &locale)
+{
+    const QString &pattern = locale.shortDatePattern;
+    QString out;
+    for (qsizetype i = 0; i < pattern.size();) {
+        const QChar lower = pattern[i].toLower();
+        if (lower == QLatin1Char('d') || lower == QLatin1Char('m') || lower == QLatin1Char('y')) {
+            const qsizetype run = runLength(pattern, i);
+            i += run;
+            // The year as the program writes it; four digits are always read as they stand.
+            if (lower == QLatin1Char('y'))
+                out += QStringLiteral("yyyy");
+            else
+                out += QString(run >= 2 ? 2 : 1, lower);
+            continue;
+        }
+        out.append(pattern[i] == QLatin1Char('/') ? locale.dateSeparator : pattern[i]);
+        ++i;
+    }
+    return out;
+}
+
+QString shortDatePatternText()
+{
+    return shortDatePatternText(LocaleSettings::current());
 }

@@ -18,3 +18,12 @@ bool tryStrToDate(const QString &text, DateValue &value, const LocaleSettings &l
 QString longTimeText(DateValue v);
 // Full month name, 1 = January.
 QString longMonthName(int month);
+// The day of v with its month's full name, in the order of the short date: "April 17, 2078",
+// "17 April 2078".
+QString longDateText(DateValue v);
+// The short date pattern as a hint for people: "m/d/yyyy", "dd.mm.yyyy" (the year always in four digits).
+QString shortDatePatternText();
+QString shortDatePatternText(const LocaleSettings &locale);
+// True when the text is a valid date whose year was left out or typed below 100, so that the
+// current year or century was filled in.
+bool yearCompleted(const QString &text);

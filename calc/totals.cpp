@@ -8,71 +8,126 @@
 #include "calc/strictnumber.h"
 
 namespace {
-TDateDiff rowSpan(const QString &start, const QString &end)
+void measureSpan(TotalBreakdown &b, const QString &start, const QString &end)
 {
-    const DateValue from = strToDate(start);
-    const DateValue to = end == QLatin1String("Now") ? Clock::now() : strToDate(end);
-    return computedatediff(from, to);
+    b.from = strToDate(start);
+    b.toIsNow = end == QLatin1String("Now");
+    b.to = b.toIsNow ? Clock::now() : strToDate(end);
+    b.span = computedatediff(b.from, b.to);
 }
 } // namespace
+
+// The products below keep their factors in this order: the cell texts depend on the last bit.
+TotalBreakdown hourBreakdown(const QString &duration, const QString &per, const QString &start, const QString &end,
+                             double hoursAlive)
+{
+    TotalBreakdown b;
+    b.kind = TotalKind::Hours;
+    b.per = per;
+    b.reference = hoursAlive;
+    measureSpan(b, start, end);
+    const TDateDiff &span = b.span;
+    const double perPeriod = 60.0 * hoursOf(duration) + minutesOf(duration);
+    b.rate = perPeriod;
+    // A later match replaces an earlier one; a period word the table does not know totals 0.
+    double minutes = 0;
+    auto counted = [&b, &minutes](PeriodBasis basis, double periods, double total) {
+        b.basis = basis;
+        b.periods = periods;
+        minutes = total;
+    };
+    if (isDay(per))
+        counted(PeriodBasis::Days, span.totalDays, perPeriod * span.totalDays);
+    if (isWeek(per))
+        counted(PeriodBasis::Weeks, span.totalDays * (1.0 / 7), perPeriod * span.totalDays * (1.0 / 7));
+    if (isMonth(per))
+        counted(PeriodBasis::Months, span.totalMonths, perPeriod * span.totalMonths);
+    b.total = minutes * (1.0 / 60);
+    b.share = hoursAlive > 0 ? 100 * b.total / hoursAlive : 0;
+    return b;
+}
+
+TotalBreakdown moneyBreakdown(const QString &amount, const QString &per, const QString &start, const QString &end,
+                              bool isMoney, qint64 income)
+{
+    TotalBreakdown b;
+    b.kind = isMoney ? TotalKind::Money : TotalKind::Frequency;
+    b.per = per;
+    b.reference = isMoney ? double(income) : 0;
+    measureSpan(b, start, end);
+    const TDateDiff &span = b.span;
+    const double a = strToFloat(digitsOnly(amount));
+    b.rate = a;
+    // As for hours: a later match replaces an earlier one.
+    auto counted = [&b](PeriodBasis basis, double periods, double total) {
+        b.basis = basis;
+        b.periods = periods;
+        b.total = total;
+    };
+    if (isDay(per))
+        counted(PeriodBasis::Days, span.totalDays, a * span.totalDays);
+    if (isWeek(per))
+        counted(PeriodBasis::Weeks, span.totalDays * (1.0 / 7), a * span.totalDays * (1.0 / 7));
+    if (isMonth(per))
+        counted(PeriodBasis::Months, span.totalMonths, a * span.totalMonths);
+    if (isYear(per))
+        counted(PeriodBasis::Years, span.years, span.years * a);
+    if (isOnce(per))
+        counted(PeriodBasis::Once, 1, a);
+    if (isMoney && income > 0)
+        b.share = 100 * b.total / double(income);
+    return b;
+}
+
+QString totalText(const TotalBreakdown &b)
+{
+    QString text = b.kind == TotalKind::Money ? formatMoneyWhole(b.total) : formatWhole(b.total);
+    if (b.share > 0)
+        text += formatShare(b.share);
+    return text;
+}
 
 QString hourTotalText(const QString &duration, const QString &per, const QString &start, const QString &end,
                       double hoursAlive)
 {
-    const TDateDiff span = rowSpan(start, end);
-    const double perPeriod = 60.0 * hoursOf(duration) + minutesOf(duration);
-    // A later match replaces an earlier one; a period word the table does not know totals 0.
-    double minutes = 0;
-    if (isDay(per))
-        minutes = perPeriod * span.totalDays;
-    if (isWeek(per))
-        minutes = perPeriod * span.totalDays * (1.0 / 7);
-    if (isMonth(per))
-        minutes = perPeriod * span.totalMonths;
-    const double hours = minutes * (1.0 / 60);
-    const double share = hoursAlive > 0 ? 100 * hours / hoursAlive : 0;
-    QString text = formatWhole(hours);
-    if (share > 0)
-        text += formatShare(share);
-    return text;
+    return totalText(hourBreakdown(duration, per, start, end, hoursAlive));
 }
 
 QString moneyTotalText(const QString &amount, const QString &per, const QString &start, const QString &end,
                        bool isMoney, qint64 income)
 {
-    const TDateDiff span = rowSpan(start, end);
-    const double a = strToFloat(digitsOnly(amount));
-    double total = 0;
-    if (isDay(per))
-        total = a * span.totalDays;
-    if (isWeek(per))
-        total = a * span.totalDays * (1.0 / 7);
-    if (isMonth(per))
-        total = a * span.totalMonths;
-    if (isYear(per))
-        total = span.years * a;
-    if (isOnce(per))
-        total = a;
-    double share = 0;
-    if (isMoney && income > 0)
-        share = 100 * total / double(income);
-    QString text = isMoney ? formatMoneyWhole(total) : formatWhole(total);
-    if (share > 0)
-        text += formatShare(share);
-    return text;
+    return totalText(moneyBreakdown(amount, per, start, end, isMoney, income));
 }
+
+namespace {
+QString totalDigits(const QString &cell)
+{
+    const qsizetype cut = cell.indexOf(QLatin1String(" ("));
+    return digitsOnly(cut >= 0 ? cell.left(cut) : cell);
+}
+} // namespace
 
 double totalCellValue(const QString &cell)
 {
-    const qsizetype cut = cell.indexOf(QLatin1String(" ("));
-    return strToFloat(digitsOnly(cut >= 0 ? cell.left(cut) : cell));
+    return strToFloat(totalDigits(cell));
+}
+
+bool tryTotalCellValue(const QString &cell, double &value)
+{
+    return tryStrToFloat(totalDigits(cell), value);
 }
 
 QString ageLine(const QString &birthText)
 {
     const DateValue birth = strToDate(birthText);
     const TDateDiff span = computedatediff(Clock::now(), birth);
-    return QStringLiteral("Age: ") + ymd(span) + QStringLiteral(" Hours: ") + formatWhole(span.totalHours);
+    QString age = ymd(span);
+    // Spans of 0 or 1 day have no year or month count, and a day count that crosses a month's
+    // end is negative: say the whole days rather than nothing.
+    if (age.isEmpty())
+        age = QString::number(int(span.totalDays)) + QStringLiteral(" day") + pluralSuffix(int(span.totalDays)) +
+              QLatin1Char(' ');
+    return QStringLiteral("Age: ") + age + QStringLiteral(" Hours: ") + formatWhole(span.totalHours);
 }
 
 QString incomeLine(const QString &incomeText)

@@ -1,10 +1,13 @@
 #include "tables/activitymodel.h"
 
+#include "calc/clock.h"
+#include "calc/explain.h"
+
 #include <utility>
 
 ActivityModel::ActivityModel(QSet<int> rightAligned, QObject *parent)
     : QAbstractTableModel(parent), m_cells(RowCount, QStringList(QVector<QString>(ColCount))),
-      m_rightAligned(std::move(rightAligned))
+      m_rightAligned(std::move(rightAligned)), m_explained(RowCount)
 {}
 
 QString ActivityModel::cell(int row, int col) const
@@ -76,6 +79,7 @@ void ActivityModel::deleteRowMove(int row)
     for (int r = row; r <= RowCount - 2; ++r)
         m_cells[r] = m_cells[r + 1];
     m_cells[RowCount - 1] = QStringList(QVector<QString>(ColCount));
+    forgetExplanations(row, RowCount - 1);
     emit dataChanged(index(row - 1, 0), index(RowCount - 2, ColCount - 1));
 }
 
@@ -90,6 +94,7 @@ void ActivityModel::setTable(const QVector<QStringList> &cells)
             fixed.append(QString());
         m_cells[row] = fixed;
     }
+    forgetExplanations(0, RowCount - 1);
     emit headerDataChanged(Qt::Horizontal, 0, ColCount - 1);
     emit dataChanged(index(0, 0), index(RowCount - 2, ColCount - 1));
 }
@@ -116,9 +121,44 @@ QVariant ActivityModel::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
             Qt::Alignment((isRightAligned(index.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop));
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        if (index.column() == Total && m_hasContext && !isBlank(row))
+            return explanation(row);
+        return QVariant();
     default:
         return QVariant();
     }
+}
+
+void ActivityModel::setExplanationContext(TotalKind kind, double hoursAlive, qint64 income)
+{
+    if (m_hasContext && kind == m_kind && hoursAlive == m_hoursAlive && income == m_income)
+        return;
+    m_hasContext = true;
+    m_kind = kind;
+    m_hoursAlive = hoursAlive;
+    m_income = income;
+    forgetExplanations(0, RowCount - 1);
+}
+
+QString ActivityModel::explanation(int row) const
+{
+    Explained &e = m_explained[row];
+    const double today = wholeDay(Clock::now());
+    if (!e.valid || e.day != today) {
+        const QStringList &c = m_cells[row];
+        e.text = explainRow(m_kind, c[Amount], c[Per], c[Start], c[End], c[Total], m_hoursAlive, m_income);
+        e.day = today;
+        e.valid = true;
+    }
+    return e.text;
+}
+
+void ActivityModel::forgetExplanations(int firstRow, int lastRow)
+{
+    for (int row = firstRow; row <= lastRow; ++row)
+        m_explained[row].valid = false;
 }
 
 QVariant ActivityModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -142,6 +182,7 @@ QVariant ActivityModel::headerData(int section, Qt::Orientation orientation, int
 
 void ActivityModel::changed(int row, int firstCol, int lastCol)
 {
+    m_explained[row].valid = false;
     if (row == 0)
         emit headerDataChanged(Qt::Horizontal, firstCol, lastCol);
     else

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/totals.h"
 #include <QAbstractTableModel>
 #include <QSet>
 #include <QStringList>
@@ -43,6 +44,11 @@ public:
     const QVector<QStringList> &table() const { return m_cells; }
     void setTable(const QVector<QStringList> &cells);
 
+    // The table's kind and the reference values its totals were counted with, for the explanation
+    // of each total (the tooltip and accessible description of the Total cells). The row totals
+    // of activitytotals.h set it; without it the Total cells have no explanation.
+    void setExplanationContext(TotalKind kind, double hoursAlive, qint64 income);
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -50,7 +56,22 @@ public:
 
 private:
     void changed(int row, int firstCol, int lastCol);
+    QString explanation(int row) const;
+    void forgetExplanations(int firstRow, int lastRow);
 
     QVector<QStringList> m_cells;
     QSet<int> m_rightAligned;
+
+    bool m_hasContext = false;
+    TotalKind m_kind = TotalKind::Hours;
+    double m_hoursAlive = 0;
+    qint64 m_income = 0;
+    // Made when first asked for (views ask only on hover) and kept until the row, the context or
+    // the day changes.
+    struct Explained {
+        bool valid = false;
+        double day = 0; // the whole day it was made on
+        QString text;
+    };
+    mutable QVector<Explained> m_explained;
 };

@@ -5,7 +5,8 @@
 class ActivityModel;
 
 // Row totals written into column 5 of the activity tables. Conversions are strict: a failure
-// throws ConversionError and whatever was written before it stays.
+// throws ConversionError and whatever was written before it stays. Each also hands the table the
+// reference values it counted with, so the Total cells explain themselves with the same figures.
 void computeHourTotal(ActivityModel &hours, int row, double hoursAlive);
 void computeMoneyTotal(ActivityModel &table, int row, bool isMoney, qint64 income);
 // Every used row of the three tables, in table order. Blank rows inside a table (a settings file

@@ -1,11 +1,24 @@
 #include "tables/celldelegate.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 QPoint ActivityCellDelegate::textAnchor(const QRect &cell, Qt::Alignment alignment)
 {
     const int x = (alignment & Qt::AlignRight) ? cell.right() - 2 : cell.left() + 2;
     return QPoint(x, cell.top() + 2);
+}
+
+QString ActivityCellDelegate::shownText(const QFontMetrics &metrics, const QString &text, int cellWidth,
+                                        Qt::Alignment alignment)
+{
+    // Anchored two pixels in from the right, a text shows whole up to the left edge; beyond that
+    // it is cut to keep two pixels clear on the left as well.
+    if (!(alignment & Qt::AlignRight) || metrics.horizontalAdvance(text) <= cellWidth - 2)
+        return text;
+    return metrics.elidedText(text, Qt::ElideLeft, cellWidth - 4);
 }
 
 void ActivityCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -22,9 +35,10 @@ void ActivityCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
     painter->setFont(option.font);
     painter->setPen(text);
     const QPoint anchor = textAnchor(option.rect, alignment);
-    // A text wider than its cell loses its end (left-aligned) or its beginning (right-aligned).
+    // A left-aligned text wider than its cell loses its end at the edge.
     QRect box(option.rect.left() + 2, anchor.y(), 0, option.rect.bottom() - anchor.y() + 1);
-    const QString label = index.data(Qt::DisplayRole).toString();
+    const QString label =
+        shownText(painter->fontMetrics(), index.data(Qt::DisplayRole).toString(), option.rect.width(), alignment);
     const int width = painter->fontMetrics().horizontalAdvance(label);
     if (alignment & Qt::AlignRight)
         box = QRect(anchor.x() - width + 1, anchor.y(), width, box.height());
@@ -36,4 +50,21 @@ void ActivityCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
         painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
     }
     painter->restore();
+}
+
+bool ActivityCellDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                                     const QModelIndex &index)
+{
+    if (!event || !view || event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString label = index.data(Qt::DisplayRole).toString();
+    const Qt::Alignment alignment = index.data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+    if (shownText(QFontMetrics(option.font, view->viewport()), label, option.rect.width(), alignment) == label)
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString explanation = index.data(Qt::ToolTipRole).toString();
+    const QString tip = explanation.isEmpty() ? label : label + QLatin1Char('\n') + explanation;
+    const QRect cell = view->visualRect(index);
+    QToolTip::showText(event->globalPos(), tip, view,
+                       QRect(view->viewport()->mapToGlobal(cell.topLeft()), cell.size()));
+    return true;
 }

@@ -135,7 +135,7 @@ private slots:
         // clang-format off
         QTest::newRow("25 years on the day") << "2/10/2000" << "Age: 25 years  Hours: 219,182";
         QTest::newRow("years months days") << "11/5/2023" << "Age: 2 years 15 months 5 days  Hours: 11,126";
-        QTest::newRow("born today: nothing but hours") << "2/10/2025" << "Age:  Hours: 14";
+        QTest::newRow("born today: 0 days") << "2/10/2025" << "Age: 0 days  Hours: 14";
         QTest::newRow("invalid birth date") << "2/30/2000" << "'2/30/2000' is not a valid date";
         // clang-format on
     }
@@ -148,6 +148,15 @@ private slots:
             QTEST(e.message(), "line");
         }
         QCOMPARE(incomeLine(QStringLiteral("250000")), QStringLiteral("Lifetime income: 250000"));
+    }
+
+    // Ages with no year, month or day count of their own still say how old.
+    void shortAges()
+    {
+        testsupport::fixClock(2025, 2, 10);
+        QCOMPARE(ageLine(QStringLiteral("2/10/2025")), QStringLiteral("Age: 0 days  Hours: 0"));
+        testsupport::fixClock(2025, 3, 1, 8);
+        QCOMPARE(ageLine(QStringLiteral("2/28/2025")), QStringLiteral("Age: 1 day  Hours: 32"));
     }
 };
 

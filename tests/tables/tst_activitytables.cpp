@@ -3,6 +3,7 @@
 #include "calc/periodtext.h"
 #include "guisupport.h"
 #include "tables/activitymodel.h"
+#include "tables/celldelegate.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
 #include "testsupport.h"
@@ -19,6 +20,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QToolTip>
 #include <QUndoStack>
 #include <QtTest>
 #include <memory>
@@ -511,6 +513,41 @@ private slots:
         QVERIFY(no);
         QCOMPARE(defaultButton, no);
         QVERIFY(!yes);
+    }
+
+    // A total too wide for its column shows an ellipsis where digits were cut, and its tooltip
+    // starts with the whole text before the explanation.
+    void cutTotalIsMarkedAndShownWholeInItsTooltip()
+    {
+        writeIni(hoursRows(1));
+        TfrmMain w;
+        w.show();
+        auto *grid = child<QTableView>(&w, "gridHours");
+        const QModelIndex total = grid->model()->index(0, ActivityModel::Total);
+        const QString text = total.data().toString();
+        const QString explanation = total.data(Qt::ToolTipRole).toString();
+        QCOMPARE(text, QStringLiteral("30 (0.01%)"));
+        QVERIFY(explanation.startsWith(QStringLiteral("1 hour a day × 30 days (1/1/2025 to 1/31/2025) = 30 hours")));
+
+        const QFontMetrics metrics(grid->font(), grid->viewport());
+        const int narrow = metrics.horizontalAdvance(text) - 10;
+        const QString shown = ActivityCellDelegate::shownText(metrics, text, narrow, Qt::AlignRight);
+        QVERIFY2(shown.startsWith(QChar(0x2026)) && shown.endsWith(QStringLiteral("%)")), qPrintable(shown));
+        QVERIFY(metrics.horizontalAdvance(shown) <= narrow - 4);
+        // Left-aligned texts, and texts that fit, are drawn as they are.
+        QCOMPARE(ActivityCellDelegate::shownText(metrics, text, narrow, Qt::AlignLeft), text);
+        QCOMPARE(ActivityCellDelegate::shownText(metrics, text, narrow + 12, Qt::AlignRight), text);
+
+        auto tooltipAt = [grid](const QModelIndex &index) {
+            const QPoint at = grid->visualRect(index).center();
+            QHelpEvent event(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(grid->viewport(), &event);
+            return QToolTip::text();
+        };
+        QCOMPARE(tooltipAt(total), explanation);
+        grid->setColumnWidth(ActivityModel::Total, narrow);
+        QCOMPARE(tooltipAt(total), text + QLatin1Char('\n') + explanation);
+        QToolTip::hideText();
     }
 
     void rightClickOpensTheSortMenu()

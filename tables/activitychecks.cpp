@@ -1,0 +1,44 @@
+#include "tables/activitychecks.h"
+
+#include "calc/conversionerror.h"
+#include "calc/explain.h"
+#include "tables/activitymodel.h"
+
+std::optional<Overload> hoursOverlap(const ActivityModel &hours)
+{
+    using C = ActivityModel;
+    QVector<DailyLoad> loads;
+    for (int row : hours.usedRows()) {
+        try {
+            const TotalBreakdown b = hourBreakdown(hours.cell(row, C::Amount), hours.cell(row, C::Per),
+                                                   hours.cell(row, C::Start), hours.cell(row, C::End), 0);
+            if (const std::optional<DailyLoad> load = dailyLoad(b))
+                loads.append(*load);
+        } catch (const ConversionError &) {
+        }
+    }
+    return firstOverload(loads);
+}
+
+QVector<int> rowsAfterToday(const ActivityModel &table)
+{
+    QVector<int> rows;
+    for (int row : table.usedRows()) {
+        if (countsTimeNotYetLived(table.cell(row, ActivityModel::Start), table.cell(row, ActivityModel::End)))
+            rows.append(row);
+    }
+    return rows;
+}
+
+double incomeShareSum(const ActivityModel &money, qint64 income)
+{
+    if (income <= 0)
+        return 0;
+    double sum = 0;
+    for (int row : money.usedRows()) {
+        double value = 0;
+        if (tryTotalCellValue(money.cell(row, ActivityModel::Total), value))
+            sum += value;
+    }
+    return 100 * sum / double(income);
+}

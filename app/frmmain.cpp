@@ -4,6 +4,9 @@
 #include "calc/clock.h"
 #include "calc/datediff.h"
 #include "calc/datetext.h"
+#include "calc/explain.h"
+#include "calc/numbertext.h"
+#include "calc/overlap.h"
 #include "calc/totals.h"
 #include "results/chartdata.h"
 #include "results/frmgraph.h"
@@ -11,6 +14,7 @@
 #include "results/report.h"
 #include "results/reportprinter.h"
 #include "settings/settingsfile.h"
+#include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
 #include "tables/celldelegate.h"
@@ -19,6 +23,7 @@
 #include "tables/tablechange.h"
 #include "tables/tablesort.h"
 #include "ui_frmmain.h"
+#include "widgets/datehint.h"
 #include "widgets/fonts.h"
 #include "widgets/frmpickdate.h"
 #include "widgets/guarded.h"
@@ -102,6 +107,7 @@ void TfrmMain::setUpControls()
                            ui->btDel2, ui->btSort3, ui->btAdd3, ui->btEdit3, ui->btDel3})
         b->setFont(sansFont(11));
     ui->SpeedButton1->setIcon(calendarIcon());
+    showDateForm(ui->edDOB);
     ui->numIncome->setMask(true, 0);
     setUpGrid(ui->gridHours, m_hours.get());
     setUpGrid(ui->gridMoney, m_money.get());
@@ -361,7 +367,9 @@ void TfrmMain::computeTotals()
 {
     const Clock::Pass onePass;
     ui->Label10->setText(ageLine(ui->edDOB->text()));
+    ui->Label10->setToolTip(ageExplanation(ui->edDOB->text()));
     ui->label11->setText(incomeLine(ui->numIncome->text()));
+    ui->label11->setToolTip(incomeExplanation(static_cast<qint64>(ui->numIncome->value())));
     computeAllRowTotals(*m_hours, *m_money, *m_freq, m_hoursAlive, static_cast<qint64>(ui->numIncome->value()));
 }
 
@@ -375,10 +383,19 @@ void TfrmMain::btNextClick()
             Prompts::showError(this, QStringLiteral("Your birthdate is mandatory to proceed to the next step."));
             return;
         }
+        if (!keepDespite(birthDateReading(ui->edDOB->text()))) {
+            ui->edDOB->setFocus();
+            return;
+        }
         computeTotals();
     }
-    if (p == Dollars)
+    if (p == Hours && !keepDespite(overlapWarning()))
+        return;
+    if (p == Dollars) {
         computeTotals();
+        if (!keepDespite(incomeWarning()))
+            return;
+    }
     if (p == Items) {
         ui->btGrHour->setEnabled(!m_hours->isBlank(1));
         ui->btGrMoney->setEnabled(!m_money->isBlank(1));
@@ -389,6 +406,48 @@ void TfrmMain::btNextClick()
         showPage(p + 1);
     if (currentPage() == Graphs)
         ui->btNext->setEnabled(false);
+}
+
+QString TfrmMain::overlapWarning() const
+{
+    const std::optional<Overload> overload = hoursOverlap(*m_hours);
+    return overload ? overloadMessage(*overload) : QString();
+}
+
+QString TfrmMain::incomeWarning() const
+{
+    const double share = incomeShareSum(*m_money, static_cast<qint64>(ui->numIncome->value()));
+    if (!(share > 100))
+        return QString();
+    return QStringLiteral("Your money activities add up to ") + formatNumber(share, 2) +
+           QStringLiteral("% of your lifetime income.");
+}
+
+bool TfrmMain::keepDespite(const QString &warning)
+{
+    // Said once: a warning the user chose to keep is not repeated until it reads differently.
+    if (warning.isEmpty() || m_keptWarnings.contains(warning))
+        return true;
+    if (!Prompts::keepOrChange(this, warning))
+        return false;
+    m_keptWarnings.insert(warning);
+    return true;
+}
+
+void TfrmMain::checkRow(const ActivityTable &t, int row)
+{
+    QStringList warnings;
+    if (t.kind == Kind::Hours) {
+        if (const std::optional<Overload> overload = hoursOverlap(*m_hours))
+            warnings << overloadMessage(*overload);
+    }
+    if (countsTimeNotYetLived(t.model->cell(row, ActivityModel::Start), t.model->cell(row, ActivityModel::End)))
+        warnings << QStringLiteral("%1 ends after today, so its total counts time not yet lived.")
+                        .arg(t.model->cell(row, ActivityModel::Activity));
+    if (warnings.isEmpty() || Prompts::keepOrChange(this, warnings.join(QStringLiteral("\n\n"))))
+        return;
+    t.grid->setCurrentIndex(t.model->index(row - 1, 0));
+    editRow(t);
 }
 
 void TfrmMain::btPrevClick()
@@ -555,6 +614,7 @@ void TfrmMain::addRow(const ActivityTable &t)
         t.model->setRowTexts(row, dlg->row() << QString());
         computeRowTotal(t, row);
     });
+    checkRow(t, row);
 }
 
 void TfrmMain::editRow(const ActivityTable &t)
@@ -574,6 +634,8 @@ void TfrmMain::editRow(const ActivityTable &t)
             t.model->setRowTexts(row, cells);
         computeRowTotal(t, row);
     });
+    if (accepted)
+        checkRow(t, row);
 }
 
 void TfrmMain::deleteRow(const ActivityTable &t)

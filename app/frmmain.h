@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/datevalue.h"
+#include <QSet>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -106,6 +107,13 @@ private:
     template <typename Change> void changeTable(const ActivityTable &t, const QString &what, Change &&change);
     void revealTable(Kind kind);
     QStringList storedState() const;
+    // The checks for entries that cannot be true: empty when all is well.
+    QString overlapWarning() const;
+    QString incomeWarning() const;
+    // Shows a warning with Keep it / Change it; true when the user keeps the entries as they are.
+    bool keepDespite(const QString &warning);
+    // After an add or edit: warns about what the row makes impossible, and reopens it on Change it.
+    void checkRow(const ActivityTable &t, int row);
     void addRow(const ActivityTable &t);
     void editRow(const ActivityTable &t);
     void deleteRow(const ActivityTable &t);
@@ -139,6 +147,7 @@ private:
     QStringList m_savedState;
     // The entries a log-out was told to leave unsaved, so the close that follows does not ask again.
     QStringList m_discardedState;
+    QSet<QString> m_keptWarnings;
     // Kept between reports, so the printer chosen last is offered again.
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<ReportPrinter> m_report;

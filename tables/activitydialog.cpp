@@ -3,6 +3,7 @@
 #include "calc/clock.h"
 #include "calc/datephrase.h"
 #include "calc/datetext.h"
+#include "widgets/datehint.h"
 #include "widgets/fonts.h"
 #include "widgets/frmpickdate.h"
 #include "widgets/guarded.h"
@@ -45,6 +46,8 @@ void TActivityDialog::bindControls(const Controls &controls)
     c.edDate->installEventFilter(this);
     c.edEndDate->installEventFilter(this);
     tabIntoCheckedButton({c.rbSpecific, c.rbNow});
+    showDateForm(c.edDate);
+    showDateForm(c.edEndDate);
 }
 
 void TActivityDialog::setRow(const QStringList &cells)
@@ -217,6 +220,9 @@ void TActivityDialog::btOKClick()
             c.edEndDate->setText(QStringLiteral("Now"));
         accept();
     } else {
-        Prompts::showError(this, message);
+        // A date that could not be read says, on a second line, which form is expected.
+        const bool dateUnread = message == QLatin1String("Starting date is not valid") ||
+                                message == QLatin1String("Ending date is not valid");
+        Prompts::showError(this, dateUnread ? message + QLatin1Char('\n') + dateFormLine() : message);
     }
 }

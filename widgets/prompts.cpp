@@ -9,6 +9,7 @@ struct PromptState {
     bool testMode = false;
     QList<bool> answers;
     QList<Prompts::SaveAnswer> saveAnswers;
+    QList<bool> keepAnswers;
     QList<Prompts::Shown> shown;
 };
 
@@ -49,6 +50,20 @@ bool Prompts::confirm(QWidget *parent, const QString &title, const QString &text
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool Prompts::keepOrChange(QWidget *parent, const QString &text)
+{
+    const QString title = QStringLiteral("Lifetally");
+    if (record(Kind::Check, title, text))
+        return state().keepAnswers.isEmpty() || state().keepAnswers.takeFirst();
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    QPushButton *keep = box.addButton(QStringLiteral("Keep it"), QMessageBox::AcceptRole);
+    QPushButton *change = box.addButton(QStringLiteral("Change it"), QMessageBox::RejectRole);
+    box.setDefaultButton(change);
+    box.setEscapeButton(change);
+    box.exec();
+    return box.clickedButton() == keep;
 }
 
 Prompts::SaveAnswer Prompts::askSaveChanges(QWidget *parent)
@@ -110,6 +125,11 @@ void Prompts::setNextSaveAnswer(SaveAnswer answer)
     state().saveAnswers.append(answer);
 }
 
+void Prompts::setNextKeepAnswer(bool keep)
+{
+    state().keepAnswers.append(keep);
+}
+
 const QList<Prompts::Shown> &Prompts::shown()
 {
     return state().shown;
@@ -120,4 +140,5 @@ void Prompts::clearShown()
     state().shown.clear();
     state().answers.clear();
     state().saveAnswers.clear();
+    state().keepAnswers.clear();
 }

@@ -10,7 +10,7 @@ class QWidget;
 class Prompts
 {
 public:
-    enum class Kind { Error, Confirm, ApplicationError, PrintError, SaveChanges };
+    enum class Kind { Error, Confirm, ApplicationError, PrintError, SaveChanges, Check };
     enum class SaveAnswer { Save, Discard, Cancel };
     struct Shown {
         Kind kind;
@@ -22,6 +22,10 @@ public:
     static void showError(QWidget *parent, const QString &text);
     // Yes/No box without a beep; true for Yes. No is the default, so a stray Enter destroys nothing.
     static bool confirm(QWidget *parent, const QString &title, const QString &text);
+    // An entry that cannot be true as it stands (more than a day in a day, more than all income):
+    // the text with "Keep it" and "Change it", titled "Lifetally"; true for Keep it. It never
+    // stops what the user may do: keeping goes on as if nothing was said.
+    static bool keepOrChange(QWidget *parent, const QString &text);
     // "Save changes before closing?" with Save, Don't Save and Cancel, titled "Lifetally".
     static SaveAnswer askSaveChanges(QWidget *parent);
     // A failure that ended an event: the message with a full stop appended, titled "Lifetally".
@@ -31,11 +35,13 @@ public:
 
     // Test hooks. In test mode no box opens: each call is recorded, and confirm() takes the
     // next queued answer (No when none is queued), askSaveChanges() the next queued save answer
-    // (Cancel when none is queued).
+    // (Cancel when none is queued), keepOrChange() the next queued keep answer (Keep it when none
+    // is queued).
     static void setTestMode(bool on);
     static bool testMode();
     static void setNextAnswer(bool yes);
     static void setNextSaveAnswer(SaveAnswer answer);
+    static void setNextKeepAnswer(bool keep);
     static const QList<Shown> &shown();
     static void clearShown();
 

@@ -334,6 +334,47 @@ private slots:
                  stored);
     }
 
+    void impossibleEntriesAreToldOnceAndNeverBlock()
+    {
+        writeIni("[DOB]\nDate=4/17/78\n[Income]\nincome=100\n[Hours]\nCount=2\n"
+                 "[Hour1]\nDesc=Work\nHrMin=24 Hrs\nPer=Day\nStart=1/1/2024\nEnd=1/3/2024\n"
+                 "[Hour2]\nDesc=Sleep\nHrMin=24 Hrs\nPer=Day\nStart=1/2/2024\nEnd=1/5/2024\n"
+                 "[Money]\nCount=1\n[Money1]\nDesc=Rent\nAmount=$500.00\nPer=Once\nStart=1/1/2024\nEnd=Now\n");
+        TfrmMain w;
+        w.show();
+        auto checks = [] {
+            QStringList texts;
+            for (const auto &shown : Prompts::shown())
+                if (shown.kind == Prompts::Kind::Check)
+                    texts << shown.text;
+            return texts;
+        };
+        btn(w, "btNext")->click();
+        // The two-digit year was read into this century's future: Change it stays on the page.
+        Prompts::setNextKeepAnswer(false);
+        btn(w, "btNext")->click();
+        QCOMPARE(page(w), int(TfrmMain::Bio));
+        QCOMPARE(checks(), QStringList{QStringLiteral(
+                               "Read as April 17, 2078 — in the future. Type the year with four digits.")});
+        edit(w, "edDOB")->setText(QStringLiteral("4/17/1978"));
+        btn(w, "btNext")->click();
+        QCOMPARE(page(w), int(TfrmMain::Hours));
+        btn(w, "btNext")->click(); // kept: the overlap does not stop the user
+        QCOMPARE(page(w), int(TfrmMain::Dollars));
+        QCOMPARE(checks().last(),
+                 QStringLiteral("From 1/2/2024 to 1/3/2024 your activities add up to 48 hours a day."));
+        btn(w, "btNext")->click();
+        QCOMPARE(page(w), int(TfrmMain::Items));
+        QCOMPARE(checks().last(), QStringLiteral("Your money activities add up to 500.00% of your lifetime income."));
+        // Said once: the same entries pass without a second word.
+        for (int i = 0; i < 2; ++i)
+            btn(w, "btPrev")->click();
+        btn(w, "btNext")->click();
+        btn(w, "btNext")->click();
+        QCOMPARE(page(w), int(TfrmMain::Items));
+        QCOMPARE(checks().size(), 3);
+    }
+
     void failedSaveOnClosingKeepsTheWindowOpen()
     {
         setProgramFolder(m_scope->folder().file(QStringLiteral("missing/sub/")));

@@ -139,6 +139,45 @@ private slots:
         QCOMPARE(reported, QStringList{QStringLiteral("answerNextDialog: no modal dialog was open to answer")});
     }
 
+    void rowCountingTimeNotYetLivedIsToldAndChangeReopensIt()
+    {
+        writeIni("[DOB]\nDate=3/15/1990\n");
+        TfrmMain w;
+        w.show();
+        auto fill = [](QDialog *d, const char *end) {
+            child<QLineEdit>(d, "edName")->setText(QStringLiteral("Plan"));
+            child<QSpinBox>(d, "numHours")->setValue(1);
+            child<QRadioButton>(d, "rbSpecific")->click();
+            child<QLineEdit>(d, "edEndDate")->setText(QLatin1String(end));
+        };
+        answerNextDialog([fill](QDialog *d) {
+            fill(d, "12/31/2100");
+            // Change it reopens the row, in a dialog of its own.
+            answerNextDialog([fill](QDialog *again) {
+                fill(again, "1/1/2025");
+                child<QPushButton>(again, "btOK")->click();
+            });
+            child<QPushButton>(d, "btOK")->click();
+        });
+        Prompts::setNextKeepAnswer(false);
+        click(&w, "btAdd1");
+        QCOMPARE(messages(),
+                 QStringList{QStringLiteral("Plan ends after today, so its total counts time not yet lived.")});
+        QCOMPARE(w.hoursModel().cell(1, ActivityModel::End), QStringLiteral("1/1/2025"));
+        QCOMPARE(w.hoursModel().numNonBlankRows(), 1);
+    }
+
+    void unreadableDateSaysWhichFormItWants()
+    {
+        TfrmTime dlg(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
+        dlg.show();
+        QCOMPARE(child<QLineEdit>(&dlg, "edDate")->placeholderText(), QStringLiteral("m/d/yyyy"));
+        dlg.setRow({QStringLiteral("a"), QString(), QStringLiteral("Day"), QStringLiteral("2/30/2000"),
+                    QStringLiteral("Now")});
+        child<QPushButton>(&dlg, "btOK")->click();
+        QCOMPARE(messages(), QStringList{QStringLiteral("Starting date is not valid\nType the date as m/d/yyyy.")});
+    }
+
     void fullTableRefusesAdd()
     {
         writeIni(hoursRows(49));

@@ -76,6 +76,8 @@ private slots:
     void btGrHourClick();
     void btGrMoneyClick();
     void btGrFreqClick();
+    void CopyRows1Click();
+    void ExportCsv1Click();
 
 private:
     // What tells the three tables apart: their grid, their model, the dialog that edits a row and

@@ -4,13 +4,17 @@
 #include "results/linewriter.h"
 #include "results/printerchoice.h"
 #include "results/report.h"
+#include "settings/atomicfile.h"
 #include "widgets/guarded.h"
+#include "widgets/savefilechoice.h"
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QBoxLayout>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
@@ -23,6 +27,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgGenerator>
 #include <QTimer>
 #include <QToolButton>
 #include <QValueAxis>
@@ -131,6 +136,13 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent)
     btClose->setObjectName(QStringLiteral("btClose"));
     btClose->setGeometry(544, 8, 75, 25);
     btClose->setAutoDefault(false);
+    // Save image: left of Print, in the room between it and "Reduce # visible points", and kept
+    // there when the window's width changes (Panel1Resize), so the other controls keep their places.
+    btSaveImage = new QPushButton(QStringLiteral("Save image…"), panel);
+    btSaveImage->setObjectName(QStringLiteral("btSaveImage"));
+    btSaveImage->setGeometry(btPrint->x() - 75 - 5, 8, 75, 25);
+    btSaveImage->setAutoDefault(false);
+    connect(btSaveImage, &QPushButton::clicked, this, &TfrmGraph::btSaveImageClick);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -325,6 +337,7 @@ void TfrmGraph::Panel1Resize()
     guarded(this, [&] {
         btClose->move(Panel1->width() - btClose->width() - 5, btClose->y());
         btPrint->move(btClose->x() - btPrint->width() - 5, btPrint->y());
+        btSaveImage->move(btPrint->x() - btSaveImage->width() - 5, btSaveImage->y());
     });
 }
 
@@ -353,6 +366,33 @@ void TfrmGraph::btPrintClick()
         Chart1->render(&painter, target, Chart1->viewport()->rect(), Qt::KeepAspectRatio);
         painter.end();
         printer.setPageOrientation(before);
+    });
+}
+
+void TfrmGraph::btSaveImageClick()
+{
+    guarded(this, [&] {
+        const QString path =
+            SaveFileChoice::ask(this, QStringLiteral("Save image"), QStringLiteral("lifetally-chart.png"),
+                                QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
+        if (path.isEmpty())
+            return;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&buffer);
+            svg.setSize(Chart1->size());
+            svg.setViewBox(Chart1->rect());
+            svg.setTitle(m_title);
+            QPainter painter(&svg);
+            Chart1->render(&painter);
+        } else {
+            // As sharp as on the screen: the window's size at its device pixel ratio.
+            Chart1->grab().save(&buffer, "PNG");
+        }
+        // Written whole or not at all, as the settings file is.
+        writeFileAtomically(path, buffer.data());
     });
 }
 

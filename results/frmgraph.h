@@ -40,6 +40,8 @@ public:
     void SpeedButton1Click();
     void Panel1Resize();
     void btPrintClick();
+    // Writes the chart as it stands to a PNG file, or SVG when the chosen name ends in ".svg".
+    void btSaveImageClick();
 
     int pointCount() const { return m_pointCount; }
     const QVector<ChartPoint> &points() const { return m_points; }
@@ -56,6 +58,7 @@ public:
     QToolButton *SpeedButton1 = nullptr;
     QPushButton *btPrint = nullptr;
     QPushButton *btClose = nullptr;
+    QPushButton *btSaveImage = nullptr;
     QTimer *Timer1 = nullptr;
 
 protected:

@@ -14,7 +14,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 deb=$work/lifetally_1.0_amd64.deb
 [ -f "$deb" ] || fail "no lifetally_1.0_amd64.deb among: $(ls "$work")"
 
-contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
+listing=$(dpkg-deb --contents "$deb")
+contents=$(awk '{print $6}' <<<"$listing")
 for path in \
   ./usr/bin/lifetally \
   ./usr/share/applications/example.brightwell.lifetally.desktop \
@@ -28,7 +29,7 @@ for path in \
 done
 outside=$(grep -v '^\./usr/' <<<"$contents" | grep -vx '\./' || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
-dpkg-deb --contents "$deb" | grep -q '^-rwxr-xr-x root/root .* \./usr/bin/lifetally$' || fail "the program is not root's, mode 755"
+grep -q '^-rwxr-xr-x root/root .* \./usr/bin/lifetally$' <<<"$listing" || fail "the program is not root's, mode 755"
 
 field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = lifetally ] || fail "Package: $(field Package)"
@@ -44,7 +45,8 @@ grep -q fonts-liberation2 <<<"$(field Recommends)" || fail "Recommends: $(field 
 
 # The changelog and the manual page read back from the package.
 dpkg-deb --extract "$deb" "$work/root"
-zcat "$work/root/usr/share/doc/lifetally/changelog.gz" | head -1 | grep -q '^lifetally (1.0) ' ||
-  fail "changelog does not begin with this version"
-zcat "$work/root/usr/share/man/man1/lifetally.1.gz" | grep -q -- '--report' || fail "manual page lacks --report"
+changelog=$(zcat "$work/root/usr/share/doc/lifetally/changelog.gz")
+[[ $changelog == "lifetally (1.0) "* ]] || fail "changelog does not begin with this version"
+manual=$(zcat "$work/root/usr/share/man/man1/lifetally.1.gz")
+[[ $manual == *'.BI \-\-report'* ]] || fail "manual page lacks --report"
 echo "lifetally_1.0_amd64.deb: contents and control fields as expected"

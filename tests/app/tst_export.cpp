@@ -56,7 +56,7 @@ private:
         });
     }
 
-    // The main window shown and active on the page of `grid`, with rows in the hours and money tables.
+    // The main window shown and active on `page`, with rows in the hours and money tables.
     static void openOnPage(TfrmMain &w, int page)
     {
         w.show();
@@ -111,7 +111,6 @@ private slots:
         grid->selectRow(1);
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), tableexport::tabSeparated(w.hoursModel(), {2}));
-        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Activity\tTime\t")));
 
         grid->clearSelection();
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
@@ -120,21 +119,15 @@ private slots:
 
     void exportAsCsvEndsTheSortMenu()
     {
+        const QString path = m_scope->folder().file(QStringLiteral("money.csv"));
+        answerSaveDialog(path);
         TfrmMain w;
         const QList<QAction *> items = w.sortMenu()->actions();
         QCOMPARE(items.size(), 5);
         QVERIFY(items[3]->isSeparator());
         QCOMPARE(items[4]->text(), QStringLiteral("Export as CSV…"));
-        QCOMPARE(items[4]->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
-    }
-
-    void ctrlEExportsTheTableOfThePage()
-    {
-        const QString path = m_scope->folder().file(QStringLiteral("money.csv"));
-        answerSaveDialog(path);
-        TfrmMain w;
         openOnPage(w, TfrmMain::Dollars);
-        // From the page's buttons as well as from its table.
+        // Ctrl+E from the page's buttons as well as from its table.
         child<QPushButton>(&w, "btAdd2")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(m_suggested, QStringList{QStringLiteral("lifetally-money.csv")});
@@ -163,7 +156,6 @@ private slots:
     {
         TfrmGraph graph;
         graph.show();
-        QCOMPARE(graph.btSaveImage->text(), QStringLiteral("Save image…"));
         for (int width : {640, 1000}) {
             graph.resize(width, 500);
             QCOMPARE(graph.btSaveImage->geometry(), QRect(width - 240, 8, 75, 25));

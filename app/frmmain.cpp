@@ -13,6 +13,8 @@
 #include "results/printerchoice.h"
 #include "results/report.h"
 #include "results/reportprinter.h"
+#include "results/tableexport.h"
+#include "settings/atomicfile.h"
 #include "settings/settingsfile.h"
 #include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
@@ -30,7 +32,10 @@
 #include "widgets/icons.h"
 #include "widgets/menuframe.h"
 #include "widgets/prompts.h"
+#include "widgets/savefilechoice.h"
 #include <QAccessibleWidget>
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -117,6 +122,25 @@ void TfrmMain::setUpControls()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addActions({ui->ActivitySort, ui->StartDate1, ui->Total1});
     keepMenuFrameVisible(PopupMenu1);
+
+    // The tables out to a spreadsheet: Ctrl+C in a table, and an export at the end of its menu that
+    // Ctrl+E reaches from anywhere on the table's page.
+    auto *copyRows = new QAction(QStringLiteral("Copy"), this);
+    copyRows->setObjectName(QStringLiteral("CopyRows1"));
+    copyRows->setShortcut(QKeySequence::Copy);
+    copyRows->setShortcutContext(Qt::WidgetShortcut);
+    auto *exportCsv = new QAction(QStringLiteral("Export as CSV…"), this);
+    exportCsv->setObjectName(QStringLiteral("ExportCsv1"));
+    exportCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    exportCsv->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(exportCsv);
+    for (QTableView *grid : {ui->gridHours, ui->gridMoney, ui->gridFreq})
+        grid->addAction(copyRows);
+    for (QWidget *page : {ui->pageHours, ui->pageDollars, ui->pageItems})
+        page->addAction(exportCsv);
+    connect(copyRows, &QAction::triggered, this, &TfrmMain::CopyRows1Click);
+    connectGuarded(exportCsv, &QAction::triggered, this, &TfrmMain::ExportCsv1Click);
 
     // Handlers that parse cell or field texts strictly, or write the file, go through the guard.
     connect(ui->btPrev, &QPushButton::clicked, this, &TfrmMain::btPrevClick);
@@ -856,4 +880,30 @@ void TfrmMain::graphit(bool hours, bool money, bool)
     graph.setPoints(points);
     graph.setWindowState(graph.windowState() | Qt::WindowMaximized);
     graph.exec();
+}
+
+void TfrmMain::CopyRows1Click()
+{
+    QTableView *grid = gridOfCurrentPage();
+    if (!grid)
+        return;
+    QVector<int> rows;
+    for (const QModelIndex &index : grid->selectionModel()->selectedRows())
+        rows.append(index.row() + 1);
+    QGuiApplication::clipboard()->setText(tableexport::tabSeparated(*tableOf(grid).model, rows));
+}
+
+void TfrmMain::ExportCsv1Click()
+{
+    QTableView *grid = gridOfCurrentPage();
+    if (!grid)
+        return;
+    const ActivityTable t = tableOf(grid);
+    const TableKind kind = t.kind == Kind::Hours   ? TableKind::Hours
+                           : t.kind == Kind::Money ? TableKind::Money
+                                                   : TableKind::Frequency;
+    const QString path = SaveFileChoice::ask(this, QStringLiteral("Export as CSV"),
+                                             tableexport::suggestedFileName(kind), QStringLiteral("CSV files (*.csv)"));
+    if (!path.isEmpty())
+        writeFileAtomically(path, tableexport::csv(*t.model));
 }

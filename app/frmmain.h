@@ -89,6 +89,8 @@ private slots:
     void btGrMoneyClick();
     void btGrFreqClick();
     void saveClick();
+    void CopyRows1Click();
+    void ExportCsv1Click();
 
 private:
     // What tells the three tables apart: their grid, their model, the dialog that edits a row and

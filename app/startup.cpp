@@ -1,14 +1,19 @@
 #include "app/startup.h"
 
+#include "app/batchexport.h"
+#include "app/commandline.h"
 #include "app/frmmain.h"
 #include "calc/localesettings.h"
+#include "settings/settingsfile.h"
 #include "widgets/exitafterfirstpaint.h"
 #include <QApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QScreen>
 #include <QStyle>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 // Qt's own message for a missing display is cryptic; say it plainly instead.
@@ -26,29 +31,66 @@ bool haveDisplay()
 #endif
 }
 
-} // namespace
-
-int runLifetally(int argc, char *argv[])
+int runWindow(const QString &settingsFile)
 {
-    if (!haveDisplay()) {
-        std::fprintf(stderr, "Lifetally needs a graphical desktop, but no display was found "
-                             "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                             "Start it from your desktop session, or under xvfb-run for a virtual display.\n");
-        return 1;
-    }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lifetally"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setDesktopFileName(QStringLiteral("example.brightwell.lifetally"));
-    // Regional settings are read once; everything afterwards reads this record.
-    LocaleSettings::setCurrent(LocaleSettings::fromQLocale(QLocale::system()));
-
     TfrmMain window;
+    // One file per person: say whose it is.
+    if (!settingsFile.isEmpty())
+        window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + QFileInfo(settingsFile).fileName());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), screen->availableGeometry())
                         .topLeft());
     ExitAfterFirstPaint exitAfterFirstPaint;
     exitAfterFirstPaint.watch(&window);
     window.show();
-    return app.exec();
+    return QApplication::exec();
+}
+} // namespace
+
+int runLifetally(int argc, char *argv[])
+{
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw.append(QString::fromLocal8Bit(argv[i]));
+    // The platform is chosen when the application object is made, so a run that shows no window
+    // (help, version, the exports) is told to draw offscreen before that: it then needs no display
+    // at all. Without a display, the offscreen platform still lets the options be read.
+    const bool offscreen = CommandLine::asksNoWindow(raw) || !haveDisplay();
+    std::vector<char *> args(argv, argv + argc);
+    char platformOption[] = "-platform";
+    char platformName[] = "offscreen";
+    if (offscreen) {
+        args.push_back(platformOption);
+        args.push_back(platformName);
+    }
+    int count = static_cast<int>(args.size());
+    args.push_back(nullptr);
+
+    QApplication app(count, args.data());
+    QApplication::setApplicationName(QStringLiteral("Lifetally"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setDesktopFileName(QStringLiteral("example.brightwell.lifetally"));
+
+    CommandLine options;
+    if (!options.parse(QApplication::arguments())) {
+        std::fprintf(stderr, "lifetally: %s\nTry 'lifetally --help' for more information.\n",
+                     options.errorText().toLocal8Bit().constData());
+        return 2;
+    }
+    if (options.wantsHelpOrVersion())
+        options.showHelpOrVersion();
+
+    // Regional settings are read once; everything afterwards reads this record.
+    LocaleSettings::setCurrent(LocaleSettings::fromQLocale(QLocale::system()));
+    setSettingsFilePath(options.settingsFile());
+    if (options.windowless())
+        return BatchExport::run(options.reportFile(), options.csvFile());
+
+    if (offscreen) {
+        std::fprintf(stderr, "Lifetally needs a graphical desktop, but no display was found "
+                             "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                             "Start it from your desktop session, or under xvfb-run for a virtual display.\n");
+        return 1;
+    }
+    return runWindow(options.settingsFile());
 }

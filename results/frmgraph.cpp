@@ -4,14 +4,18 @@
 #include "results/linewriter.h"
 #include "results/printerchoice.h"
 #include "results/report.h"
+#include "settings/atomicfile.h"
 #include "ui_frmgraph.h"
 #include "widgets/fonts.h"
 #include "widgets/guarded.h"
 #include "widgets/prompts.h"
+#include "widgets/savefilechoice.h"
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QLegend>
@@ -21,6 +25,7 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPrinter>
+#include <QSvgGenerator>
 #include <QTimer>
 #include <QValueAxis>
 #include <cmath>
@@ -100,6 +105,7 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     connect(ui->rbPie, &QRadioButton::clicked, this, &TfrmGraph::rbPieClick);
     connect(ui->rbBar, &QRadioButton::clicked, this, &TfrmGraph::rbBarClick);
     connect(ui->SpeedButton1, &QToolButton::clicked, this, &TfrmGraph::SpeedButton1Click);
+    connectGuarded(ui->btSaveImage, &QPushButton::clicked, this, &TfrmGraph::btSaveImageClick);
     connectGuarded(ui->btPrint, &QPushButton::clicked, this, &TfrmGraph::btPrintClick);
     // Escape rejects the dialog too, the same as Close.
     connect(ui->btClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -269,6 +275,31 @@ void TfrmGraph::Panel1Resize()
     QPushButton *print = ui->btPrint;
     close->move(ui->Panel1->width() - close->width() - 5, close->y());
     print->move(close->x() - print->width() - 5, print->y());
+    ui->btSaveImage->move(print->x() - ui->btSaveImage->width() - 5, ui->btSaveImage->y());
+}
+
+void TfrmGraph::btSaveImageClick()
+{
+    const QString path = SaveFileChoice::ask(this, QStringLiteral("Save image"), QStringLiteral("lifetally-chart.png"),
+                                             QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
+    if (path.isEmpty())
+        return;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(ui->Chart1->size());
+        svg.setViewBox(ui->Chart1->rect());
+        svg.setTitle(m_title);
+        QPainter painter(&svg);
+        ui->Chart1->render(&painter);
+    } else {
+        // As sharp as on the screen: the window's size at its device pixel ratio.
+        ui->Chart1->grab().save(&buffer, "PNG");
+    }
+    // Written whole or not at all, as the settings file is.
+    writeFileAtomically(path, buffer.data());
 }
 
 void TfrmGraph::btPrintClick()

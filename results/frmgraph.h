@@ -54,6 +54,8 @@ private slots:
     void rbBarClick();
     void SpeedButton1Click();
     void btPrintClick();
+    // Writes the chart as it stands to a PNG file, or SVG when the chosen name ends in ".svg".
+    void btSaveImageClick();
 
 private:
     void FormShow();

@@ -9,7 +9,6 @@
 
 namespace {
 constexpr qsizetype kMaxValueLength = 1023;
-constexpr qsizetype kWriteBlock = 4096;
 constexpr std::size_t kIndexFrom = 16; // entries in a section before its keys are hashed
 
 struct SaveFault {
@@ -92,11 +91,6 @@ QString singleLine(const QString &value)
     return out;
 }
 
-QString absolutePath(const QString &path)
-{
-    return QFileInfo(path).absoluteFilePath();
-}
-
 bool writeWhole(const QString &path, const QByteArray &data)
 {
     QSaveFile file(path);
@@ -109,11 +103,6 @@ bool writeWhole(const QString &path, const QByteArray &data)
     return file.commit();
 }
 } // namespace
-
-IniWriteError::IniWriteError(const QString &path)
-    : std::runtime_error(("Unable to write to " + path).toStdString()),
-      m_message(QStringLiteral("Unable to write to ") + path)
-{}
 
 IniFile::IniFile(const QString &path) : m_path(path)
 {
@@ -309,42 +298,19 @@ QByteArray IniFile::serialize() const
 
 void IniFile::save()
 {
-    const QString fullPath = absolutePath(m_path);
-    const QFileInfo info(fullPath);
-    // Replacing the file through a temporary one would get past a read-only file; refuse instead.
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
-        throw IniWriteError(fullPath);
-
     saveFault().lastCount = 0;
     SaveSteps steps;
-    const QByteArray data = serialize();
-    QSaveFile file(fullPath);
-    if (!steps.next() || !file.open(QIODevice::WriteOnly))
-        throw IniWriteError(fullPath);
-    // commit() has been seen to report success after a short write (a full disk); check every
-    // step first. An uncommitted QSaveFile removes its temporary file and leaves the old one.
-    const auto fail = [&file, &fullPath] {
-        file.cancelWriting();
-        return IniWriteError(fullPath);
-    };
-    for (qsizetype at = 0; at < data.size(); at += kWriteBlock) {
-        const qsizetype size = qMin(kWriteBlock, data.size() - at);
-        const qsizetype given = steps.next() ? size : size / 2;
-        if (file.write(data.constData() + at, given) != size)
-            throw fail();
-    }
-    if (!steps.next() || !file.flush() || file.error() != QFileDevice::NoError)
-        throw fail();
-    // The backup is a convenience: the new file matters more than a copy of the old one.
-    if (steps.next() && info.exists()) {
+    AtomicWriteHooks hooks;
+    hooks.step = [&steps] { return steps.next(); };
+    hooks.beforeReplace = [&steps](const QString &fullPath) {
+        // The backup is a convenience: the new file matters more than a copy of the old one.
+        if (!steps.next() || !QFileInfo::exists(fullPath))
+            return;
         QFile old(fullPath);
         if (old.open(QIODevice::ReadOnly))
             writeWhole(backupPath(fullPath), old.readAll());
-    }
-    if (!steps.next())
-        throw fail();
-    if (!file.commit())
-        throw IniWriteError(fullPath);
+    };
+    writeFileAtomically(m_path, serialize(), hooks);
 }
 
 void IniFile::setSaveFault(int operation, bool persistent)

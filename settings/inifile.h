@@ -1,21 +1,13 @@
 #pragma once
 
+#include "settings/atomicfile.h"
 #include <QByteArray>
 #include <QHash>
 #include <QString>
-#include <stdexcept>
 #include <vector>
 
 // Raised when the settings file cannot be written; what() is "Unable to write to <path>".
-class IniWriteError : public std::runtime_error
-{
-public:
-    explicit IniWriteError(const QString &path);
-    const QString &message() const noexcept { return m_message; }
-
-private:
-    QString m_message;
-};
+using IniWriteError = FileWriteError;
 
 // A private-profile initialisation file held in memory. Sections and keys match without regard
 // to letter case; entries the program does not know survive a rewrite. Writes collect in memory

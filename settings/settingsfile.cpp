@@ -7,6 +7,7 @@
 #include "settings/inifile.h"
 #include "settings/programfolder.h"
 
+#include <QFileInfo>
 #include <optional>
 
 namespace {
@@ -23,6 +24,12 @@ const TableKeys MoneyKeys{"Money", "Money", "Amount", AmountKind::Money};
 const TableKeys FreqKeys{"Freq", "Freq", "Amount", AmountKind::Count};
 
 enum Column { AmountColumn = 1, StartColumn = 3, EndColumn = 4 };
+
+QString &chosenPath()
+{
+    static QString path;
+    return path;
+}
 
 QStringList rowKeys(const TableKeys &t)
 {
@@ -68,7 +75,18 @@ void writeTable(IniFile &ini, const TableKeys &t, const TableCells &table)
 
 QString settingsFilePath()
 {
-    return programFolder() + QStringLiteral("lfy.ini");
+    return chosenPath().isEmpty() ? programFolder() + QStringLiteral("lfy.ini") : chosenPath();
+}
+
+void setSettingsFilePath(const QString &path)
+{
+    // Absolute, so that the messages name the file whatever the working folder.
+    chosenPath() = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+}
+
+bool settingsFileChosen()
+{
+    return !chosenPath().isEmpty();
 }
 
 void readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money, TableCells &freq)

@@ -19,6 +19,11 @@ constexpr int TableRows = 51;
 // The settings file "lfy.ini": name, birth-date text, income and the first five cells of every
 // activity row. Totals are never stored.
 QString settingsFilePath();
+// The file named on the command line (one file per person) instead of "lfy.ini" in the program's
+// folder; an empty path goes back to the default.
+void setSettingsFilePath(const QString &path);
+// Whether the settings file is the one named on the command line.
+bool settingsFileChosen();
 // Reads every value with its default; an empty birth date becomes today's date text.
 // A missing file reads as all defaults and is not created.
 void readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money, TableCells &freq);

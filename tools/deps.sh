@@ -3,8 +3,9 @@
 # Only missing packages are installed; uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake g++ make ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev
-          xvfb xauth fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream)
+packages=(cmake g++ make ninja-build qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
+          xvfb xauth fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream
+          dpkg-dev file)
 packages+=("$@")
 
 missing=()

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <cstdio>
 
 namespace {
 struct PromptState {
     bool testMode = false;
+    bool consoleMode = false;
     QList<bool> answers;
     QList<Prompts::SaveAnswer> saveAnswers;
     QList<bool> keepAnswers;
@@ -21,9 +23,11 @@ PromptState &state()
 
 bool record(Prompts::Kind kind, const QString &title, const QString &text)
 {
-    if (!state().testMode)
+    if (!state().testMode && !state().consoleMode)
         return false;
     state().shown.append({kind, title, text});
+    if (state().consoleMode && kind != Prompts::Kind::Confirm)
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     return true;
 }
 
@@ -108,6 +112,12 @@ void Prompts::setTestMode(bool on)
 {
     state() = PromptState();
     state().testMode = on;
+}
+
+void Prompts::setConsoleMode(bool on)
+{
+    state() = PromptState();
+    state().consoleMode = on;
 }
 
 bool Prompts::testMode()

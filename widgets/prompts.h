@@ -33,6 +33,10 @@ public:
     // "Error printing report ... quitting", like showError but without the beep.
     static void showPrintError(QWidget *parent);
 
+    // Where no window may open (the command line's exports): each box's text goes to standard
+    // error instead, confirm() answers No, and shown() records what was said.
+    static void setConsoleMode(bool on);
+
     // Test hooks. In test mode no box opens: each call is recorded, and confirm() takes the
     // next queued answer (No when none is queued), askSaveChanges() the next queued save answer
     // (Cancel when none is queued), keepOrChange() the next queued keep answer (Keep it when none

@@ -16,11 +16,13 @@
 #include "widgets/frmpickdate.h"
 #include "widgets/numedit.h"
 #include "widgets/prompts.h"
+#include "widgets/savefilechoice.h"
 #include "widgets/spinner.h"
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QChartView>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -236,9 +238,17 @@ private slots:
         m_answering.removeLast();
     }
 
-    void init() { m_scope = std::make_unique<WindowTestScope>(); }
+    void init()
+    {
+        m_scope = std::make_unique<WindowTestScope>();
+        // The exports write into the test's folder, under the names they suggest.
+        SaveFileChoice::setAnswer([this](const QString &, const QString &suggested) {
+            return m_scope->folder().file(QFileInfo(suggested).fileName());
+        });
+    }
     void cleanup()
     {
+        SaveFileChoice::setAnswer({});
         TfrmPickDate::setPickHook({});
         TfrmAbout::setUrlOpener({});
         PrinterChoice::setAnswer({});

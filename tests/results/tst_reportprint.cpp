@@ -2,27 +2,22 @@
 #include "app/frmmain.h"
 #include "results/printerchoice.h"
 #include "results/reportprinter.h"
+#include "support/pdftext.h"
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
 #include "widgets/prompts.h"
 #include <QFile>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-const QString HoursTitles =
-    QStringLiteral("Activity                     Time           Per    Start date  End date    Total Hrs");
-const QString MoneyTitles =
-    QStringLiteral("Activity                     Amount         Per    Start date  End date    Total Amt");
-const QString FreqTitles =
-    QStringLiteral("Activity                     Frequency      Per    Start date  End date    Total Freq");
+using testsupport::FreqTitles;
+using testsupport::HoursTitles;
+using testsupport::MoneyTitles;
 
 QStringList row(const QString &activity, const QString &total)
 {
@@ -30,21 +25,13 @@ QStringList row(const QString &activity, const QString &total)
         activity, QStringLiteral("8 Hrs"), QStringLiteral("Day"), QStringLiteral("3/15/1956"), QStringLiteral("Now"),
         total};
 }
-
-// Width of one character of the report font, in points.
-double charWidthInPoints()
-{
-    QPrinter printer;
-    printer.setResolution(72);
-    return QFontMetricsF(ReportPrinter::reportFont(), &printer).horizontalAdvance(QLatin1Char('M'));
-}
 } // namespace
 
 class TestReportPrint : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext")); }
+    void initTestCase() { m_pdftotext = testsupport::pdftotextProgram(); }
     void init()
     {
         testsupport::resetSharedState();
@@ -187,8 +174,7 @@ private:
     QLabel *label(const QString &name) { return m_main->findChild<QLabel *>(name); }
     QPushButton *button(const QString &name) { return m_main->findChild<QPushButton *>(name); }
 
-    // Prints the report to a PDF on `paper` and reads it back, one character per column, with the
-    // printable area's left margin removed and the empty lines at the end of the last page dropped.
+    // Prints the report to a PDF on `paper` and reads it back.
     QStringList printReport(QPageSize::PageSizeId paper, int *pages = nullptr)
     {
         if (m_pdftotext.isEmpty())
@@ -202,22 +188,7 @@ private:
             return true;
         });
         button(QStringLiteral("btReport"))->click();
-        QProcess process;
-        process.start(m_pdftotext,
-                      {QStringLiteral("-fixed"), QString::number(charWidthInPoints()), pdf, QStringLiteral("-")});
-        if (!process.waitForFinished(60000))
-            return {};
-        QString text = QString::fromUtf8(process.readAllStandardOutput());
-        if (pages)
-            *pages = static_cast<int>(text.count(QLatin1Char('\f')));
-        text.remove(QLatin1Char('\f'));
-        QStringList lines = text.split(QLatin1Char('\n'));
-        while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
-            lines.removeLast();
-        const int indent = lines.isEmpty() ? 0 : static_cast<int>(lines.first().indexOf(QLatin1Char('L')));
-        for (QString &line : lines)
-            line = line.mid(indent).trimmed().isEmpty() ? QString() : line.mid(indent);
-        return lines;
+        return testsupport::reportLines(pdf, pages);
     }
 
     QString m_pdftotext;

@@ -2,6 +2,7 @@
 
 #include "calc/clock.h"
 #include "settings/programfolder.h"
+#include "settings/settingsfile.h"
 #include <QDir>
 
 namespace testsupport {
@@ -99,6 +100,7 @@ void resetSharedState()
     Clock::reset();
     LocaleSettings::setCurrent(usLocale());
     setProgramFolder(QString());
+    setSettingsFilePath(QString());
 }
 
 } // namespace testsupport

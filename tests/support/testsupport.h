@@ -36,7 +36,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Resets the shared state tests may change: clock, locale (U.S.), program folder.
+// Resets the shared state tests may change: clock, locale (U.S.), program folder, settings file.
 void resetSharedState();
 
 } // namespace testsupport

@@ -600,7 +600,8 @@ private slots:
         QStringList items;
         for (QAction *a : w.sortMenu()->actions())
             items << a->text();
-        QCOMPARE(items, (QStringList{"Sort by activity", "Sort by start date", "Sort by total"}));
+        // The three sorts, then, after a separator, the table's export.
+        QCOMPARE(items, (QStringList{"Sort by activity", "Sort by start date", "Sort by total", "", "Export as CSV…"}));
         w.sortMenu()->close();
     }
 };

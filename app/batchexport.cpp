@@ -1,0 +1,131 @@
+#include "app/batchexport.h"
+
+#include "calc/clock.h"
+#include "calc/conversionerror.h"
+#include "calc/datediff.h"
+#include "calc/datetext.h"
+#include "calc/numbertext.h"
+#include "calc/totals.h"
+#include "results/linewriter.h"
+#include "results/report.h"
+#include "results/reportprinter.h"
+#include "results/tableexport.h"
+#include "settings/atomicfile.h"
+#include "settings/settingsfile.h"
+#include "tables/activitymodel.h"
+#include "tables/activitytotals.h"
+#include "tables/tablecolumns.h"
+#include "widgets/prompts.h"
+#include <QFile>
+#include <QLocale>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+// The income field's range; a stored value beyond it is clamped, as the field does.
+constexpr int MaxIncome = 99999999;
+
+void printError(const QString &message)
+{
+    std::fprintf(stderr, "%s.\n", message.toLocal8Bit().constData());
+}
+} // namespace
+
+BatchExport::BatchExport()
+    : m_hours(std::make_unique<ActivityModel>(QSet<int>{})), m_money(std::make_unique<ActivityModel>(QSet<int>{})),
+      m_freq(std::make_unique<ActivityModel>(QSet<int>{}))
+{
+    writeColumnTitles(*m_hours, TableKind::Hours);
+    writeColumnTitles(*m_money, TableKind::Money);
+    writeColumnTitles(*m_freq, TableKind::Frequency);
+}
+
+BatchExport::~BatchExport() = default;
+
+void BatchExport::load()
+{
+    BioFields bio;
+    TableCells hours = m_hours->table(), money = m_money->table(), freq = m_freq->table();
+    readSettingsFile(settingsFilePath(), bio, hours, money, freq);
+    m_hours->setTable(hours);
+    m_money->setTable(money);
+    m_freq->setTable(freq);
+    const qint64 income = qBound(0, bio.income, MaxIncome);
+
+    double hoursAlive = 0;
+    DateValue birth = 0;
+    if (tryStrToDate(bio.birthDate, birth))
+        hoursAlive = computedatediff(Clock::now(), birth).totalHours;
+    const QString age = ageLine(bio.birthDate);
+    m_identity = report::identityLine(bio.name, bio.birthDate, age);
+    m_income = incomeLine(formatMoney(double(income), 0));
+    computeAllRowTotals(*m_hours, *m_money, *m_freq, hoursAlive, income);
+}
+
+void BatchExport::writeReport(const QString &pdfPath) const
+{
+    // The printer writes its file as it goes; it prints into a file of its own first, so that a
+    // failed report leaves nothing behind.
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        throw FileWriteError(pdfPath);
+    const QString printed = scratch.filePath(QStringLiteral("report.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed);
+    printer.setPageSize(QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                                     : QPageSize::A4));
+    QVector<int> widths;
+    for (int pixels : ColumnPixels)
+        widths.append(report::columnChars(pixels));
+    {
+        ReportPrinter report(printer, nullptr);
+        report.printGrid(*m_hours, widths, m_identity, m_income, true, false);
+        report.printGrid(*m_money, widths, m_identity, m_income, false, false);
+        report.printGrid(*m_freq, widths, m_identity, m_income, false, true);
+    }
+    // The printer's own failures have been reported as the window reports them.
+    if (!Prompts::shown().isEmpty())
+        throw PrintError("The report could not be printed");
+    QFile file(printed);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileWriteError(pdfPath);
+    writeFileAtomically(pdfPath, file.readAll());
+}
+
+void BatchExport::writeCsv(const QString &csvPath) const
+{
+    writeFileAtomically(csvPath, tableexport::csvAll(*m_hours, *m_money, *m_freq));
+}
+
+int BatchExport::run(const QString &pdfPath, const QString &csvPath)
+{
+    // No box may open: there is no one to close it.
+    Prompts::setConsoleMode(true);
+    int status = 0;
+    try {
+        BatchExport job;
+        job.load();
+        if (!pdfPath.isEmpty())
+            job.writeReport(pdfPath);
+        if (!csvPath.isEmpty())
+            job.writeCsv(csvPath);
+    } catch (const ConversionError &e) {
+        printError(e.message());
+        status = 1;
+    } catch (const FileWriteError &e) {
+        printError(e.message());
+        status = 1;
+    } catch (const PrintError &e) {
+        // The report's own print errors have been said already, as the window says them.
+        if (Prompts::shown().isEmpty())
+            printError(QString::fromLocal8Bit(e.what()));
+        status = 1;
+    } catch (const std::exception &e) {
+        printError(QString::fromLocal8Bit(e.what()));
+        status = 1;
+    }
+    Prompts::setConsoleMode(false);
+    return status;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class ActivityModel;
+
+// The command line's exports, made without a window: the settings file is read and the totals
+// computed as the main window does when it opens, then the printed report goes to a PDF file and
+// the three tables to a CSV file.
+class BatchExport
+{
+public:
+    BatchExport();
+    ~BatchExport();
+
+    // Reads the settings file and computes every total. Throws ConversionError, with the message
+    // the main window would show, when a birth date or a row does not convert.
+    void load();
+    // The same pages as the printed report, on A4 paper (Letter where the regional settings
+    // measure in U.S. units). Throws FileWriteError or PrintError.
+    void writeReport(const QString &pdfPath) const;
+    // All three tables in one file. Throws FileWriteError.
+    void writeCsv(const QString &csvPath) const;
+
+    const ActivityModel &hours() const { return *m_hours; }
+    const ActivityModel &money() const { return *m_money; }
+    const ActivityModel &freq() const { return *m_freq; }
+
+    // Loads, then writes the files that are named (an empty path: none). A failure's message goes
+    // to standard error as the window would word it; returns the exit status, 0 or 1.
+    static int run(const QString &pdfPath, const QString &csvPath);
+
+private:
+    std::unique_ptr<ActivityModel> m_hours;
+    std::unique_ptr<ActivityModel> m_money;
+    std::unique_ptr<ActivityModel> m_freq;
+    QString m_identity;
+    QString m_income;
+};

@@ -1,0 +1,47 @@
+#include "app/commandline.h"
+
+CommandLine::CommandLine()
+    : m_help(m_parser.addHelpOption()), m_version(m_parser.addVersionOption()),
+      m_settings(QStringLiteral("settings"),
+                 QStringLiteral("Use <file> for your entries instead of lfy.ini beside the program."),
+                 QStringLiteral("file")),
+      m_report(QStringLiteral("report"), QStringLiteral("Write the printed report to the PDF file <file> and quit."),
+               QStringLiteral("file")),
+      m_csv(QStringLiteral("csv"), QStringLiteral("Write the three tables to the CSV file <file> and quit."),
+            QStringLiteral("file"))
+{
+    m_parser.setApplicationDescription(
+        QStringLiteral("How much time and money you have spent in your lifetime, and on what."));
+    m_parser.addOption(m_settings);
+    m_parser.addOption(m_report);
+    m_parser.addOption(m_csv);
+}
+
+bool CommandLine::parse(const QStringList &arguments)
+{
+    m_arguments = arguments;
+    return m_parser.parse(arguments);
+}
+
+void CommandLine::showHelpOrVersion()
+{
+    m_parser.process(m_arguments);
+}
+
+bool CommandLine::wantsHelpOrVersion() const
+{
+    return m_parser.isSet(m_help) || m_parser.isSet(m_version) || m_parser.isSet(QStringLiteral("help-all"));
+}
+
+bool CommandLine::windowless() const
+{
+    return wantsHelpOrVersion() || m_parser.isSet(m_report) || m_parser.isSet(m_csv);
+}
+
+bool CommandLine::asksNoWindow(const QStringList &arguments)
+{
+    // parse() goes on past an unknown option, so the program's own options are still seen.
+    CommandLine lenient;
+    lenient.parse(arguments);
+    return lenient.windowless();
+}

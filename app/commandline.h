@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+// The program's options: --help, --version, --settings FILE, --report FILE.pdf, --csv FILE.csv.
+class CommandLine
+{
+public:
+    CommandLine();
+
+    // False on an unknown option or a missing file name; errorText() says which.
+    bool parse(const QStringList &arguments);
+    QString errorText() const { return m_parser.errorText(); }
+    // Prints the help or the version and ends the process, as QCommandLineParser does.
+    void showHelpOrVersion();
+
+    bool wantsHelpOrVersion() const;
+    QString settingsFile() const { return m_parser.value(m_settings); }
+    QString reportFile() const { return m_parser.value(m_report); }
+    QString csvFile() const { return m_parser.value(m_csv); }
+    // Whether the run writes files or text and ends without a window.
+    bool windowless() const;
+
+    // Whether `arguments` ask for a run without a window, read leniently: before the application
+    // object exists, Qt's own options (-platform, -style, ...) are still among them.
+    static bool asksNoWindow(const QStringList &arguments);
+
+private:
+    QCommandLineParser m_parser;
+    QStringList m_arguments;
+    QCommandLineOption m_help;
+    QCommandLineOption m_version;
+    QCommandLineOption m_settings;
+    QCommandLineOption m_report;
+    QCommandLineOption m_csv;
+};

@@ -1,0 +1,152 @@
+#include "results/tableexport.h"
+
+#include "calc/periodtext.h"
+#include "calc/strictnumber.h"
+#include "tables/activitymodel.h"
+#include <QLocale>
+#include <algorithm>
+
+namespace tableexport {
+
+namespace {
+
+const QLatin1String Crlf("\r\n");
+
+QString guardFormula(const QString &text)
+{
+    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
+        return QLatin1Char('\'') + text;
+    return text;
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
+        !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString csvLine(const QStringList &fields)
+{
+    QStringList out;
+    out.reserve(fields.size());
+    for (const QString &field : fields)
+        out.append(csvField(field));
+    return out.join(QLatin1Char(',')) + Crlf;
+}
+
+QString plainNumber(const QString &digits)
+{
+    double value = 0;
+    if (digits.isEmpty() || !tryStrToFloat(digits, value))
+        return QString();
+    // The C locale's shortest exact form: "." as decimal point, no grouping, no exponent.
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+// The cell texts of a row, guarded, followed by the two plain numbers (never guarded: they are
+// numbers of our own making).
+QStringList exportedRow(const ActivityModel &table, int row)
+{
+    QStringList fields;
+    for (const QString &text : table.rowTexts(row))
+        fields.append(guardFormula(text));
+    const QString total = table.cell(row, ActivityModel::Total);
+    fields << plainTotal(total) << plainShare(total);
+    return fields;
+}
+
+QString tableName(TableKind kind)
+{
+    switch (kind) {
+    case TableKind::Hours:
+        return QStringLiteral("Hours");
+    case TableKind::Money:
+        return QStringLiteral("Money");
+    case TableKind::Frequency:
+        break;
+    }
+    return QStringLiteral("Frequency");
+}
+
+const QStringList NumberTitles = {QStringLiteral("Total (number)"), QStringLiteral("Share (%)")};
+
+} // namespace
+
+QString plainTotal(const QString &totalCell)
+{
+    const qsizetype cut = totalCell.indexOf(QLatin1String(" ("));
+    return plainNumber(digitsOnly(cut >= 0 ? totalCell.left(cut) : totalCell));
+}
+
+QString plainShare(const QString &totalCell)
+{
+    const qsizetype open = totalCell.indexOf(QLatin1String(" ("));
+    if (open < 0)
+        return QString();
+    const qsizetype percent = totalCell.indexOf(QLatin1Char('%'), open);
+    if (percent < 0)
+        return QString();
+    return plainNumber(digitsOnly(totalCell.mid(open + 2, percent - open - 2)));
+}
+
+QString tabSeparated(const ActivityModel &table, const QVector<int> &rows)
+{
+    QVector<int> chosen;
+    for (int row : rows)
+        if (row > 0 && row < ActivityModel::RowCount && !table.isBlank(row) && !chosen.contains(row))
+            chosen.append(row);
+    if (chosen.isEmpty())
+        chosen = table.usedRows();
+    std::sort(chosen.begin(), chosen.end());
+    chosen.prepend(0);
+
+    QString text;
+    for (int row : std::as_const(chosen)) {
+        QStringList cells;
+        for (QString cell : table.rowTexts(row)) {
+            cell.replace(QLatin1Char('\t'), QLatin1Char(' '));
+            cell.replace(QLatin1Char('\r'), QLatin1Char(' '));
+            cell.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            cells.append(guardFormula(cell));
+        }
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QByteArray csv(const ActivityModel &table)
+{
+    QStringList titles;
+    for (const QString &title : table.rowTexts(0))
+        titles.append(guardFormula(title));
+    QString text = csvLine(titles + NumberTitles);
+    for (int row : table.usedRows())
+        text += csvLine(exportedRow(table, row));
+    return text.toUtf8();
+}
+
+QByteArray csvAll(const ActivityModel &hours, const ActivityModel &money, const ActivityModel &freq)
+{
+    QString text =
+        csvLine(QStringList{QStringLiteral("Table"), QStringLiteral("Activity"),
+                            QStringLiteral("Time/Amount/Frequency"), QStringLiteral("Per"),
+                            QStringLiteral("Start date"), QStringLiteral("End date"), QStringLiteral("Total")} +
+                NumberTitles);
+    const std::pair<TableKind, const ActivityModel *> tables[] = {
+        {TableKind::Hours, &hours}, {TableKind::Money, &money}, {TableKind::Frequency, &freq}};
+    for (const auto &[kind, table] : tables)
+        for (int row : table->usedRows())
+            text += csvLine(QStringList{tableName(kind)} + exportedRow(*table, row));
+    return text.toUtf8();
+}
+
+QString suggestedFileName(TableKind kind)
+{
+    return QStringLiteral("lifetally-") + tableName(kind).toLower() + QStringLiteral(".csv");
+}
+
+} // namespace tableexport

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "tables/tablecolumns.h"
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+class ActivityModel;
+
+// The activity tables as text for spreadsheets: tab-separated for the clipboard, RFC 4180 CSV
+// (UTF-8, CRLF line ends) for files. Cell texts go out as the tables show them; a text that a
+// spreadsheet would take for a formula (one beginning with "=", "+", "-" or "@") gets a leading
+// apostrophe, so an activity name can never run as one.
+namespace tableexport {
+
+// The column titles, then the given table rows that hold an activity, in table order; all the
+// rows that hold one when none of the given rows does. One line per row, cells split by tabs;
+// a tab or line break inside a cell becomes a blank.
+QString tabSeparated(const ActivityModel &table, const QVector<int> &rows);
+
+// One table: its column titles and two more, "Total (number)" and "Share (%)", then every row that
+// holds an activity.
+QByteArray csv(const ActivityModel &table);
+// The three tables in one file: a first column "Table" naming each row's table ("Hours", "Money",
+// "Frequency"), then the columns of csv() under titles that fit all three.
+QByteArray csvAll(const ActivityModel &hours, const ActivityModel &money, const ActivityModel &freq);
+
+// The total and the share of a total cell as plain numbers, read under the regional settings in
+// force and written with "." as decimal point and no grouping: "1,235 (0.49%)" gives "1235" and
+// "0.49". Empty when the cell holds no such number.
+QString plainTotal(const QString &totalCell);
+QString plainShare(const QString &totalCell);
+
+// "lifetally-hours.csv", "lifetally-money.csv", "lifetally-frequency.csv".
+QString suggestedFileName(TableKind kind);
+
+} // namespace tableexport

@@ -1,0 +1,195 @@
+// The command line: each option's exit status and output from the program itself, run without a
+// display; and the report it writes, the same pages as the one printed from the window.
+#include "app/batchexport.h"
+#include "app/frmmain.h"
+#include "guisupport.h"
+#include "results/printerchoice.h"
+#include "settings/settingsfile.h"
+#include "support/pdftext.h"
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace testsupport;
+
+namespace {
+const QByteArray Bio = "[DOB]\nDate=3/15/1956\n[Name]\nname=Ann Lee\n[Income]\nincome=1000000\n";
+const QByteArray Settings = Bio + "[Hours]\nCount=2\n"
+                                  "[Hour1]\nDesc=Sleeping\nHrMin=8 Hrs\nPer=Day\nStart=3/15/1956\nEnd=Now\n"
+                                  "[Hour2]\nDesc=Eating\nHrMin=1 Hr 30 Mins\nPer=Day\nStart=1/1/2000\nEnd=1/1/2010\n"
+                                  "[Money]\nCount=1\n"
+                                  "[Money1]\nDesc=Caf\xC3\xA9 yyyyyyyyyyyyyyyyyyyyyyyyy\nAmount=$5.00\nPer=Once\n"
+                                  "Start=1/1/2000\nEnd=Now\n"
+                                  "[Freq]\nCount=0\n";
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { PrinterChoice::setAnswer({}); }
+
+    void exitStatusAndOutput_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "@" stands for a temporary folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // contained in standard output; empty: nothing there
+        QTest::addColumn<QString>("err"); // likewise for standard error
+        QTest::addColumn<QStringList>("written");
+
+        const QStringList none;
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "Lifetally 1.0\n"
+                                 << "" << none;
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--report <file>"
+                              << "" << none;
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << ""
+                                        << "Unknown option 'bogus'." << none;
+        QTest::newRow("missing file name") << QStringList{"--settings", "@/pat.ini", "--csv"} << 2 << ""
+                                           << "Missing value after '--csv'." << none;
+        QTest::newRow("report and csv") << QStringList{"--settings", "@/pat.ini", "--report",
+                                                       "@/r.pdf",    "--csv",     "@/all.csv"}
+                                        << 0 << ""
+                                        << "" << QStringList{"@/r.pdf", "@/all.csv"};
+        QTest::newRow("unwritable report")
+            << QStringList{"--settings", "@/pat.ini", "--report", "@/missing/r.pdf"} << 1 << ""
+            << "Unable to write to @/missing/r.pdf.\n"
+            << none;
+        QTest::newRow("birth date that is no date")
+            << QStringList{"--settings", "@/bad.ini", "--csv", "@/all.csv"} << 1 << ""
+            << "'1956-03-15' is not a valid date.\n"
+            << none;
+    }
+    void exitStatusAndOutput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QStringList, written);
+        QTemporaryDir dir;
+        const auto inDir = [&dir](QString text) { return text.replace(QLatin1Char('@'), dir.path()); };
+        writeFile(dir.filePath(QStringLiteral("pat.ini")), Settings);
+        writeFile(dir.filePath(QStringLiteral("bad.ini")), "[DOB]\nDate=1956-03-15\n");
+        for (QString &argument : arguments)
+            argument = inDir(argument);
+
+        // No display of any kind: the exports and the texts must not need one, and a window shown
+        // would keep the program from ending.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(name));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(LIFETALLY_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(60000));
+        const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == status, qPrintable(stdErr));
+        QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.contains(out), qPrintable(stdOut));
+        QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(inDir(err)), qPrintable(stdErr));
+
+        QStringList files = QDir(dir.path()).entryList({QStringLiteral("*.pdf"), QStringLiteral("*.csv")}, QDir::Files);
+        QStringList expected;
+        for (const QString &file : written)
+            expected.append(QFileInfo(inDir(file)).fileName());
+        files.sort();
+        expected.sort();
+        QCOMPARE(files, expected);
+        QFile csv(dir.filePath(QStringLiteral("all.csv")));
+        if (csv.open(QIODevice::ReadOnly)) // a UTF-8 name from the settings file goes out as UTF-8
+            QVERIFY(csv.readAll().contains("\r\nMoney,Caf\xC3\xA9 yyyyyyyyyyyyyyyyyyyyyyyyy,$5.00,Once,"));
+    }
+
+    void reportIsThePrintedReport_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("few rows") << false;
+        QTest::newRow("full tables over pages") << true;
+    }
+    void reportIsThePrintedReport()
+    {
+        QFETCH(bool, full);
+        if (pdftotextProgram().isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        WindowTestScope scope;
+        fixClock(2024, 3, 5, 14, 7, 9);
+        QByteArray settings = full ? Bio : Settings;
+        if (full) {
+            for (const char *table : {"Hours", "Money", "Freq"}) {
+                settings += QByteArray("[") + table + "]\nCount=51\n";
+                for (int r = 1; r <= 50; ++r)
+                    settings += QByteArray("[") + (table == QByteArray("Hours") ? "Hour" : table) +
+                                QByteArray::number(r) + "]\nDesc=Row " + QByteArray::number(r) +
+                                "\nHrMin=1 Hr\nAmount=1\nPer=Day\nStart=1/1/2024\nEnd=1/2/2024\n";
+            }
+        }
+        const QString chosen = scope.folder().file(QStringLiteral("pat.ini"));
+        writeFile(chosen, settings);
+        setSettingsFilePath(chosen);
+
+        const QString fromCommandLine = scope.folder().file(QStringLiteral("command.pdf"));
+        BatchExport job;
+        job.load();
+        job.writeReport(fromCommandLine);
+
+        const QString fromWindow = scope.folder().file(QStringLiteral("window.pdf"));
+        PrinterChoice::setAnswer([&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(fromWindow);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            return true;
+        });
+        TfrmMain window;
+        window.FormShow();
+        child<QPushButton>(&window, "btReport")->click();
+        QVERIFY(Prompts::shown().isEmpty());
+
+        int commandPages = 0, windowPages = 0;
+        const QStringList lines = reportLines(fromCommandLine, &commandPages);
+        QCOMPARE(lines, reportLines(fromWindow, &windowPages));
+        QCOMPARE(commandPages, windowPages);
+        if (full) {
+            QVERIFY(commandPages >= 3);
+            return;
+        }
+        const QStringList expected = {
+            QStringLiteral("Lifetally  - version 1.0"),
+            QStringLiteral("Ann Lee 3/15/1956 Age: 68 years  Hours: 595,862"),
+            QStringLiteral("Lifetime income: $1,000,000"),
+            QStringLiteral("Printed : 3/5/2024  2:07:09 PM"),
+            QStringLiteral("Brightwell Corporation  http://www.brightwell.example/"),
+            QString(),
+            QString(),
+            HoursTitles,
+            QStringLiteral(
+                "Sleeping                     8 Hrs          Day    3/15/1956   Now         198,616 (33.33%)"),
+            QStringLiteral("Eating                       1 Hr 30 Mins   Day    1/1/2000    1/1/2010    5,480 (0.92%)"),
+            QString(),
+            QString(),
+            MoneyTitles,
+            // A name of 30 characters pushes the rest of its row 2 to the right.
+            QStringLiteral("Café yyyyyyyyyyyyyyyyyyyyyyyyy $5.00          Once   1/1/2000    Now         $5 (0.00%)"),
+            QString(),
+            QString(),
+            FreqTitles,
+        };
+        QCOMPARE(lines, expected);
+    }
+};
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,203 @@
+// The results taken elsewhere from the windows: Ctrl+C and "Export as CSV…" in the tables, "Save
+// image…" in the chart window, and a settings file named on the command line.
+#include "app/frmmain.h"
+#include "guisupport.h"
+#include "results/frmgraph.h"
+#include "results/tableexport.h"
+#include "settings/settingsfile.h"
+#include "tables/activitymodel.h"
+#include "tables/tablecolumns.h"
+#include "widgets/savefilechoice.h"
+#include <QChartView>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+using namespace testsupport;
+
+namespace {
+QStringList row(const QString &activity)
+{
+    return {activity,
+            QStringLiteral("8 Hrs"),
+            QStringLiteral("Day"),
+            QStringLiteral("1/1/2020"),
+            QStringLiteral("1/11/2020"),
+            QString()};
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<WindowTestScope> m_scope;
+    QStringList m_suggested;
+
+    // Answers the save dialog with `path` (empty: cancel), noting the suggested file names.
+    void answerSaveDialog(const QString &path)
+    {
+        SaveFileChoice::setAnswer([this, path](const QString &, const QString &suggested) {
+            m_suggested.append(QFileInfo(suggested).fileName());
+            return path;
+        });
+    }
+
+    // The main window shown and active on `page`, with rows in the hours and money tables.
+    static void openOnPage(TfrmMain &w, int page)
+    {
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.hoursModel().setRowTexts(1, row(QStringLiteral("Sleeping")));
+        w.hoursModel().setRowTexts(2, row(QStringLiteral("=Eating, \"fast\"")));
+        w.moneyModel().setRowTexts(1, row(QStringLiteral("Rent")));
+        for (int p = TfrmMain::Intro; p < page; ++p)
+            click(&w, "btNext");
+        QCOMPARE(w.currentPage(), page);
+    }
+
+private slots:
+    void init()
+    {
+        m_scope = std::make_unique<WindowTestScope>();
+        m_suggested.clear();
+    }
+    void cleanup()
+    {
+        SaveFileChoice::setAnswer({});
+        m_scope.reset();
+    }
+
+    void windowAndExportsAgreeOnColumns()
+    {
+        TfrmMain w;
+        w.show();
+        const struct {
+            const char *grid;
+            TableKind kind;
+        } tables[] = {
+            {"gridHours", TableKind::Hours}, {"gridMoney", TableKind::Money}, {"gridFreq", TableKind::Frequency}};
+        for (const auto &t : tables) {
+            auto *grid = child<QTableView>(&w, t.grid);
+            QStringList titles;
+            for (int col = 0; col < ActivityModel::ColCount; ++col) {
+                QCOMPARE(grid->columnWidth(col), ColumnPixels[col]);
+                titles.append(grid->model()->headerData(col, Qt::Horizontal).toString());
+            }
+            QCOMPARE(titles, columnTitles(t.kind));
+        }
+    }
+
+    void ctrlCCopiesTheSelectedRowOrTheTable()
+    {
+        TfrmMain w;
+        openOnPage(w, TfrmMain::Hours);
+        auto *grid = child<QTableView>(&w, "gridHours");
+        grid->setFocus();
+        grid->selectRow(1);
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), tableexport::tabSeparated(w.hoursModel(), {2}));
+
+        grid->clearSelection();
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 3);
+    }
+
+    void exportAsCsvEndsTheSortMenu()
+    {
+        const QString path = m_scope->folder().file(QStringLiteral("money.csv"));
+        answerSaveDialog(path);
+        TfrmMain w;
+        const QList<QAction *> items = w.sortMenu()->actions();
+        QCOMPARE(items.size(), 5);
+        QVERIFY(items[3]->isSeparator());
+        QCOMPARE(items[4]->text(), QStringLiteral("Export as CSV…"));
+        openOnPage(w, TfrmMain::Dollars);
+        // Ctrl+E from the page's buttons as well as from its table.
+        child<QPushButton>(&w, "btAdd2")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(m_suggested, QStringList{QStringLiteral("lifetally-money.csv")});
+        QCOMPARE(contents(path), tableexport::csv(w.moneyModel()));
+        QVERIFY(Prompts::shown().isEmpty());
+    }
+
+    void failedExportSaysSoAndLeavesNoFile()
+    {
+        const QString path = m_scope->folder().file(QStringLiteral("missing/hours.csv"));
+        answerSaveDialog(path);
+        TfrmMain w;
+        openOnPage(w, TfrmMain::Hours);
+        w.sortMenu()->actions().last()->trigger();
+        QCOMPARE(promptTexts(), QStringList{QStringLiteral("Unable to write to ") + path + QLatin1Char('.')});
+        QVERIFY(!QFile::exists(path));
+
+        // Cancelling the dialog writes nothing and says nothing.
+        Prompts::clearShown();
+        answerSaveDialog(QString());
+        w.sortMenu()->actions().last()->trigger();
+        QVERIFY(Prompts::shown().isEmpty());
+    }
+
+    void saveImageBySuffix_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("PNG") << QStringLiteral("chart.png");
+        QTest::newRow("SVG") << QStringLiteral("chart.SVG");
+    }
+    void saveImageBySuffix()
+    {
+        QFETCH(QString, name);
+        const QString path = m_scope->folder().file(name);
+        answerSaveDialog(path);
+        TfrmGraph graph;
+        graph.setTitle(QStringLiteral("Hours spent for Ann"));
+        graph.setPoints({{30, QStringLiteral("Sleeping"), 0x0000FF}, {10, QStringLiteral("Eating"), 0x00FF00}});
+        graph.resize(700, 500);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        // Left of Print, clear of "Reduce # visible points", which keeps its place.
+        auto *save = child<QPushButton>(&graph, "btSaveImage");
+        QCOMPARE(save->geometry(), QRect(700 - 240, 8, 75, 25));
+        QVERIFY(!save->geometry().intersects(child<QWidget>(&graph, "SpeedButton1")->geometry()));
+        save->click();
+        QCOMPARE(m_suggested, QStringList{QStringLiteral("lifetally-chart.png")});
+        const QByteArray data = contents(path);
+        if (name.endsWith(QLatin1String(".png"))) {
+            const QImage image = QImage::fromData(data, "PNG");
+            auto *view = child<QWidget>(&graph, "Chart1");
+            QCOMPARE(image.size(), view->size() * view->devicePixelRatio());
+        } else {
+            QVERIFY(data.contains("<svg"));
+            QVERIFY(data.contains("<title>Hours spent for Ann</title>"));
+        }
+        QVERIFY(Prompts::shown().isEmpty());
+    }
+
+    void chosenSettingsFileIsWrittenAtClose()
+    {
+        const QString chosen = m_scope->folder().file(QStringLiteral("pat.ini"));
+        setSettingsFilePath(chosen);
+        TfrmMain w;
+        w.show();
+        click(&w, "btClose");
+        QVERIFY(QFile::exists(chosen));
+        QVERIFY(!QFile::exists(m_scope->settingsPath()));
+    }
+};
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"

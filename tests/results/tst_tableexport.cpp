@@ -1,0 +1,152 @@
+// The tables as text for spreadsheets: CSV quoting, the formula guard, UTF-8 and the number
+// columns under other regional settings; the clipboard's tab-separated text.
+#include "calc/localesettings.h"
+#include "results/tableexport.h"
+#include "support/testsupport.h"
+#include "tables/activitymodel.h"
+#include <QTest>
+
+namespace {
+QStringList row(const QString &activity, const QString &total)
+{
+    return {
+        activity, QStringLiteral("8 Hrs"), QStringLiteral("Day"), QStringLiteral("3/15/1956"), QStringLiteral("Now"),
+        total};
+}
+
+// A table with its titles and the given rows from row 1.
+std::unique_ptr<ActivityModel> table(TableKind kind, const QList<QStringList> &rows)
+{
+    auto model = std::make_unique<ActivityModel>(QSet<int>{});
+    writeColumnTitles(*model, kind);
+    for (int r = 0; r < rows.size(); ++r)
+        model->setRowTexts(r + 1, rows[r]);
+    return model;
+}
+
+QList<QByteArray> csvLines(const QByteArray &csv)
+{
+    QList<QByteArray> lines = csv.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+} // namespace
+
+class TestTableExport : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { testsupport::resetSharedState(); }
+    void cleanup() { testsupport::resetSharedState(); }
+
+    void activityField_data()
+    {
+        QTest::addColumn<QString>("activity");
+        QTest::addColumn<QByteArray>("field");
+        QTest::newRow("plain") << QStringLiteral("Sleeping") << QByteArray("Sleeping");
+        QTest::newRow("comma") << QStringLiteral("Bed, breakfast") << QByteArray("\"Bed, breakfast\"");
+        QTest::newRow("quotes doubled") << QStringLiteral("The \"big\" one") << QByteArray("\"The \"\"big\"\" one\"");
+        QTest::newRow("line feed") << QStringLiteral("two\nlines") << QByteArray("\"two\nlines\"");
+        QTest::newRow("carriage return") << QStringLiteral("two\rlines") << QByteArray("\"two\rlines\"");
+        QTest::newRow("formula =") << QStringLiteral("=1+2") << QByteArray("'=1+2");
+        QTest::newRow("formula +") << QStringLiteral("+1") << QByteArray("'+1");
+        QTest::newRow("formula -") << QStringLiteral("-1") << QByteArray("'-1");
+        QTest::newRow("formula @") << QStringLiteral("@SUM(A1)") << QByteArray("'@SUM(A1)");
+        QTest::newRow("guarded and quoted")
+            << QStringLiteral("=HYPERLINK(\"x\",\"y\")") << QByteArray("\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\"");
+        QTest::newRow("sign inside is no formula") << QStringLiteral("Tea + cake") << QByteArray("Tea + cake");
+        QTest::newRow("UTF-8") << QStringLiteral("Café ☕ 日本")
+                               << QByteArray("Caf\xC3\xA9 \xE2\x98\x95 \xE6\x97\xA5\xE6\x9C\xAC");
+    }
+    void activityField()
+    {
+        QFETCH(QString, activity);
+        QFETCH(QByteArray, field);
+        const auto hours = table(TableKind::Hours, {row(activity, QStringLiteral("5"))});
+        const QByteArray csv = tableexport::csv(*hours);
+        QVERIFY2(csv.contains("\r\n" + field + ",8 Hrs,Day,3/15/1956,Now,5,5,\r\n"), csv.constData());
+    }
+
+    void numberColumns_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("share");
+        QTest::newRow("U.S. hours") << "US" << QStringLiteral("206,688 (33.33%)") << "206688"
+                                    << "33.33";
+        QTest::newRow("U.S. money") << "US" << QStringLiteral("$1,235 (0.49%)") << "1235"
+                                    << "0.49";
+        QTest::newRow("U.S. no share") << "US" << QStringLiteral("1,560") << "1560"
+                                       << "";
+        QTest::newRow("U.S. share over 1,000") << "US" << QStringLiteral("5 (1,234.50%)") << "5"
+                                               << "1234.5";
+        QTest::newRow("German hours") << "DE" << QStringLiteral("206.688 (33,33%)") << "206688"
+                                      << "33.33";
+        QTest::newRow("German money") << "DE" << QStringLiteral("52.000 € (20,80%)") << "52000"
+                                      << "20.8";
+        QTest::newRow("German no share") << "DE" << QStringLiteral("1.560") << "1560"
+                                         << "";
+        QTest::newRow("German decimals") << "DE" << QStringLiteral("1.234,5") << "1234.5"
+                                         << "";
+        QTest::newRow("empty") << "US" << QString() << ""
+                               << "";
+    }
+    void numberColumns()
+    {
+        QFETCH(QString, region);
+        QFETCH(QString, cell);
+        QFETCH(QString, total);
+        QFETCH(QString, share);
+        LocaleSettings::setCurrent(region == QLatin1String("DE") ? testsupport::germanLocale()
+                                                                 : testsupport::usLocale());
+        QCOMPARE(tableexport::plainTotal(cell), total);
+        QCOMPARE(tableexport::plainShare(cell), share);
+        // In the file, a cell with the locale's separators is quoted; the plain numbers never are.
+        const auto money = table(TableKind::Money, {row(QStringLiteral("Rent"), cell)});
+        QVERIFY(tableexport::csv(*money).endsWith(("," + total + "," + share + "\r\n").toUtf8()));
+    }
+
+    void oneTableAndAllThree()
+    {
+        const auto hours = table(TableKind::Hours, {row(QStringLiteral("Sleeping"), QStringLiteral("200,000 (33.61%)")),
+                                                    {}, // a gap a settings file may leave
+                                                    row(QStringLiteral("Eating"), QStringLiteral("25,000"))});
+        const auto money = table(TableKind::Money, {row(QStringLiteral("Rent"), QStringLiteral("$5 (0.01%)"))});
+        const auto freq = table(TableKind::Frequency, {});
+
+        QCOMPARE(csvLines(tableexport::csv(*hours)),
+                 (QList<QByteArray>{
+                     "Activity,Time,Per,Start date,End date,Total Hrs,Total (number),Share (%)\r",
+                     "Sleeping,8 Hrs,Day,3/15/1956,Now,\"200,000 (33.61%)\",200000,33.61\r",
+                     "Eating,8 Hrs,Day,3/15/1956,Now,\"25,000\",25000,\r",
+                 }));
+        QCOMPARE(csvLines(tableexport::csvAll(*hours, *money, *freq)),
+                 (QList<QByteArray>{
+                     "Table,Activity,Time/Amount/Frequency,Per,Start date,End date,Total,Total (number),Share (%)\r",
+                     "Hours,Sleeping,8 Hrs,Day,3/15/1956,Now,\"200,000 (33.61%)\",200000,33.61\r",
+                     "Hours,Eating,8 Hrs,Day,3/15/1956,Now,\"25,000\",25000,\r",
+                     "Money,Rent,8 Hrs,Day,3/15/1956,Now,$5 (0.01%),5,0.01\r",
+                 }));
+        QCOMPARE(tableexport::suggestedFileName(TableKind::Frequency), QStringLiteral("lifetally-frequency.csv"));
+    }
+
+    void tabSeparated()
+    {
+        const auto hours = table(TableKind::Hours, {row(QStringLiteral("Sleeping"), QStringLiteral("1,000 (2.00%)")),
+                                                    row(QStringLiteral("=cmd"), QStringLiteral("2")),
+                                                    row(QStringLiteral("Tea\tbreak"), QStringLiteral("3"))});
+        const QString titles = QStringLiteral("Activity\tTime\tPer\tStart date\tEnd date\tTotal Hrs\n");
+        const QString sleeping = QStringLiteral("Sleeping\t8 Hrs\tDay\t3/15/1956\tNow\t1,000 (2.00%)\n");
+        const QString guarded = QStringLiteral("'=cmd\t8 Hrs\tDay\t3/15/1956\tNow\t2\n");
+        const QString tea = QStringLiteral("Tea break\t8 Hrs\tDay\t3/15/1956\tNow\t3\n");
+        QCOMPARE(tableexport::tabSeparated(*hours, {3, 1}), titles + sleeping + tea);
+        // Nothing selected, or only a row without an activity: the whole table.
+        QCOMPARE(tableexport::tabSeparated(*hours, {}), titles + sleeping + guarded + tea);
+        QCOMPARE(tableexport::tabSeparated(*hours, {7}), titles + sleeping + guarded + tea);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTableExport)
+#include "tst_tableexport.moc"

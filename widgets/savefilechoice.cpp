@@ -1,0 +1,36 @@
+#include "widgets/savefilechoice.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+SaveFileChoice::Answer &answerHook()
+{
+    static SaveFileChoice::Answer answer;
+    return answer;
+}
+
+// Kept for the run, so a second export lands beside the first.
+QString &lastFolder()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+QString SaveFileChoice::ask(QWidget *parent, const QString &caption, const QString &fileName, const QString &filter)
+{
+    const QString folder = lastFolder().isEmpty() ? QDir::homePath() : lastFolder();
+    const QString suggested = QDir(folder).filePath(fileName);
+    const QString chosen = answerHook() ? answerHook()(caption, suggested)
+                                        : QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    if (!chosen.isEmpty())
+        lastFolder() = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+void SaveFileChoice::setAnswer(Answer answer)
+{
+    answerHook() = std::move(answer);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The save-file dialog, asked only in production: tests answer it instead.
+class SaveFileChoice
+{
+public:
+    // Gets the dialog's caption and the suggested path; returns the chosen path, empty to cancel.
+    using Answer = std::function<QString(const QString &caption, const QString &suggestedPath)>;
+
+    // Asks where to save, suggesting `fileName` in the folder chosen last (the home folder at
+    // first). Returns the chosen path, or an empty text when the user cancelled.
+    static QString ask(QWidget *parent, const QString &caption, const QString &fileName, const QString &filter);
+    // Replaces the dialog by `answer` until cleared with an empty function.
+    static void setAnswer(Answer answer);
+
+private:
+    SaveFileChoice() = delete;
+};

@@ -23,6 +23,7 @@
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
 #include "tables/tablechange.h"
+#include "tables/tablecolumns.h"
 #include "tables/tablesort.h"
 #include "ui_frmmain.h"
 #include "widgets/datehint.h"
@@ -48,8 +49,6 @@
 #include <QUndoStack>
 
 namespace {
-
-const int ColumnWidths[ActivityModel::ColCount] = {171, 87, 41, 66, 67, 119};
 
 // Headings are navy; on a dark desktop theme navy would vanish, so a light blue stands in.
 void paintNavy(QLabel *label)
@@ -224,7 +223,7 @@ void TfrmMain::setUpGrid(QTableView *grid, ActivityModel *model)
     header->setFont(serifFont(13));
     header->setMinimumSectionSize(10);
     for (int col = 0; col < ActivityModel::ColCount; ++col)
-        grid->setColumnWidth(col, ColumnWidths[col]);
+        grid->setColumnWidth(col, ColumnPixels[static_cast<std::size_t>(col)]);
     grid->installEventFilter(this);
     grid->setCurrentIndex(model->index(0, 0));
 }
@@ -285,20 +284,9 @@ void TfrmMain::adjustColWidths()
 
 void TfrmMain::initGrids()
 {
-    const QString common[] = {QStringLiteral("Activity"), QString(),
-                              QStringLiteral("Per"),      QStringLiteral("Start date"),
-                              QStringLiteral("End date"), QString()};
-    for (int col = 0; col < ActivityModel::ColCount; ++col) {
-        m_hours->setCell(0, col, common[col]);
-        m_money->setCell(0, col, common[col]);
-        m_freq->setCell(0, col, common[col]);
-    }
-    m_hours->setCell(0, ActivityModel::Amount, QStringLiteral("Time"));
-    m_hours->setCell(0, ActivityModel::Total, QStringLiteral("Total Hrs"));
-    m_money->setCell(0, ActivityModel::Amount, QStringLiteral("Amount"));
-    m_money->setCell(0, ActivityModel::Total, QStringLiteral("Total Amt"));
-    m_freq->setCell(0, ActivityModel::Amount, QStringLiteral("Frequency"));
-    m_freq->setCell(0, ActivityModel::Total, QStringLiteral("Total Freq"));
+    writeColumnTitles(*m_hours, TableKind::Hours);
+    writeColumnTitles(*m_money, TableKind::Money);
+    writeColumnTitles(*m_freq, TableKind::Frequency);
 }
 
 void TfrmMain::readSettings()
@@ -461,7 +449,7 @@ bool TfrmMain::keepDespite(const QString &warning)
 void TfrmMain::checkRow(const ActivityTable &t, int row)
 {
     QStringList warnings;
-    if (t.kind == Kind::Hours) {
+    if (t.kind == TableKind::Hours) {
         if (const std::optional<Overload> overload = hoursOverlap(*m_hours))
             warnings << overloadMessage(*overload);
     }
@@ -563,7 +551,7 @@ template <typename Change> void TfrmMain::changeTable(const ActivityTable &t, co
         ~Record()
         {
             if (table.model->table() != before) {
-                const Kind kind = table.kind;
+                const TableKind kind = table.kind;
                 window->m_undo->push(
                     new TableChange(*table.model, before, what, [w = window, kind] { w->revealTable(kind); }));
             }
@@ -572,9 +560,9 @@ template <typename Change> void TfrmMain::changeTable(const ActivityTable &t, co
     change();
 }
 
-void TfrmMain::revealTable(Kind kind)
+void TfrmMain::revealTable(TableKind kind)
 {
-    const int page = kind == Kind::Hours ? Hours : kind == Kind::Money ? Dollars : Items;
+    const int page = kind == TableKind::Hours ? Hours : kind == TableKind::Money ? Dollars : Items;
     if (currentPage() == page)
         return;
     showPage(page);
@@ -582,39 +570,39 @@ void TfrmMain::revealTable(Kind kind)
     ui->btNext->setEnabled(true);
 }
 
-TfrmMain::ActivityTable TfrmMain::table(Kind kind) const
+TfrmMain::ActivityTable TfrmMain::table(TableKind kind) const
 {
     switch (kind) {
-    case Kind::Hours:
+    case TableKind::Hours:
         return {kind, ui->gridHours, m_hours.get()};
-    case Kind::Money:
+    case TableKind::Money:
         return {kind, ui->gridMoney, m_money.get()};
-    case Kind::Freq:
+    case TableKind::Frequency:
         break;
     }
-    return {Kind::Freq, ui->gridFreq, m_freq.get()};
+    return {TableKind::Frequency, ui->gridFreq, m_freq.get()};
 }
 
 TfrmMain::ActivityTable TfrmMain::tableOf(const QTableView *grid) const
 {
     if (grid == ui->gridHours)
-        return table(Kind::Hours);
-    return table(grid == ui->gridMoney ? Kind::Money : Kind::Freq);
+        return table(TableKind::Hours);
+    return table(grid == ui->gridMoney ? TableKind::Money : TableKind::Frequency);
 }
 
-std::unique_ptr<TActivityDialog> TfrmMain::makeDialog(Kind kind)
+std::unique_ptr<TActivityDialog> TfrmMain::makeDialog(TableKind kind)
 {
-    if (kind == Kind::Hours)
+    if (kind == TableKind::Hours)
         return std::make_unique<TfrmTime>(ui->edDOB->text(), m_birthDate, this);
-    return std::make_unique<TfrmMoney>(kind == Kind::Money, ui->edDOB->text(), m_birthDate, this);
+    return std::make_unique<TfrmMoney>(kind == TableKind::Money, ui->edDOB->text(), m_birthDate, this);
 }
 
 void TfrmMain::computeRowTotal(const ActivityTable &t, int row)
 {
-    if (t.kind == Kind::Hours)
+    if (t.kind == TableKind::Hours)
         computeHourTotal(*t.model, row, m_hoursAlive);
     else
-        computeMoneyTotal(*t.model, row, t.kind == Kind::Money, static_cast<qint64>(ui->numIncome->value()));
+        computeMoneyTotal(*t.model, row, t.kind == TableKind::Money, static_cast<qint64>(ui->numIncome->value()));
 }
 
 int TfrmMain::selectedRow(QTableView *grid) const
@@ -695,12 +683,12 @@ void TfrmMain::DeleteGrid(QTableView *grid)
 
 void TfrmMain::btAdd1Click()
 {
-    addRow(table(Kind::Hours));
+    addRow(table(TableKind::Hours));
 }
 
 void TfrmMain::btEdit1Click()
 {
-    editRow(table(Kind::Hours));
+    editRow(table(TableKind::Hours));
 }
 
 void TfrmMain::btDel1Click()
@@ -859,10 +847,10 @@ void TfrmMain::graphit(bool hours, bool money, bool)
 {
     const ChartTable which = chartTableOf(hours, money);
     const QString title = chartTitle(which, ui->edName->text(), ui->Label10->text(), ui->label11->text());
-    const ActivityModel &table = *this->table(which == ChartTable::Hours   ? Kind::Hours
-                                              : which == ChartTable::Money ? Kind::Money
-                                                                           : Kind::Freq)
-                                      .model;
+    const TableKind kind = which == ChartTable::Hours   ? TableKind::Hours
+                           : which == ChartTable::Money ? TableKind::Money
+                                                        : TableKind::Frequency;
+    const ActivityModel &table = *this->table(kind).model;
     double subtotal = 0;
     double reference = 0;
     if (which == ChartTable::Hours) {
@@ -899,11 +887,9 @@ void TfrmMain::ExportCsv1Click()
     if (!grid)
         return;
     const ActivityTable t = tableOf(grid);
-    const TableKind kind = t.kind == Kind::Hours   ? TableKind::Hours
-                           : t.kind == Kind::Money ? TableKind::Money
-                                                   : TableKind::Frequency;
-    const QString path = SaveFileChoice::ask(this, QStringLiteral("Export as CSV"),
-                                             tableexport::suggestedFileName(kind), QStringLiteral("CSV files (*.csv)"));
+    const QString path =
+        SaveFileChoice::ask(this, QStringLiteral("Export as CSV"), tableexport::suggestedFileName(t.kind),
+                            QStringLiteral("CSV files (*.csv)"));
     if (!path.isEmpty())
         writeFileAtomically(path, tableexport::csv(*t.model));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/datevalue.h"
+#include "tables/tablecolumns.h"
 #include <QSet>
 #include <QWidget>
 #include <array>
@@ -95,19 +96,18 @@ private slots:
 private:
     // What tells the three tables apart: their grid, their model, the dialog that edits a row and
     // how a row's total is made.
-    enum class Kind { Hours, Money, Freq };
     struct ActivityTable {
-        Kind kind;
+        TableKind kind;
         QTableView *grid;
         ActivityModel *model;
     };
-    ActivityTable table(Kind kind) const;
+    ActivityTable table(TableKind kind) const;
     ActivityTable tableOf(const QTableView *grid) const;
-    std::unique_ptr<TActivityDialog> makeDialog(Kind kind);
+    std::unique_ptr<TActivityDialog> makeDialog(TableKind kind);
     void computeRowTotal(const ActivityTable &t, int row);
     // Runs a change of the table and records it for undo when it changed any cell.
     template <typename Change> void changeTable(const ActivityTable &t, const QString &what, Change &&change);
-    void revealTable(Kind kind);
+    void revealTable(TableKind kind);
     QStringList storedState() const;
     // The checks for entries that cannot be true: empty when all is well.
     QString overlapWarning() const;

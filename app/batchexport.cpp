@@ -15,6 +15,7 @@
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
 #include "tables/tablecolumns.h"
+#include "tables/tablesettings.h"
 #include "widgets/prompts.h"
 #include <QFile>
 #include <QLocale>
@@ -46,11 +47,7 @@ BatchExport::~BatchExport() = default;
 void BatchExport::load()
 {
     BioFields bio;
-    TableCells hours = m_hours->table(), money = m_money->table(), freq = m_freq->table();
-    readSettingsFile(settingsFilePath(), bio, hours, money, freq);
-    m_hours->setTable(hours);
-    m_money->setTable(money);
-    m_freq->setTable(freq);
+    readTables(settingsFilePath(), bio, *m_hours, *m_money, *m_freq);
     const qint64 income = qBound(0, bio.income, MaxIncome);
 
     double hoursAlive = 0;

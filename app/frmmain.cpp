@@ -24,6 +24,7 @@
 #include "tables/frmtime.h"
 #include "tables/tablechange.h"
 #include "tables/tablecolumns.h"
+#include "tables/tablesettings.h"
 #include "tables/tablesort.h"
 #include "ui_frmmain.h"
 #include "widgets/datehint.h"
@@ -292,11 +293,7 @@ void TfrmMain::initGrids()
 void TfrmMain::readSettings()
 {
     BioFields bio;
-    TableCells hours = m_hours->table(), money = m_money->table(), freq = m_freq->table();
-    readSettingsFile(settingsFilePath(), bio, hours, money, freq);
-    m_hours->setTable(hours);
-    m_money->setTable(money);
-    m_freq->setTable(freq);
+    readTables(settingsFilePath(), bio, *m_hours, *m_money, *m_freq);
     ui->edName->setText(bio.name);
     ui->edDOB->setText(bio.birthDate);
     // The field's range is 0 to 99,999,999; a stored value beyond it is clamped.

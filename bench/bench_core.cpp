@@ -11,6 +11,7 @@
 #include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
+#include "tables/tablesettings.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -240,11 +241,7 @@ void BM_LoadSettingsFull(benchmark::State &state)
         ActivityModel hours{QSet<int>{5}};
         ActivityModel money{QSet<int>{1, 5}};
         ActivityModel freq{QSet<int>{1, 5}};
-        TableCells h = hours.table(), m = money.table(), f = freq.table();
-        readSettingsFile(path, bio, h, m, f);
-        hours.setTable(h);
-        money.setTable(m);
-        freq.setTable(f);
+        readTables(path, bio, hours, money, freq);
         benchmark::DoNotOptimize(freq.cell(50, 4));
     }
 }

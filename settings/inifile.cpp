@@ -6,6 +6,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#ifdef Q_OS_UNIX
+#include <cstdio>
+#include <unistd.h>
+#endif
 
 namespace {
 constexpr qsizetype kMaxValueLength = 1023;
@@ -101,6 +105,29 @@ bool writeWhole(const QString &path, const QByteArray &data)
         return false;
     }
     return file.commit();
+}
+// The old file becomes the backup. Where the file system allows it, the backup is a second name
+// for the old file's data (a hard link, placed by rename): the replace that follows gives the
+// file new data under a new inode, so nothing is copied or synced twice. Elsewhere, a copy.
+void keepBackup(const QString &file, const QString &backup)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray from = QFile::encodeName(file);
+    const QByteArray to = QFile::encodeName(backup);
+    const QByteArray linked = to + ".new";
+    ::unlink(linked.constData());
+    if (::link(from.constData(), linked.constData()) == 0) {
+        const bool placed = ::rename(linked.constData(), to.constData()) == 0;
+        // A backup that already is a name of this data (a replace that failed after it was made)
+        // leaves the rename nothing to do, and the extra name behind.
+        ::unlink(linked.constData());
+        if (placed)
+            return;
+    }
+#endif
+    QFile old(file);
+    if (old.open(QIODevice::ReadOnly))
+        writeWhole(backup, old.readAll());
 }
 } // namespace
 
@@ -306,9 +333,7 @@ void IniFile::save()
         // The backup is a convenience: the new file matters more than a copy of the old one.
         if (!steps.next() || !QFileInfo::exists(fullPath))
             return;
-        QFile old(fullPath);
-        if (old.open(QIODevice::ReadOnly))
-            writeWhole(backupPath(fullPath), old.readAll());
+        keepBackup(fullPath, backupPath(fullPath));
     };
     writeFileAtomically(m_path, serialize(), hooks);
 }

@@ -8,6 +8,7 @@
 #include "widgets/fonts.h"
 #include "widgets/guarded.h"
 #include "widgets/prompts.h"
+#include "widgets/radiogroup.h"
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -40,8 +41,17 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     setFont(sansFont(11));
 
     chart = new QChart;
+    // Under a dark desktop the chart is dark too. The theme goes first: it recolours every series
+    // it finds, and the points carry colours of their own.
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    if (dark) {
+        chart->setTheme(QChart::ChartThemeDark);
+        chart->setBackgroundBrush(palette().color(QPalette::Base));
+        chart->legend()->setLabelColor(palette().color(QPalette::Text));
+    }
     chart->setTitleFont(serifFont(16, true));
-    chart->setTitleBrush(QColor(0, 0, 128));
+    // Navy, lightened on a dark chart as the main window's navy labels are.
+    chart->setTitleBrush(dark ? QColor(150, 170, 255) : QColor(0, 0, 128));
     chart->setBackgroundRoundness(0);
     chart->setPlotAreaBackgroundVisible(false);
     chart->legend()->setAlignment(Qt::AlignRight);
@@ -53,7 +63,7 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     m_pieShadow->setHorizontalPosition(0.5 + ShadowOffset);
     m_pieShadow->setVerticalPosition(0.5 + ShadowOffset);
     QPieSlice *disc = m_pieShadow->append(QString(), 1);
-    disc->setBrush(QColor(0, 0, 0, 90));
+    disc->setBrush(QColor(0, 0, 0, dark ? 200 : 90));
     disc->setPen(Qt::NoPen);
     Series1 = new QPieSeries;
     Series1->setObjectName(QStringLiteral("Series1"));
@@ -97,8 +107,16 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     Timer1->setInterval(SpinIntervalMs);
 
     // Only printing can fail; the other handlers change the chart and nothing else.
-    connect(ui->rbPie, &QRadioButton::clicked, this, &TfrmGraph::rbPieClick);
-    connect(ui->rbBar, &QRadioButton::clicked, this, &TfrmGraph::rbBarClick);
+    // The checked state, not the click: arrow keys, screen readers and code check a button without one.
+    connect(ui->rbPie, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            rbPieClick();
+    });
+    connect(ui->rbBar, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            rbBarClick();
+    });
+    tabIntoCheckedButton({ui->rbPie, ui->rbBar});
     connect(ui->SpeedButton1, &QToolButton::clicked, this, &TfrmGraph::SpeedButton1Click);
     connectGuarded(ui->btPrint, &QPushButton::clicked, this, &TfrmGraph::btPrintClick);
     // Escape rejects the dialog too, the same as Close.
@@ -211,6 +229,7 @@ void TfrmGraph::FormShow()
 {
     m_pointCount = static_cast<int>(Series1->count());
     ui->SpeedButton1->setVisible(m_pointCount > 3);
+    ui->rbPie->setChecked(true);
     rbPieClick();
 }
 

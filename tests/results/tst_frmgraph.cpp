@@ -208,6 +208,80 @@ private slots:
         QCOMPARE(graph.Series1->pieEndAngle(), before + 363);
     }
 
+    // However the button is checked (a click, the arrow keys, a screen reader, code), the chart follows.
+    void chartFollowsTheCheckedButton_data()
+    {
+        QTest::addColumn<bool>("byClick");
+        QTest::newRow("mouse click") << true;
+        QTest::newRow("checked without a click") << false;
+    }
+    void chartFollowsTheCheckedButton()
+    {
+        QFETCH(bool, byClick);
+        TfrmGraph graph;
+        graph.setPoints(makePoints(4, false));
+        graph.show();
+        auto choose = [&](const char *name) {
+            auto *button = child<QRadioButton>(graph, name);
+            if (byClick)
+                clickRadio(button);
+            else
+                button->setChecked(true);
+        };
+        choose("rbBar");
+        QVERIFY(!graph.pieShown());
+        QVERIFY(graph.Series2->isVisible());
+        choose("rbPie");
+        QVERIFY(graph.pieShown());
+        QVERIFY(!graph.Series2->isVisible());
+    }
+
+    void tabReachesEveryControl()
+    {
+        TfrmGraph graph;
+        graph.setPoints(makePoints(5, false));
+        graph.show();
+        graph.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&graph));
+        child<QRadioButton>(graph, "rbPie")->setFocus();
+        // The radio pair is one stop, on its checked button.
+        QStringList order;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order, (QStringList{QStringLiteral("SpeedButton1"), QStringLiteral("btPrint"),
+                                     QStringLiteral("btClose"), QStringLiteral("Chart1"), QStringLiteral("rbPie")}));
+        // Space on the focused button drops a point, as a click does.
+        child<QToolButton>(graph, "SpeedButton1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(graph.pointCount(), 4);
+    }
+
+    // A dark desktop gives a dark chart with light texts; the points keep their own colours.
+    void darkPaletteKeepsPointColours()
+    {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        TfrmGraph graph;
+        QApplication::setPalette(before);
+        graph.setPoints({{300, QStringLiteral("Other"), 0xFFFFFF}, {100, QStringLiteral("Sleep"), 0x0000FF}});
+        graph.show();
+        QVERIFY(graph.chart->backgroundBrush().color().lightness() < 128);
+        QVERIFY(graph.chart->titleBrush().color().lightness() > 128);
+        QVERIFY(graph.chart->legend()->labelColor().lightness() > 128);
+        const QList<QPieSlice *> slices = graph.Series1->slices();
+        QCOMPARE(slices[0]->brush().color(), QColor(Qt::white));
+        QCOMPARE(slices[1]->brush().color(), QColor(Qt::red));
+        QVERIFY(slices[1]->labelBrush().color().lightness() > 128);
+        QCOMPARE(graph.Series2->barSets().at(1)->color(), QColor(Qt::red));
+    }
+
     void rotationWrapsAt360()
     {
         TfrmGraph graph;

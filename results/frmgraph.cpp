@@ -4,6 +4,7 @@
 #include "results/linewriter.h"
 #include "results/printerchoice.h"
 #include "results/report.h"
+#include "results/spinningpie.h"
 #include "ui_frmgraph.h"
 #include "widgets/fonts.h"
 #include "widgets/guarded.h"
@@ -86,6 +87,8 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     m_valueAxis->setVisible(false);
     m_rowAxis->setVisible(false);
 
+    m_spin = new TSpinningPie(chart, Series1);
+
     // The maker's home page in small print at the chart's foot, on screen and on paper.
     m_footer = new QGraphicsSimpleTextItem(report::homePage(), chart);
     m_footer->setFont(sansFont(10));
@@ -157,38 +160,41 @@ void TfrmGraph::setPoints(const QVector<ChartPoint> &points)
     Series1->clear();
     Series2->clear();
     m_points = points;
-    for (const ChartPoint &point : points)
-        addPoint(point);
+    // Each series takes its points in one call: the legend rebuilds its markers at every append.
+    QList<QPieSlice *> slices;
+    QList<QBarSet *> sets;
+    slices.reserve(points.size());
+    sets.reserve(points.size());
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const ChartPoint &point = points[i];
+        const QColor colour = chartColour(point.colour);
+        auto *slice = new QPieSlice(point.label, point.value);
+        slice->setBrush(colour);
+        // An outline, so that a white slice (and its legend box) still shows on the white chart.
+        slice->setPen(QPen(Qt::darkGray, 1));
+        slice->setLabelVisible(true);
+        slice->setLabelArmLengthFactor(LabelArmFactor);
+        slices.append(slice);
+
+        // Stacked bars, one set per point: each set holds its value in its own row and 0 elsewhere,
+        // which gives every bar its own colour and legend entry at full bar height.
+        auto *set = new QBarSet(point.label);
+        QList<qreal> values(points.size(), 0.0);
+        values[i] = point.value;
+        set->append(values);
+        set->setColor(colour);
+        set->setPen(QPen(Qt::darkGray, 1));
+        sets.append(set);
+    }
+    Series1->append(slices);
+    Series2->append(sets);
     updatePieMarks();
     fitBarAxes();
 }
 
-void TfrmGraph::addPoint(const ChartPoint &point)
-{
-    const QColor colour = chartColour(point.colour);
-    QPieSlice *slice = Series1->append(point.label, point.value);
-    slice->setBrush(colour);
-    // An outline, so that a white slice (and its legend box) still shows on the white chart.
-    slice->setPen(QPen(Qt::darkGray, 1));
-    slice->setLabelVisible(true);
-    slice->setLabelArmLengthFactor(LabelArmFactor);
-
-    // Stacked bars, one set per point: each set holds its value in its own row and 0 elsewhere,
-    // which gives every bar its own colour and legend entry at full bar height.
-    const int index = Series2->count();
-    for (QBarSet *set : Series2->barSets())
-        set->append(0);
-    auto *set = new QBarSet(point.label);
-    for (int i = 0; i < index; ++i)
-        set->append(0);
-    set->append(point.value);
-    set->setColor(colour);
-    set->setPen(QPen(Qt::darkGray, 1));
-    Series2->append(set);
-}
-
 void TfrmGraph::removeLastPoint()
 {
+    settlePie();
     const QList<QPieSlice *> slices = Series1->slices();
     if (slices.isEmpty())
         return;
@@ -244,6 +250,7 @@ void TfrmGraph::rbPieClick()
 
 void TfrmGraph::rbBarClick()
 {
+    settlePie();
     Series1->setVisible(false);
     m_pieShadow->setVisible(false);
     Series2->setVisible(true);
@@ -253,9 +260,10 @@ void TfrmGraph::Chart1Click()
 {
     if (!pieShown())
         return;
-    if (Timer1->isActive())
+    if (Timer1->isActive()) {
         Timer1->stop();
-    else
+        settlePie();
+    } else
         Timer1->start();
 }
 
@@ -268,6 +276,21 @@ void TfrmGraph::Timer1Timer()
 void TfrmGraph::turnPie()
 {
     m_rotation = std::fmod(m_rotation + SpinDegrees, 360.0);
+    // While the timer runs, the spinning layer draws the turns: the chart would lay out every slice
+    // and label twice for each. A turn by hand goes straight to the chart.
+    if (!Timer1->isActive()) {
+        settlePie();
+        return;
+    }
+    if (!m_spin->isActive())
+        m_spin->start();
+    m_spin->setTurn(m_rotation - Series1->pieStartAngle());
+}
+
+// The chart's own pie takes the angle the spin has reached, and is drawn by the chart again.
+void TfrmGraph::settlePie()
+{
+    m_spin->stop();
     Series1->setPieStartAngle(m_rotation);
     Series1->setPieEndAngle(m_rotation + 360);
 }
@@ -297,6 +320,8 @@ void TfrmGraph::btPrintClick()
     QPrinter &printer = *m_printer;
     if (!PrinterChoice::ask(printer, this))
         return;
+    // The page shows the chart's own pie at the angle reached; a running spin takes over again at its next turn.
+    settlePie();
     const QPageLayout::Orientation before = printer.pageLayout().orientation();
     printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;

@@ -4,6 +4,7 @@
 #include "results/chartcolour.h"
 #include "results/frmgraph.h"
 #include "results/printerchoice.h"
+#include "results/spinningpie.h"
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
 #include "widgets/prompts.h"
@@ -280,6 +281,51 @@ private slots:
         QCOMPARE(slices[1]->brush().color(), QColor(Qt::red));
         QVERIFY(slices[1]->labelBrush().color().lightness() > 128);
         QCOMPARE(graph.Series2->barSets().at(1)->color(), QColor(Qt::red));
+    }
+
+    // While the timer turns the pie, its picture turns from tick to tick, with every label beside
+    // the pie; stopped, the chart's own pie stands at the same angle and looks the same, upright
+    // labels included (pixels may differ only in their anti-aliasing).
+    void spinningPieTurnsAndLooksLikeTheChartsOwn()
+    {
+        TfrmGraph graph;
+        graph.setPoints(makePoints(6, true));
+        graph.resize(640, 418);
+        graph.show();
+        clickChart(graph);
+        auto *timer = child<QTimer>(graph, "Timer1");
+        QVERIFY(timer->isActive());
+        // No real tick from here on, only those by hand.
+        timer->setInterval(3600 * 1000);
+        graph.Timer1Timer();
+        const QImage first = graph.grab().toImage();
+        const QVector<QRectF> labelsBefore = graph.spinningPie()->labelRects();
+        graph.Timer1Timer();
+        const QImage second = graph.grab().toImage();
+        const QVector<QRectF> labels = graph.spinningPie()->labelRects();
+        QVERIFY(first != second);
+        QCOMPARE(labels.size(), 6);
+        const QRectF pie = graph.chart->plotArea();
+        for (int i = 0; i < labels.size(); ++i) {
+            QVERIFY(labels[i] != labelsBefore[i]);
+            QCOMPARE(labels[i].size(), labelsBefore[i].size());
+            QVERIFY(pie.contains(labels[i]));
+        }
+
+        clickChart(graph);
+        QVERIFY(!timer->isActive());
+        QCOMPARE(graph.Series1->pieStartAngle(), graph.pieRotation());
+        const QImage still = graph.grab().toImage();
+        QCOMPARE(still.size(), second.size());
+        int different = 0;
+        for (int y = 0; y < still.height(); ++y) {
+            for (int x = 0; x < still.width(); ++x) {
+                const QColor a = still.pixelColor(x, y), b = second.pixelColor(x, y);
+                if (qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) > 192)
+                    ++different;
+            }
+        }
+        QVERIFY2(different < still.width() * still.height() / 200, qPrintable(QString::number(different)));
     }
 
     void rotationWrapsAt360()

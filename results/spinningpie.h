@@ -41,7 +41,7 @@ private:
         bool labelled = false;
         QStaticText label;
         QFont labelFont;
-        QColor labelColour;
+        QPen armPen;
         QSizeF labelSize;
         qreal armFactor = 0;
     };

@@ -4,11 +4,13 @@
 #include "results/linewriter.h"
 #include "results/printerchoice.h"
 #include "results/report.h"
+#include "results/spinningpie.h"
 #include "settings/atomicfile.h"
 #include "ui_frmgraph.h"
 #include "widgets/fonts.h"
 #include "widgets/guarded.h"
 #include "widgets/prompts.h"
+#include "widgets/radiogroup.h"
 #include "widgets/savefilechoice.h"
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -45,8 +47,17 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     setFont(sansFont(11));
 
     chart = new QChart;
+    // Under a dark desktop the chart is dark too. The theme goes first: it recolours every series
+    // it finds, and the points carry colours of their own.
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    if (dark) {
+        chart->setTheme(QChart::ChartThemeDark);
+        chart->setBackgroundBrush(palette().color(QPalette::Base));
+        chart->legend()->setLabelColor(palette().color(QPalette::Text));
+    }
     chart->setTitleFont(serifFont(16, true));
-    chart->setTitleBrush(QColor(0, 0, 128));
+    // Navy, lightened on a dark chart as the main window's navy labels are.
+    chart->setTitleBrush(dark ? QColor(150, 170, 255) : QColor(0, 0, 128));
     chart->setBackgroundRoundness(0);
     chart->setPlotAreaBackgroundVisible(false);
     chart->legend()->setAlignment(Qt::AlignRight);
@@ -58,7 +69,7 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     m_pieShadow->setHorizontalPosition(0.5 + ShadowOffset);
     m_pieShadow->setVerticalPosition(0.5 + ShadowOffset);
     QPieSlice *disc = m_pieShadow->append(QString(), 1);
-    disc->setBrush(QColor(0, 0, 0, 90));
+    disc->setBrush(QColor(0, 0, 0, dark ? 200 : 90));
     disc->setPen(Qt::NoPen);
     Series1 = new QPieSeries;
     Series1->setObjectName(QStringLiteral("Series1"));
@@ -81,6 +92,8 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     m_valueAxis->setVisible(false);
     m_rowAxis->setVisible(false);
 
+    m_spin = new TSpinningPie(chart, Series1);
+
     // The maker's home page in small print at the chart's foot, on screen and on paper.
     m_footer = new QGraphicsSimpleTextItem(report::homePage(), chart);
     m_footer->setFont(sansFont(10));
@@ -102,8 +115,16 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     Timer1->setInterval(SpinIntervalMs);
 
     // Only printing can fail; the other handlers change the chart and nothing else.
-    connect(ui->rbPie, &QRadioButton::clicked, this, &TfrmGraph::rbPieClick);
-    connect(ui->rbBar, &QRadioButton::clicked, this, &TfrmGraph::rbBarClick);
+    // The checked state, not the click: arrow keys, screen readers and code check a button without one.
+    connect(ui->rbPie, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            rbPieClick();
+    });
+    connect(ui->rbBar, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            rbBarClick();
+    });
+    tabIntoCheckedButton({ui->rbPie, ui->rbBar});
     connect(ui->SpeedButton1, &QToolButton::clicked, this, &TfrmGraph::SpeedButton1Click);
     connectGuarded(ui->btSaveImage, &QPushButton::clicked, this, &TfrmGraph::btSaveImageClick);
     connectGuarded(ui->btPrint, &QPushButton::clicked, this, &TfrmGraph::btPrintClick);
@@ -145,38 +166,41 @@ void TfrmGraph::setPoints(const QVector<ChartPoint> &points)
     Series1->clear();
     Series2->clear();
     m_points = points;
-    for (const ChartPoint &point : points)
-        addPoint(point);
+    // Each series takes its points in one call: the legend rebuilds its markers at every append.
+    QList<QPieSlice *> slices;
+    QList<QBarSet *> sets;
+    slices.reserve(points.size());
+    sets.reserve(points.size());
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const ChartPoint &point = points[i];
+        const QColor colour = chartColour(point.colour);
+        auto *slice = new QPieSlice(point.label, point.value);
+        slice->setBrush(colour);
+        // An outline, so that a white slice (and its legend box) still shows on the white chart.
+        slice->setPen(QPen(Qt::darkGray, 1));
+        slice->setLabelVisible(true);
+        slice->setLabelArmLengthFactor(LabelArmFactor);
+        slices.append(slice);
+
+        // Stacked bars, one set per point: each set holds its value in its own row and 0 elsewhere,
+        // which gives every bar its own colour and legend entry at full bar height.
+        auto *set = new QBarSet(point.label);
+        QList<qreal> values(points.size(), 0.0);
+        values[i] = point.value;
+        set->append(values);
+        set->setColor(colour);
+        set->setPen(QPen(Qt::darkGray, 1));
+        sets.append(set);
+    }
+    Series1->append(slices);
+    Series2->append(sets);
     updatePieMarks();
     fitBarAxes();
 }
 
-void TfrmGraph::addPoint(const ChartPoint &point)
-{
-    const QColor colour = chartColour(point.colour);
-    QPieSlice *slice = Series1->append(point.label, point.value);
-    slice->setBrush(colour);
-    // An outline, so that a white slice (and its legend box) still shows on the white chart.
-    slice->setPen(QPen(Qt::darkGray, 1));
-    slice->setLabelVisible(true);
-    slice->setLabelArmLengthFactor(LabelArmFactor);
-
-    // Stacked bars, one set per point: each set holds its value in its own row and 0 elsewhere,
-    // which gives every bar its own colour and legend entry at full bar height.
-    const int index = Series2->count();
-    for (QBarSet *set : Series2->barSets())
-        set->append(0);
-    auto *set = new QBarSet(point.label);
-    for (int i = 0; i < index; ++i)
-        set->append(0);
-    set->append(point.value);
-    set->setColor(colour);
-    set->setPen(QPen(Qt::darkGray, 1));
-    Series2->append(set);
-}
-
 void TfrmGraph::removeLastPoint()
 {
+    settlePie();
     const QList<QPieSlice *> slices = Series1->slices();
     if (slices.isEmpty())
         return;
@@ -217,6 +241,7 @@ void TfrmGraph::FormShow()
 {
     m_pointCount = static_cast<int>(Series1->count());
     ui->SpeedButton1->setVisible(m_pointCount > 3);
+    ui->rbPie->setChecked(true);
     rbPieClick();
 }
 
@@ -231,6 +256,7 @@ void TfrmGraph::rbPieClick()
 
 void TfrmGraph::rbBarClick()
 {
+    settlePie();
     Series1->setVisible(false);
     m_pieShadow->setVisible(false);
     Series2->setVisible(true);
@@ -240,9 +266,10 @@ void TfrmGraph::Chart1Click()
 {
     if (!pieShown())
         return;
-    if (Timer1->isActive())
+    if (Timer1->isActive()) {
         Timer1->stop();
-    else
+        settlePie();
+    } else
         Timer1->start();
 }
 
@@ -255,6 +282,21 @@ void TfrmGraph::Timer1Timer()
 void TfrmGraph::turnPie()
 {
     m_rotation = std::fmod(m_rotation + SpinDegrees, 360.0);
+    // While the timer runs, the spinning layer draws the turns: the chart would lay out every slice
+    // and label twice for each. A turn by hand goes straight to the chart.
+    if (!Timer1->isActive()) {
+        settlePie();
+        return;
+    }
+    if (!m_spin->isActive())
+        m_spin->start();
+    m_spin->setTurn(m_rotation - Series1->pieStartAngle());
+}
+
+// The chart's own pie takes the angle the spin has reached, and is drawn by the chart again.
+void TfrmGraph::settlePie()
+{
+    m_spin->stop();
     Series1->setPieStartAngle(m_rotation);
     Series1->setPieEndAngle(m_rotation + 360);
 }
@@ -309,6 +351,8 @@ void TfrmGraph::btPrintClick()
     QPrinter &printer = *m_printer;
     if (!PrinterChoice::ask(printer, this))
         return;
+    // The page shows the chart's own pie at the angle reached; a running spin takes over again at its next turn.
+    settlePie();
     const QPageLayout::Orientation before = printer.pageLayout().orientation();
     printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;

@@ -11,6 +11,7 @@ class QHorizontalStackedBarSeries;
 class QPieSeries;
 class QPrinter;
 class QTimer;
+class TSpinningPie;
 class QValueAxis;
 
 namespace Ui {
@@ -38,6 +39,8 @@ public:
     const QVector<ChartPoint> &points() const { return m_points; }
     bool pieShown() const;
     qreal pieRotation() const { return m_rotation; }
+    // What draws the pie while the timer turns it.
+    const TSpinningPie *spinningPie() const { return m_spin; }
 
     // The chart and its two series are built in code, not in the layout file: they are not
     // widgets, so tests reach them through these members rather than by name.
@@ -61,10 +64,10 @@ private:
     void FormShow();
     void Chart1Click();
     void Panel1Resize();
-    void addPoint(const ChartPoint &point);
     void removeLastPoint();
     void updatePieMarks();
     void turnPie();
+    void settlePie();
     void fitBarAxes();
     void placeFooter();
 
@@ -72,6 +75,7 @@ private:
     QTimer *Timer1 = nullptr;
     // A full grey disc under the pie, a little down and to the right, as its shadow.
     QPieSeries *m_pieShadow = nullptr;
+    TSpinningPie *m_spin = nullptr;
     QValueAxis *m_valueAxis = nullptr;
     QBarCategoryAxis *m_rowAxis = nullptr;
     QGraphicsSimpleTextItem *m_footer = nullptr;

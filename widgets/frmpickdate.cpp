@@ -6,6 +6,7 @@
 #include "ui_frmpickdate.h"
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 
 namespace {
 
@@ -159,6 +160,12 @@ DateValue pickDate(QWidget *anchor, DateValue initial, DateValue birthday)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TfrmPickDate picker(initial, birthday, anchor ? anchor->window() : nullptr);
     QApplication::restoreOverrideCursor();
+    // Centred on the screen by an explicit move, which the window system is asked to keep as it
+    // stands: left to its own placement, a window manager may draw the borderless window somewhere
+    // other than where it reports itself, to screen readers among others.
+    const QScreen *screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        picker.move(screen->availableGeometry().center() - picker.rect().center());
     if (picker.exec() == QDialog::Accepted)
         return fromQDate(picker.shownDate());
     return initial;

@@ -4,6 +4,7 @@
 #include "results/chartcolour.h"
 #include "results/frmgraph.h"
 #include "results/printerchoice.h"
+#include "results/spinningpie.h"
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
 #include "widgets/prompts.h"
@@ -206,6 +207,126 @@ private slots:
         QCOMPARE(graph.pieRotation(), before + 3);
         QCOMPARE(graph.Series1->pieStartAngle(), before + 3);
         QCOMPARE(graph.Series1->pieEndAngle(), before + 363);
+    }
+
+    // However the button is checked (a click, the arrow keys, a screen reader, code), the chart follows.
+    void chartFollowsTheCheckedButton_data()
+    {
+        QTest::addColumn<bool>("byClick");
+        QTest::newRow("mouse click") << true;
+        QTest::newRow("checked without a click") << false;
+    }
+    void chartFollowsTheCheckedButton()
+    {
+        QFETCH(bool, byClick);
+        TfrmGraph graph;
+        graph.setPoints(makePoints(4, false));
+        graph.show();
+        auto choose = [&](const char *name) {
+            auto *button = child<QRadioButton>(graph, name);
+            if (byClick)
+                clickRadio(button);
+            else
+                button->setChecked(true);
+        };
+        choose("rbBar");
+        QVERIFY(!graph.pieShown());
+        QVERIFY(graph.Series2->isVisible());
+        choose("rbPie");
+        QVERIFY(graph.pieShown());
+        QVERIFY(!graph.Series2->isVisible());
+    }
+
+    void tabReachesEveryControl()
+    {
+        TfrmGraph graph;
+        graph.setPoints(makePoints(5, false));
+        graph.show();
+        graph.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&graph));
+        child<QRadioButton>(graph, "rbPie")->setFocus();
+        // The radio pair is one stop, on its checked button.
+        QStringList order;
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order,
+                 (QStringList{QStringLiteral("SpeedButton1"), QStringLiteral("btSaveImage"), QStringLiteral("btPrint"),
+                              QStringLiteral("btClose"), QStringLiteral("Chart1"), QStringLiteral("rbPie")}));
+        // Space on the focused button drops a point, as a click does.
+        child<QToolButton>(graph, "SpeedButton1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(graph.pointCount(), 4);
+    }
+
+    // A dark desktop gives a dark chart with light texts; the points keep their own colours.
+    void darkPaletteKeepsPointColours()
+    {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        TfrmGraph graph;
+        QApplication::setPalette(before);
+        graph.setPoints({{300, QStringLiteral("Other"), 0xFFFFFF}, {100, QStringLiteral("Sleep"), 0x0000FF}});
+        graph.show();
+        QVERIFY(graph.chart->backgroundBrush().color().lightness() < 128);
+        QVERIFY(graph.chart->titleBrush().color().lightness() > 128);
+        QVERIFY(graph.chart->legend()->labelColor().lightness() > 128);
+        const QList<QPieSlice *> slices = graph.Series1->slices();
+        QCOMPARE(slices[0]->brush().color(), QColor(Qt::white));
+        QCOMPARE(slices[1]->brush().color(), QColor(Qt::red));
+        QVERIFY(slices[1]->labelBrush().color().lightness() > 128);
+        QCOMPARE(graph.Series2->barSets().at(1)->color(), QColor(Qt::red));
+    }
+
+    // While the timer turns the pie, its picture turns from tick to tick, with every label beside
+    // the pie; stopped, the chart's own pie stands at the same angle and looks the same, upright
+    // labels included (pixels may differ only in their anti-aliasing).
+    void spinningPieTurnsAndLooksLikeTheChartsOwn()
+    {
+        TfrmGraph graph;
+        graph.setPoints(makePoints(6, true));
+        graph.resize(640, 418);
+        graph.show();
+        clickChart(graph);
+        auto *timer = child<QTimer>(graph, "Timer1");
+        QVERIFY(timer->isActive());
+        // No real tick from here on, only those by hand.
+        timer->setInterval(3600 * 1000);
+        graph.Timer1Timer();
+        const QImage first = graph.grab().toImage();
+        const QVector<QRectF> labelsBefore = graph.spinningPie()->labelRects();
+        graph.Timer1Timer();
+        const QImage second = graph.grab().toImage();
+        const QVector<QRectF> labels = graph.spinningPie()->labelRects();
+        QVERIFY(first != second);
+        QCOMPARE(labels.size(), 6);
+        const QRectF pie = graph.chart->plotArea();
+        for (int i = 0; i < labels.size(); ++i) {
+            QVERIFY(labels[i] != labelsBefore[i]);
+            QCOMPARE(labels[i].size(), labelsBefore[i].size());
+            QVERIFY(pie.contains(labels[i]));
+        }
+
+        clickChart(graph);
+        QVERIFY(!timer->isActive());
+        QCOMPARE(graph.Series1->pieStartAngle(), graph.pieRotation());
+        const QImage still = graph.grab().toImage();
+        QCOMPARE(still.size(), second.size());
+        int different = 0;
+        for (int y = 0; y < still.height(); ++y) {
+            for (int x = 0; x < still.width(); ++x) {
+                const QColor a = still.pixelColor(x, y), b = second.pixelColor(x, y);
+                if (qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) > 192)
+                    ++different;
+            }
+        }
+        QVERIFY2(different < still.width() * still.height() / 200, qPrintable(QString::number(different)));
     }
 
     void rotationWrapsAt360()

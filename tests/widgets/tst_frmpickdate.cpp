@@ -4,9 +4,11 @@
 #include "testsupport.h"
 #include "widgets/frmpickdate.h"
 #include "widgets/spinner.h"
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QtTest>
 
@@ -93,6 +95,45 @@ private slots:
         QWidget *calendar = child<QWidget>(&picker, "Calendar");
         QTest::keyClick(calendar, Qt::Key_Home);
         QCOMPARE(picker.shownDate(), QDate(2025, 6, 10));
+    }
+
+    void tabReachesBirthday()
+    {
+        TfrmPickDate picker(ymdValue(2001, 3, 31), ymdValue(1970, 6, 10));
+        picker.show();
+        picker.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&picker));
+        QTRY_VERIFY(child<QWidget>(&picker, "Calendar")->hasFocus());
+        QStringList order;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        // Today has the Home key, so it stays out of the tab order.
+        QCOMPARE(order, (QStringList{QStringLiteral("SpeedButton1"), QStringLiteral("btnOk"),
+                                     QStringLiteral("btnCancel"), QStringLiteral("qt_calendar_calendarview")}));
+        child<QWidget>(&picker, "SpeedButton1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(picker.shownDate(), QDate(1970, 6, 10));
+    }
+
+    // A screen reader is told the place where the window is, not the screen's corner.
+    void reportsItsPlace()
+    {
+        QLineEdit anchor;
+        QRect frame, told;
+        answerNextDialog([&](QDialog *d) {
+            frame = d->frameGeometry();
+            told = QAccessible::queryAccessibleInterface(d)->rect();
+        });
+        pickDate(&anchor, ymdValue(2000, 5, 5), 0);
+        QCOMPARE(frame.center(), anchor.screen()->availableGeometry().center());
+        QCOMPARE(told, frame);
+
+        TfrmPickDate picker(ymdValue(2001, 3, 31), ymdValue(1970, 6, 10));
+        picker.show();
+        picker.move(123, 45);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&picker)->rect(), QRect(123, 45, 370, 291));
     }
 
     void pickResults_data()

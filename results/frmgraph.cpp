@@ -1,5 +1,6 @@
 #include "results/frmgraph.h"
 
+#include "calc/numbertext.h"
 #include "results/chartcolour.h"
 #include "results/linewriter.h"
 #include "results/printerchoice.h"
@@ -16,6 +17,7 @@
 #include <QBarSet>
 #include <QBuffer>
 #include <QChart>
+#include <QCursor>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGraphicsSimpleTextItem>
@@ -29,6 +31,7 @@
 #include <QPrinter>
 #include <QSvgGenerator>
 #include <QTimer>
+#include <QToolTip>
 #include <QValueAxis>
 #include <cmath>
 
@@ -78,6 +81,12 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     Series2->setObjectName(QStringLiteral("Series2"));
     Series2->setLabelsVisible(false);
     Series2->setBarWidth(0.7);
+    // A point tells on hover what it stands for: its activity, its total and its share (the slices'
+    // own labels show the share alone).
+    connect(Series1, &QPieSeries::hovered, this,
+            [this](QPieSlice *slice, bool on) { showPointTip(on ? Series1->slices().indexOf(slice) : -1); });
+    connect(Series2, &QAbstractBarSeries::hovered, this,
+            [this](bool on, int, QBarSet *set) { showPointTip(on ? Series2->barSets().indexOf(set) : -1); });
     // The shadow goes in first so that the pie is drawn over it.
     chart->addSeries(m_pieShadow);
     chart->addSeries(Series1);
@@ -196,6 +205,27 @@ void TfrmGraph::setPoints(const QVector<ChartPoint> &points)
     Series2->append(sets);
     updatePieMarks();
     fitBarAxes();
+}
+
+QString TfrmGraph::pointTip(int index) const
+{
+    if (index < 0 || index >= m_points.size())
+        return QString();
+    double sum = 0;
+    for (const ChartPoint &point : m_points)
+        sum += point.value;
+    const ChartPoint &point = m_points[index];
+    return point.label + QStringLiteral(": ") + formatWhole(point.value) +
+           (sum > 0 ? formatShare(100 * point.value / sum) : QString());
+}
+
+void TfrmGraph::showPointTip(int index)
+{
+    const QString tip = pointTip(index);
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(QCursor::pos(), tip, ui->Chart1);
 }
 
 void TfrmGraph::removeLastPoint()

@@ -8,6 +8,7 @@
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
 #include "widgets/prompts.h"
+#include <QToolTip>
 #include <QApplication>
 #include <QBarSet>
 #include <QChart>
@@ -210,6 +211,20 @@ private slots:
     }
 
     // However the button is checked (a click, the arrow keys, a screen reader, code), the chart follows.
+    void eachPointSaysWhatItStandsForOnHover()
+    {
+        TfrmGraph graph;
+        graph.setPoints({{30, QStringLiteral("Sleeping"), 0x0000FF}, {10, QStringLiteral("Eating"), 0x00FF00}});
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        emit graph.Series1->hovered(graph.Series1->slices().at(1), true);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Eating: 10 (25.00%)"));
+        emit graph.Series2->hovered(true, 0, graph.Series2->barSets().at(0));
+        QCOMPARE(QToolTip::text(), QStringLiteral("Sleeping: 30 (75.00%)"));
+        emit graph.Series2->hovered(false, 0, graph.Series2->barSets().at(0));
+        QTRY_VERIFY(!QToolTip::isVisible());
+    }
+
     void chartFollowsTheCheckedButton_data()
     {
         QTest::addColumn<bool>("byClick");

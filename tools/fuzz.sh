@@ -2,11 +2,11 @@
 # Builds the libFuzzer targets with clang (AddressSanitizer and UndefinedBehaviorSanitizer) and
 # runs each one from its seed corpus for a bounded time with a fixed seed. Fails on any finding;
 # the input that caused it is kept in fuzz/corpus-work/<target>/.
-#   tools/fuzz.sh              30 seconds per target (CI)
+#   tools/fuzz.sh              20 seconds per target (CI)
 #   tools/fuzz.sh 600          a longer local run
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-30}
+seconds=${1:-20}
 bash tools/deps.sh clang-14 libclang-rt-14-dev
 dir=${LIFETALLY_FUZZ_BUILD:-build/fuzz}
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \

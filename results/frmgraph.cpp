@@ -116,6 +116,7 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->Chart1->setRenderHint(QPainter::Antialiasing);
     ui->Chart1->setRubberBand(QChartView::NoRubberBand);
     ui->Chart1->setDragMode(QGraphicsView::NoDrag);
+    m_spin->attach(ui->Chart1);
     ui->Chart1->viewport()->installEventFilter(this);
     ui->Panel1->installEventFilter(this);
 

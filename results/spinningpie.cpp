@@ -2,12 +2,17 @@
 
 #include <QChart>
 #include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QPaintEngine>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QRegion>
 #include <QTextDocument>
 #include <QtMath>
 #include <cmath>
+#include <functional>
 
 namespace {
 // Where the chart puts a slice's label arm and text: the arm starts this far outside the pie, and
@@ -24,6 +29,25 @@ QPointF offset(qreal degrees, qreal length)
     const qreal a = qDegreesToRadians(degrees);
     return {std::sin(a) * length, -std::cos(a) * length};
 }
+
+QRgb premultiplied(const QColor &colour)
+{
+    return qPremultiply(colour.rgba());
+}
+
+// Hands the view's paint events to the pie while it spins.
+class PaintFilter : public QObject
+{
+public:
+    explicit PaintFilter(std::function<bool(QPaintEvent *)> paint) : m_paint(std::move(paint)) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::Paint && m_paint(static_cast<QPaintEvent *>(event));
+    }
+
+private:
+    std::function<bool(QPaintEvent *)> m_paint;
+};
 } // namespace
 
 TSpinningPie::TSpinningPie(QChart *chart, QPieSeries *series) : QGraphicsItem(chart), m_chart(chart), m_series(series)
@@ -32,6 +56,16 @@ TSpinningPie::TSpinningPie(QChart *chart, QPieSeries *series) : QGraphicsItem(ch
     // Above the series, below nothing that could overlap the pie.
     setZValue(100);
     setAcceptedMouseButtons(Qt::NoButton);
+}
+
+TSpinningPie::~TSpinningPie() = default;
+
+void TSpinningPie::attach(QGraphicsView *view)
+{
+    m_view = view;
+    m_viewWasOpaque = view->viewport()->testAttribute(Qt::WA_OpaquePaintEvent);
+    m_paintFilter = std::make_unique<PaintFilter>([this](QPaintEvent *event) { return paintAlone(event); });
+    view->viewport()->installEventFilter(m_paintFilter.get());
 }
 
 void TSpinningPie::start()
@@ -62,10 +96,15 @@ void TSpinningPie::start()
         }
         m_slices.push_back(std::move(slice));
     }
+    m_discScale = 0;
     layOut();
     m_turn = 0;
     m_active = true;
     m_series->setOpacity(0);
+    // Every repaint while the pie spins covers what it repaints, from the backdrop or the scene
+    // (the chart's background fills the view): the viewport's own fill beforehand is wasted.
+    if (m_view)
+        m_view->viewport()->setAttribute(Qt::WA_OpaquePaintEvent, true);
     show();
     update();
 }
@@ -77,6 +116,11 @@ void TSpinningPie::stop()
     m_active = false;
     hide();
     m_series->setOpacity(1);
+    if (m_view)
+        m_view->viewport()->setAttribute(Qt::WA_OpaquePaintEvent, m_viewWasOpaque);
+    // Pictures and tables are for the spin only; the next one starts from the slices as they are.
+    m_backdrop = QImage();
+    m_disc = TPieDisc();
 }
 
 void TSpinningPie::layOut()
@@ -103,6 +147,24 @@ void TSpinningPie::setTurn(qreal degrees)
         layOut();
     m_turn = degrees;
     update();
+}
+
+void TSpinningPie::addChanges(QRegion *region, const QTransform &toView, const QRect &within) const
+{
+    auto add = [&](const QRectF &rect) {
+        *region += toView.mapRect(rect).toAlignedRect().adjusted(-2, -2, 2, 2) & within;
+    };
+    add(QRectF(m_centre - QPointF(m_radius + 2, m_radius + 2), QSizeF(2 * m_radius + 4, 2 * m_radius + 4)));
+    QPointF arm[3];
+    for (const Slice &slice : m_slices) {
+        if (!slice.labelled)
+            continue;
+        const QRectF text = labelRect(slice, &arm[0], &arm[1], &arm[2]);
+        QRectF all = text;
+        for (const QPointF &point : arm)
+            all |= QRectF(point, QSizeF(1, 1));
+        add(all);
+    }
 }
 
 QRectF TSpinningPie::boundingRect() const
@@ -149,13 +211,61 @@ QVector<QRectF> TSpinningPie::labelRects() const
     return rects;
 }
 
-void TSpinningPie::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+// On a screen or an image the disc is drawn from its tables, pixel for pixel; elsewhere (paper, a
+// turned painter) as polygons.
+TSpinningPie::DiscPicture TSpinningPie::prepareDisc(QPainter *painter)
 {
+    const QPaintEngine *engine = painter->paintEngine();
+    const QTransform device = painter->deviceTransform();
+    const qreal scale = device.m11();
+    if (!engine || engine->type() != QPaintEngine::Raster || device.type() > QTransform::TxScale ||
+        !qFuzzyCompare(scale, device.m22()) || scale <= 0 || scale > 4)
+        return DiscPicture::None;
+    if (scale != m_discScale) {
+        std::vector<TPieDisc::Wedge> wedges;
+        wedges.reserve(m_slices.size());
+        for (const Slice &slice : m_slices) {
+            const bool outlined = slice.pen.style() != Qt::NoPen;
+            wedges.push_back({slice.start, slice.span, premultiplied(slice.brush.color()),
+                              outlined ? premultiplied(slice.pen.color()) : 0,
+                              outlined ? qMax<qreal>(1, slice.pen.widthF()) * scale : 0});
+        }
+        m_disc.setWedges(std::move(wedges));
+        m_discScale = scale;
+    }
+    const QPointF centre = device.map(m_centre);
+    if (!m_disc.hasGeometry(centre, m_radius * scale))
+        m_disc.setGeometry(centre, m_radius * scale);
+    if (!m_onBackdrop)
+        return DiscPicture::Alone;
+    if (!m_disc.hasBackdrop() || m_discBackdropOrigin != m_backdropOrigin) {
+        m_disc.setBackdrop(m_backdrop, m_backdropOrigin);
+        m_discBackdropOrigin = m_backdropOrigin;
+    }
+    return m_disc.hasBackdrop() ? DiscPicture::OnBackdrop : DiscPicture::Alone;
+}
+
+bool TSpinningPie::paintDisc(QPainter *painter)
+{
+    const DiscPicture picture = prepareDisc(painter);
+    if (picture == DiscPicture::None)
+        return false;
+    const QImage &disc = picture == DiscPicture::OnBackdrop ? m_disc.renderOnBackdrop(m_turn) : m_disc.render(m_turn);
+    // Pixel for pixel: the painter's own scale for the device undone.
+    const qreal ratio = painter->device()->devicePixelRatioF();
     painter->save();
-    painter->setClipRect(m_plot);
+    painter->setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    painter->drawImage(m_disc.origin(), disc);
+    painter->restore();
+    return true;
+}
+
+void TSpinningPie::paintWedges(QPainter *painter)
+{
     // Two passes: the wedges filled without anti-aliasing, then their outlines anti-aliased over
     // the edges. The outline covers the band where a smoothed fill would blend, so the picture is
     // the same, and the plain fills cost a fraction of smoothed ones.
+    painter->save();
     painter->setPen(Qt::NoPen);
     for (int pass = 0; pass < 2; ++pass) {
         painter->setRenderHint(QPainter::Antialiasing, pass == 1);
@@ -176,6 +286,74 @@ void TSpinningPie::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
             painter->drawPolygon(m_outline.data(), int(m_outline.size()));
         }
     }
+    painter->restore();
+}
+
+bool TSpinningPie::paintAlone(QPaintEvent *event)
+{
+    if (!m_active || !m_view)
+        return false;
+    const QTransform toView = sceneTransform() * m_view->viewportTransform();
+    if (toView.type() > QTransform::TxTranslate)
+        return false;
+    QWidget *viewport = m_view->viewport();
+    // The view repaints an item with a margin for anti-aliasing.
+    const QRect bounds = toView.mapRect(m_bounds).toAlignedRect().adjusted(-3, -3, 3, 3) & viewport->rect();
+    if (!bounds.contains(event->region().boundingRect()))
+        return false;
+    const qreal ratio = viewport->devicePixelRatioF();
+    if (m_backdrop.isNull() || m_backdropRect != bounds || m_backdropPlot != m_plot ||
+        m_backdrop.devicePixelRatio() != ratio) {
+        // Opaque, so that it is copied to the screen rather than blended.
+        m_backdrop = QImage((QSizeF(bounds.size()) * ratio).toSize(), QImage::Format_RGB32);
+        m_backdrop.setDevicePixelRatio(ratio);
+        QPainter painter(&m_backdrop);
+        painter.fillRect(QRect(QPoint(), bounds.size()), viewport->palette().brush(viewport->backgroundRole()));
+        painter.setRenderHints(m_view->renderHints());
+        m_hidden = true;
+        m_view->render(&painter, QRectF(QPointF(), bounds.size()), bounds, Qt::IgnoreAspectRatio);
+        m_hidden = false;
+        m_backdropRect = bounds;
+        m_backdropPlot = m_plot;
+        m_disc.clearBackdrop(); // drawn onto the new backdrop at the next paint
+    }
+    QPainter painter(viewport);
+    // The backdrop's place on the device this paint goes to (a grab paints elsewhere than the screen).
+    m_backdropOrigin = painter.deviceTransform().map(QPointF(bounds.topLeft())).toPoint();
+    painter.setTransform(toView);
+    m_onBackdrop = true;
+    QRegion under = event->region();
+    // The disc drawn onto the backdrop covers its square with opaque pixels.
+    if (prepareDisc(&painter) == DiscPicture::OnBackdrop) {
+        const QRectF disc(QPointF(bounds.topLeft()) + QPointF(m_disc.origin() - m_backdropOrigin) / ratio,
+                          QSizeF(m_disc.size()) / ratio);
+        under -= QRect(QPoint(int(std::ceil(disc.left())), int(std::ceil(disc.top()))),
+                       QPoint(int(std::floor(disc.right())) - 1, int(std::floor(disc.bottom())) - 1));
+    }
+    painter.resetTransform();
+    // Rectangle by rectangle and unclipped: a clip of many rectangles sends the raster engine
+    // through spans, which it shares out to threads, and waking them costs more than the copy.
+    for (const QRect &rect : under)
+        painter.drawImage(rect, m_backdrop,
+                          QRectF(QPointF(rect.topLeft() - bounds.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
+    if (event->region().rectCount() == 1)
+        painter.setClipRect(event->region().boundingRect());
+    else
+        painter.setClipRegion(event->region());
+    painter.setTransform(toView);
+    paint(&painter, nullptr, nullptr);
+    m_onBackdrop = false;
+    return true;
+}
+
+void TSpinningPie::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+{
+    if (m_hidden)
+        return;
+    painter->save();
+    painter->setClipRect(m_plot);
+    if (!paintDisc(painter))
+        paintWedges(painter);
     QPointF arm[3];
     for (const Slice &slice : m_slices) {
         if (!slice.labelled)

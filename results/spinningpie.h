@@ -1,23 +1,38 @@
 #pragma once
 
+#include "results/piedisc.h"
+
 #include <QBrush>
 #include <QFont>
 #include <QGraphicsItem>
+#include <QImage>
 #include <QPen>
 #include <QStaticText>
+#include <memory>
 #include <vector>
 
 class QChart;
+class QGraphicsView;
+class QObject;
+class QPaintEvent;
 class QPieSeries;
 
 // The pie while it spins, drawn over the chart in its place: the same slices, outlines, label arms
 // and upright labels, at any angle, without the chart laying out every slice and label anew at each
 // turn. The chart's own pie is made transparent meanwhile and takes the final angle when the spin
 // stops; its legend and the shadow beneath stay the chart's.
+//
+// A turn repaints only the pie: what lies beneath it is kept as a picture while the pie spins, and
+// a repaint of the view that stays within the pie is answered from that picture and the disc,
+// without the chart's other items being drawn again.
 class TSpinningPie : public QGraphicsItem
 {
 public:
     TSpinningPie(QChart *chart, QPieSeries *series);
+    ~TSpinningPie() override;
+
+    // The view that shows the chart, whose repaints within the pie the spin answers itself.
+    void attach(QGraphicsView *view);
 
     // Takes over from the series, whose slices now stand at `seriesAngle`.
     void start();
@@ -46,6 +61,13 @@ private:
         qreal armFactor = 0;
     };
     void layOut();
+    bool paintAlone(QPaintEvent *event);
+    // What a turn changes, in the viewport: the disc and each label with its arm.
+    void addChanges(QRegion *region, const QTransform &toView, const QRect &within) const;
+    void paintWedges(QPainter *painter);
+    enum class DiscPicture { None, Alone, OnBackdrop };
+    DiscPicture prepareDisc(QPainter *painter);
+    bool paintDisc(QPainter *painter);
     QRectF labelRect(const Slice &slice, QPointF *armStart, QPointF *elbow, QPointF *armEnd) const;
 
     QChart *m_chart;
@@ -58,4 +80,17 @@ private:
     qreal m_turn = 0;
     QRectF m_bounds;
     bool m_active = false;
+
+    TPieDisc m_disc;
+    qreal m_discScale = 0;
+    QGraphicsView *m_view = nullptr;
+    bool m_viewWasOpaque = false;
+    std::unique_ptr<QObject> m_paintFilter;
+    QImage m_backdrop;    // the view beneath the pie, without it
+    QRect m_backdropRect; // in the viewport
+    QRectF m_backdropPlot;
+    bool m_hidden = false;       // while the backdrop is drawn
+    bool m_onBackdrop = false;   // while a repaint is answered from the backdrop
+    QPoint m_backdropOrigin;     // in device pixels of the painter at hand
+    QPoint m_discBackdropOrigin; // where the disc took its backdrop from
 };

@@ -8,7 +8,6 @@
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
 #include "widgets/prompts.h"
-#include <QToolTip>
 #include <QApplication>
 #include <QBarSet>
 #include <QChart>
@@ -28,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 QVector<ChartPoint> makePoints(int count, bool withOther)
@@ -320,6 +320,16 @@ private slots:
         const QImage second = graph.grab().toImage();
         const QVector<QRectF> labels = graph.spinningPie()->labelRects();
         QVERIFY(first != second);
+        // A repaint within the pie is answered from the picture kept beneath it: the same pixels
+        // as the whole scene drawn afresh.
+        auto *view = child<QChartView>(graph, "Chart1");
+        const QRect middle(view->mapFromScene(graph.chart->plotArea().center()) - QPoint(60, 60), QSize(120, 120));
+        const QImage part = view->viewport()->grab(middle).toImage();
+        const QImage whole = second.copy(QRect(view->viewport()->mapTo(&graph, middle.topLeft()), middle.size()));
+        QCOMPARE(part.size(), whole.size());
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x)
+                QVERIFY(qAbs(qGray(part.pixel(x, y)) - qGray(whole.pixel(x, y))) <= 2);
         QCOMPARE(labels.size(), 6);
         const QRectF pie = graph.chart->plotArea();
         for (int i = 0; i < labels.size(); ++i) {

@@ -1,0 +1,330 @@
+#include "results/piedisc.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+constexpr double TwoPi = 6.283185307179586;
+constexpr int S = TPieDisc::Steps;
+// Rings one pixel wide near the centre, where a pixel spans a wide angle; further out each ring is
+// about 6 % wider than the one inside it, which no eye tells from rings a pixel wide.
+constexpr int FineBands = 16;
+
+using Colour = std::array<double, 4>; // premultiplied, 0..1
+
+Colour colourOf(QRgb c)
+{
+    return {qRed(c) / 255.0, qGreen(c) / 255.0, qBlue(c) / 255.0, qAlpha(c) / 255.0};
+}
+
+QRgb rgbOf(const Colour &c)
+{
+    auto byte = [](double v) { return int(std::clamp(v, 0.0, 1.0) * 255.0 + 0.5); };
+    return qRgba(byte(c[0]), byte(c[1]), byte(c[2]), byte(c[3]));
+}
+
+// The angle of (x, y) clockwise from 12 o'clock, x to the right and y down, in [0, 2 pi): a
+// polynomial good to 1e-7 radians, well under a step, and several times quicker than atan2.
+double clockAngle(double x, double y)
+{
+    const double ax = std::abs(x), ay = std::abs(y);
+    const double big = std::max(ax, ay);
+    if (big == 0)
+        return 0;
+    const double a = std::min(ax, ay) / big, s = a * a;
+    // atan(a) for a in [0, 1] (Abramowitz and Stegun 4.4.49, error below 1e-7)
+    double t =
+        a *
+        (1 + s * (-0.3333314528 +
+                  s * (0.1999355085 +
+                       s * (-0.1420889944 +
+                            s * (0.1065626393 +
+                                 s * (-0.0752896400 + s * (0.0429096138 + s * (-0.0161657367 + s * 0.0028662257))))))));
+    // Measured from 12 o'clock: the angle from the upward axis, -y, towards +x.
+    if (ax > ay)
+        t = TwoPi / 4 - t;
+    if (y > 0)
+        t = TwoPi / 2 - t;
+    if (x < 0)
+        t = TwoPi - t;
+    return t >= TwoPi ? 0 : t;
+}
+
+double overlap(double a0, double a1, double b0, double b1)
+{
+    return std::max(0.0, std::min(a1, b1) - std::max(a0, b0));
+}
+} // namespace
+
+void TPieDisc::setWedges(std::vector<Wedge> wedges)
+{
+    m_wedges = std::move(wedges);
+    m_penWidth = 0;
+    m_onBackdrop = QImage();
+    for (const Wedge &w : m_wedges)
+        m_penWidth = std::max(m_penWidth, w.penWidth);
+    m_built = false;
+}
+
+void TPieDisc::setGeometry(QPointF centre, double radius)
+{
+    m_onBackdrop = QImage();
+    // Moved by whole pixels (another device's offset, a window moved), the tables still hold.
+    const QPointF by = centre - m_centre;
+    if (m_built && radius == m_radius && by.x() == std::round(by.x()) && by.y() == std::round(by.y())) {
+        m_origin += by.toPoint();
+        m_centre = centre;
+        return;
+    }
+    m_centre = centre;
+    m_radius = radius;
+    m_built = false;
+}
+
+bool TPieDisc::hasGeometry(QPointF centre, double radius) const
+{
+    return m_centre == centre && m_radius == radius;
+}
+
+int TPieDisc::bandOf(double distance) const
+{
+    if (distance < FineBands)
+        return int(distance);
+    return FineBands + int(FineBands * std::log(distance / FineBands));
+}
+
+double TPieDisc::bandRadius(int band) const
+{
+    if (band < FineBands)
+        return band + 0.5;
+    return FineBands * std::exp((band - FineBands + 0.5) / FineBands);
+}
+
+std::size_t TPieDisc::memoryUsed() const
+{
+    return std::size_t(m_image.sizeInBytes()) + m_table.size() * sizeof(QRgb) + m_index.size() * sizeof(std::uint32_t) +
+           m_edge.size() * sizeof(EdgePixel) + m_rows.size() * sizeof(Row) + m_wedgeAt.size() * sizeof(std::uint16_t);
+}
+
+void TPieDisc::build()
+{
+    const double r = m_radius, w = m_penWidth;
+    const double outer = r + w / 2 + 0.5; // beyond: no part of the pixel is touched
+    const double inner = r - w / 2 - 0.5; // within: the pixel is wholly fill, no outline of the arc
+    const int left = int(std::floor(m_centre.x() - outer)), top = int(std::floor(m_centre.y() - outer));
+    const int right = int(std::ceil(m_centre.x() + outer)), bottom = int(std::ceil(m_centre.y() + outer));
+    m_origin = QPoint(left, top);
+    m_image = QImage(std::max(1, right - left), std::max(1, bottom - top), QImage::Format_ARGB32_Premultiplied);
+    m_image.fill(Qt::transparent);
+    m_bands = bandOf(outer) + 1;
+    // The ring of each whole distance: the rings' limits need no finer aim.
+    std::vector<std::uint32_t> ringAt(std::size_t(outer) + 2);
+    for (std::size_t i = 0; i < ringAt.size(); ++i)
+        ringAt[i] = std::uint32_t(bandOf(double(i)));
+
+    m_rows.clear();
+    m_index.clear();
+    m_edge.clear();
+    for (int y = 0; y < m_image.height(); ++y) {
+        const double dy = top + y + 0.5 - m_centre.y();
+        Row row{y, 0, 0, m_index.size()};
+        for (int x = 0; x < m_image.width(); ++x) {
+            const double dx = left + x + 0.5 - m_centre.x();
+            const double d = std::sqrt(dx * dx + dy * dy);
+            if (d >= outer)
+                continue;
+            const double angle = clockAngle(dx, dy);
+            const auto step = std::uint16_t(std::min(S - 1, int(angle / TwoPi * S)));
+            const auto index = ringAt[std::size_t(d)] * 2 * S + S + step;
+            if (d <= inner) {
+                if (row.x1 == row.x0)
+                    row.x0 = row.x1 = x;
+                ++row.x1;
+                m_index.push_back(index);
+            } else {
+                const float fill = float(std::clamp(r - d + 0.5, 0.0, 1.0));
+                const float pen = float(std::min(1.0, overlap(d - 0.5, d + 0.5, r - w / 2, r + w / 2)));
+                m_edge.push_back({x, y, index, step, fill, pen, 0});
+            }
+        }
+        if (row.x1 > row.x0)
+            m_rows.push_back(row);
+    }
+    buildTables();
+    m_built = true;
+}
+
+void TPieDisc::buildTables()
+{
+    // The fill's colour summed over each step, and summed up to each step, so that the mean colour
+    // over any stretch of angle costs two lookups.
+    std::vector<Colour> perStep(S, Colour{});
+    m_wedgeAt.assign(S, 0);
+    for (std::size_t i = 0; i < m_wedges.size(); ++i) {
+        const Wedge &wedge = m_wedges[i];
+        const Colour fill = colourOf(wedge.fill);
+        double from = std::fmod(wedge.start, 360.0) / 360.0 * S;
+        if (from < 0)
+            from += S;
+        const double to = from + std::min(360.0, std::max(0.0, wedge.span)) / 360.0 * S;
+        for (int k = int(std::floor(from)); k < int(std::ceil(to)); ++k) {
+            const double part = overlap(k, k + 1, from, to);
+            Colour &c = perStep[std::size_t(k % S)];
+            for (int ch = 0; ch < 4; ++ch)
+                c[ch] += part * fill[ch];
+            if (k + 0.5 >= from && k + 0.5 < to)
+                m_wedgeAt[std::size_t(k % S)] = std::uint16_t(i);
+        }
+    }
+    std::vector<Colour> sum(S + 1, Colour{});
+    for (int k = 0; k < S; ++k)
+        for (int ch = 0; ch < 4; ++ch)
+            sum[k + 1][ch] = sum[k][ch] + perStep[k][ch];
+    // The integral of the fill from angle 0 to x, in steps, for any x.
+    auto integral = [&](double x) {
+        const double turns = std::floor(x / S);
+        double rest = x - turns * S;
+        const int k = std::min(S - 1, int(rest));
+        Colour c;
+        for (int ch = 0; ch < 4; ++ch)
+            c[ch] = turns * sum[S][ch] + sum[k][ch] + (rest - k) * perStep[k][ch];
+        return c;
+    };
+
+    // Away from the wedges' edges a pixel shows its wedge's colour; only steps near an edge, as far
+    // as a pixel and an outline reach at that distance, are worked out in full.
+    std::vector<QRgb> plain(S);
+    for (int k = 0; k < S; ++k)
+        plain[std::size_t(k)] = rgbOf(perStep[std::size_t(k)]);
+    m_table.assign(std::size_t(m_bands) * 2 * S, 0);
+    std::vector<Colour> penSum(S);
+    std::vector<double> penCover(S);
+    std::vector<char> nearEdge(S);
+    std::vector<double> edges;
+    for (const Wedge &wedge : m_wedges) {
+        double at = std::fmod(wedge.start, 360.0) / 360.0 * S;
+        edges.push_back(at < 0 ? at + S : at);
+    }
+    for (int band = 0; band < m_bands; ++band) {
+        const double rho = bandRadius(band);
+        // A pixel at this distance spans one pixel across, as an angle.
+        const double width = std::min(double(S), S / (TwoPi * rho));
+        std::fill(penSum.begin(), penSum.end(), Colour{});
+        std::fill(penCover.begin(), penCover.end(), 0.0);
+        std::fill(nearEdge.begin(), nearEdge.end(), 0);
+        for (std::size_t i = 0; i < m_wedges.size(); ++i) {
+            const Wedge &wedge = m_wedges[i];
+            // The outline along the wedge's first radius, as wide as the pen whatever the distance.
+            const double line = std::min(double(S), wedge.penWidth * S / (TwoPi * rho));
+            const double at = edges[i];
+            const double reach = (width + line) / 2;
+            const int first = int(std::floor(at - reach - 1)), last = int(std::ceil(at + reach + 1));
+            const Colour pen = colourOf(wedge.pen);
+            for (int k = first; k <= std::min(last, first + S - 1); ++k) {
+                const std::size_t slot = std::size_t(((k % S) + S) % S);
+                nearEdge[slot] = 1;
+                if (line <= 0)
+                    continue;
+                const double centre = k + 0.5;
+                double part = 0;
+                for (int turn = -1; turn <= 1; ++turn)
+                    part += overlap(centre - width / 2, centre + width / 2, at + turn * S - line / 2,
+                                    at + turn * S + line / 2);
+                if (part <= 0)
+                    continue;
+                penCover[slot] += part / width;
+                for (int ch = 0; ch < 4; ++ch)
+                    penSum[slot][ch] += part / width * pen[ch];
+            }
+        }
+        QRgb *row = m_table.data() + std::size_t(band) * 2 * S;
+        for (int k = 0; k < S; ++k) {
+            if (!nearEdge[std::size_t(k)]) {
+                row[k] = row[k + S] = plain[std::size_t(k)];
+                continue;
+            }
+            const double centre = k + 0.5;
+            const Colour a = integral(centre - width / 2), b = integral(centre + width / 2);
+            const double cover = std::min(1.0, penCover[k]);
+            Colour c;
+            for (int ch = 0; ch < 4; ++ch) {
+                const double fill = (b[ch] - a[ch]) / width;
+                const double pen = penCover[k] > 0 ? penSum[k][ch] / penCover[k] : 0;
+                c[ch] = fill * (1 - cover) + pen * cover;
+            }
+            row[k] = row[k + S] = rgbOf(c);
+        }
+    }
+}
+
+void TPieDisc::clearBackdrop()
+{
+    m_onBackdrop = QImage();
+}
+
+void TPieDisc::setBackdrop(const QImage &backdrop, QPoint at)
+{
+    if (!m_built)
+        build();
+    const QRect disc(m_origin - at, m_image.size());
+    // Inside the outline a pixel is written, not blended: only opaque colours can be.
+    const bool opaque = std::all_of(m_wedges.begin(), m_wedges.end(), [](const Wedge &w) {
+        return qAlpha(w.fill) == 255 && (w.penWidth <= 0 || qAlpha(w.pen) == 255);
+    });
+    if (!opaque || !backdrop.rect().contains(disc)) {
+        m_onBackdrop = QImage();
+        return;
+    }
+    m_onBackdrop = backdrop.copy(disc).convertToFormat(QImage::Format_RGB32);
+    for (EdgePixel &p : m_edge)
+        p.under = reinterpret_cast<const QRgb *>(m_onBackdrop.constScanLine(p.y))[p.x];
+}
+
+const QImage &TPieDisc::renderOnBackdrop(double degrees)
+{
+    renderInto(m_onBackdrop, degrees, true);
+    return m_onBackdrop;
+}
+
+const QImage &TPieDisc::render(double degrees)
+{
+    if (!m_built)
+        build();
+    renderInto(m_image, degrees, false);
+    return m_image;
+}
+
+void TPieDisc::renderInto(QImage &image, double degrees, bool opaque)
+{
+    double turn = std::fmod(degrees, 360.0);
+    if (turn < 0)
+        turn += 360;
+    const auto shift = std::uint32_t(int(std::lround(turn / 360.0 * S)) % S);
+    const QRgb *table = m_table.data();
+    uchar *bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (const Row &row : m_rows) {
+        // Restrict: the picture's pixels and the indexes are both 32-bit words, and without it
+        // every store would reload the next index and the table.
+        QRgb *__restrict line = reinterpret_cast<QRgb *>(bits + row.y * stride) + row.x0;
+        const std::uint32_t *__restrict index = m_index.data() + row.at;
+        const QRgb *__restrict from = table;
+        const int count = row.x1 - row.x0;
+#pragma GCC unroll 8
+        for (int x = 0; x < count; ++x)
+            line[x] = from[index[x] - shift];
+    }
+    for (const EdgePixel &p : m_edge) {
+        const QRgb fill = table[p.index - shift];
+        const QRgb pen = m_wedges.empty() ? 0 : m_wedges[m_wedgeAt[(p.step + S - shift) % S]].pen;
+        const float f = p.fill * (1 - p.pen);
+        // Premultiplied: the fill under the arc's outline, then that over what lies beneath.
+        const float alpha = (qAlpha(fill) * f + qAlpha(pen) * p.pen) / 255.0f;
+        const float under = opaque ? 1 - alpha : 0;
+        auto mix = [&](int a, int b, int c) { return std::min(255, int(a * f + b * p.pen + c * under + 0.5f)); };
+        reinterpret_cast<QRgb *>(bits + p.y * stride)[p.x] =
+            qRgba(mix(qRed(fill), qRed(pen), qRed(p.under)), mix(qGreen(fill), qGreen(pen), qGreen(p.under)),
+                  mix(qBlue(fill), qBlue(pen), qBlue(p.under)), opaque ? 255 : mix(qAlpha(fill), qAlpha(pen), 0));
+    }
+}

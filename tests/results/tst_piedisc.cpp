@@ -1,0 +1,64 @@
+// The spinning pie's disc drawn from its tables: where the wedges stand, which way it turns, and
+// how it meets what lies beneath.
+#include "results/piedisc.h"
+
+#include <QColor>
+#include <QTest>
+
+class TestPieDisc : public QObject
+{
+    Q_OBJECT
+private slots:
+    void wedgesTurnClockwiseFromTwelve()
+    {
+        // A red quarter from 12 to 3 o'clock, the rest blue, outlined in black, centred on a pixel
+        // corner so that a quarter turn maps pixels onto pixels.
+        TPieDisc disc;
+        disc.setWedges({{0, 90, qRgb(255, 0, 0), qRgb(0, 0, 0), 1}, {90, 270, qRgb(0, 0, 255), qRgb(0, 0, 0), 1}});
+        disc.setGeometry(QPointF(50, 50), 40);
+        const QImage still = disc.render(0).copy();
+        auto at = [&](const QImage &image, int x, int y) {
+            return image.pixel(x - disc.origin().x(), y - disc.origin().y());
+        };
+        QCOMPARE(at(still, 65, 35), qRgb(255, 0, 0)); // upper right
+        QCOMPARE(at(still, 35, 65), qRgb(0, 0, 255)); // lower left
+        QCOMPARE(qAlpha(at(still, 80, 80)), 0);       // outside, by the image's corner
+        QVERIFY(qRed(at(still, 50, 30)) < 160);       // half on the outline along 12 o'clock
+
+        const QImage turned = disc.render(90).copy();
+        QCOMPARE(at(turned, 65, 65), qRgb(255, 0, 0)); // now lower right
+        QCOMPARE(at(turned, 65, 35), qRgb(0, 0, 255));
+        int differing = 0;
+        for (int y = 12; y < 88; ++y)
+            for (int x = 12; x < 88; ++x) {
+                // A quarter turn clockwise takes (x, y) to (100 - y, x), in pixel centres about (50, 50).
+                const QRgb a = at(still, x, y), b = at(turned, 99 - y, x);
+                differing += qAbs(qRed(a) - qRed(b)) + qAbs(qBlue(a) - qBlue(b)) + qAbs(qAlpha(a) - qAlpha(b)) > 24;
+            }
+        QCOMPARE(differing, 0);
+    }
+
+    void backdropShowsAroundAndThroughTheEdge()
+    {
+        TPieDisc disc;
+        disc.setWedges({{0, 360, qRgb(255, 255, 255), 0, 0}});
+        disc.setGeometry(QPointF(30.5, 30.5), 20);
+        QImage backdrop(100, 100, QImage::Format_RGB32);
+        backdrop.fill(qRgb(0, 0, 0));
+        disc.setBackdrop(backdrop, QPoint(-10, -10));
+        QVERIFY(disc.hasBackdrop());
+        const QImage &image = disc.renderOnBackdrop(45);
+        auto at = [&](int x, int y) { return image.pixel(x - disc.origin().x(), y - disc.origin().y()); };
+        QCOMPARE(at(30, 30), qRgb(255, 255, 255));
+        QCOMPARE(at(disc.origin().x(), disc.origin().y()), qRgb(0, 0, 0));
+        // Half in: half the fill over the backdrop.
+        const int edge = qGray(at(30, 10));
+        QVERIFY2(edge > 64 && edge < 192, qPrintable(QString::number(edge)));
+        // A backdrop that does not cover the disc is refused.
+        disc.setBackdrop(backdrop.copy(0, 0, 20, 20), QPoint());
+        QVERIFY(!disc.hasBackdrop());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPieDisc)
+#include "tst_piedisc.moc"

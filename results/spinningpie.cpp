@@ -35,6 +35,14 @@ QRgb premultiplied(const QColor &colour)
     return qPremultiply(colour.rgba());
 }
 
+// What the widget system paints beneath a viewport's paint event, when the viewport is not opaque.
+void fillBackground(QWidget *viewport, const QRegion &region)
+{
+    QPainter painter(viewport);
+    for (const QRect &rect : region)
+        painter.fillRect(rect, viewport->palette().brush(viewport->backgroundRole()));
+}
+
 // Hands the view's paint events to the pie while it spins.
 class PaintFilter : public QObject
 {
@@ -101,8 +109,8 @@ void TSpinningPie::start()
     m_turn = 0;
     m_active = true;
     m_series->setOpacity(0);
-    // Every repaint while the pie spins covers what it repaints, from the backdrop or the scene
-    // (the chart's background fills the view): the viewport's own fill beforehand is wasted.
+    // A turn's repaint covers what it repaints from the backdrop, so the viewport's own fill
+    // beforehand would be wasted; other repaints get it from the paint filter.
     if (m_view)
         m_view->viewport()->setAttribute(Qt::WA_OpaquePaintEvent, true);
     show();
@@ -251,11 +259,12 @@ bool TSpinningPie::paintDisc(QPainter *painter)
     if (picture == DiscPicture::None)
         return false;
     const QImage &disc = picture == DiscPicture::OnBackdrop ? m_disc.renderOnBackdrop(m_turn) : m_disc.render(m_turn);
-    // Pixel for pixel: the painter's own scale for the device undone.
-    const qreal ratio = painter->device()->devicePixelRatioF();
+    // Pixel for pixel, in the device's own pixels: whatever the painter adds beyond its world
+    // transform (the device's scale, a grab's offset) undone.
     painter->save();
-    painter->setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-    painter->drawImage(m_disc.origin(), disc);
+    painter->setWorldTransform(QTransform());
+    painter->setWorldTransform(painter->deviceTransform().inverted());
+    painter->drawImage(QPointF(m_disc.origin()), disc);
     painter->restore();
     return true;
 }
@@ -294,13 +303,18 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
     if (!m_active || !m_view)
         return false;
     const QTransform toView = sceneTransform() * m_view->viewportTransform();
-    if (toView.type() > QTransform::TxTranslate)
-        return false;
     QWidget *viewport = m_view->viewport();
+    if (toView.type() > QTransform::TxTranslate) {
+        fillBackground(viewport, event->region());
+        return false;
+    }
     // The view repaints an item with a margin for anti-aliasing.
     const QRect bounds = toView.mapRect(m_bounds).toAlignedRect().adjusted(-3, -3, 3, 3) & viewport->rect();
-    if (!bounds.contains(event->region().boundingRect()))
+    if (!bounds.contains(event->region().boundingRect())) {
+        // The view draws this itself; the fill it would have had beforehand is done here.
+        fillBackground(viewport, event->region());
         return false;
+    }
     const qreal ratio = viewport->devicePixelRatioF();
     if (m_backdrop.isNull() || m_backdropRect != bounds || m_backdropPlot != m_plot ||
         m_backdrop.devicePixelRatio() != ratio) {

@@ -14,6 +14,7 @@
 namespace {
 constexpr qsizetype kMaxValueLength = 1023;
 constexpr std::size_t kIndexFrom = 16; // entries in a section before its keys are hashed
+constexpr std::size_t kRowKeys = 5;    // the keys of a table row: Desc, amount, Per, Start, End
 
 struct SaveFault {
     int operation = 0; // 0: none
@@ -79,9 +80,20 @@ QString decodeContent(QByteArrayView content)
     return text;
 }
 
+// Section and key names are matched folded. Nearly all are ASCII, whose folding is the lower
+// case: one pass, without the Unicode tables.
 QString fold(QStringView name)
 {
-    return name.trimmed().toString().toCaseFolded();
+    name = name.trimmed();
+    QString folded(name.size(), Qt::Uninitialized);
+    QChar *out = folded.data();
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return name.toString().toCaseFolded();
+        *out++ = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u);
+    }
+    return folded;
 }
 
 // A line break inside a value would split it into two lines, or open a section, on the next read.
@@ -156,14 +168,18 @@ void IniFile::addEntry(Section &section, Entry entry)
     }
 }
 
-std::ptrdiff_t IniFile::findEntry(const Section &section, const QString &foldedKey)
+std::ptrdiff_t IniFile::findEntry(const Section &section, QStringView key)
 {
+    key = key.trimmed();
     if (section.indexed) {
-        const auto e = section.keyIndex.constFind(foldedKey);
+        const auto e = section.keyIndex.constFind(fold(key));
         return e == section.keyIndex.cend() ? -1 : std::ptrdiff_t(*e);
     }
+    // A short section is scanned: its keys were folded as they were read, and each is compared
+    // with the key asked for without regard to case, so the key is not folded into a new string.
     for (std::size_t i = 0; i < section.entries.size(); ++i) {
-        if (!section.entries[i].verbatim && section.entries[i].folded == foldedKey)
+        const Entry &entry = section.entries[i];
+        if (!entry.verbatim && QStringView(entry.folded).compare(key, Qt::CaseInsensitive) == 0)
             return std::ptrdiff_t(i);
     }
     return -1;
@@ -173,6 +189,7 @@ void IniFile::parse(const QByteArray &content)
 {
     m_sections.clear();
     m_sectionIndex.clear();
+    m_lastLookup = {};
     const QString text = decodeContent(content);
     const QChar *p = text.constData();
     const QChar *end = p + text.size();
@@ -195,6 +212,8 @@ void IniFile::parse(const QByteArray &content)
             if (close < 0)
                 close = trimmed.size();
             Section section;
+            // Room for a row of a table, the most common section, so it is not grown key by key.
+            section.entries.reserve(kRowKeys);
             section.name = trimmed.mid(1, close - 1).trimmed().toString();
             const QString key = fold(section.name);
             // The first of several sections with one name is the one read and written.
@@ -226,11 +245,16 @@ void IniFile::parse(const QByteArray &content)
 
 const IniFile::Entry *IniFile::find(const QString &section, const QString &key) const
 {
-    const auto s = m_sectionIndex.constFind(fold(section));
-    if (s == m_sectionIndex.cend())
+    // A reader asks for the keys of one section one after another: the section found for the
+    // name asked last is kept, so its name is folded and looked up once.
+    if (!m_lastLookup.valid || m_lastLookup.name != section) {
+        const auto s = m_sectionIndex.constFind(fold(section));
+        m_lastLookup = {section, true, s == m_sectionIndex.cend() ? std::ptrdiff_t(-1) : std::ptrdiff_t(*s)};
+    }
+    if (m_lastLookup.index < 0)
         return nullptr;
-    const Section &found = m_sections[*s];
-    const std::ptrdiff_t e = findEntry(found, fold(key));
+    const Section &found = m_sections[std::size_t(m_lastLookup.index)];
+    const std::ptrdiff_t e = findEntry(found, key);
     return e < 0 ? nullptr : &found.entries[std::size_t(e)];
 }
 
@@ -242,6 +266,7 @@ IniFile::Section &IniFile::sectionFor(const QString &section)
         return m_sections[*s];
     Section created;
     created.name = section.trimmed();
+    m_lastLookup = {};
     m_sectionIndex.insert(key, m_sections.size());
     m_sections.push_back(std::move(created));
     return m_sections.back();
@@ -273,7 +298,7 @@ int IniFile::readInteger(const QString &section, const QString &key, int default
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     Section &target = sectionFor(section);
-    const std::ptrdiff_t e = findEntry(target, fold(key));
+    const std::ptrdiff_t e = findEntry(target, key);
     if (e >= 0) {
         target.entries[std::size_t(e)].value = singleLine(value);
         return;

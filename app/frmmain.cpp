@@ -99,8 +99,8 @@ void TfrmMain::setUpControls()
     }
     QFont decorative(QStringLiteral("Algerian"));
     decorative.setStyleHint(QFont::Decorative);
-    decorative.setFamilies({QStringLiteral("Algerian"), QStringLiteral("URW Chancery L"),
-                            QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
+    decorative.setFamilies(installedFamilies({QStringLiteral("Algerian"), QStringLiteral("URW Chancery L"),
+                                              QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")}));
     decorative.setPixelSize(48);
     decorative.setBold(true);
     decorative.setItalic(true);

@@ -80,6 +80,8 @@ TfrmMain::TfrmMain(QWidget *parent)
 {
     static const bool accessibleAsWindow = (QAccessible::installFactory(mainWindowAccessible), true);
     Q_UNUSED(accessibleAsWindow)
+    // The window's face before its controls are made, so that they are made in it.
+    setFont(sansFont(11));
     ui->setupUi(this);
     setWindowIcon(programIcon());
     setUpControls();
@@ -91,8 +93,6 @@ TfrmMain::~TfrmMain() = default;
 // wiring.
 void TfrmMain::setUpControls()
 {
-    setFont(sansFont(11));
-    ui->Notebook1->setFont(serifFont(16));
     for (QLabel *heading : {ui->Label1, ui->Label2, ui->Label3, ui->Label8, ui->Label4}) {
         heading->setFont(serifFont(24, true));
         paintNavy(heading);

@@ -209,13 +209,17 @@ void TfrmMain::setUpControls()
 
 void TfrmMain::setUpGrid(QTableView *grid, ActivityModel *model)
 {
+    // A shown title row measures its titles whenever the model, a column or a font changes, which
+    // a table on a page not yet seen need not do: the row appears when its page is first shown.
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
     grid->setModel(model);
     grid->setItemDelegate(new ActivityCellDelegate(grid));
     grid->setFont(serifFont(13));
-    grid->verticalHeader()->hide();
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(21);
+    // The minimum first: without one, the header measures its font to find it.
     grid->verticalHeader()->setMinimumSectionSize(21);
+    grid->verticalHeader()->setDefaultSectionSize(21);
     QHeaderView *header = grid->horizontalHeader();
     header->setFixedHeight(21);
     header->setSectionResizeMode(QHeaderView::Fixed);
@@ -496,6 +500,8 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
     const bool isGrid = grid && (grid == ui->gridHours || grid == ui->gridMoney || grid == ui->gridFreq);
     if (watched == ui->edDOB && event->type() == QEvent::FocusOut) {
         edDOBExit();
+    } else if (isGrid && event->type() == QEvent::Show) {
+        grid->horizontalHeader()->show();
     } else if (isGrid && event->type() == QEvent::ContextMenu) {
         // The grids' hint promises a sort menu on a right click; the menu key opens it too.
         auto *menuEvent = static_cast<QContextMenuEvent *>(event);

@@ -47,6 +47,7 @@
 #include <QPrinter>
 #include <QSessionManager>
 #include <QShortcut>
+#include <QTimer>
 #include <QUndoStack>
 
 namespace {
@@ -83,7 +84,6 @@ TfrmMain::TfrmMain(QWidget *parent)
     // The window's face before its controls are made, so that they are made in it.
     setFont(sansFont(11));
     ui->setupUi(this);
-    setWindowIcon(programIcon());
     setUpControls();
 }
 
@@ -263,6 +263,16 @@ void TfrmMain::showEvent(QShowEvent *event)
         FormShow();
     }
     QWidget::showEvent(event);
+}
+
+void TfrmMain::paintEvent(QPaintEvent *event)
+{
+    // The icon is read from its file only once the window has drawn itself the first time.
+    if (!m_iconScheduled) {
+        m_iconScheduled = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon()); });
+    }
+    QWidget::paintEvent(event);
 }
 
 void TfrmMain::FormShow()

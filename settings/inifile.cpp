@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #ifdef Q_OS_UNIX
 #include <cstdio>
 #include <unistd.h>
@@ -13,8 +14,9 @@
 
 namespace {
 constexpr qsizetype kMaxValueLength = 1023;
-constexpr std::size_t kIndexFrom = 16; // entries in a section before its keys are hashed
-constexpr std::size_t kRowKeys = 5;    // the keys of a table row: Desc, amount, Per, Start, End
+constexpr std::size_t kIndexFrom = 16;  // entries in a section before its keys are hashed
+constexpr std::size_t kSharedKeys = 16; // distinct key spellings parse() shares
+constexpr std::size_t kRowKeys = 5;     // the keys of a table row: Desc, amount, Per, Start, End
 
 struct SaveFault {
     int operation = 0; // 0: none
@@ -152,18 +154,19 @@ IniFile::IniFile(const QString &path) : m_path(path)
 
 void IniFile::addEntry(Section &section, Entry entry)
 {
-    if (!entry.verbatim)
-        entry.folded = fold(entry.key);
     section.entries.push_back(std::move(entry));
     if (section.indexed) {
         const Entry &added = section.entries.back();
-        if (!added.verbatim && !section.keyIndex.contains(added.folded))
-            section.keyIndex.insert(added.folded, section.entries.size() - 1);
+        if (!added.verbatim) {
+            const QString folded = fold(added.key);
+            if (!section.keyIndex.contains(folded))
+                section.keyIndex.insert(folded, section.entries.size() - 1);
+        }
     } else if (section.entries.size() > kIndexFrom) {
         section.indexed = true;
         for (std::size_t i = section.entries.size(); i-- > 0;) {
             if (!section.entries[i].verbatim)
-                section.keyIndex.insert(section.entries[i].folded, i);
+                section.keyIndex.insert(fold(section.entries[i].key), i);
         }
     }
 }
@@ -175,11 +178,14 @@ std::ptrdiff_t IniFile::findEntry(const Section &section, QStringView key)
         const auto e = section.keyIndex.constFind(fold(key));
         return e == section.keyIndex.cend() ? -1 : std::ptrdiff_t(*e);
     }
-    // A short section is scanned: its keys were folded as they were read, and each is compared
-    // with the key asked for without regard to case, so the key is not folded into a new string.
+    // A short section is scanned, each key compared without regard to case: neither it nor the
+    // key asked for is folded into a new string.
     for (std::size_t i = 0; i < section.entries.size(); ++i) {
         const Entry &entry = section.entries[i];
-        if (!entry.verbatim && QStringView(entry.folded).compare(key, Qt::CaseInsensitive) == 0)
+        // Simple case folding keeps a character's length, so keys of another length never match;
+        // a key spelled as asked, the usual case, matches without a case-blind comparison.
+        if (!entry.verbatim && entry.key.size() == key.size() &&
+            (entry.key == key || QStringView(entry.key).compare(key, Qt::CaseInsensitive) == 0))
             return std::ptrdiff_t(i);
     }
     return -1;
@@ -194,6 +200,8 @@ void IniFile::parse(const QByteArray &content)
     const QChar *p = text.constData();
     const QChar *end = p + text.size();
     Section *current = nullptr;
+    // Every row of a table has the same few keys: each spelling is kept once and shared.
+    std::vector<QString> keys;
     while (p < end) {
         const QChar *lineStart = p;
         while (p < end && *p != QLatin1Char('\n') && *p != QLatin1Char('\r'))
@@ -235,7 +243,15 @@ void IniFile::parse(const QByteArray &content)
             entry.verbatim = true;
             entry.value = line.toString();
         } else {
-            entry.key = line.left(equals).trimmed().toString();
+            const QStringView key = line.left(equals).trimmed();
+            const auto known = std::find_if(keys.cbegin(), keys.cend(), [key](const QString &k) { return k == key; });
+            if (known != keys.cend()) {
+                entry.key = *known;
+            } else {
+                entry.key = key.toString();
+                if (keys.size() < kSharedKeys)
+                    keys.push_back(entry.key);
+            }
             // The value is the rest of the line as it stands, blanks at either end included.
             entry.value = line.mid(equals + 1).toString();
         }
@@ -303,7 +319,7 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
         target.entries[std::size_t(e)].value = singleLine(value);
         return;
     }
-    addEntry(target, Entry{key.trimmed(), singleLine(value), false, QString()});
+    addEntry(target, Entry{key.trimmed(), singleLine(value), false});
 }
 
 void IniFile::writeInteger(const QString &section, const QString &key, int value)

@@ -56,7 +56,6 @@ private:
         QString key;
         QString value;
         bool verbatim = false;
-        QString folded; // the key as it is matched
     };
     struct Section {
         QString name;

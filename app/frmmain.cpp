@@ -215,7 +215,6 @@ void TfrmMain::setUpGrid(QTableView *grid, ActivityModel *model)
     grid->verticalHeader()->hide();
     grid->setModel(model);
     grid->setItemDelegate(new ActivityCellDelegate(grid));
-    grid->setFont(serifFont(13));
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // The minimum first: without one, the header measures its font to find it.
     grid->verticalHeader()->setMinimumSectionSize(21);
@@ -225,7 +224,6 @@ void TfrmMain::setUpGrid(QTableView *grid, ActivityModel *model)
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setSectionsClickable(false);
     header->setHighlightSections(false);
-    header->setFont(serifFont(13));
     header->setMinimumSectionSize(10);
     for (int col = 0; col < ActivityModel::ColCount; ++col)
         grid->setColumnWidth(col, ColumnPixels[static_cast<std::size_t>(col)]);
@@ -510,7 +508,10 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
     const bool isGrid = grid && (grid == ui->gridHours || grid == ui->gridMoney || grid == ui->gridFreq);
     if (watched == ui->edDOB && event->type() == QEvent::FocusOut) {
         edDOBExit();
-    } else if (isGrid && event->type() == QEvent::Show) {
+    } else if (isGrid && event->type() == QEvent::Show && grid->horizontalHeader()->isHidden()) {
+        // The table's face too, which the hidden title row and rows had no use for.
+        grid->setFont(serifFont(13));
+        grid->horizontalHeader()->setFont(serifFont(13));
         grid->horizontalHeader()->show();
     } else if (isGrid && event->type() == QEvent::ContextMenu) {
         // The grids' hint promises a sort menu on a right click; the menu key opens it too.

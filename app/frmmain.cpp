@@ -47,6 +47,7 @@
 #include <QPrinter>
 #include <QSessionManager>
 #include <QShortcut>
+#include <QTimer>
 #include <QUndoStack>
 
 namespace {
@@ -80,8 +81,9 @@ TfrmMain::TfrmMain(QWidget *parent)
 {
     static const bool accessibleAsWindow = (QAccessible::installFactory(mainWindowAccessible), true);
     Q_UNUSED(accessibleAsWindow)
+    // The window's face before its controls are made, so that they are made in it.
+    setFont(sansFont(11));
     ui->setupUi(this);
-    setWindowIcon(programIcon());
     setUpControls();
 }
 
@@ -91,16 +93,14 @@ TfrmMain::~TfrmMain() = default;
 // wiring.
 void TfrmMain::setUpControls()
 {
-    setFont(sansFont(11));
-    ui->Notebook1->setFont(serifFont(16));
     for (QLabel *heading : {ui->Label1, ui->Label2, ui->Label3, ui->Label8, ui->Label4}) {
         heading->setFont(serifFont(24, true));
         paintNavy(heading);
     }
     QFont decorative(QStringLiteral("Algerian"));
     decorative.setStyleHint(QFont::Decorative);
-    decorative.setFamilies({QStringLiteral("Algerian"), QStringLiteral("URW Chancery L"),
-                            QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
+    decorative.setFamilies(installedFamilies({QStringLiteral("Algerian"), QStringLiteral("URW Chancery L"),
+                                              QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")}));
     decorative.setPixelSize(48);
     decorative.setBold(true);
     decorative.setItalic(true);
@@ -209,19 +209,21 @@ void TfrmMain::setUpControls()
 
 void TfrmMain::setUpGrid(QTableView *grid, ActivityModel *model)
 {
+    // A shown title row measures its titles whenever the model, a column or a font changes, which
+    // a table on a page not yet seen need not do: the row appears when its page is first shown.
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
     grid->setModel(model);
     grid->setItemDelegate(new ActivityCellDelegate(grid));
-    grid->setFont(serifFont(13));
-    grid->verticalHeader()->hide();
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(21);
+    // The minimum first: without one, the header measures its font to find it.
     grid->verticalHeader()->setMinimumSectionSize(21);
+    grid->verticalHeader()->setDefaultSectionSize(21);
     QHeaderView *header = grid->horizontalHeader();
     header->setFixedHeight(21);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setSectionsClickable(false);
     header->setHighlightSections(false);
-    header->setFont(serifFont(13));
     header->setMinimumSectionSize(10);
     for (int col = 0; col < ActivityModel::ColCount; ++col)
         grid->setColumnWidth(col, ColumnPixels[static_cast<std::size_t>(col)]);
@@ -259,6 +261,16 @@ void TfrmMain::showEvent(QShowEvent *event)
         FormShow();
     }
     QWidget::showEvent(event);
+}
+
+void TfrmMain::paintEvent(QPaintEvent *event)
+{
+    // The icon is read from its file only once the window has drawn itself the first time.
+    if (!m_iconScheduled) {
+        m_iconScheduled = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon()); });
+    }
+    QWidget::paintEvent(event);
 }
 
 void TfrmMain::FormShow()
@@ -496,6 +508,11 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
     const bool isGrid = grid && (grid == ui->gridHours || grid == ui->gridMoney || grid == ui->gridFreq);
     if (watched == ui->edDOB && event->type() == QEvent::FocusOut) {
         edDOBExit();
+    } else if (isGrid && event->type() == QEvent::Show && grid->horizontalHeader()->isHidden()) {
+        // The table's face too, which the hidden title row and rows had no use for.
+        grid->setFont(serifFont(13));
+        grid->horizontalHeader()->setFont(serifFont(13));
+        grid->horizontalHeader()->show();
     } else if (isGrid && event->type() == QEvent::ContextMenu) {
         // The grids' hint promises a sort menu on a right click; the menu key opens it too.
         auto *menuEvent = static_cast<QContextMenuEvent *>(event);

@@ -63,6 +63,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -142,6 +143,7 @@ private:
     DateValue m_birthDate = 0;
     double m_hoursAlive = 0;
     bool m_shown = false;
+    bool m_iconScheduled = false;
     std::array<quint32, 50> aColors{};
     QMenu *PopupMenu1 = nullptr;
     std::unique_ptr<QUndoStack> m_undo;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #ifdef Q_OS_UNIX
 #include <cstdio>
 #include <unistd.h>
@@ -13,7 +14,9 @@
 
 namespace {
 constexpr qsizetype kMaxValueLength = 1023;
-constexpr std::size_t kIndexFrom = 16; // entries in a section before its keys are hashed
+constexpr std::size_t kIndexFrom = 16;  // entries in a section before its keys are hashed
+constexpr std::size_t kSharedKeys = 16; // distinct key spellings parse() shares
+constexpr std::size_t kRowKeys = 5;     // the keys of a table row: Desc, amount, Per, Start, End
 
 struct SaveFault {
     int operation = 0; // 0: none
@@ -79,9 +82,20 @@ QString decodeContent(QByteArrayView content)
     return text;
 }
 
+// Section and key names are matched folded. Nearly all are ASCII, whose folding is the lower
+// case: one pass, without the Unicode tables.
 QString fold(QStringView name)
 {
-    return name.trimmed().toString().toCaseFolded();
+    name = name.trimmed();
+    QString folded(name.size(), Qt::Uninitialized);
+    QChar *out = folded.data();
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return name.toString().toCaseFolded();
+        *out++ = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u);
+    }
+    return folded;
 }
 
 // A line break inside a value would split it into two lines, or open a section, on the next read.
@@ -140,30 +154,38 @@ IniFile::IniFile(const QString &path) : m_path(path)
 
 void IniFile::addEntry(Section &section, Entry entry)
 {
-    if (!entry.verbatim)
-        entry.folded = fold(entry.key);
     section.entries.push_back(std::move(entry));
     if (section.indexed) {
         const Entry &added = section.entries.back();
-        if (!added.verbatim && !section.keyIndex.contains(added.folded))
-            section.keyIndex.insert(added.folded, section.entries.size() - 1);
+        if (!added.verbatim) {
+            const QString folded = fold(added.key);
+            if (!section.keyIndex.contains(folded))
+                section.keyIndex.insert(folded, section.entries.size() - 1);
+        }
     } else if (section.entries.size() > kIndexFrom) {
         section.indexed = true;
         for (std::size_t i = section.entries.size(); i-- > 0;) {
             if (!section.entries[i].verbatim)
-                section.keyIndex.insert(section.entries[i].folded, i);
+                section.keyIndex.insert(fold(section.entries[i].key), i);
         }
     }
 }
 
-std::ptrdiff_t IniFile::findEntry(const Section &section, const QString &foldedKey)
+std::ptrdiff_t IniFile::findEntry(const Section &section, QStringView key)
 {
+    key = key.trimmed();
     if (section.indexed) {
-        const auto e = section.keyIndex.constFind(foldedKey);
+        const auto e = section.keyIndex.constFind(fold(key));
         return e == section.keyIndex.cend() ? -1 : std::ptrdiff_t(*e);
     }
+    // A short section is scanned, each key compared without regard to case: neither it nor the
+    // key asked for is folded into a new string.
     for (std::size_t i = 0; i < section.entries.size(); ++i) {
-        if (!section.entries[i].verbatim && section.entries[i].folded == foldedKey)
+        const Entry &entry = section.entries[i];
+        // Simple case folding keeps a character's length, so keys of another length never match;
+        // a key spelled as asked, the usual case, matches without a case-blind comparison.
+        if (!entry.verbatim && entry.key.size() == key.size() &&
+            (entry.key == key || QStringView(entry.key).compare(key, Qt::CaseInsensitive) == 0))
             return std::ptrdiff_t(i);
     }
     return -1;
@@ -173,10 +195,13 @@ void IniFile::parse(const QByteArray &content)
 {
     m_sections.clear();
     m_sectionIndex.clear();
+    m_lastLookup = {};
     const QString text = decodeContent(content);
     const QChar *p = text.constData();
     const QChar *end = p + text.size();
     Section *current = nullptr;
+    // Every row of a table has the same few keys: each spelling is kept once and shared.
+    std::vector<QString> keys;
     while (p < end) {
         const QChar *lineStart = p;
         while (p < end && *p != QLatin1Char('\n') && *p != QLatin1Char('\r'))
@@ -195,6 +220,8 @@ void IniFile::parse(const QByteArray &content)
             if (close < 0)
                 close = trimmed.size();
             Section section;
+            // Room for a row of a table, the most common section, so it is not grown key by key.
+            section.entries.reserve(kRowKeys);
             section.name = trimmed.mid(1, close - 1).trimmed().toString();
             const QString key = fold(section.name);
             // The first of several sections with one name is the one read and written.
@@ -216,7 +243,15 @@ void IniFile::parse(const QByteArray &content)
             entry.verbatim = true;
             entry.value = line.toString();
         } else {
-            entry.key = line.left(equals).trimmed().toString();
+            const QStringView key = line.left(equals).trimmed();
+            const auto known = std::find_if(keys.cbegin(), keys.cend(), [key](const QString &k) { return k == key; });
+            if (known != keys.cend()) {
+                entry.key = *known;
+            } else {
+                entry.key = key.toString();
+                if (keys.size() < kSharedKeys)
+                    keys.push_back(entry.key);
+            }
             // The value is the rest of the line as it stands, blanks at either end included.
             entry.value = line.mid(equals + 1).toString();
         }
@@ -226,11 +261,16 @@ void IniFile::parse(const QByteArray &content)
 
 const IniFile::Entry *IniFile::find(const QString &section, const QString &key) const
 {
-    const auto s = m_sectionIndex.constFind(fold(section));
-    if (s == m_sectionIndex.cend())
+    // A reader asks for the keys of one section one after another: the section found for the
+    // name asked last is kept, so its name is folded and looked up once.
+    if (!m_lastLookup.valid || m_lastLookup.name != section) {
+        const auto s = m_sectionIndex.constFind(fold(section));
+        m_lastLookup = {section, true, s == m_sectionIndex.cend() ? std::ptrdiff_t(-1) : std::ptrdiff_t(*s)};
+    }
+    if (m_lastLookup.index < 0)
         return nullptr;
-    const Section &found = m_sections[*s];
-    const std::ptrdiff_t e = findEntry(found, fold(key));
+    const Section &found = m_sections[std::size_t(m_lastLookup.index)];
+    const std::ptrdiff_t e = findEntry(found, key);
     return e < 0 ? nullptr : &found.entries[std::size_t(e)];
 }
 
@@ -242,6 +282,7 @@ IniFile::Section &IniFile::sectionFor(const QString &section)
         return m_sections[*s];
     Section created;
     created.name = section.trimmed();
+    m_lastLookup = {};
     m_sectionIndex.insert(key, m_sections.size());
     m_sections.push_back(std::move(created));
     return m_sections.back();
@@ -273,12 +314,12 @@ int IniFile::readInteger(const QString &section, const QString &key, int default
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     Section &target = sectionFor(section);
-    const std::ptrdiff_t e = findEntry(target, fold(key));
+    const std::ptrdiff_t e = findEntry(target, key);
     if (e >= 0) {
         target.entries[std::size_t(e)].value = singleLine(value);
         return;
     }
-    addEntry(target, Entry{key.trimmed(), singleLine(value), false, QString()});
+    addEntry(target, Entry{key.trimmed(), singleLine(value), false});
 }
 
 void IniFile::writeInteger(const QString &section, const QString &key, int value)

@@ -56,7 +56,6 @@ private:
         QString key;
         QString value;
         bool verbatim = false;
-        QString folded; // the key as it is matched
     };
     struct Section {
         QString name;
@@ -67,8 +66,8 @@ private:
         QHash<QString, std::size_t> keyIndex;
         bool indexed = false;
     };
-    // Index of the first entry with the key, or -1.
-    static std::ptrdiff_t findEntry(const Section &section, const QString &foldedKey);
+    // Index of the first entry with the key (as the caller spells it), or -1.
+    static std::ptrdiff_t findEntry(const Section &section, QStringView key);
     const Entry *find(const QString &section, const QString &key) const;
     Section &sectionFor(const QString &section);
     static void addEntry(Section &section, Entry entry);
@@ -76,4 +75,11 @@ private:
     QString m_path;
     std::vector<Section> m_sections;
     QHash<QString, std::size_t> m_sectionIndex; // folded name -> first section with that name
+    // The section name find() was asked last, as spelled, and the index it found (-1: none).
+    struct Lookup {
+        QString name;
+        bool valid = false; // whether name and index hold a lookup
+        std::ptrdiff_t index = -1;
+    };
+    mutable Lookup m_lastLookup;
 };

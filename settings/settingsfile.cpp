@@ -47,8 +47,8 @@ void readTable(const IniFile &ini, const TableKeys &t, const FormatConversion &c
     for (int n = 1; n <= last; ++n) {
         const QString section = QLatin1String(t.rowSection) + QString::number(n);
         QStringList &row = table[n];
-        while (row.size() < keys.size())
-            row.append(QString());
+        if (row.size() < keys.size())
+            row.resize(keys.size());
         for (int col = 0; col < keys.size(); ++col)
             row[col] = ini.readString(section, keys[col], QString());
         if (t.amountKind)

@@ -1,5 +1,34 @@
 #include "widgets/fonts.h"
 
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QSet>
+
+namespace {
+// Where a family is not installed, the face Qt draws instead: the desktop's default face for the
+// sans serif, the metric-compatible face font-config puts in place of Times New Roman for the serif.
+const QStringList &sansFamilies()
+{
+    static const QStringList families{QStringLiteral("MS Sans Serif"), QGuiApplication::font().family()};
+    return families;
+}
+
+const QStringList &serifFamilies()
+{
+    static const QStringList families{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
+    return families;
+}
+
+QFont familiesFont(const QStringList &families, int pixels, bool bold)
+{
+    QFont f;
+    f.setFamilies(installedFamilies(families));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+} // namespace
+
 QFont pixelFont(const QString &family, int pixels, bool bold)
 {
     QFont f(family);
@@ -10,10 +39,27 @@ QFont pixelFont(const QString &family, int pixels, bool bold)
 
 QFont sansFont(int pixels, bool bold)
 {
-    return pixelFont(QStringLiteral("MS Sans Serif"), pixels, bold);
+    return familiesFont(sansFamilies(), pixels, bold);
 }
 
 QFont serifFont(int pixels, bool bold)
 {
-    return pixelFont(QStringLiteral("Times New Roman"), pixels, bold);
+    return familiesFont(serifFamilies(), pixels, bold);
+}
+
+QStringList installedFamilies(const QStringList &families)
+{
+    // The installed families, read once; QFontDatabase::hasFamily would ask font-config each time.
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        for (const QString &family : QFontDatabase::families())
+            names.insert(family.toCaseFolded());
+        return names;
+    }();
+    QStringList kept;
+    for (const QString &family : families) {
+        if (installed.contains(family.toCaseFolded()))
+            kept.append(family);
+    }
+    return kept.isEmpty() ? families : kept;
 }

@@ -2,8 +2,14 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 // The windows' faces at the pixel sizes of their design; Designer files can only give point sizes.
 QFont pixelFont(const QString &family, int pixels, bool bold = false);
 QFont sansFont(int pixels, bool bold = false);  // "MS Sans Serif"
 QFont serifFont(int pixels, bool bold = false); // "Times New Roman"
+
+// The families of the list that are installed, in order; the list as it stands when none is.
+// Qt asks font-config for a stand-in for each family that is not installed before it tries the
+// next one; a list without them draws the same face without those queries.
+QStringList installedFamilies(const QStringList &families);

@@ -9,6 +9,7 @@
 #include "widgets/frmpickdate.h"
 #include "widgets/prompts.h"
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,6 +96,24 @@ private slots:
         QVERIFY(Prompts::shown().isEmpty());
         QCOMPARE(child<QLabel>(&w, "Label10")->text(), QStringLiteral("Age: 35 years 3 months  Hours: 308,918"));
         QCOMPARE(child<QLabel>(&w, "label11")->text(), QStringLiteral("Lifetime income: $250,000"));
+    }
+
+    // Each table's title row appears when its page is first shown, above the rows as before.
+    void tablePagesShowTheirTitleRows()
+    {
+        writeIni("[DOB]\nDate=3/15/1990\n");
+        TfrmMain w;
+        w.show();
+        btn(w, "btNext")->click();
+        for (const char *name : {"gridHours", "gridMoney", "gridFreq"}) {
+            btn(w, "btNext")->click();
+            auto *grid = child<QTableView>(&w, name);
+            QHeaderView *titles = grid->horizontalHeader();
+            QVERIFY(titles->isVisible() && !grid->verticalHeader()->isVisible());
+            QCOMPARE(titles->height(), 21);
+            QCOMPARE(grid->viewport()->geometry().top(), titles->geometry().bottom() + 1);
+            QCOMPARE(grid->rowHeight(0), 21);
+        }
     }
 
     void birthdateIsMandatory_data()

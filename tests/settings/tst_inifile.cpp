@@ -95,6 +95,27 @@ private slots:
         QCOMPARE(back.readString("dob", "date", "x"), QStringLiteral("1/2/2000"));
     }
 
+    // Names fold as Unicode does, ASCII ones too; a long section is looked up through its index.
+    // Each answer is the file's as it stands, after writes and a new read as well.
+    void lookupsMatchWithoutRegardToCase()
+    {
+        IniFile ini{QString()};
+        QByteArray content = "[Ärger]\nÜBER=1\n[Short]\n  Key  = spaced\n[Long]\n";
+        for (int i = 0; i < 40; ++i)
+            content += "Key" + QByteArray::number(i) + "=v" + QByteArray::number(i) + "\n";
+        ini.parse(content);
+        QCOMPARE(ini.readString(QStringLiteral(" ärger "), QStringLiteral("Über"), "x"), QStringLiteral("1"));
+        QCOMPARE(ini.readString("SHORT", " KEY ", "x"), QStringLiteral(" spaced"));
+        QCOMPARE(ini.readString("short", "keys", "x"), QStringLiteral("x"));
+        QCOMPARE(ini.readString("LONG", " key39", "x"), QStringLiteral("v39"));
+        QCOMPARE(ini.readString("C", "k", "x"), QStringLiteral("x"));
+        ini.writeString("c", "K", "c");
+        QCOMPARE(ini.readString("C", "k", "x"), QStringLiteral("c"));
+        ini.parse("[Short]\nkey=new\n");
+        QCOMPARE(ini.readString("SHORT", "Key", "x"), QStringLiteral("new"));
+        QCOMPARE(ini.readString("C", "k", "x"), QStringLiteral("x"));
+    }
+
     void readsLineEndsBomAndCodePage_data()
     {
         QTest::addColumn<QByteArray>("content");

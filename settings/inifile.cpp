@@ -79,9 +79,25 @@ QString decodeContent(QByteArrayView content)
     return text;
 }
 
-QString fold(QStringView name)
+// Names are nearly always plain ASCII: those fold without the Unicode tables, and one already in
+// its matching form is shared instead of copied.
+QString fold(const QString &name)
 {
-    return name.trimmed().toString().toCaseFolded();
+    bool upper = false;
+    for (const QChar c : name) {
+        if (c.unicode() >= 0x80)
+            return QStringView(name).trimmed().toString().toCaseFolded();
+        upper = upper || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    }
+    const QStringView trimmed = QStringView(name).trimmed();
+    if (!upper && trimmed.size() == name.size())
+        return name;
+    QString folded = trimmed.toString();
+    for (QChar &c : folded) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    }
+    return folded;
 }
 
 // A line break inside a value would split it into two lines, or open a section, on the next read.

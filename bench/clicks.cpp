@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QChartView>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -264,7 +265,15 @@ int main(int argc, char *argv[])
         // The hours chart: a modal window with 50 activities, up to its first frame.
         probe.arm(inWindowOf<TfrmGraph>(), [&](double ms) {
             note("chart window (hours), first frame", ms);
-            QApplication::activeModalWidget()->close();
+            // A moment later, as a hand can: Bar, up to the bars on screen.
+            QTimer::singleShot(100, [&] {
+                QWidget *graph = QApplication::activeModalWidget();
+                probe.arm(is(child<QChartView>(graph, "Chart1")->viewport()), [&, graph](double bars) {
+                    note("chart: Bar", bars);
+                    graph->close();
+                });
+                click(child<QWidget>(graph, "rbBar"));
+            });
         });
         click(child<QWidget>(&window, "btGrHour"));
         probe.wait();
@@ -282,7 +291,7 @@ int main(int argc, char *argv[])
         const double first = ms.front();
         ms.erase(ms.begin());
         std::sort(ms.begin(), ms.end());
-        const double target = name.rfind("chart", 0) == 0 ? 50 : 16;
+        const double target = name.rfind("chart window", 0) == 0 ? 50 : 16;
         std::printf("  %-36s %8.1f %8.1f %8.1f %8.0f %s\n", name.c_str(), first, ms[ms.size() / 2], ms.back(), target,
                     ms.back() <= target ? "ok" : "OVER");
     }

@@ -149,6 +149,9 @@ void keepBackup(const QString &file, const QString &backup)
 
 IniFile::IniFile(const QString &path) : m_path(path)
 {
+    // No path: a file held in memory only, with nothing to read.
+    if (path.isEmpty())
+        return;
     QFile file(path);
     if (file.exists() && file.open(QIODevice::ReadOnly))
         parse(file.readAll());

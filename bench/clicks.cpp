@@ -204,7 +204,9 @@ int main(int argc, char *argv[])
         // The three sorts of the table's menu, each from the other order.
         for (const char *sort : {"ActivitySort", "StartDate1", "Total1"}) {
             QMenu *menu = window.sortMenu();
+            probe.arm(is(menu));
             click(child<QWidget>(&window, "btSort1"));
+            note("open the sort menu (Sort button)", probe.wait());
             QAction *action = window.findChild<QAction *>(QLatin1String(sort));
             probe.arm(is(rows));
             click(menu, menu->actionGeometry(action).center());

@@ -77,7 +77,9 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     Series1 = new QPieSeries;
     Series1->setObjectName(QStringLiteral("Series1"));
     Series1->setPieSize(PieSize);
-    Series2 = new QHorizontalStackedBarSeries;
+    // The bars join the chart only when they are first wanted, or once the first frame is up: laying
+    // out 50 bars and their legend entries that nobody sees yet would double the time to that frame.
+    Series2 = new QHorizontalStackedBarSeries(this);
     Series2->setObjectName(QStringLiteral("Series2"));
     Series2->setLabelsVisible(false);
     Series2->setBarWidth(0.7);
@@ -90,14 +92,11 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     // The shadow goes in first so that the pie is drawn over it.
     chart->addSeries(m_pieShadow);
     chart->addSeries(Series1);
-    chart->addSeries(Series2);
     // Bars are laid out only along axes; the axes are there, but never shown.
     m_valueAxis = new QValueAxis;
     m_rowAxis = new QBarCategoryAxis;
     chart->addAxis(m_valueAxis, Qt::AlignBottom);
     chart->addAxis(m_rowAxis, Qt::AlignLeft);
-    Series2->attachAxis(m_valueAxis);
-    Series2->attachAxis(m_rowAxis);
     m_valueAxis->setVisible(false);
     m_rowAxis->setVisible(false);
 
@@ -285,8 +284,18 @@ void TfrmGraph::rbPieClick()
         marker->setVisible(false);
 }
 
+void TfrmGraph::addBarsToChart()
+{
+    if (Series2->chart())
+        return;
+    chart->addSeries(Series2);
+    Series2->attachAxis(m_valueAxis);
+    Series2->attachAxis(m_rowAxis);
+}
+
 void TfrmGraph::rbBarClick()
 {
+    addBarsToChart();
     settlePie();
     Series1->setVisible(false);
     m_pieShadow->setVisible(false);
@@ -414,5 +423,7 @@ bool TfrmGraph::eventFilter(QObject *watched, QEvent *event)
         Chart1Click();
     else if (watched == ui->Panel1 && event->type() == QEvent::Resize)
         Panel1Resize();
+    else if (watched == ui->Chart1->viewport() && event->type() == QEvent::Paint && !Series2->chart())
+        QTimer::singleShot(0, this, &TfrmGraph::addBarsToChart);
     return QDialog::eventFilter(watched, event);
 }

@@ -73,6 +73,7 @@ private:
     void turnPie();
     void settlePie();
     void fitBarAxes();
+    void addBarsToChart();
     void placeFooter();
 
     std::unique_ptr<Ui::TfrmGraph> ui;

@@ -98,6 +98,16 @@ QString fold(QStringView name)
     return folded;
 }
 
+// A name already in its matching form is shared instead of copied.
+QString fold(const QString &name)
+{
+    for (const QChar c : name) {
+        if (c.unicode() >= 0x80 || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
+            return fold(QStringView(name));
+    }
+    return QStringView(name).trimmed().size() == name.size() ? name : fold(QStringView(name));
+}
+
 // A line break inside a value would split it into two lines, or open a section, on the next read.
 QString singleLine(const QString &value)
 {
@@ -147,6 +157,9 @@ void keepBackup(const QString &file, const QString &backup)
 
 IniFile::IniFile(const QString &path) : m_path(path)
 {
+    // No path: a file held in memory only, with nothing to read.
+    if (path.isEmpty())
+        return;
     QFile file(path);
     if (file.exists() && file.open(QIODevice::ReadOnly))
         parse(file.readAll());

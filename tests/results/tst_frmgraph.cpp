@@ -247,9 +247,27 @@ private slots:
         choose("rbBar");
         QVERIFY(!graph.pieShown());
         QVERIFY(graph.Series2->isVisible());
+        QVERIFY(graph.chart->series().contains(graph.Series2));
+        QCOMPARE(graph.Series2->attachedAxes().size(), 2);
         choose("rbPie");
         QVERIFY(graph.pieShown());
         QVERIFY(!graph.Series2->isVisible());
+    }
+
+    // The bars join the chart once its first frame is up, hidden, their legend entries too.
+    void barsJoinTheChartAfterTheFirstFrame()
+    {
+        TfrmGraph graph;
+        graph.setPoints(makePoints(5, true));
+        graph.show();
+        QTRY_VERIFY(graph.chart->series().contains(graph.Series2));
+        QCOMPARE(graph.Series2->attachedAxes().size(), 2);
+        QVERIFY(graph.pieShown());
+        QVERIFY(!graph.Series2->isVisible());
+        const QList<QLegendMarker *> markers = graph.chart->legend()->markers(graph.Series2);
+        QCOMPARE(markers.size(), 5);
+        for (const QLegendMarker *marker : markers)
+            QVERIFY(!marker->isVisible());
     }
 
     void tabReachesEveryControl()

@@ -157,24 +157,6 @@ void TSpinningPie::setTurn(qreal degrees)
     update();
 }
 
-void TSpinningPie::addChanges(QRegion *region, const QTransform &toView, const QRect &within) const
-{
-    auto add = [&](const QRectF &rect) {
-        *region += toView.mapRect(rect).toAlignedRect().adjusted(-2, -2, 2, 2) & within;
-    };
-    add(QRectF(m_centre - QPointF(m_radius + 2, m_radius + 2), QSizeF(2 * m_radius + 4, 2 * m_radius + 4)));
-    QPointF arm[3];
-    for (const Slice &slice : m_slices) {
-        if (!slice.labelled)
-            continue;
-        const QRectF text = labelRect(slice, &arm[0], &arm[1], &arm[2]);
-        QRectF all = text;
-        for (const QPointF &point : arm)
-            all |= QRectF(point, QSizeF(1, 1));
-        add(all);
-    }
-}
-
 QRectF TSpinningPie::boundingRect() const
 {
     return m_bounds;

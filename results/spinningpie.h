@@ -62,8 +62,6 @@ private:
     };
     void layOut();
     bool paintAlone(QPaintEvent *event);
-    // What a turn changes, in the viewport: the disc and each label with its arm.
-    void addChanges(QRegion *region, const QTransform &toView, const QRect &within) const;
     void paintWedges(QPainter *painter);
     enum class DiscPicture { None, Alone, OnBackdrop };
     DiscPicture prepareDisc(QPainter *painter);

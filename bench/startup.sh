@@ -94,7 +94,7 @@ for n in "${names[@]}"; do
         'BEGIN {printf "  %-8s %7.1f ms   peak RSS %6.1f MB\n", n, us / 1000, kb / 1024}'
 done
 awk -v b="${ms[bare]}" -v p="${ms[plain]}" -v g="${ms[program]}" -v pk="${kb[plain]}" -v gk="${kb[program]}" \
-    'BEGIN {printf "  plain/bare %.2f   program/plain %.2f (target <= 1.25)   program - plain RSS %+.1f MB (target <= 10)\n",
+    'BEGIN {printf "  plain/bare %.2f   program/plain %.2f (target <= 1.1)   program - plain RSS %+.1f MB (target <= 5)\n",
             p / b, g / p, (gk - pk) / 1024}'
 
 if ((callgrind)); then
@@ -110,7 +110,7 @@ if ((callgrind)); then
         printf '  %-8s %14d Ir\n' "${names[i]}" "${ir[${names[i]}]}"
     done
     awk -v b="${ir[bare]}" -v p="${ir[plain]}" -v g="${ir[program]}" \
-        'BEGIN {printf "  plain/bare %.2f   program/plain %.2f   program - plain %+.1f M Ir\n", p / b, g / p, (g - p) / 1e6}'
+        'BEGIN {printf "  plain/bare %.2f   program/plain %.2f (target <= 1.25)   program - plain %+.1f M Ir\n", p / b, g / p, (g - p) / 1e6}'
     if [[ -n ${LIFETALLY_KEEP_PROFILE:-} ]]; then
         cp "$work/callgrind.program" "$LIFETALLY_KEEP_PROFILE"
         echo "  program's profile kept in $LIFETALLY_KEEP_PROFILE (callgrind_annotate it)"

@@ -22,6 +22,9 @@ constexpr qreal MeasureMargin = 0.5;
 constexpr qreal LabelMargin = 1.0;
 // Longest side of one straight piece of the drawn arcs, in pixels: below what the eye sees as a corner.
 constexpr qreal ArcStep = 1.5;
+// Beyond this radius in device pixels the disc's tables would take more memory than polygons are
+// worth (a disc 8,000 pixels across takes some 500 MB).
+constexpr qreal MaxTableRadius = 2048;
 
 // Angles run clockwise from 12 o'clock.
 QPointF offset(qreal degrees, qreal length)
@@ -209,7 +212,7 @@ TSpinningPie::DiscPicture TSpinningPie::prepareDisc(QPainter *painter)
     const QTransform device = painter->deviceTransform();
     const qreal scale = device.m11();
     if (!engine || engine->type() != QPaintEngine::Raster || device.type() > QTransform::TxScale ||
-        !qFuzzyCompare(scale, device.m22()) || scale <= 0 || scale > 4)
+        !qFuzzyCompare(scale, device.m22()) || scale <= 0 || scale > 4 || m_radius * scale > MaxTableRadius)
         return DiscPicture::None;
     if (scale != m_discScale) {
         std::vector<TPieDisc::Wedge> wedges;

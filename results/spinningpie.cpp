@@ -23,8 +23,9 @@ constexpr qreal LabelMargin = 1.0;
 // Longest side of one straight piece of the drawn arcs, in pixels: below what the eye sees as a corner.
 constexpr qreal ArcStep = 1.5;
 // Beyond this radius in device pixels the disc's tables would take more memory than polygons are
-// worth (a disc 8,000 pixels across takes some 500 MB).
-constexpr qreal MaxTableRadius = 2048;
+// worth: about 12 bytes a pixel, 50 MB for a disc 2,048 pixels across (a maximised window on a 4K
+// screen gives one of about 1,200).
+constexpr qreal MaxTableRadius = 1024;
 
 // Angles run clockwise from 12 o'clock.
 QPointF offset(qreal degrees, qreal length)

@@ -277,6 +277,8 @@ void TPieDisc::setBackdrop(const QImage &backdrop, QPoint at)
         return;
     }
     m_onBackdrop = backdrop.copy(disc).convertToFormat(QImage::Format_RGB32);
+    // In device pixels, as the disc is: the backdrop's own ratio would draw it at another size.
+    m_onBackdrop.setDevicePixelRatio(1);
     for (EdgePixel &p : m_edge)
         p.under = reinterpret_cast<const QRgb *>(m_onBackdrop.constScanLine(p.y))[p.x];
 }

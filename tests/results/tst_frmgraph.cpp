@@ -343,11 +343,24 @@ private slots:
         auto *view = child<QChartView>(graph, "Chart1");
         const QRect middle(view->mapFromScene(graph.chart->plotArea().center()) - QPoint(60, 60), QSize(120, 120));
         const QImage part = view->viewport()->grab(middle).toImage();
-        const QImage whole = second.copy(QRect(view->viewport()->mapTo(&graph, middle.topLeft()), middle.size()));
+        const qreal ratio = second.devicePixelRatio();
+        const QImage whole = second.copy(
+            QRectF(QPointF(view->viewport()->mapTo(&graph, middle.topLeft())) * ratio, QSizeF(middle.size()) * ratio)
+                .toRect());
         QCOMPARE(part.size(), whole.size());
-        for (int y = 0; y < part.height(); ++y)
-            for (int x = 0; x < part.width(); ++x)
-                QVERIFY(qAbs(qGray(part.pixel(x, y)) - qGray(whole.pixel(x, y))) <= 2);
+        // At a fractional scale the grab's offset puts the two a fraction of a pixel apart, which
+        // shades the outlines' edges differently: a pixel must be near one of its neighbours, but
+        // for a few along the outlines.
+        int unmatched = 0;
+        for (int y = 1; y + 1 < part.height(); ++y)
+            for (int x = 1; x + 1 < part.width(); ++x) {
+                int best = 255;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        best = qMin(best, qAbs(qGray(part.pixel(x, y)) - qGray(whole.pixel(x + dx, y + dy))));
+                unmatched += best > 32;
+            }
+        QVERIFY2(unmatched < part.width() * part.height() / 100, qPrintable(QString::number(unmatched)));
         QCOMPARE(labels.size(), 6);
         const QRectF pie = graph.chart->plotArea();
         for (int i = 0; i < labels.size(); ++i) {

@@ -8,8 +8,10 @@ namespace {
 constexpr double TwoPi = 6.283185307179586;
 constexpr int S = TPieDisc::Steps;
 // Rings one pixel wide near the centre, where a pixel spans a wide angle; further out each ring is
-// about 6 % wider than the one inside it, which no eye tells from rings a pixel wide.
+// about 13 % wider than the one inside it, which no eye tells from rings a pixel wide: a pixel's
+// blend across an edge is then at most 7 % wider or narrower than it should be.
 constexpr int FineBands = 16;
+constexpr double RingsPerFold = 8; // rings for each e-fold of the distance beyond the fine ones
 
 using Colour = std::array<double, 4>; // premultiplied, 0..1
 
@@ -91,20 +93,22 @@ int TPieDisc::bandOf(double distance) const
 {
     if (distance < FineBands)
         return int(distance);
-    return FineBands + int(FineBands * std::log(distance / FineBands));
+    return FineBands + int(RingsPerFold * std::log(distance / FineBands));
 }
 
 double TPieDisc::bandRadius(int band) const
 {
     if (band < FineBands)
         return band + 0.5;
-    return FineBands * std::exp((band - FineBands + 0.5) / FineBands);
+    return FineBands * std::exp((band - FineBands + 0.5) / RingsPerFold);
 }
 
 std::size_t TPieDisc::memoryUsed() const
 {
-    return std::size_t(m_image.sizeInBytes()) + m_table.size() * sizeof(QRgb) + m_index.size() * sizeof(std::uint32_t) +
-           m_edge.size() * sizeof(EdgePixel) + m_rows.size() * sizeof(Row) + m_wedgeAt.size() * sizeof(std::uint16_t);
+    return std::size_t(m_image.sizeInBytes() + m_onBackdrop.sizeInBytes() + m_band.sizeInBytes()) +
+           m_table.size() * sizeof(QRgb) + m_steps.size() * sizeof(std::uint16_t) + m_runs.size() * sizeof(Run) +
+           m_edge.size() * sizeof(EdgePixel) + m_rows.size() * sizeof(Row) + m_wedgeAt.size() * sizeof(std::uint16_t) +
+           (m_rowFrom.size() + m_edgeFrom.size()) * sizeof(std::uint32_t) + m_spans.size() * sizeof(Span);
 }
 
 void TPieDisc::build()
@@ -124,25 +128,39 @@ void TPieDisc::build()
         ringAt[i] = std::uint32_t(bandOf(double(i)));
 
     m_rows.clear();
-    m_index.clear();
+    m_runs.clear();
+    m_steps.clear();
     m_edge.clear();
+    m_rowFrom.assign(std::size_t(m_image.height()) + 1, 0);
+    m_spans.assign(std::size_t(m_image.height()), Span{0, 0});
+    m_edgeFrom.assign(std::size_t(m_image.height()) + 1, 0);
     for (int y = 0; y < m_image.height(); ++y) {
+        m_rowFrom[std::size_t(y)] = std::uint32_t(m_rows.size());
+        m_edgeFrom[std::size_t(y)] = std::uint32_t(m_edge.size());
         const double dy = top + y + 0.5 - m_centre.y();
-        Row row{y, 0, 0, m_index.size()};
+        Row row{y, 0, 0, std::uint32_t(m_runs.size()), std::uint32_t(m_steps.size())};
         for (int x = 0; x < m_image.width(); ++x) {
             const double dx = left + x + 0.5 - m_centre.x();
             const double d = std::sqrt(dx * dx + dy * dy);
             if (d >= outer)
                 continue;
+            Span &span = m_spans[std::size_t(y)];
+            if (span.x1 == span.x0)
+                span.x0 = x;
+            span.x1 = x + 1;
             const double angle = clockAngle(dx, dy);
             const auto step = std::uint16_t(std::min(S - 1, int(angle / TwoPi * S)));
-            const auto index = ringAt[std::size_t(d)] * 2 * S + S + step;
+            const std::uint32_t table = ringAt[std::size_t(d)] * 2 * S + S;
             if (d <= inner) {
                 if (row.x1 == row.x0)
                     row.x0 = row.x1 = x;
                 ++row.x1;
-                m_index.push_back(index);
+                if (m_runs.size() == row.run || m_runs.back().table != table)
+                    m_runs.push_back({table, 0});
+                ++m_runs.back().length;
+                m_steps.push_back(step);
             } else {
+                const std::uint32_t index = table + step;
                 const float fill = float(std::clamp(r - d + 0.5, 0.0, 1.0));
                 const float pen = float(std::min(1.0, overlap(d - 0.5, d + 0.5, r - w / 2, r + w / 2)));
                 m_edge.push_back({x, y, index, step, fill, pen, 0});
@@ -151,6 +169,8 @@ void TPieDisc::build()
         if (row.x1 > row.x0)
             m_rows.push_back(row);
     }
+    m_rowFrom.back() = std::uint32_t(m_rows.size());
+    m_edgeFrom.back() = std::uint32_t(m_edge.size());
     buildTables();
     m_built = true;
 }
@@ -279,45 +299,73 @@ void TPieDisc::setBackdrop(const QImage &backdrop, QPoint at)
     m_onBackdrop = backdrop.copy(disc).convertToFormat(QImage::Format_RGB32);
     // In device pixels, as the disc is: the backdrop's own ratio would draw it at another size.
     m_onBackdrop.setDevicePixelRatio(1);
+    m_band = QImage(m_onBackdrop.width(), BandRows, QImage::Format_RGB32);
     for (EdgePixel &p : m_edge)
         p.under = reinterpret_cast<const QRgb *>(m_onBackdrop.constScanLine(p.y))[p.x];
 }
 
 const QImage &TPieDisc::renderOnBackdrop(double degrees)
 {
-    renderInto(m_onBackdrop, degrees, true);
+    renderRows(m_onBackdrop.bits(), m_onBackdrop.bytesPerLine(), degrees, true, 0, m_onBackdrop.height());
     return m_onBackdrop;
+}
+
+const QImage &TPieDisc::renderBandOnBackdrop(double degrees, int top)
+{
+    top = std::clamp(top, 0, m_onBackdrop.height());
+    const int bottom = std::min(top + BandRows, m_onBackdrop.height());
+    uchar *bits = m_band.bits();
+    const qsizetype stride = m_band.bytesPerLine();
+    // Beside the disc, the backdrop; the disc's own pixels are all written below.
+    for (int y = top; y < bottom; ++y) {
+        const auto *under = reinterpret_cast<const QRgb *>(m_onBackdrop.constScanLine(y));
+        auto *line = reinterpret_cast<QRgb *>(bits + (y - top) * stride);
+        const Span span = m_spans[std::size_t(y)];
+        std::copy(under, under + span.x0, line);
+        std::copy(under + span.x1, under + m_onBackdrop.width(), line + span.x1);
+    }
+    renderRows(bits, stride, degrees, true, top, bottom);
+    return m_band;
 }
 
 const QImage &TPieDisc::render(double degrees)
 {
     if (!m_built)
         build();
-    renderInto(m_image, degrees, false);
+    renderRows(m_image.bits(), m_image.bytesPerLine(), degrees, false, 0, m_image.height());
     return m_image;
 }
 
-void TPieDisc::renderInto(QImage &image, double degrees, bool opaque)
+void TPieDisc::renderRows(uchar *bits, qsizetype stride, double degrees, bool opaque, int top, int bottom)
 {
     double turn = std::fmod(degrees, 360.0);
     if (turn < 0)
         turn += 360;
     const auto shift = std::uint32_t(int(std::lround(turn / 360.0 * S)) % S);
     const QRgb *table = m_table.data();
-    uchar *bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    for (const Row &row : m_rows) {
-        // Restrict: the picture's pixels and the indexes are both 32-bit words, and without it
-        // every store would reload the next index and the table.
-        QRgb *__restrict line = reinterpret_cast<QRgb *>(bits + row.y * stride) + row.x0;
-        const std::uint32_t *__restrict index = m_index.data() + row.at;
-        const QRgb *__restrict from = table;
-        const int count = row.x1 - row.x0;
+    if (top < bottom) {
+        const std::uint32_t firstRow = m_rowFrom[std::size_t(top)], endRow = m_rowFrom[std::size_t(bottom)];
+        const std::uint16_t *__restrict step = m_steps.data() + (firstRow < endRow ? m_rows[firstRow].step : 0);
+        for (std::uint32_t r = firstRow; r < endRow; ++r) {
+            const Row &row = m_rows[r];
+            // Restrict: the picture's pixels and the tables are both 32-bit words, and without it
+            // every store would reload the next step and the table.
+            QRgb *__restrict line = reinterpret_cast<QRgb *>(bits + (row.y - top) * stride) + row.x0;
+            const std::uint32_t endRun = r + 1 < m_rows.size() ? m_rows[r + 1].run : std::uint32_t(m_runs.size());
+            for (std::uint32_t k = row.run; k < endRun; ++k) {
+                const QRgb *__restrict from = table + m_runs[k].table - shift;
+                const std::uint32_t count = m_runs[k].length;
 #pragma GCC unroll 8
-        for (int x = 0; x < count; ++x)
-            line[x] = from[index[x] - shift];
+                for (std::uint32_t x = 0; x < count; ++x)
+                    line[x] = from[step[x]];
+                line += count;
+                step += count;
+            }
+        }
     }
-    for (const EdgePixel &p : m_edge) {
+    for (auto it = m_edge.begin() + m_edgeFrom[std::size_t(top)], e = m_edge.begin() + m_edgeFrom[std::size_t(bottom)];
+         it != e; ++it) {
+        const EdgePixel &p = *it;
         const QRgb fill = table[p.index - shift];
         const QRgb pen = m_wedges.empty() ? 0 : m_wedges[m_wedgeAt[(p.step + S - shift) % S]].pen;
         const float f = p.fill * (1 - p.pen);
@@ -325,7 +373,7 @@ void TPieDisc::renderInto(QImage &image, double degrees, bool opaque)
         const float alpha = (qAlpha(fill) * f + qAlpha(pen) * p.pen) / 255.0f;
         const float under = opaque ? 1 - alpha : 0;
         auto mix = [&](int a, int b, int c) { return std::min(255, int(a * f + b * p.pen + c * under + 0.5f)); };
-        reinterpret_cast<QRgb *>(bits + p.y * stride)[p.x] =
+        reinterpret_cast<QRgb *>(bits + (p.y - top) * stride)[p.x] =
             qRgba(mix(qRed(fill), qRed(pen), qRed(p.under)), mix(qGreen(fill), qGreen(pen), qGreen(p.under)),
                   mix(qBlue(fill), qBlue(pen), qBlue(p.under)), opaque ? 255 : mix(qAlpha(fill), qAlpha(pen), 0));
     }

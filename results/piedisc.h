@@ -38,6 +38,10 @@ public:
     void clearBackdrop();
     bool hasBackdrop() const { return !m_onBackdrop.isNull(); }
     const QImage &renderOnBackdrop(double degrees);
+    // Rows [top, top + BandRows) of that picture, in a small picture of their own that is reused from
+    // band to band: drawn and copied on at once, it never leaves the cache.
+    static constexpr int BandRows = 32;
+    const QImage &renderBandOnBackdrop(double degrees, int top);
     std::size_t memoryUsed() const;
 
     // Steps a full turn is cut into: a 3-degree turn is 32 whole steps, and one step is less
@@ -49,7 +53,8 @@ private:
     int bandOf(double distance) const;
     double bandRadius(int band) const;
     void buildTables();
-    void renderInto(QImage &image, double degrees, bool opaque);
+    // Rows [top, bottom) of the disc into `bits`, whose first line is the disc's row `top`.
+    void renderRows(uchar *bits, qsizetype stride, double degrees, bool opaque, int top, int bottom);
 
     std::vector<Wedge> m_wedges;
     QPointF m_centre;
@@ -59,18 +64,27 @@ private:
 
     QImage m_image;
     QImage m_onBackdrop;
+    QImage m_band;
     QPoint m_origin;
     int m_bands = 0;
     // Per ring: the colours of two full turns side by side, so that a shifted index never wraps.
     std::vector<QRgb> m_table;
     // The wedge at each step, for the colour of the arc's outline.
     std::vector<std::uint16_t> m_wedgeAt;
+    // The inner pixels, row by row, as runs of pixels in one ring: a pixel keeps only its step, and
+    // the run the ring's table, so that a turn reads half the bytes it would with a full index a pixel.
     struct Row {
-        int y, x0, x1;  // pixels [x0, x1) lie wholly inside the outline
-        std::size_t at; // their first entry in m_index
+        int y, x0, x1;      // pixels [x0, x1) lie wholly inside the outline
+        std::uint32_t run;  // their first run in m_runs
+        std::uint32_t step; // and their first step in m_steps
+    };
+    struct Run {
+        std::uint32_t table; // ring * 2 * Steps + Steps: the ring's second turn
+        std::uint32_t length;
     };
     std::vector<Row> m_rows;
-    std::vector<std::uint32_t> m_index; // ring * 2 * Steps + Steps + step, for the inner pixels
+    std::vector<Run> m_runs;
+    std::vector<std::uint16_t> m_steps; // each inner pixel's step, in the order of the rows
     struct EdgePixel {
         int x, y;
         std::uint32_t index;
@@ -79,4 +93,11 @@ private:
         QRgb under;      // the backdrop's pixel
     };
     std::vector<EdgePixel> m_edge;
+    // For each row of the picture (and one past the last): its first entry in m_rows and m_edge.
+    std::vector<std::uint32_t> m_rowFrom, m_edgeFrom;
+    // For each row, the pixels [x0, x1) the disc touches; the rest shows the backdrop.
+    struct Span {
+        int x0, x1;
+    };
+    std::vector<Span> m_spans;
 };

@@ -1,5 +1,6 @@
 #include "results/spinningpie.h"
 
+#include <QBackingStore>
 #include <QChart>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
@@ -244,13 +245,22 @@ bool TSpinningPie::paintDisc(QPainter *painter)
     const DiscPicture picture = prepareDisc(painter);
     if (picture == DiscPicture::None)
         return false;
-    const QImage &disc = picture == DiscPicture::OnBackdrop ? m_disc.renderOnBackdrop(m_turn) : m_disc.render(m_turn);
     // Pixel for pixel, in the device's own pixels: whatever the painter adds beyond its world
     // transform (the device's scale, a grab's offset) undone.
     painter->save();
     painter->setWorldTransform(QTransform());
     painter->setWorldTransform(painter->deviceTransform().inverted());
-    painter->drawImage(QPointF(m_disc.origin()), disc);
+    if (picture == DiscPicture::OnBackdrop) {
+        // Band by band, each copied on while it is still in the cache.
+        const QSize size = m_disc.size();
+        for (int top = 0; top < size.height(); top += TPieDisc::BandRows) {
+            const QImage &band = m_disc.renderBandOnBackdrop(m_turn, top);
+            painter->drawImage(QPointF(m_disc.origin() + QPoint(0, top)), band,
+                               QRectF(0, 0, size.width(), qMin(TPieDisc::BandRows, size.height() - top)));
+        }
+    } else {
+        painter->drawImage(QPointF(m_disc.origin()), m_disc.render(m_turn));
+    }
     painter->restore();
     return true;
 }
@@ -316,34 +326,89 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
         m_backdropRect = bounds;
         m_backdropPlot = m_plot;
         m_disc.clearBackdrop(); // drawn onto the new backdrop at the next paint
+        m_lastFrame.valid = false;
     }
     QPainter painter(viewport);
     // The backdrop's place on the device this paint goes to (a grab paints elsewhere than the screen).
     m_backdropOrigin = painter.deviceTransform().map(QPointF(bounds.topLeft())).toPoint();
+    const QPaintDevice *device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    QBackingStore *store = viewport->backingStore();
+    const bool onScreen = device && store && device == store->paintDevice();
     painter.setTransform(toView);
     m_onBackdrop = true;
-    QRegion under = event->region();
+    QRect disc;
     // The disc drawn onto the backdrop covers its square with opaque pixels.
     if (prepareDisc(&painter) == DiscPicture::OnBackdrop) {
-        const QRectF disc(QPointF(bounds.topLeft()) + QPointF(m_disc.origin() - m_backdropOrigin) / ratio,
-                          QSizeF(m_disc.size()) / ratio);
-        under -= QRect(QPoint(int(std::ceil(disc.left())), int(std::ceil(disc.top()))),
-                       QPoint(int(std::floor(disc.right())) - 1, int(std::floor(disc.bottom())) - 1));
+        const QRectF square(QPointF(bounds.topLeft()) + QPointF(m_disc.origin() - m_backdropOrigin) / ratio,
+                            QSizeF(m_disc.size()) / ratio);
+        disc = QRect(QPoint(int(std::ceil(square.left())), int(std::ceil(square.top()))),
+                     QPoint(int(std::floor(square.right())) - 1, int(std::floor(square.bottom())) - 1));
+    }
+    labelAreas(toView, m_labelAreas);
+    // Where the last turn is still on the screen and this paint reaches all that moves, only the
+    // labels' old places need the backdrop again.
+    const QRegion &region = event->region();
+    bool keep = onScreen && !disc.isEmpty() && m_lastFrame.valid && m_lastFrame.device == device &&
+                m_lastFrame.bounds == bounds && m_lastFrame.deviceTransform == painter.deviceTransform() &&
+                region.rectCount() == 1;
+    if (keep) {
+        const QRect open = region.boundingRect();
+        auto within = [&](const QRect &r) { return open.contains(r & bounds); };
+        keep = within(disc) && std::all_of(m_labelAreas.begin(), m_labelAreas.end(), within) &&
+               std::all_of(m_lastFrame.labels.begin(), m_lastFrame.labels.end(), within);
     }
     painter.resetTransform();
     // Rectangle by rectangle and unclipped: a clip of many rectangles sends the raster engine
     // through spans, which it shares out to threads, and waking them costs more than the copy.
-    for (const QRect &rect : under)
+    auto copyBackdrop = [&](const QRect &rect) {
         painter.drawImage(rect, m_backdrop,
                           QRectF(QPointF(rect.topLeft() - bounds.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
-    if (event->region().rectCount() == 1)
-        painter.setClipRect(event->region().boundingRect());
+    };
+    if (keep) {
+        for (const QRect &old : m_lastFrame.labels) {
+            const QRect rect = old & bounds;
+            // Within the disc's square the disc itself paints over it.
+            if (!rect.isEmpty() && !disc.contains(rect))
+                copyBackdrop(rect);
+        }
+    } else {
+        for (const QRect &rect : disc.isEmpty() ? region : region - disc)
+            copyBackdrop(rect);
+    }
+    if (region.rectCount() == 1)
+        painter.setClipRect(region.boundingRect());
     else
-        painter.setClipRegion(event->region());
+        painter.setClipRegion(region);
     painter.setTransform(toView);
     paint(&painter, nullptr, nullptr);
     m_onBackdrop = false;
+    if (onScreen) {
+        // Valid once a paint has reached the whole of the item: then nothing older is left.
+        const QRect item = toView.mapRect(m_bounds).toAlignedRect() & viewport->rect();
+        m_lastFrame.valid =
+            !disc.isEmpty() && region.rectCount() == 1 && (keep || region.boundingRect().contains(item));
+        m_lastFrame.device = device;
+        m_lastFrame.bounds = bounds;
+        m_lastFrame.deviceTransform = painter.deviceTransform();
+        std::swap(m_lastFrame.labels, m_labelAreas);
+    }
     return true;
+}
+
+void TSpinningPie::labelAreas(const QTransform &toView, std::vector<QRect> &areas) const
+{
+    areas.clear();
+    QPointF arm[3];
+    for (const Slice &slice : m_slices) {
+        if (!slice.labelled)
+            continue;
+        const QRectF text = labelRect(slice, &arm[0], &arm[1], &arm[2]);
+        if (!m_plot.contains(text))
+            continue;
+        const QRectF area =
+            text.united(QRectF(arm[0], arm[1]).normalized()).united(QRectF(arm[1], arm[2]).normalized());
+        areas.push_back(toView.mapRect(area).toAlignedRect().adjusted(-3, -3, 3, 3));
+    }
 }
 
 void TSpinningPie::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)

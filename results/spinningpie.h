@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPen>
 #include <QStaticText>
+#include <QTransform>
 #include <memory>
 #include <vector>
 
@@ -67,6 +68,8 @@ private:
     DiscPicture prepareDisc(QPainter *painter);
     bool paintDisc(QPainter *painter);
     QRectF labelRect(const Slice &slice, QPointF *armStart, QPointF *elbow, QPointF *armEnd) const;
+    // Where each drawn label and its arm touch the viewport, with room for anti-aliasing.
+    void labelAreas(const QTransform &toView, std::vector<QRect> &areas) const;
 
     QChart *m_chart;
     QPieSeries *m_series;
@@ -91,4 +94,15 @@ private:
     bool m_onBackdrop = false;   // while a repaint is answered from the backdrop
     QPoint m_backdropOrigin;     // in device pixels of the painter at hand
     QPoint m_discBackdropOrigin; // where the disc took its backdrop from
+    // What the last turn left in the window's backing store: the next one need only clear where
+    // labels stood, as the disc's square is repainted whole and nothing else moves.
+    struct Frame {
+        bool valid = false;
+        const QPaintDevice *device = nullptr;
+        QRect bounds;
+        QTransform deviceTransform;
+        std::vector<QRect> labels;
+    };
+    Frame m_lastFrame;
+    std::vector<QRect> m_labelAreas; // reused, so a turn allocates nothing for them
 };

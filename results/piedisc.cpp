@@ -306,14 +306,15 @@ void TPieDisc::setBackdrop(const QImage &backdrop, QPoint at)
 
 const QImage &TPieDisc::renderOnBackdrop(double degrees)
 {
-    renderRows(m_onBackdrop.bits(), m_onBackdrop.bytesPerLine(), degrees, true, 0, m_onBackdrop.height());
+    renderRows(m_onBackdrop.bits(), m_onBackdrop.bytesPerLine(), degrees, true, 0, m_onBackdrop.height(), 0,
+               m_onBackdrop.width());
     return m_onBackdrop;
 }
 
-const QImage &TPieDisc::renderBandOnBackdrop(double degrees, int top)
+const QImage &TPieDisc::renderRectOnBackdrop(double degrees, const QRect &rect)
 {
-    top = std::clamp(top, 0, m_onBackdrop.height());
-    const int bottom = std::min(top + BandRows, m_onBackdrop.height());
+    const QRect r = rect & m_onBackdrop.rect();
+    const int top = r.top(), bottom = std::min(r.top() + BandRows, r.bottom() + 1);
     uchar *bits = m_band.bits();
     const qsizetype stride = m_band.bytesPerLine();
     // Beside the disc, the backdrop; the disc's own pixels are all written below.
@@ -321,51 +322,206 @@ const QImage &TPieDisc::renderBandOnBackdrop(double degrees, int top)
         const auto *under = reinterpret_cast<const QRgb *>(m_onBackdrop.constScanLine(y));
         auto *line = reinterpret_cast<QRgb *>(bits + (y - top) * stride);
         const Span span = m_spans[std::size_t(y)];
-        std::copy(under, under + span.x0, line);
-        std::copy(under + span.x1, under + m_onBackdrop.width(), line + span.x1);
+        const int left = r.left(), right = r.right() + 1;
+        std::copy(under + left, under + std::clamp(span.x0, left, right), line + left);
+        const int after = std::clamp(span.x1, left, right);
+        std::copy(under + after, under + right, line + after);
     }
-    renderRows(bits, stride, degrees, true, top, bottom);
+    renderRows(bits, stride, degrees, true, top, bottom, r.left(), r.right() + 1);
     return m_band;
+}
+
+void TPieDisc::bands(std::vector<QRect> &rects) const
+{
+    rects.clear();
+    const int height = m_image.height();
+    for (int top = 0; top < height; top += BandRows)
+        rects.emplace_back(0, top, m_image.width(), std::min(BandRows, height - top));
+}
+
+bool TPieDisc::touches(const QRect &rect) const
+{
+    const QPointF centre = m_centre - QPointF(m_origin);
+    // The nearest point of the rectangle's pixels to the centre.
+    const double dx = std::clamp(centre.x(), double(rect.left()), rect.right() + 1.0) - centre.x();
+    const double dy = std::clamp(centre.y(), double(rect.top()), rect.bottom() + 1.0) - centre.y();
+    return !rect.isEmpty() && std::sqrt(dx * dx + dy * dy) < m_radius + m_penWidth / 2 + 1;
+}
+
+void TPieDisc::changedBetween(double from, double to, std::vector<QRect> &rects) const
+{
+    double turn = std::fmod(to - from, 360.0);
+    if (turn < 0)
+        turn += 360;
+    // Far turns (the first one, one after a pause) are rare and would sweep most of the disc anyway.
+    if (!m_built || turn > 45) {
+        bands(rects);
+        return;
+    }
+    rects.clear();
+    if (turn == 0)
+        return;
+    // Each wedge's two edges; where one wedge ends and the next begins, once.
+    std::vector<double> edges;
+    edges.reserve(2 * m_wedges.size());
+    for (const Wedge &wedge : m_wedges) {
+        for (const double edge : {wedge.start, wedge.start + wedge.span}) {
+            const double at = std::fmod(edge, 360.0);
+            edges.push_back(at < 0 ? at + 360 : at);
+        }
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end(), [](double a, double b) { return b - a <= 1e-9; }), edges.end());
+    // A pixel's colour is set by the edges within its own width and the outline's half-width; the
+    // rings' spread and the angle steps add less than a pixel more.
+    const double margin = m_penWidth / 2 + 3;
+    // Edges so many that they sweep half the disc or more: it is drawn whole, which costs less
+    // than the pieces' bookkeeping.
+    if (edges.size() * (turn + 2 * margin / std::max(1.0, m_radius) * 360 / TwoPi) > 180) {
+        bands(rects);
+        return;
+    }
+    const QPointF centre = m_centre - QPointF(m_origin);
+    // Each edge sweeps a thin sector, taken as a polygon: the centre, and points on an arc a little
+    // beyond the rim, spaced closely enough that the arc bulges past none of its chords by a pixel.
+    struct Sector {
+        QPointF corner[6];
+        int corners;
+        double top, bottom;
+    };
+    std::vector<Sector> sectors;
+    sectors.reserve(2 * m_wedges.size());
+    const int arcPoints = 2 + int(turn / 10);
+    const double reach = (m_radius + margin) / std::cos(TwoPi / 360 * turn / (arcPoints - 1) / 2);
+    auto sweep = [&](double edge) {
+        Sector s;
+        s.corners = 0;
+        s.corner[s.corners++] = centre;
+        for (int i = 0; i < arcPoints; ++i) {
+            const double a = TwoPi / 360 * (edge + from + turn * i / (arcPoints - 1));
+            s.corner[s.corners++] = centre + QPointF(std::sin(a) * reach, -std::cos(a) * reach);
+        }
+        s.top = s.bottom = centre.y();
+        for (int i = 0; i < s.corners; ++i) {
+            s.top = std::min(s.top, s.corner[i].y());
+            s.bottom = std::max(s.bottom, s.corner[i].y());
+        }
+        sectors.push_back(s);
+    };
+    for (const double edge : edges)
+        sweep(edge);
+    // Band by band: where the sectors cross it, widened by the margin, merged where close.
+    constexpr int MergeGap = 24; // pixels: a copy's own cost is worth about this many
+    const int width = m_image.width(), height = m_image.height();
+    std::vector<std::pair<double, double>> spans;
+    spans.reserve(sectors.size());
+    for (int top = 0; top < height; top += BandRows) {
+        const int rows = std::min(BandRows, height - top);
+        const double y0 = top - margin, y1 = top + rows + margin;
+        spans.clear();
+        for (const Sector &s : sectors) {
+            if (s.bottom < y0 || s.top > y1)
+                continue;
+            double x0 = width, x1 = 0;
+            for (int i = 0; i < s.corners; ++i) {
+                QPointF p = s.corner[i], q = s.corner[(i + 1) % s.corners];
+                if ((p.y() < y0 && q.y() < y0) || (p.y() > y1 && q.y() > y1))
+                    continue;
+                // The side's part within the band's rows.
+                auto at = [&](double y) { return p.x() + (q.x() - p.x()) * (y - p.y()) / (q.y() - p.y()); };
+                for (const QPointF &end : {p, q}) {
+                    double x = end.x();
+                    if (end.y() < y0)
+                        x = at(y0);
+                    else if (end.y() > y1)
+                        x = at(y1);
+                    x0 = std::min(x0, x);
+                    x1 = std::max(x1, x);
+                }
+            }
+            if (x0 <= x1)
+                spans.emplace_back(x0 - margin, x1 + margin);
+        }
+        std::sort(spans.begin(), spans.end());
+        const std::size_t first = rects.size();
+        int covered = 0;
+        for (std::size_t i = 0; i < spans.size();) {
+            double x0 = spans[i].first, x1 = spans[i].second;
+            for (++i; i < spans.size() && spans[i].first <= x1 + MergeGap; ++i)
+                x1 = std::max(x1, spans[i].second);
+            const int left = std::max(0, int(std::floor(x0))), right = std::min(width, int(std::ceil(x1)) + 1);
+            if (left < right) {
+                rects.emplace_back(left, top, right - left, rows);
+                covered += right - left;
+            }
+        }
+        // Most of the band: drawn whole, in one piece.
+        if (covered > width * 2 / 3) {
+            rects.resize(first);
+            rects.emplace_back(0, top, width, rows);
+        }
+    }
 }
 
 const QImage &TPieDisc::render(double degrees)
 {
     if (!m_built)
         build();
-    renderRows(m_image.bits(), m_image.bytesPerLine(), degrees, false, 0, m_image.height());
+    renderRows(m_image.bits(), m_image.bytesPerLine(), degrees, false, 0, m_image.height(), 0, m_image.width());
     return m_image;
 }
 
-void TPieDisc::renderRows(uchar *bits, qsizetype stride, double degrees, bool opaque, int top, int bottom)
+void TPieDisc::renderRows(uchar *bits, qsizetype stride, double degrees, bool opaque, int top, int bottom, int left,
+                          int right)
 {
     double turn = std::fmod(degrees, 360.0);
     if (turn < 0)
         turn += 360;
     const auto shift = std::uint32_t(int(std::lround(turn / 360.0 * S)) % S);
     const QRgb *table = m_table.data();
-    if (top < bottom) {
-        const std::uint32_t firstRow = m_rowFrom[std::size_t(top)], endRow = m_rowFrom[std::size_t(bottom)];
-        const std::uint16_t *__restrict step = m_steps.data() + (firstRow < endRow ? m_rows[firstRow].step : 0);
-        for (std::uint32_t r = firstRow; r < endRow; ++r) {
-            const Row &row = m_rows[r];
-            // Restrict: the picture's pixels and the tables are both 32-bit words, and without it
-            // every store would reload the next step and the table.
-            QRgb *__restrict line = reinterpret_cast<QRgb *>(bits + (row.y - top) * stride) + row.x0;
-            const std::uint32_t endRun = r + 1 < m_rows.size() ? m_rows[r + 1].run : std::uint32_t(m_runs.size());
+    for (std::uint32_t r = m_rowFrom[std::size_t(top)], end = m_rowFrom[std::size_t(bottom)]; r < end; ++r) {
+        const Row &row = m_rows[r];
+        if (row.x1 <= left || row.x0 >= right)
+            continue;
+        // Restrict: the picture's pixels and the tables are both 32-bit words, and without it
+        // every store would reload the next step and the table.
+        QRgb *__restrict line = reinterpret_cast<QRgb *>(bits + (row.y - top) * stride);
+        const std::uint16_t *__restrict step = m_steps.data() + row.step;
+        const std::uint32_t endRun = r + 1 < m_rows.size() ? m_rows[r + 1].run : std::uint32_t(m_runs.size());
+        if (left <= row.x0 && right >= row.x1) {
+            line += row.x0;
             for (std::uint32_t k = row.run; k < endRun; ++k) {
-                const QRgb *__restrict from = table + m_runs[k].table - shift;
+                const QRgb *__restrict ring = table + m_runs[k].table - shift;
                 const std::uint32_t count = m_runs[k].length;
 #pragma GCC unroll 8
-                for (std::uint32_t x = 0; x < count; ++x)
-                    line[x] = from[step[x]];
+                for (std::uint32_t i = 0; i < count; ++i)
+                    line[i] = ring[step[i]];
                 line += count;
                 step += count;
             }
+            continue;
+        }
+        int x = row.x0;
+        for (std::uint32_t k = row.run; k < endRun && x < right; ++k) {
+            const int length = int(m_runs[k].length);
+            const int from = std::max(x, left), to = std::min(x + length, right);
+            if (from < to) {
+                const QRgb *__restrict ring = table + m_runs[k].table - shift;
+                const std::uint16_t *__restrict at = step + (from - row.x0);
+                QRgb *__restrict out = line + from;
+                const int count = to - from;
+#pragma GCC unroll 8
+                for (int i = 0; i < count; ++i)
+                    out[i] = ring[at[i]];
+            }
+            x += length;
         }
     }
     for (auto it = m_edge.begin() + m_edgeFrom[std::size_t(top)], e = m_edge.begin() + m_edgeFrom[std::size_t(bottom)];
          it != e; ++it) {
         const EdgePixel &p = *it;
+        if (p.x < left || p.x >= right)
+            continue;
         const QRgb fill = table[p.index - shift];
         const QRgb pen = m_wedges.empty() ? 0 : m_wedges[m_wedgeAt[(p.step + S - shift) % S]].pen;
         const float f = p.fill * (1 - p.pen);

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 #include <QRgb>
 #include <cstdint>
 #include <vector>
@@ -38,10 +39,19 @@ public:
     void clearBackdrop();
     bool hasBackdrop() const { return !m_onBackdrop.isNull(); }
     const QImage &renderOnBackdrop(double degrees);
-    // Rows [top, top + BandRows) of that picture, in a small picture of their own that is reused from
-    // band to band: drawn and copied on at once, it never leaves the cache.
+    // `rect` of that picture, within one band of BandRows rows, drawn into a small picture of its own
+    // that is reused from band to band: drawn and copied on at once, it never leaves the cache. The
+    // rectangle stands at (rect.left(), 0) in it.
     static constexpr int BandRows = 32;
-    const QImage &renderBandOnBackdrop(double degrees, int top);
+    const QImage &renderRectOnBackdrop(double degrees, const QRect &rect);
+    // Rectangles of the picture, each within one band, outside which the disc at turn `to` looks
+    // exactly as at turn `from`: where the wedges' edges sweep by. The whole picture, band by band,
+    // for a turn too far to be worth the bookkeeping.
+    void changedBetween(double from, double to, std::vector<QRect> &rects) const;
+    // The whole picture, band by band.
+    void bands(std::vector<QRect> &rects) const;
+    // Whether any pixel of `rect` of the picture is one the disc touches.
+    bool touches(const QRect &rect) const;
     std::size_t memoryUsed() const;
 
     // Steps a full turn is cut into: a 3-degree turn is 32 whole steps, and one step is less
@@ -53,8 +63,10 @@ private:
     int bandOf(double distance) const;
     double bandRadius(int band) const;
     void buildTables();
-    // Rows [top, bottom) of the disc into `bits`, whose first line is the disc's row `top`.
-    void renderRows(uchar *bits, qsizetype stride, double degrees, bool opaque, int top, int bottom);
+    // Rows [top, bottom) of the disc, pixels [left, right) of each, into `bits`, whose first line is
+    // the disc's row `top` and whose first pixel is the disc's column 0.
+    void renderRows(uchar *bits, qsizetype stride, double degrees, bool opaque, int top, int bottom, int left,
+                    int right);
 
     std::vector<Wedge> m_wedges;
     QPointF m_centre;

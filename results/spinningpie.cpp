@@ -251,12 +251,11 @@ bool TSpinningPie::paintDisc(QPainter *painter)
     painter->setWorldTransform(QTransform());
     painter->setWorldTransform(painter->deviceTransform().inverted());
     if (picture == DiscPicture::OnBackdrop) {
-        // Band by band, each copied on while it is still in the cache.
-        const QSize size = m_disc.size();
-        for (int top = 0; top < size.height(); top += TPieDisc::BandRows) {
-            const QImage &band = m_disc.renderBandOnBackdrop(m_turn, top);
-            painter->drawImage(QPointF(m_disc.origin() + QPoint(0, top)), band,
-                               QRectF(0, 0, size.width(), qMin(TPieDisc::BandRows, size.height() - top)));
+        // Piece by piece, each copied on while it is still in the cache.
+        for (const QRect &rect : m_discRects) {
+            const QImage &piece = m_disc.renderRectOnBackdrop(m_turn, rect);
+            painter->drawImage(QPointF(m_disc.origin() + rect.topLeft()), piece,
+                               QRectF(rect.left(), 0, rect.width(), rect.height()));
         }
     } else {
         painter->drawImage(QPointF(m_disc.origin()), m_disc.render(m_turn));
@@ -365,13 +364,25 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
                           QRectF(QPointF(rect.topLeft() - bounds.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
     };
     if (keep) {
+        // Of the disc, what the edges swept since the last turn, and whatever of it the labels' old
+        // places, now cleared, reach.
+        m_disc.changedBetween(m_lastFrame.turn, m_turn, m_discRects);
+        const QRect square(QPoint(), m_disc.size());
         for (const QRect &old : m_lastFrame.labels) {
             const QRect rect = old & bounds;
-            // Within the disc's square the disc itself paints over it.
-            if (!rect.isEmpty() && !disc.contains(rect))
-                copyBackdrop(rect);
+            if (rect.isEmpty())
+                continue;
+            copyBackdrop(rect);
+            const QRect over =
+                painter.deviceTransform().mapRect(QRectF(rect)).toAlignedRect().translated(-m_disc.origin()) & square;
+            if (!m_disc.touches(over))
+                continue;
+            for (int top = over.top() / TPieDisc::BandRows * TPieDisc::BandRows; top <= over.bottom();
+                 top += TPieDisc::BandRows)
+                m_discRects.push_back(over & QRect(0, top, square.width(), TPieDisc::BandRows));
         }
     } else {
+        m_disc.bands(m_discRects);
         for (const QRect &rect : disc.isEmpty() ? region : region - disc)
             copyBackdrop(rect);
     }
@@ -390,6 +401,7 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
         m_lastFrame.device = device;
         m_lastFrame.bounds = bounds;
         m_lastFrame.deviceTransform = painter.deviceTransform();
+        m_lastFrame.turn = m_turn;
         std::swap(m_lastFrame.labels, m_labelAreas);
     }
     return true;

@@ -101,8 +101,10 @@ private:
         const QPaintDevice *device = nullptr;
         QRect bounds;
         QTransform deviceTransform;
+        qreal turn = 0;
         std::vector<QRect> labels;
     };
     Frame m_lastFrame;
     std::vector<QRect> m_labelAreas; // reused, so a turn allocates nothing for them
+    std::vector<QRect> m_discRects;  // the disc's pieces this paint draws, in its picture's pixels
 };

@@ -58,6 +58,37 @@ private slots:
         disc.setBackdrop(backdrop.copy(0, 0, 20, 20), QPoint());
         QVERIFY(!disc.hasBackdrop());
     }
+
+    // A turn drawn only where the edges swept, over the picture of the turn before, gives the
+    // picture of the new turn: many thin wedges and a few wide ones, small turns, one across
+    // 12 o'clock, and one too far for the bookkeeping.
+    void aTurnRedrawnWhereTheEdgesSweptIsTheWholeTurn()
+    {
+        for (const int count : {14, 5}) {
+            std::vector<TPieDisc::Wedge> wedges;
+            for (int i = 0; i < count; ++i)
+                wedges.push_back({360.0 * i / count + 1.3, 360.0 / count, qRgb(40 * i % 256, 90 * i % 256, 255 - i),
+                                  qRgb(90, 90, 90), 1.5});
+            TPieDisc disc;
+            disc.setWedges(wedges);
+            disc.setGeometry(QPointF(150.3, 140.6), 120);
+            QImage backdrop(320, 320, QImage::Format_RGB32);
+            backdrop.fill(qRgb(200, 220, 240));
+            disc.setBackdrop(backdrop, QPoint(-5, -5));
+            for (const auto &[from, to] : {std::pair{0.0, 3.0}, {357.0, 360.0}, {90.0, 99.0}, {10.0, 80.0}}) {
+                QImage screen = disc.renderOnBackdrop(from).copy();
+                std::vector<QRect> rects;
+                disc.changedBetween(from, to, rects);
+                for (const QRect &rect : rects) {
+                    const QImage &piece = disc.renderRectOnBackdrop(to, rect);
+                    for (int y = 0; y < rect.height(); ++y)
+                        for (int x = rect.left(); x <= rect.right(); ++x)
+                            screen.setPixel(x, rect.top() + y, piece.pixel(x, y));
+                }
+                QCOMPARE(screen, disc.renderOnBackdrop(to));
+            }
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPieDisc)

@@ -339,6 +339,19 @@ void TPieDisc::bands(std::vector<QRect> &rects) const
         rects.emplace_back(0, top, m_image.width(), std::min(BandRows, height - top));
 }
 
+QRect TPieDisc::withinDisc(const QRect &rect) const
+{
+    int left = m_image.width(), right = 0;
+    for (int y = std::max(0, rect.top()); y <= std::min(rect.bottom(), int(m_spans.size()) - 1); ++y) {
+        const Span span = m_spans[std::size_t(y)];
+        if (span.x1 > span.x0) {
+            left = std::min(left, span.x0);
+            right = std::max(right, span.x1);
+        }
+    }
+    return left < right ? rect & QRect(left, rect.top(), right - left, rect.height()) : QRect();
+}
+
 bool TPieDisc::touches(const QRect &rect) const
 {
     const QPointF centre = m_centre - QPointF(m_origin);

@@ -52,6 +52,9 @@ public:
     void bands(std::vector<QRect> &rects) const;
     // Whether any pixel of `rect` of the picture is one the disc touches.
     bool touches(const QRect &rect) const;
+    // `rect` (within one band) narrowed to the columns the disc touches in its rows: beyond them the
+    // picture only shows the backdrop, which needs no drawing where it is already on the screen.
+    QRect withinDisc(const QRect &rect) const;
     std::size_t memoryUsed() const;
 
     // Steps a full turn is cut into: a 3-degree turn is 32 whole steps, and one step is less

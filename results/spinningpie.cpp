@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
+#include <QLineF>
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
@@ -252,9 +253,12 @@ bool TSpinningPie::paintDisc(QPainter *painter)
     painter->setWorldTransform(painter->deviceTransform().inverted());
     if (picture == DiscPicture::OnBackdrop) {
         // Piece by piece, each copied on while it is still in the cache.
-        for (const QRect &rect : m_discRects) {
-            const QImage &piece = m_disc.renderRectOnBackdrop(m_turn, rect);
-            painter->drawImage(QPointF(m_disc.origin() + rect.topLeft()), piece,
+        for (const QRect &piece : m_discRects) {
+            const QRect rect = m_disc.withinDisc(piece);
+            if (rect.isEmpty())
+                continue;
+            const QImage &picture = m_disc.renderRectOnBackdrop(m_turn, rect);
+            painter->drawImage(QPointF(m_disc.origin() + rect.topLeft()), picture,
                                QRectF(rect.left(), 0, rect.width(), rect.height()));
         }
     } else {
@@ -382,8 +386,10 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
                 m_discRects.push_back(over & QRect(0, top, square.width(), TPieDisc::BandRows));
         }
     } else {
+        // All of it from the backdrop, the disc's square too: the disc is drawn over only the
+        // columns it touches.
         m_disc.bands(m_discRects);
-        for (const QRect &rect : disc.isEmpty() ? region : region - disc)
+        for (const QRect &rect : region)
             copyBackdrop(rect);
     }
     if (region.rectCount() == 1)
@@ -417,9 +423,16 @@ void TSpinningPie::labelAreas(const QTransform &toView, std::vector<QRect> &area
         const QRectF text = labelRect(slice, &arm[0], &arm[1], &arm[2]);
         if (!m_plot.contains(text))
             continue;
-        const QRectF area =
-            text.united(QRectF(arm[0], arm[1]).normalized()).united(QRectF(arm[1], arm[2]).normalized());
-        areas.push_back(toView.mapRect(area).toAlignedRect().adjusted(-3, -3, 3, 3));
+        // The text with the stroke beneath it, and the slanted stroke in short pieces, whose boxes
+        // together cover far less than the box of the whole arm.
+        areas.push_back(
+            toView.mapRect(text.united(QRectF(arm[1], arm[2]).normalized())).toAlignedRect().adjusted(-3, -3, 3, 3));
+        const QPointF from = toView.map(arm[0]), to = toView.map(arm[1]);
+        const int pieces = qMax(1, int(std::ceil(QLineF(from, to).length() / 12)));
+        for (int i = 0; i < pieces; ++i) {
+            const QPointF a = from + (to - from) * i / pieces, b = from + (to - from) * (i + 1) / pieces;
+            areas.push_back(QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2));
+        }
     }
 }
 

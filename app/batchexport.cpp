@@ -7,6 +7,7 @@
 #include "calc/numbertext.h"
 #include "calc/totals.h"
 #include "results/linewriter.h"
+#include "results/outputdevices.h"
 #include "results/report.h"
 #include "results/reportprinter.h"
 #include "results/tableexport.h"
@@ -19,7 +20,7 @@
 #include "widgets/prompts.h"
 #include <QFile>
 #include <QLocale>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -68,16 +69,15 @@ void BatchExport::writeReport(const QString &pdfPath) const
     if (!scratch.isValid())
         throw FileWriteError(pdfPath);
     const QString printed = scratch.filePath(QStringLiteral("report.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(printed);
-    printer.setPageSize(QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                                     : QPageSize::A4));
+    const std::unique_ptr<QPagedPaintDevice> printer = OutputDevices::newPrinter();
+    OutputDevices::printToPdf(*printer, printed);
+    printer->setPageSize(QPageSize(
+        QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4));
     QVector<int> widths;
     for (int pixels : ColumnPixels)
         widths.append(report::columnChars(pixels));
     {
-        ReportPrinter report(printer, nullptr);
+        ReportPrinter report(*printer, nullptr);
         report.printGrid(*m_hours, widths, m_identity, m_income, true, false);
         report.printGrid(*m_money, widths, m_identity, m_income, false, false);
         report.printGrid(*m_freq, widths, m_identity, m_income, false, true);

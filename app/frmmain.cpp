@@ -10,6 +10,7 @@
 #include "calc/totals.h"
 #include "results/chartdata.h"
 #include "results/frmgraph.h"
+#include "results/outputdevices.h"
 #include "results/printerchoice.h"
 #include "results/report.h"
 #include "results/reportprinter.h"
@@ -44,7 +45,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QSessionManager>
 #include <QShortcut>
 #include <QTimer>
@@ -810,7 +811,7 @@ void TfrmMain::btReportClick()
     const QString identity = report::identityLine(ui->edName->text(), ui->edDOB->text(), ui->Label10->text());
     const QString income = ui->label11->text();
     if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer = OutputDevices::newPrinter();
     if (!PrinterChoice::ask(*m_printer, this))
         return;
     m_report = std::make_unique<ReportPrinter>(*m_printer, this);

@@ -9,7 +9,7 @@
 
 class ActivityModel;
 class QMenu;
-class QPrinter;
+class QPagedPaintDevice;
 class QTableView;
 class QUndoStack;
 class ReportPrinter;
@@ -153,6 +153,6 @@ private:
     QStringList m_discardedState;
     QSet<QString> m_keptWarnings;
     // Kept between reports, so the printer chosen last is offered again.
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPagedPaintDevice> m_printer;
     std::unique_ptr<ReportPrinter> m_report;
 };

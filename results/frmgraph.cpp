@@ -3,6 +3,7 @@
 #include "calc/numbertext.h"
 #include "results/chartcolour.h"
 #include "results/linewriter.h"
+#include "results/outputdevices.h"
 #include "results/printerchoice.h"
 #include "results/report.h"
 #include "results/spinningpie.h"
@@ -25,11 +26,10 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QMouseEvent>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
-#include <QPrinter>
-#include <QSvgGenerator>
 #include <QTimer>
 #include <QToolTip>
 #include <QValueAxis>
@@ -369,12 +369,9 @@ void TfrmGraph::btSaveImageClick()
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(ui->Chart1->size());
-        svg.setViewBox(ui->Chart1->rect());
-        svg.setTitle(m_title);
-        QPainter painter(&svg);
+        const std::unique_ptr<QPaintDevice> svg =
+            OutputDevices::newSvg(&buffer, ui->Chart1->size(), ui->Chart1->rect(), m_title);
+        QPainter painter(svg.get());
         ui->Chart1->render(&painter);
     } else {
         // As sharp as on the screen: the window's size at its device pixel ratio.
@@ -387,8 +384,8 @@ void TfrmGraph::btSaveImageClick()
 void TfrmGraph::btPrintClick()
 {
     if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrinter &printer = *m_printer;
+        m_printer = OutputDevices::newPrinter();
+    QPagedPaintDevice &printer = *m_printer;
     if (!PrinterChoice::ask(printer, this))
         return;
     // The page shows the chart's own pie at the angle reached; a running spin takes over again at its next turn.
@@ -402,8 +399,8 @@ void TfrmGraph::btPrintClick()
     }
     // Margins of 5 % of the paper on each side, in the painter's coordinates, which start
     // at the printable area's corner.
-    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
-    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
+    const QRectF paper = OutputDevices::paperRect(printer);
+    const QRectF printable = OutputDevices::pageRect(printer);
     QRectF target =
         paper.adjusted(paper.width() * 0.05, paper.height() * 0.05, -paper.width() * 0.05, -paper.height() * 0.05);
     target = target.intersected(printable).translated(-printable.topLeft());

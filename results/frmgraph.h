@@ -9,7 +9,7 @@ class QChart;
 class QGraphicsSimpleTextItem;
 class QHorizontalStackedBarSeries;
 class QPieSeries;
-class QPrinter;
+class QPagedPaintDevice;
 class QTimer;
 class TSpinningPie;
 class QValueAxis;
@@ -86,7 +86,7 @@ private:
     QGraphicsSimpleTextItem *m_footer = nullptr;
     QString m_title;
     QVector<ChartPoint> m_points;
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPagedPaintDevice> m_printer;
     int m_pointCount = 0;
     qreal m_rotation = 0;
 };

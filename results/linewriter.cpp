@@ -1,9 +1,10 @@
 #include "results/linewriter.h"
 
+#include "results/outputdevices.h"
 #include <QFontMetricsF>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
-LineWriter::LineWriter(QPrinter &printer) : m_printer(printer) {}
+LineWriter::LineWriter(QPagedPaintDevice &printer) : m_printer(printer) {}
 
 LineWriter::~LineWriter()
 {
@@ -51,7 +52,7 @@ void LineWriter::write(const QString &text)
 {
     requireOpen();
     const QFontMetricsF metrics(m_painter.font(), &m_printer);
-    const qreal pageWidth = m_printer.pageRect(QPrinter::DevicePixel).width();
+    const qreal pageWidth = OutputDevices::pageRect(m_printer).width();
     QString rest = text;
     while (!rest.isEmpty()) {
         int n = fittingChars(rest, pageWidth - m_x);
@@ -78,7 +79,7 @@ void LineWriter::endLine()
     m_x = 0;
     m_tallest = 0;
     m_y += height;
-    if (m_y > m_printer.pageRect(QPrinter::DevicePixel).height() - 2 * height) {
+    if (m_y > OutputDevices::pageRect(m_printer).height() - 2 * height) {
         if (!m_printer.newPage())
             throw PrintError("The printer could not start a new page");
         m_y = 0;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <stdexcept>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 // The printer refused a step of the job.
 class PrintError : public std::runtime_error
@@ -20,7 +20,7 @@ public:
 class LineWriter
 {
 public:
-    explicit LineWriter(QPrinter &printer);
+    explicit LineWriter(QPagedPaintDevice &printer);
     ~LineWriter();
     LineWriter(const LineWriter &) = delete;
     LineWriter &operator=(const LineWriter &) = delete;
@@ -40,7 +40,7 @@ private:
     // How many leading characters of `text` fit in `width` device units.
     int fittingChars(const QString &text, qreal width) const;
 
-    QPrinter &m_printer;
+    QPagedPaintDevice &m_printer;
     QPainter m_painter;
     QFont m_font;
     qreal m_x = 0;

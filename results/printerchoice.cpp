@@ -1,6 +1,7 @@
 #include "results/printerchoice.h"
 
-#include <QPrintDialog>
+#include "results/outputdevices.h"
+// For the type alone: the program calls nothing of Qt's print support itself.
 #include <QPrinter>
 
 namespace {
@@ -11,12 +12,11 @@ PrinterChoice::Answer &answerHook()
 }
 } // namespace
 
-bool PrinterChoice::ask(QPrinter &printer, QWidget *parent)
+bool PrinterChoice::ask(QPagedPaintDevice &printer, QWidget *parent)
 {
     if (answerHook())
-        return answerHook()(printer);
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+        return answerHook()(static_cast<QPrinter &>(printer));
+    return OutputDevices::askPrinter(printer, parent);
 }
 
 void PrinterChoice::setAnswer(Answer answer)

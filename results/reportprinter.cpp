@@ -21,7 +21,7 @@ public:
 };
 } // namespace
 
-ReportPrinter::ReportPrinter(QPrinter &printer, QWidget *parent) : m_writer(printer), m_parent(parent) {}
+ReportPrinter::ReportPrinter(QPagedPaintDevice &printer, QWidget *parent) : m_writer(printer), m_parent(parent) {}
 
 QFont ReportPrinter::reportFont()
 {

@@ -5,14 +5,14 @@
 #include <QVector>
 
 class ActivityModel;
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 // One printed report: the header and the three tables go into one print job, table by table.
 class ReportPrinter
 {
 public:
-    ReportPrinter(QPrinter &printer, QWidget *parent);
+    ReportPrinter(QPagedPaintDevice &printer, QWidget *parent);
 
     // Appends one table. With header, sets the font, opens the job and writes the five header
     // lines first; with close, closes the job after the table. A failed header step shows the print

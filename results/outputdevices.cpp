@@ -3,6 +3,7 @@
 #include "results/linewriter.h"
 #include "results/outputfunctions.h"
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibrary>
 #include <QPagedPaintDevice>
 
@@ -10,14 +11,14 @@ namespace {
 const OutputFunctions *load(QString &error)
 {
     // Already loaded (a test links it), beside the program (a build folder), where it is installed
-    // relative to the program, or where the installation or the package put it (for a portable
-    // copy of the program).
+    // relative to the program, or where the installation, the package or the build put it: a copy
+    // of the program on its own in a folder of the user's, beside its settings file, still prints.
     const QString dir = QCoreApplication::applicationDirPath();
     const QString name = QStringLiteral(LIFETALLY_OUTPUT_FILE);
     for (const QString &path :
          {name, dir + QLatin1Char('/') + name, dir + QStringLiteral("/" LIFETALLY_OUTPUT_DIR "/") + name,
-          QStringLiteral(LIFETALLY_OUTPUT_INSTALLED "/") + name,
-          QStringLiteral(LIFETALLY_OUTPUT_PACKAGED "/") + name}) {
+          QStringLiteral(LIFETALLY_OUTPUT_INSTALLED "/") + name, QStringLiteral(LIFETALLY_OUTPUT_PACKAGED "/") + name,
+          QStringLiteral(LIFETALLY_OUTPUT_BUILT "/") + name}) {
         QLibrary library(path);
         using Entry = const OutputFunctions *(*)();
         if (auto entry = reinterpret_cast<Entry>(library.resolve(LIFETALLY_OUTPUT_ENTRY))) {
@@ -25,8 +26,12 @@ const OutputFunctions *load(QString &error)
             if (functions && functions->size == int(sizeof(OutputFunctions)))
                 return functions;
         }
-        error = library.errorString();
+        // A file that is there but would not load says why; else the plain fact that none was found.
+        if (error.isEmpty() && path.contains(QLatin1Char('/')) && QFile::exists(path))
+            error = library.errorString();
     }
+    if (error.isEmpty())
+        error = QStringLiteral("%1 was not found beside the program or where it is installed").arg(name);
     return nullptr;
 }
 

@@ -7,6 +7,7 @@
 #include <QHashFunctions>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <algorithm>
 #ifdef Q_OS_UNIX
 #include <cstdio>
@@ -58,29 +59,36 @@ const char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString fromCp1252(QByteArrayView bytes)
+QChar *fromCp1252(QChar *out, QByteArrayView bytes)
 {
-    QString out(bytes.size(), Qt::Uninitialized);
-    QChar *dst = out.data();
     for (char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        *dst++ = QChar(u >= 0x80 && u < 0xA0 ? kCp1252High[u - 0x80] : char16_t(u));
+        *out++ = QChar(u >= 0x80 && u < 0xA0 ? kCp1252High[u - 0x80] : char16_t(u));
     }
     return out;
 }
 
-QString decodeContent(QByteArrayView content)
+// Decodes into text; ascii: whether the text is all ASCII, known without a look at each character.
+void decodeContent(QByteArrayView content, QString &text, bool &ascii)
 {
     if (content.startsWith("\xEF\xBB\xBF"))
         content = content.sliced(3);
     // Exactly one mark is taken off above; a second one is a character of the first line.
     QStringDecoder utf8(QStringConverter::Utf8,
                         QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    QString text = utf8.decode(content);
-    // Files from older versions of the program are in the Windows 8-bit code page.
-    if (utf8.hasError())
-        return fromCp1252(content);
-    return text;
+    // Room for either decoding, which both make at most a character of a byte.
+    text.resize(std::max(utf8.requiredSpace(content.size()), content.size()));
+    QChar *end = utf8.appendToBuffer(text.data(), content);
+    if (utf8.hasError()) {
+        // Files from older versions of the program are in the Windows 8-bit code page; such a
+        // file has a byte outside ASCII, or it would have been valid UTF-8.
+        end = fromCp1252(text.data(), content);
+        ascii = false;
+    } else {
+        // Every other character takes more bytes in UTF-8 than in UTF-16.
+        ascii = end - text.constData() == content.size();
+    }
+    text.truncate(end - text.constData());
 }
 
 bool isAscii(QStringView name)
@@ -129,29 +137,32 @@ public:
     {
         if (!m_ascii)
             m_folded = foldedString(m_name);
-        m_hash = loweredHash(m_ascii ? m_name : QStringView(m_folded));
     }
-    std::size_t hash() const { return m_hash; }
+    std::size_t hash() const { return loweredHash(folded()); }
     // Whether a stored name, trimmed, folds to this one.
     bool matches(QStringView stored) const
     {
-        const bool storedAscii = isAscii(stored);
-        if (m_ascii && storedAscii)
-            return equalLowered(stored, m_name);
-        if (storedAscii)
-            return equalLowered(stored, m_folded);
-        return m_ascii ? equalLowered(foldedString(stored), m_name) : foldedString(stored) == m_folded;
-    }
-    static std::size_t hashOf(QStringView stored)
-    {
-        return isAscii(stored) ? loweredHash(stored) : loweredHash(foldedString(stored));
+        // Folding keeps a name's length, so a name of another length never matches.
+        if (stored.size() != m_name.size())
+            return false;
+        const QStringView folded = this->folded();
+        for (qsizetype i = 0; i < stored.size(); ++i) {
+            const char16_t u = stored[i].unicode();
+            if (u >= 0x80)
+                return equalLowered(foldedString(stored), folded);
+            if (asciiLower(u) != asciiLower(folded[i].unicode()))
+                return false;
+        }
+        return true;
     }
 
 private:
+    // ASCII letters in either case; the lower case is taken where it is compared.
+    QStringView folded() const { return m_ascii ? m_name : QStringView(m_folded); }
+
     QStringView m_name;
     bool m_ascii;
     QString m_folded; // only for a name that is not ASCII
-    std::size_t m_hash = 0;
 };
 
 namespace {
@@ -172,7 +183,7 @@ QStringView capped(QStringView value)
 {
     if (value.size() <= kMaxValueLength)
         return value;
-    return value.left(value.at(kMaxValueLength - 1).isHighSurrogate() ? kMaxValueLength - 1 : kMaxValueLength);
+    return value.first(value.at(kMaxValueLength - 1).isHighSurrogate() ? kMaxValueLength - 1 : kMaxValueLength);
 }
 
 QString capped(const QString &value)
@@ -180,32 +191,8 @@ QString capped(const QString &value)
     return value.size() <= kMaxValueLength ? value : capped(QStringView(value)).toString();
 }
 
-// The bytes of QString::toUtf8(), counted and then written into one buffer sized for the whole
-// file; a surrogate without its partner is written as "?", as toUtf8() does.
-bool pairAt(QStringView text, qsizetype i)
-{
-    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-}
-
-qsizetype utf8Size(QStringView text)
-{
-    qsizetype size = text.size();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        if (u < 0x80)
-            continue;
-        if (u < 0x800) {
-            size += 1;
-        } else if (pairAt(text, i)) {
-            size += 2;
-            ++i;
-        } else if (!QChar::isSurrogate(u)) {
-            size += 2;
-        }
-    }
-    return size;
-}
-
+// QString::toUtf8() for text that is not valid UTF-16: a surrogate without its partner becomes
+// "?" there, where an encoder would write a replacement character.
 char *appendUtf8(char *out, QStringView text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -215,7 +202,7 @@ char *appendUtf8(char *out, QStringView text)
         } else if (u < 0x800) {
             *out++ = char(0xC0 | (u >> 6));
             *out++ = char(0x80 | (u & 0x3F));
-        } else if (pairAt(text, i)) {
+        } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             const char32_t c = QChar::surrogateToUcs4(u, text[++i].unicode());
             *out++ = char(0xF0 | (c >> 18));
             *out++ = char(0x80 | ((c >> 12) & 0x3F));
@@ -326,7 +313,7 @@ QStringView IniFile::text(Span span) const
 {
     if (span.offset < 0)
         return m_written[std::size_t(-1 - span.offset)];
-    return QStringView(m_text).mid(span.offset, span.length);
+    return QStringView(m_text.constData() + span.offset, span.length);
 }
 
 IniFile::Span IniFile::keep(const QString &written)
@@ -345,25 +332,26 @@ void IniFile::addEntry(Section &section, const Entry &entry)
         m_entries[section.last].next = added;
     section.last = added;
     ++section.count;
-    const auto keyOf = [this](std::size_t e) { return text(m_entries[e].key); };
-    if (!section.keyIndex.empty()) {
-        if (!entry.verbatim) {
-            const FoldedName key(keyOf(added));
-            section.keyIndex.insert(key.hash(), added, [&](std::size_t e) { return key.matches(keyOf(e)); });
-        }
-    } else if (section.count > kIndexFrom) {
-        for (std::size_t e = section.first; e != kNone; e = m_entries[e].next) {
-            if (m_entries[e].verbatim)
-                continue;
-            const FoldedName key(keyOf(e));
-            section.keyIndex.insert(key.hash(), e, [&](std::size_t other) { return key.matches(keyOf(other)); });
-        }
-    }
+    if (!section.keyIndex.empty() && !entry.verbatim)
+        indexKey(section, added);
+}
+
+void IniFile::indexKey(const Section &section, std::size_t e) const
+{
+    const FoldedName key(text(m_entries[e].key));
+    section.keyIndex.insert(key.hash(), e, [&](std::size_t other) { return key.matches(text(m_entries[other].key)); });
 }
 
 std::size_t IniFile::findEntry(const Section &section, QStringView key) const
 {
     key = key.trimmed();
+    // A long section's keys are indexed when it is first asked for one.
+    if (section.count > kIndexFrom && section.keyIndex.empty()) {
+        for (std::size_t e = section.first; e != kNone; e = m_entries[e].next) {
+            if (!m_entries[e].verbatim)
+                indexKey(section, e);
+        }
+    }
     if (!section.keyIndex.empty()) {
         const FoldedName folded(key);
         return section.keyIndex.find(folded.hash(),
@@ -399,12 +387,11 @@ std::size_t IniFile::findSection(QStringView name) const
     }
     if (m_sectionIndex.empty()) {
         for (std::size_t s = 0; s < m_sections.size(); ++s) {
-            if (m_sections[s].hasHeader) {
-                const QStringView stored = text(m_sections[s].name);
-                m_sectionIndex.insert(FoldedName::hashOf(stored), s, [&](std::size_t other) {
-                    return FoldedName(stored).matches(text(m_sections[other].name));
-                });
-            }
+            if (!m_sections[s].hasHeader)
+                continue;
+            const FoldedName stored(text(m_sections[s].name));
+            m_sectionIndex.insert(stored.hash(), s,
+                                  [&](std::size_t other) { return stored.matches(text(m_sections[other].name)); });
         }
     }
     return m_sectionIndex.find(folded.hash(), matches);
@@ -412,7 +399,7 @@ std::size_t IniFile::findSection(QStringView name) const
 
 void IniFile::parse(const QByteArray &content)
 {
-    m_text = decodeContent(content);
+    decodeContent(content, m_text, m_textAscii);
     m_written.clear();
     m_sections.clear();
     m_entries.clear();
@@ -426,20 +413,27 @@ void IniFile::parse(const QByteArray &content)
     m_entries.reserve(std::size_t(lines));
     m_sections.reserve(std::size_t(std::min(lines, content.count('['))) + 1);
 
-    const QChar *base = m_text.constData();
-    const QChar *p = base;
-    const QChar *end = p + m_text.size();
-    const auto spanOf = [base](QStringView part) { return Span{part.data() - base, part.size()}; };
+    const QStringView all(m_text);
+    const QChar *chars = all.data();
+    const auto spanOf = [chars](QStringView part) { return Span{part.data() - chars, part.size()}; };
+    // Lines end at LF, CR or CR LF; each kind of break is looked for again only once passed.
+    qsizetype lf = all.indexOf(QLatin1Char('\n'));
+    qsizetype cr = all.indexOf(QLatin1Char('\r'));
     Section *current = nullptr;
-    while (p < end) {
-        const QChar *lineStart = p;
-        while (p < end && *p != QLatin1Char('\n') && *p != QLatin1Char('\r'))
-            ++p;
-        const QStringView line(lineStart, p - lineStart);
-        if (p < end && *p == QLatin1Char('\r'))
-            ++p;
-        if (p < end && *p == QLatin1Char('\n'))
-            ++p;
+    for (qsizetype pos = 0, size = all.size(); pos < size;) {
+        if (lf >= 0 && lf < pos)
+            lf = all.indexOf(QLatin1Char('\n'), pos);
+        if (cr >= 0 && cr < pos)
+            cr = all.indexOf(QLatin1Char('\r'), pos);
+        qsizetype stop = lf < 0 ? size : lf;
+        if (cr >= 0 && cr < stop)
+            stop = cr;
+        const QStringView line(chars + pos, stop - pos);
+        pos = stop;
+        if (pos < size && chars[pos] == QLatin1Char('\r'))
+            ++pos;
+        if (pos < size && chars[pos] == QLatin1Char('\n'))
+            ++pos;
 
         const QStringView trimmed = line.trimmed();
         if (trimmed.isEmpty())
@@ -449,7 +443,7 @@ void IniFile::parse(const QByteArray &content)
             if (close < 0)
                 close = trimmed.size();
             Section section;
-            section.name = spanOf(trimmed.mid(1, close - 1).trimmed());
+            section.name = spanOf(trimmed.sliced(1, close - 1).trimmed());
             m_sections.push_back(std::move(section));
             current = &m_sections.back();
             continue;
@@ -466,9 +460,9 @@ void IniFile::parse(const QByteArray &content)
             entry.verbatim = true;
             entry.value = spanOf(line);
         } else {
-            entry.key = spanOf(line.left(equals).trimmed());
+            entry.key = spanOf(line.first(equals).trimmed());
             // The value is the rest of the line as it stands, blanks at either end included.
-            entry.value = spanOf(line.mid(equals + 1));
+            entry.value = spanOf(line.sliced(equals + 1));
         }
         addEntry(*current, entry);
     }
@@ -497,7 +491,7 @@ IniFile::Section &IniFile::sectionFor(const QString &section)
     m_sections.push_back(std::move(created));
     const std::size_t added = m_sections.size() - 1;
     if (!m_sectionIndex.empty()) {
-        m_sectionIndex.insert(FoldedName::hashOf(text(m_sections[added].name)), added,
+        m_sectionIndex.insert(FoldedName(text(m_sections[added].name)).hash(), added,
                               [](std::size_t) { return false; });
     }
     return m_sections.back();
@@ -521,7 +515,7 @@ int IniFile::readInteger(const QString &section, const QString &key, int default
     if (text.size() > 2 && text.at(0) == QLatin1Char('0') &&
         (text.at(1) == QLatin1Char('x') || text.at(1) == QLatin1Char('X'))) {
         QString dollar = QStringLiteral("$");
-        dollar += text.mid(2);
+        dollar += text.sliced(2);
         return parseIntegerText(dollar, false, value) ? value : defaultValue;
     }
     return parseIntegerText(text, false, value) ? value : defaultValue;
@@ -554,47 +548,58 @@ void IniFile::writeInteger(const QString &section, const QString &key, int value
     writeString(section, key, QString::number(value));
 }
 
+bool IniFile::startsWithMark() const
+{
+    // Only lines before the first header can come before one.
+    if (m_sections.empty() || m_sections.front().hasHeader)
+        return false;
+    const Entry &first = m_entries[m_sections.front().first];
+    return text(first.verbatim ? first.value : first.key).startsWith(QChar(0xFEFF));
+}
+
 QByteArray IniFile::serialize() const
 {
-    // Each piece in the order written: the blank line between sections, the header, the lines.
-    const auto forEachPiece = [this](auto &&piece) {
-        bool first = true;
-        for (const Section &section : m_sections) {
-            if (!first)
-                piece(u"\n");
-            first = false;
-            if (section.hasHeader) {
-                piece(u"[");
-                piece(text(section.name));
-                piece(u"]\n");
-            }
-            for (std::size_t e = section.first; e != kNone; e = m_entries[e].next) {
-                const Entry &entry = m_entries[e];
-                if (!entry.verbatim) {
-                    piece(text(entry.key));
-                    piece(u"=");
-                }
-                piece(text(entry.value));
-                piece(u"\n");
-            }
-        }
-    };
-    qsizetype size = 0;
-    QStringView firstPiece;
-    forEachPiece([&](QStringView piece) {
-        if (firstPiece.isEmpty())
-            firstPiece = piece;
-        size += utf8Size(piece);
-    });
+    // Room for the worst case, three bytes a character, except where the text is known to be
+    // ASCII: one buffer for the whole file.
+    qsizetype room =
+        3 + (m_textAscii ? 1 : 3) * m_text.size() + 4 * qsizetype(m_sections.size()) + 2 * qsizetype(m_entries.size());
+    for (const QString &written : m_written)
+        room += 3 * written.size();
+    QByteArray out(room, Qt::Uninitialized);
+    char *p = out.data();
     // A first line that begins with U+FEFF would read back as a byte-order mark and lose it; a
     // line "\uFEFF[Name]" would even turn into a section that shadows the real one. A mark in
     // front keeps the character a character.
-    const bool mark = firstPiece.startsWith(QChar(0xFEFF));
-    QByteArray out(size + (mark ? 3 : 0), Qt::Uninitialized);
-    char *p = out.data();
-    if (mark)
+    if (startsWithMark())
         p = std::copy_n("\xEF\xBB\xBF", 3, p);
-    forEachPiece([&](QStringView piece) { p = appendUtf8(p, piece); });
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const auto put = [&](Span span) {
+        const QStringView piece = text(span);
+        // The file's own text decoded from UTF-8 or the code page, and so is valid UTF-16.
+        p = span.offset >= 0 || piece.isValidUtf16() ? utf8.appendToBuffer(p, piece) : appendUtf8(p, piece);
+    };
+    bool first = true;
+    for (const Section &section : m_sections) {
+        if (!first)
+            *p++ = '\n';
+        first = false;
+        if (section.hasHeader) {
+            *p++ = '[';
+            put(section.name);
+            *p++ = ']';
+            *p++ = '\n';
+        }
+        for (std::size_t e = section.first; e != kNone; e = m_entries[e].next) {
+            const Entry &entry = m_entries[e];
+            if (!entry.verbatim) {
+                put(entry.key);
+                *p++ = '=';
+            }
+            put(entry.value);
+            *p++ = '\n';
+        }
+    }
+    out.truncate(p - out.constData());
     return out;
 }
 

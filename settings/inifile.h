@@ -90,7 +90,7 @@ private:
         std::size_t count = 0;
         // Folded key -> first entry with that key, kept only for long sections: an index per
         // section would cost more than the scan in a file of many small sections.
-        NameIndex keyIndex;
+        mutable NameIndex keyIndex;
     };
     class FoldedName;
 
@@ -99,12 +99,15 @@ private:
     // Index of the first entry with the key (as the caller spells it), or kNone.
     std::size_t findEntry(const Section &section, QStringView key) const;
     std::size_t findSection(QStringView name) const;
+    bool startsWithMark() const;
     const Entry *find(const QString &section, const QString &key) const;
     Section &sectionFor(const QString &section);
     void addEntry(Section &section, const Entry &entry);
+    void indexKey(const Section &section, std::size_t entry) const;
 
     QString m_path;
     QString m_text; // the decoded content of the last parse
+    bool m_textAscii = true;
     std::vector<QString> m_written;
     std::vector<Section> m_sections;
     std::vector<Entry> m_entries; // of every section, in the order they were read or added

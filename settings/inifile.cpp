@@ -16,9 +16,10 @@
 
 namespace {
 constexpr qsizetype kMaxValueLength = 1023;
-constexpr std::size_t kIndexFrom = 16;     // entries in a section before its keys are hashed
-constexpr std::size_t kScanSections = 8;   // sections a lookup always scans
-constexpr std::size_t kScannedLookups = 2; // lookups that scan a larger file before it is indexed
+constexpr qsizetype kIndexFrom = 16;        // entries in a section before its keys are hashed
+constexpr qsizetype kScanSections = 8;      // sections a lookup always scans
+constexpr qsizetype kScannedLookups = 2;    // lookups that scan a larger file before it is indexed
+constexpr qsizetype kScannedKeyLookups = 3; // lookups that scan a long section before it is indexed
 
 struct SaveFault {
     int operation = 0; // 0: none
@@ -265,7 +266,7 @@ IniFile::IniFile(const QString &path) : m_path(path)
         parse(file.readAll());
 }
 
-template <typename Matches> std::size_t IniFile::NameIndex::find(std::size_t hash, Matches matches) const
+template <typename Matches> IniFile::Index IniFile::NameIndex::find(std::size_t hash, Matches matches) const
 {
     if (m_slots.empty())
         return kNone;
@@ -279,7 +280,7 @@ template <typename Matches> std::size_t IniFile::NameIndex::find(std::size_t has
     }
 }
 
-template <typename Matches> void IniFile::NameIndex::insert(std::size_t hash, std::size_t item, Matches matches)
+template <typename Matches> void IniFile::NameIndex::insert(std::size_t hash, Index item, Matches matches)
 {
     if (find(hash, matches) != kNone)
         return;
@@ -312,7 +313,7 @@ void IniFile::NameIndex::grow()
 QStringView IniFile::text(Span span) const
 {
     if (span.offset < 0)
-        return m_written[std::size_t(-1 - span.offset)];
+        return m_written[-1 - span.offset];
     return QStringView(m_text.constData() + span.offset, span.length);
 }
 
@@ -324,7 +325,7 @@ IniFile::Span IniFile::keep(const QString &written)
 
 void IniFile::addEntry(Section &section, const Entry &entry)
 {
-    const std::size_t added = m_entries.size();
+    const Index added = m_entries.size();
     m_entries.push_back(entry);
     if (section.last == kNone)
         section.first = added;
@@ -336,31 +337,38 @@ void IniFile::addEntry(Section &section, const Entry &entry)
         indexKey(section, added);
 }
 
-void IniFile::indexKey(const Section &section, std::size_t e) const
+void IniFile::indexKey(const Section &section, Index e) const
 {
     const FoldedName key(text(m_entries[e].key));
-    section.keyIndex.insert(key.hash(), e, [&](std::size_t other) { return key.matches(text(m_entries[other].key)); });
+    section.keyIndex.insert(key.hash(), e, [&](Index other) { return key.matches(text(m_entries[other].key)); });
 }
 
-std::size_t IniFile::findEntry(const Section &section, QStringView key) const
+IniFile::Index IniFile::findEntry(const Section &section, QStringView key) const
 {
     key = key.trimmed();
-    // A long section's keys are indexed when it is first asked for one.
-    if (section.count > kIndexFrom && section.keyIndex.empty()) {
-        for (std::size_t e = section.first; e != kNone; e = m_entries[e].next) {
-            if (!m_entries[e].verbatim)
-                indexKey(section, e);
-        }
-    }
-    if (!section.keyIndex.empty()) {
+    const Entry *entries = m_entries.constData();
+    if (section.count > kIndexFrom) {
+        // A long section matches keys folded. Its first lookups scan; the index is made for a
+        // section asked again and again.
         const FoldedName folded(key);
-        return section.keyIndex.find(folded.hash(),
-                                     [&](std::size_t e) { return folded.matches(text(m_entries[e].key)); });
+        if (section.keyIndex.empty() && ++section.lookups > kScannedKeyLookups) {
+            for (Index e = section.first; e != kNone; e = entries[e].next) {
+                if (!entries[e].verbatim)
+                    indexKey(section, e);
+            }
+        }
+        if (!section.keyIndex.empty())
+            return section.keyIndex.find(folded.hash(), [&](Index e) { return folded.matches(text(entries[e].key)); });
+        for (Index e = section.first; e != kNone; e = entries[e].next) {
+            if (!entries[e].verbatim && folded.matches(text(entries[e].key)))
+                return e;
+        }
+        return kNone;
     }
     // A short section is scanned, each key compared without regard to case: neither it nor the
     // key asked for is folded into a new string.
-    for (std::size_t e = section.first; e != kNone; e = m_entries[e].next) {
-        const Entry &entry = m_entries[e];
+    for (Index e = section.first; e != kNone; e = entries[e].next) {
+        const Entry &entry = entries[e];
         // Simple case folding keeps a character's length, so keys of another length never match;
         // a key spelled as asked, the usual case, matches without a case-blind comparison.
         if (entry.verbatim || entry.key.length != key.size())
@@ -372,26 +380,27 @@ std::size_t IniFile::findEntry(const Section &section, QStringView key) const
     return kNone;
 }
 
-std::size_t IniFile::findSection(QStringView name) const
+IniFile::Index IniFile::findSection(QStringView name) const
 {
     const FoldedName folded(name);
-    const auto matches = [&](std::size_t s) { return folded.matches(text(m_sections[s].name)); };
+    const Section *sections = m_sections.constData();
+    const auto matches = [&](Index s) { return folded.matches(text(sections[s].name)); };
     // A few lookups in a small file cost less as a scan than as an index; the program's own
     // file, with its many sections, is indexed at its third lookup.
     if (m_sectionIndex.empty() && (m_sections.size() <= kScanSections || ++m_lookups <= kScannedLookups)) {
-        for (std::size_t s = 0; s < m_sections.size(); ++s) {
-            if (m_sections[s].hasHeader && matches(s))
+        for (Index s = 0; s < m_sections.size(); ++s) {
+            if (sections[s].hasHeader && matches(s))
                 return s;
         }
         return kNone;
     }
     if (m_sectionIndex.empty()) {
-        for (std::size_t s = 0; s < m_sections.size(); ++s) {
+        for (Index s = 0; s < m_sections.size(); ++s) {
             if (!m_sections[s].hasHeader)
                 continue;
             const FoldedName stored(text(m_sections[s].name));
             m_sectionIndex.insert(stored.hash(), s,
-                                  [&](std::size_t other) { return stored.matches(text(m_sections[other].name)); });
+                                  [&](Index other) { return stored.matches(text(m_sections[other].name)); });
         }
     }
     return m_sectionIndex.find(folded.hash(), matches);
@@ -410,8 +419,8 @@ void IniFile::parse(const QByteArray &content)
     // has a "[": room for them all at once, instead of growing the lists line by line.
     const qsizetype breaks = content.count('\n') + content.count('\r');
     const qsizetype lines = std::min(breaks + 1, content.size() - breaks);
-    m_entries.reserve(std::size_t(lines));
-    m_sections.reserve(std::size_t(std::min(lines, content.count('['))) + 1);
+    m_entries.reserve(lines);
+    m_sections.reserve(std::min(lines, content.count('[')) + 1);
 
     const QStringView all(m_text);
     const QChar *chars = all.data();
@@ -476,23 +485,22 @@ const IniFile::Entry *IniFile::find(const QString &section, const QString &key) 
         m_lastLookup = {section, true, findSection(section)};
     if (m_lastLookup.index == kNone)
         return nullptr;
-    const std::size_t e = findEntry(m_sections[m_lastLookup.index], key);
+    const Index e = findEntry(m_sections[m_lastLookup.index], key);
     return e == kNone ? nullptr : &m_entries[e];
 }
 
 IniFile::Section &IniFile::sectionFor(const QString &section)
 {
-    const std::size_t found = findSection(section);
+    const Index found = findSection(section);
     if (found != kNone)
         return m_sections[found];
     Section created;
     created.name = keep(section.trimmed());
     m_lastLookup = {};
     m_sections.push_back(std::move(created));
-    const std::size_t added = m_sections.size() - 1;
+    const Index added = m_sections.size() - 1;
     if (!m_sectionIndex.empty()) {
-        m_sectionIndex.insert(FoldedName(text(m_sections[added].name)).hash(), added,
-                              [](std::size_t) { return false; });
+        m_sectionIndex.insert(FoldedName(text(m_sections[added].name)).hash(), added, [](Index) { return false; });
     }
     return m_sections.back();
 }
@@ -503,7 +511,7 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
     if (!entry)
         return capped(defaultValue);
     if (entry->value.offset < 0)
-        return capped(m_written[std::size_t(-1 - entry->value.offset)]);
+        return capped(m_written[-1 - entry->value.offset]);
     return capped(text(entry->value)).toString();
 }
 
@@ -524,12 +532,12 @@ int IniFile::readInteger(const QString &section, const QString &key, int default
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     Section &target = sectionFor(section);
-    const std::size_t e = findEntry(target, key);
+    const Index e = findEntry(target, key);
     if (e != kNone) {
         Span &stored = m_entries[e].value;
         // A value written before is replaced where it is kept.
         if (stored.offset < 0) {
-            QString &kept = m_written[std::size_t(-1 - stored.offset)];
+            QString &kept = m_written[-1 - stored.offset];
             kept = singleLine(value);
             stored.length = kept.size();
         } else {
@@ -578,6 +586,7 @@ QByteArray IniFile::serialize() const
         // The file's own text decoded from UTF-8 or the code page, and so is valid UTF-16.
         p = span.offset >= 0 || piece.isValidUtf16() ? utf8.appendToBuffer(p, piece) : appendUtf8(p, piece);
     };
+    const Entry *entries = m_entries.constData();
     bool first = true;
     for (const Section &section : m_sections) {
         if (!first)
@@ -589,8 +598,8 @@ QByteArray IniFile::serialize() const
             *p++ = ']';
             *p++ = '\n';
         }
-        for (std::size_t e = section.first; e != kNone; e = m_entries[e].next) {
-            const Entry &entry = m_entries[e];
+        for (Index e = section.first; e != kNone; e = entries[e].next) {
+            const Entry &entry = entries[e];
             if (!entry.verbatim) {
                 put(entry.key);
                 *p++ = '=';

@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <utility>
 #ifdef Q_OS_UNIX
 #include <cstdio>
 #include <unistd.h>
@@ -16,7 +17,7 @@
 
 namespace {
 constexpr qsizetype kMaxValueLength = 1023;
-constexpr qsizetype kIndexFrom = 16;        // entries in a section before its keys are hashed
+constexpr qsizetype kIndexFrom = 16;        // entries in a section before its keys match folded
 constexpr qsizetype kScanSections = 8;      // sections a lookup always scans
 constexpr qsizetype kScannedLookups = 2;    // lookups that scan a larger file before it is indexed
 constexpr qsizetype kScannedKeyLookups = 3; // lookups that scan a long section before it is indexed
@@ -297,8 +298,8 @@ template <typename Matches> void IniFile::NameIndex::insert(std::size_t hash, In
 
 void IniFile::NameIndex::grow()
 {
-    std::vector<Slot> old(std::max<std::size_t>(32, 2 * m_slots.size()));
-    old.swap(m_slots);
+    const std::vector<Slot> old =
+        std::exchange(m_slots, std::vector<Slot>(std::max<std::size_t>(32, 2 * m_slots.size())));
     const std::size_t mask = m_slots.size() - 1;
     for (const Slot &slot : old) {
         if (slot.item == kNone)

@@ -24,6 +24,13 @@ inline void check(bool ok, const char *what, const QString &detail = QString())
     std::abort();
 }
 
+// As check(), with the detail made only when the property is broken: detail() is called then.
+template <typename Detail> void checkLazily(bool ok, const char *what, Detail detail)
+{
+    if (!ok)
+        check(false, what, detail());
+}
+
 inline QStringList months()
 {
     return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),

@@ -4,9 +4,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <algorithm>
+#include <utility>
 #ifdef Q_OS_UNIX
 #include <cstdio>
 #include <unistd.h>
@@ -14,9 +17,10 @@
 
 namespace {
 constexpr qsizetype kMaxValueLength = 1023;
-constexpr std::size_t kIndexFrom = 16;  // entries in a section before its keys are hashed
-constexpr std::size_t kSharedKeys = 16; // distinct key spellings parse() shares
-constexpr std::size_t kRowKeys = 5;     // the keys of a table row: Desc, amount, Per, Start, End
+constexpr qsizetype kIndexFrom = 16;        // entries in a section before its keys match folded
+constexpr qsizetype kScanSections = 8;      // sections a lookup always scans
+constexpr qsizetype kScannedLookups = 2;    // lookups that scan a larger file before it is indexed
+constexpr qsizetype kScannedKeyLookups = 3; // lookups that scan a long section before it is indexed
 
 struct SaveFault {
     int operation = 0; // 0: none
@@ -57,57 +61,113 @@ const char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString fromCp1252(QByteArrayView bytes)
+QChar *fromCp1252(QChar *out, QByteArrayView bytes)
 {
-    QString out(bytes.size(), Qt::Uninitialized);
-    QChar *dst = out.data();
     for (char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        *dst++ = QChar(u >= 0x80 && u < 0xA0 ? kCp1252High[u - 0x80] : char16_t(u));
+        *out++ = QChar(u >= 0x80 && u < 0xA0 ? kCp1252High[u - 0x80] : char16_t(u));
     }
     return out;
 }
 
-QString decodeContent(QByteArrayView content)
+// Decodes into text; ascii: whether the text is all ASCII, known without a look at each character.
+void decodeContent(QByteArrayView content, QString &text, bool &ascii)
 {
     if (content.startsWith("\xEF\xBB\xBF"))
         content = content.sliced(3);
     // Exactly one mark is taken off above; a second one is a character of the first line.
     QStringDecoder utf8(QStringConverter::Utf8,
                         QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    QString text = utf8.decode(content);
-    // Files from older versions of the program are in the Windows 8-bit code page.
-    if (utf8.hasError())
-        return fromCp1252(content);
-    return text;
+    // Room for either decoding, which both make at most a character of a byte.
+    text.resize(std::max(utf8.requiredSpace(content.size()), content.size()));
+    QChar *end = utf8.appendToBuffer(text.data(), content);
+    if (utf8.hasError()) {
+        // Files from older versions of the program are in the Windows 8-bit code page; such a
+        // file has a byte outside ASCII, or it would have been valid UTF-8.
+        end = fromCp1252(text.data(), content);
+        ascii = false;
+    } else {
+        // Every other character takes more bytes in UTF-8 than in UTF-16.
+        ascii = end - text.constData() == content.size();
+    }
+    text.truncate(end - text.constData());
+}
+
+bool isAscii(QStringView name)
+{
+    return std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+char16_t asciiLower(char16_t u)
+{
+    return u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u;
+}
+
+// Whether a and b are the same once their ASCII letters are lowered.
+bool equalLowered(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i].unicode()) != asciiLower(b[i].unicode()))
+            return false;
+    }
+    return true;
+}
+
+// Seeded, so that a file cannot be made of names that all land in one slot.
+std::size_t loweredHash(QStringView name)
+{
+    std::size_t h = std::size_t(QHashSeed::globalSeed()) ^ std::size_t(0xcbf29ce484222325ULL);
+    for (const QChar c : name)
+        h = (h ^ asciiLower(c.unicode())) * std::size_t(0x100000001b3ULL);
+    return h;
 }
 
 // Section and key names are matched folded. Nearly all are ASCII, whose folding is the lower
-// case: one pass, without the Unicode tables.
-QString fold(QStringView name)
+// case, compared and hashed as they stand; only other names are folded into a new string.
+QString foldedString(QStringView name)
 {
-    name = name.trimmed();
-    QString folded(name.size(), Qt::Uninitialized);
-    QChar *out = folded.data();
-    for (const QChar c : name) {
-        const char16_t u = c.unicode();
-        if (u >= 0x80)
-            return name.toString().toCaseFolded();
-        *out++ = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u);
-    }
-    return folded;
+    return name.toString().toCaseFolded();
 }
+} // namespace
 
-// A name already in its matching form is shared instead of copied.
-QString fold(const QString &name)
+class IniFile::FoldedName
 {
-    for (const QChar c : name) {
-        if (c.unicode() >= 0x80 || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
-            return fold(QStringView(name));
+public:
+    explicit FoldedName(QStringView name) : m_name(name.trimmed()), m_ascii(isAscii(m_name))
+    {
+        if (!m_ascii)
+            m_folded = foldedString(m_name);
     }
-    return QStringView(name).trimmed().size() == name.size() ? name : fold(QStringView(name));
-}
+    std::size_t hash() const { return loweredHash(folded()); }
+    // Whether a stored name, trimmed, folds to this one.
+    bool matches(QStringView stored) const
+    {
+        // Folding keeps a name's length, so a name of another length never matches.
+        if (stored.size() != m_name.size())
+            return false;
+        const QStringView folded = this->folded();
+        for (qsizetype i = 0; i < stored.size(); ++i) {
+            const char16_t u = stored[i].unicode();
+            if (u >= 0x80)
+                return equalLowered(foldedString(stored), folded);
+            if (asciiLower(u) != asciiLower(folded[i].unicode()))
+                return false;
+        }
+        return true;
+    }
 
+private:
+    // ASCII letters in either case; the lower case is taken where it is compared.
+    QStringView folded() const { return m_ascii ? m_name : QStringView(m_folded); }
+
+    QStringView m_name;
+    bool m_ascii;
+    QString m_folded; // only for a name that is not ASCII
+};
+
+namespace {
 // A line break inside a value would split it into two lines, or open a section, on the next read.
 QString singleLine(const QString &value)
 {
@@ -116,6 +176,48 @@ QString singleLine(const QString &value)
     QString out = value;
     out.replace(QLatin1Char('\r'), QLatin1Char(' '));
     out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return out;
+}
+
+// At most the longest value a read returns, never a character cut in half: a lone surrogate
+// would not survive the next save.
+QStringView capped(QStringView value)
+{
+    if (value.size() <= kMaxValueLength)
+        return value;
+    return value.first(value.at(kMaxValueLength - 1).isHighSurrogate() ? kMaxValueLength - 1 : kMaxValueLength);
+}
+
+QString capped(const QString &value)
+{
+    return value.size() <= kMaxValueLength ? value : capped(QStringView(value)).toString();
+}
+
+// QString::toUtf8() for text that is not valid UTF-16: a surrogate without its partner becomes
+// "?" there, where an encoder would write a replacement character.
+char *appendUtf8(char *out, QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u < 0x80) {
+            *out++ = char(u);
+        } else if (u < 0x800) {
+            *out++ = char(0xC0 | (u >> 6));
+            *out++ = char(0x80 | (u & 0x3F));
+        } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            const char32_t c = QChar::surrogateToUcs4(u, text[++i].unicode());
+            *out++ = char(0xF0 | (c >> 18));
+            *out++ = char(0x80 | ((c >> 12) & 0x3F));
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isSurrogate(u)) {
+            *out++ = '?';
+        } else {
+            *out++ = char(0xE0 | (u >> 12));
+            *out++ = char(0x80 | ((u >> 6) & 0x3F));
+            *out++ = char(0x80 | (u & 0x3F));
+        }
+    }
     return out;
 }
 
@@ -165,65 +267,183 @@ IniFile::IniFile(const QString &path) : m_path(path)
         parse(file.readAll());
 }
 
-void IniFile::addEntry(Section &section, Entry entry)
+template <typename Matches> IniFile::Index IniFile::NameIndex::find(std::size_t hash, Matches matches) const
 {
-    section.entries.push_back(std::move(entry));
-    if (section.indexed) {
-        const Entry &added = section.entries.back();
-        if (!added.verbatim) {
-            const QString folded = fold(added.key);
-            if (!section.keyIndex.contains(folded))
-                section.keyIndex.insert(folded, section.entries.size() - 1);
-        }
-    } else if (section.entries.size() > kIndexFrom) {
-        section.indexed = true;
-        for (std::size_t i = section.entries.size(); i-- > 0;) {
-            if (!section.entries[i].verbatim)
-                section.keyIndex.insert(fold(section.entries[i].key), i);
-        }
+    if (m_slots.empty())
+        return kNone;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot &slot = m_slots[i];
+        if (slot.item == kNone)
+            return kNone;
+        if (slot.hash == hash && matches(slot.item))
+            return slot.item;
     }
 }
 
-std::ptrdiff_t IniFile::findEntry(const Section &section, QStringView key)
+template <typename Matches> void IniFile::NameIndex::insert(std::size_t hash, Index item, Matches matches)
+{
+    if (find(hash, matches) != kNone)
+        return;
+    // At most half full, so that a miss ends soon.
+    if (2 * (m_used + 1) > m_slots.size())
+        grow();
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t i = hash & mask;
+    while (m_slots[i].item != kNone)
+        i = (i + 1) & mask;
+    m_slots[i] = Slot{hash, item};
+    ++m_used;
+}
+
+void IniFile::NameIndex::grow()
+{
+    const std::vector<Slot> old =
+        std::exchange(m_slots, std::vector<Slot>(std::max<std::size_t>(32, 2 * m_slots.size())));
+    const std::size_t mask = m_slots.size() - 1;
+    for (const Slot &slot : old) {
+        if (slot.item == kNone)
+            continue;
+        std::size_t i = slot.hash & mask;
+        while (m_slots[i].item != kNone)
+            i = (i + 1) & mask;
+        m_slots[i] = slot;
+    }
+}
+
+QStringView IniFile::text(Span span) const
+{
+    if (span.offset < 0)
+        return m_written[-1 - span.offset];
+    return QStringView(m_text.constData() + span.offset, span.length);
+}
+
+IniFile::Span IniFile::keep(const QString &written)
+{
+    m_written.push_back(written);
+    return Span{-qsizetype(m_written.size()), written.size()};
+}
+
+void IniFile::addEntry(Section &section, const Entry &entry)
+{
+    const Index added = m_entries.size();
+    m_entries.push_back(entry);
+    if (section.last == kNone)
+        section.first = added;
+    else
+        m_entries[section.last].next = added;
+    section.last = added;
+    ++section.count;
+    if (!section.keyIndex.empty() && !entry.verbatim)
+        indexKey(section, added);
+}
+
+void IniFile::indexKey(const Section &section, Index e) const
+{
+    const FoldedName key(text(m_entries[e].key));
+    section.keyIndex.insert(key.hash(), e, [&](Index other) { return key.matches(text(m_entries[other].key)); });
+}
+
+IniFile::Index IniFile::findEntry(const Section &section, QStringView key) const
 {
     key = key.trimmed();
-    if (section.indexed) {
-        const auto e = section.keyIndex.constFind(fold(key));
-        return e == section.keyIndex.cend() ? -1 : std::ptrdiff_t(*e);
+    const Entry *entries = m_entries.constData();
+    if (section.count > kIndexFrom) {
+        // A long section matches keys folded. Its first lookups scan; the index is made for a
+        // section asked again and again.
+        const FoldedName folded(key);
+        if (section.keyIndex.empty() && ++section.lookups > kScannedKeyLookups) {
+            for (Index e = section.first; e != kNone; e = entries[e].next) {
+                if (!entries[e].verbatim)
+                    indexKey(section, e);
+            }
+        }
+        if (!section.keyIndex.empty())
+            return section.keyIndex.find(folded.hash(), [&](Index e) { return folded.matches(text(entries[e].key)); });
+        for (Index e = section.first; e != kNone; e = entries[e].next) {
+            if (!entries[e].verbatim && folded.matches(text(entries[e].key)))
+                return e;
+        }
+        return kNone;
     }
     // A short section is scanned, each key compared without regard to case: neither it nor the
     // key asked for is folded into a new string.
-    for (std::size_t i = 0; i < section.entries.size(); ++i) {
-        const Entry &entry = section.entries[i];
+    for (Index e = section.first; e != kNone; e = entries[e].next) {
+        const Entry &entry = entries[e];
         // Simple case folding keeps a character's length, so keys of another length never match;
         // a key spelled as asked, the usual case, matches without a case-blind comparison.
-        if (!entry.verbatim && entry.key.size() == key.size() &&
-            (entry.key == key || QStringView(entry.key).compare(key, Qt::CaseInsensitive) == 0))
-            return std::ptrdiff_t(i);
+        if (entry.verbatim || entry.key.length != key.size())
+            continue;
+        const QStringView stored = text(entry.key);
+        if (stored == key || stored.compare(key, Qt::CaseInsensitive) == 0)
+            return e;
     }
-    return -1;
+    return kNone;
+}
+
+IniFile::Index IniFile::findSection(QStringView name) const
+{
+    const FoldedName folded(name);
+    const Section *sections = m_sections.constData();
+    const auto matches = [&](Index s) { return folded.matches(text(sections[s].name)); };
+    // A few lookups in a small file cost less as a scan than as an index; the program's own
+    // file, with its many sections, is indexed at its third lookup.
+    if (m_sectionIndex.empty() && (m_sections.size() <= kScanSections || ++m_lookups <= kScannedLookups)) {
+        for (Index s = 0; s < m_sections.size(); ++s) {
+            if (sections[s].hasHeader && matches(s))
+                return s;
+        }
+        return kNone;
+    }
+    if (m_sectionIndex.empty()) {
+        for (Index s = 0; s < m_sections.size(); ++s) {
+            if (!m_sections[s].hasHeader)
+                continue;
+            const FoldedName stored(text(m_sections[s].name));
+            m_sectionIndex.insert(stored.hash(), s,
+                                  [&](Index other) { return stored.matches(text(m_sections[other].name)); });
+        }
+    }
+    return m_sectionIndex.find(folded.hash(), matches);
 }
 
 void IniFile::parse(const QByteArray &content)
 {
+    decodeContent(content, m_text, m_textAscii);
+    m_written.clear();
     m_sections.clear();
-    m_sectionIndex.clear();
+    m_entries.clear();
+    m_sectionIndex = {};
+    m_lookups = 0;
     m_lastLookup = {};
-    const QString text = decodeContent(content);
-    const QChar *p = text.constData();
-    const QChar *end = p + text.size();
+    // Every header and entry is a line with a character that is no line break, and every header
+    // has a "[": room for them all at once, instead of growing the lists line by line.
+    const qsizetype breaks = content.count('\n') + content.count('\r');
+    const qsizetype lines = std::min(breaks + 1, content.size() - breaks);
+    m_entries.reserve(lines);
+    m_sections.reserve(std::min(lines, content.count('[')) + 1);
+
+    const QStringView all(m_text);
+    const QChar *chars = all.data();
+    const auto spanOf = [chars](QStringView part) { return Span{part.data() - chars, part.size()}; };
+    // Lines end at LF, CR or CR LF; each kind of break is looked for again only once passed.
+    qsizetype lf = all.indexOf(QLatin1Char('\n'));
+    qsizetype cr = all.indexOf(QLatin1Char('\r'));
     Section *current = nullptr;
-    // Every row of a table has the same few keys: each spelling is kept once and shared.
-    std::vector<QString> keys;
-    while (p < end) {
-        const QChar *lineStart = p;
-        while (p < end && *p != QLatin1Char('\n') && *p != QLatin1Char('\r'))
-            ++p;
-        const QStringView line(lineStart, p - lineStart);
-        if (p < end && *p == QLatin1Char('\r'))
-            ++p;
-        if (p < end && *p == QLatin1Char('\n'))
-            ++p;
+    for (qsizetype pos = 0, size = all.size(); pos < size;) {
+        if (lf >= 0 && lf < pos)
+            lf = all.indexOf(QLatin1Char('\n'), pos);
+        if (cr >= 0 && cr < pos)
+            cr = all.indexOf(QLatin1Char('\r'), pos);
+        qsizetype stop = lf < 0 ? size : lf;
+        if (cr >= 0 && cr < stop)
+            stop = cr;
+        const QStringView line(chars + pos, stop - pos);
+        pos = stop;
+        if (pos < size && chars[pos] == QLatin1Char('\r'))
+            ++pos;
+        if (pos < size && chars[pos] == QLatin1Char('\n'))
+            ++pos;
 
         const QStringView trimmed = line.trimmed();
         if (trimmed.isEmpty())
@@ -233,13 +453,7 @@ void IniFile::parse(const QByteArray &content)
             if (close < 0)
                 close = trimmed.size();
             Section section;
-            // Room for a row of a table, the most common section, so it is not grown key by key.
-            section.entries.reserve(kRowKeys);
-            section.name = trimmed.mid(1, close - 1).trimmed().toString();
-            const QString key = fold(section.name);
-            // The first of several sections with one name is the one read and written.
-            if (!m_sectionIndex.contains(key))
-                m_sectionIndex.insert(key, m_sections.size());
+            section.name = spanOf(trimmed.sliced(1, close - 1).trimmed());
             m_sections.push_back(std::move(section));
             current = &m_sections.back();
             continue;
@@ -254,85 +468,88 @@ void IniFile::parse(const QByteArray &content)
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals < 0 || trimmed.front() == QLatin1Char(';')) {
             entry.verbatim = true;
-            entry.value = line.toString();
+            entry.value = spanOf(line);
         } else {
-            const QStringView key = line.left(equals).trimmed();
-            const auto known = std::find_if(keys.cbegin(), keys.cend(), [key](const QString &k) { return k == key; });
-            if (known != keys.cend()) {
-                entry.key = *known;
-            } else {
-                entry.key = key.toString();
-                if (keys.size() < kSharedKeys)
-                    keys.push_back(entry.key);
-            }
+            entry.key = spanOf(line.first(equals).trimmed());
             // The value is the rest of the line as it stands, blanks at either end included.
-            entry.value = line.mid(equals + 1).toString();
+            entry.value = spanOf(line.sliced(equals + 1));
         }
-        addEntry(*current, std::move(entry));
+        addEntry(*current, entry);
     }
 }
 
 const IniFile::Entry *IniFile::find(const QString &section, const QString &key) const
 {
     // A reader asks for the keys of one section one after another: the section found for the
-    // name asked last is kept, so its name is folded and looked up once.
-    if (!m_lastLookup.valid || m_lastLookup.name != section) {
-        const auto s = m_sectionIndex.constFind(fold(section));
-        m_lastLookup = {section, true, s == m_sectionIndex.cend() ? std::ptrdiff_t(-1) : std::ptrdiff_t(*s)};
-    }
-    if (m_lastLookup.index < 0)
+    // name asked last is kept, so it is looked up once.
+    if (!m_lastLookup.valid || m_lastLookup.name != section)
+        m_lastLookup = {section, true, findSection(section)};
+    if (m_lastLookup.index == kNone)
         return nullptr;
-    const Section &found = m_sections[std::size_t(m_lastLookup.index)];
-    const std::ptrdiff_t e = findEntry(found, key);
-    return e < 0 ? nullptr : &found.entries[std::size_t(e)];
+    const Index e = findEntry(m_sections[m_lastLookup.index], key);
+    return e == kNone ? nullptr : &m_entries[e];
 }
 
 IniFile::Section &IniFile::sectionFor(const QString &section)
 {
-    const QString key = fold(section);
-    const auto s = m_sectionIndex.constFind(key);
-    if (s != m_sectionIndex.cend())
-        return m_sections[*s];
+    const Index found = findSection(section);
+    if (found != kNone)
+        return m_sections[found];
     Section created;
-    created.name = section.trimmed();
+    created.name = keep(section.trimmed());
     m_lastLookup = {};
-    m_sectionIndex.insert(key, m_sections.size());
     m_sections.push_back(std::move(created));
+    const Index added = m_sections.size() - 1;
+    if (!m_sectionIndex.empty()) {
+        m_sectionIndex.insert(FoldedName(text(m_sections[added].name)).hash(), added, [](Index) { return false; });
+    }
     return m_sections.back();
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     const Entry *entry = find(section, key);
-    const QString &value = entry ? entry->value : defaultValue;
-    if (value.size() <= kMaxValueLength)
-        return value;
-    // Never cut a character in half: a lone surrogate would not survive the next save.
-    qsizetype length = kMaxValueLength;
-    if (value.at(length - 1).isHighSurrogate())
-        --length;
-    return value.left(length);
+    if (!entry)
+        return capped(defaultValue);
+    if (entry->value.offset < 0)
+        return capped(m_written[-1 - entry->value.offset]);
+    return capped(text(entry->value)).toString();
 }
 
 int IniFile::readInteger(const QString &section, const QString &key, int defaultValue) const
 {
-    QString text = readString(section, key, QString());
-    if (text.size() > 2 && text.at(0) == QLatin1Char('0') &&
-        (text.at(1) == QLatin1Char('x') || text.at(1) == QLatin1Char('X')))
-        text.replace(0, 2, QStringLiteral("$"));
+    const Entry *entry = find(section, key);
+    const QStringView text = entry ? capped(this->text(entry->value)) : QStringView();
     int value = 0;
+    if (text.size() > 2 && text.at(0) == QLatin1Char('0') &&
+        (text.at(1) == QLatin1Char('x') || text.at(1) == QLatin1Char('X'))) {
+        QString dollar = QStringLiteral("$");
+        dollar += text.sliced(2);
+        return parseIntegerText(dollar, false, value) ? value : defaultValue;
+    }
     return parseIntegerText(text, false, value) ? value : defaultValue;
 }
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     Section &target = sectionFor(section);
-    const std::ptrdiff_t e = findEntry(target, key);
-    if (e >= 0) {
-        target.entries[std::size_t(e)].value = singleLine(value);
+    const Index e = findEntry(target, key);
+    if (e != kNone) {
+        Span &stored = m_entries[e].value;
+        // A value written before is replaced where it is kept.
+        if (stored.offset < 0) {
+            QString &kept = m_written[-1 - stored.offset];
+            kept = singleLine(value);
+            stored.length = kept.size();
+        } else {
+            stored = keep(singleLine(value));
+        }
         return;
     }
-    addEntry(target, Entry{key.trimmed(), singleLine(value), false});
+    Entry entry;
+    entry.key = keep(key.trimmed());
+    entry.value = keep(singleLine(value));
+    addEntry(target, entry);
 }
 
 void IniFile::writeInteger(const QString &section, const QString &key, int value)
@@ -340,41 +557,60 @@ void IniFile::writeInteger(const QString &section, const QString &key, int value
     writeString(section, key, QString::number(value));
 }
 
+bool IniFile::startsWithMark() const
+{
+    // Only lines before the first header can come before one.
+    if (m_sections.empty() || m_sections.front().hasHeader)
+        return false;
+    const Entry &first = m_entries[m_sections.front().first];
+    return text(first.verbatim ? first.value : first.key).startsWith(QChar(0xFEFF));
+}
+
 QByteArray IniFile::serialize() const
 {
-    QString text;
-    qsizetype estimate = 0;
-    for (const Section &section : m_sections) {
-        estimate += section.name.size() + 4;
-        for (const Entry &entry : section.entries)
-            estimate += entry.key.size() + entry.value.size() + 2;
-    }
-    text.reserve(estimate);
-    bool first = true;
-    for (const Section &section : m_sections) {
-        if (!first)
-            text += QLatin1Char('\n');
-        first = false;
-        if (section.hasHeader) {
-            text += QLatin1Char('[');
-            text += section.name;
-            text += QLatin1String("]\n");
-        }
-        for (const Entry &entry : section.entries) {
-            if (!entry.verbatim) {
-                text += entry.key;
-                text += QLatin1Char('=');
-            }
-            text += entry.value;
-            text += QLatin1Char('\n');
-        }
-    }
+    // Room for the worst case, three bytes a character, except where the text is known to be
+    // ASCII: one buffer for the whole file.
+    qsizetype room =
+        3 + (m_textAscii ? 1 : 3) * m_text.size() + 4 * qsizetype(m_sections.size()) + 2 * qsizetype(m_entries.size());
+    for (const QString &written : m_written)
+        room += 3 * written.size();
+    QByteArray out(room, Qt::Uninitialized);
+    char *p = out.data();
     // A first line that begins with U+FEFF would read back as a byte-order mark and lose it; a
     // line "\uFEFF[Name]" would even turn into a section that shadows the real one. A mark in
     // front keeps the character a character.
-    if (text.startsWith(QChar(0xFEFF)))
-        return "\xEF\xBB\xBF" + text.toUtf8();
-    return text.toUtf8();
+    if (startsWithMark())
+        p = std::copy_n("\xEF\xBB\xBF", 3, p);
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const auto put = [&](Span span) {
+        const QStringView piece = text(span);
+        // The file's own text decoded from UTF-8 or the code page, and so is valid UTF-16.
+        p = span.offset >= 0 || piece.isValidUtf16() ? utf8.appendToBuffer(p, piece) : appendUtf8(p, piece);
+    };
+    const Entry *entries = m_entries.constData();
+    bool first = true;
+    for (const Section &section : m_sections) {
+        if (!first)
+            *p++ = '\n';
+        first = false;
+        if (section.hasHeader) {
+            *p++ = '[';
+            put(section.name);
+            *p++ = ']';
+            *p++ = '\n';
+        }
+        for (Index e = section.first; e != kNone; e = entries[e].next) {
+            const Entry &entry = entries[e];
+            if (!entry.verbatim) {
+                put(entry.key);
+                *p++ = '=';
+            }
+            put(entry.value);
+            *p++ = '\n';
+        }
+    }
+    out.truncate(p - out.constData());
+    return out;
 }
 
 void IniFile::save()

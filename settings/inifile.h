@@ -2,8 +2,8 @@
 
 #include "settings/atomicfile.h"
 #include <QByteArray>
-#include <QHash>
 #include <QString>
+#include <QVarLengthArray>
 #include <vector>
 
 // Raised when the settings file cannot be written; what() is "Unable to write to <path>".
@@ -50,36 +50,81 @@ public:
     QByteArray serialize() const;
 
 private:
-    // A line of a section: a key with its value, or a line kept as it stands (comments,
+    // Text of the file: a stretch of the decoded content, or (offset < 0) the whole of
+    // m_written[-1 - offset], where the values, keys and names written since the parse are kept.
+    struct Span {
+        qsizetype offset = 0;
+        qsizetype length = 0;
+    };
+    // Positions in the lists below.
+    using Index = qsizetype;
+    static constexpr Index kNone = -1;
+    // A line of a section: a key with its value, or a line kept as it stands in value (comments,
     // lines without "=") so that a rewrite leaves it in place.
     struct Entry {
-        QString key;
-        QString value;
+        Span key;
+        Span value;
+        Index next = kNone; // the section's next entry
         bool verbatim = false;
     };
-    struct Section {
-        QString name;
-        bool hasHeader = true; // false only for lines before the first section header
-        std::vector<Entry> entries;
-        // Folded key -> first entry with that key, kept only for long sections: a hash per
-        // section would cost more than the scan in a file of many small sections.
-        QHash<QString, std::size_t> keyIndex;
-        bool indexed = false;
+    // Item numbers hashed by their folded names; the first item of a name is the one kept.
+    class NameIndex
+    {
+    public:
+        bool empty() const { return m_slots.empty(); }
+        // matches(item) tells whether an item with the same hash has the name looked for.
+        template <typename Matches> Index find(std::size_t hash, Matches matches) const;
+        template <typename Matches> void insert(std::size_t hash, Index item, Matches matches);
+
+    private:
+        struct Slot {
+            std::size_t hash = 0;
+            Index item = kNone;
+        };
+        void grow();
+        std::vector<Slot> m_slots;
+        std::size_t m_used = 0;
     };
-    // Index of the first entry with the key (as the caller spells it), or -1.
-    static std::ptrdiff_t findEntry(const Section &section, QStringView key);
+    struct Section {
+        Span name;
+        bool hasHeader = true; // false only for lines before the first section header
+        Index first = kNone;   // entries, chained through Entry::next
+        Index last = kNone;
+        Index count = 0;
+        // Folded key -> first entry with that key, kept only for long sections: an index per
+        // section would cost more than the scan in a file of many small sections.
+        mutable NameIndex keyIndex;
+        mutable Index lookups = 0; // of keys in a long section, before it is indexed
+    };
+    class FoldedName;
+
+    QStringView text(Span span) const;
+    Span keep(const QString &written);
+    // Index of the first entry with the key (as the caller spells it), or kNone.
+    Index findEntry(const Section &section, QStringView key) const;
+    Index findSection(QStringView name) const;
+    bool startsWithMark() const;
     const Entry *find(const QString &section, const QString &key) const;
     Section &sectionFor(const QString &section);
-    static void addEntry(Section &section, Entry entry);
+    void addEntry(Section &section, const Entry &entry);
+    void indexKey(const Section &section, Index entry) const;
 
     QString m_path;
-    std::vector<Section> m_sections;
-    QHash<QString, std::size_t> m_sectionIndex; // folded name -> first section with that name
-    // The section name find() was asked last, as spelled, and the index it found (-1: none).
+    QString m_text; // the decoded content of the last parse
+    bool m_textAscii = true;
+    // Room inside the object for a small file, so that reading one allocates only its text.
+    QVarLengthArray<QString, 4> m_written;
+    QVarLengthArray<Section, 8> m_sections;
+    QVarLengthArray<Entry, 32> m_entries; // of every section, in the order they were read or added
+    // Folded name -> first section with that name; built once lookups make it pay, as most
+    // files read are small and asked for a few names.
+    mutable NameIndex m_sectionIndex;
+    mutable Index m_lookups = 0;
+    // The section name find() was asked last, as spelled, and the section it found.
     struct Lookup {
         QString name;
         bool valid = false; // whether name and index hold a lookup
-        std::ptrdiff_t index = -1;
+        Index index = kNone;
     };
     mutable Lookup m_lastLookup;
 };

@@ -116,6 +116,48 @@ private slots:
         QCOMPARE(ini.readString("C", "k", "x"), QStringLiteral("x"));
     }
 
+    // Writes land in any section, after the file's own lines; every other line keeps its place
+    // and text, and a value written twice is stored once.
+    void writesKeepEveryLineInPlace()
+    {
+        IniFile ini{QString()};
+        ini.parse("\xEF\xBB\xBF\xEF\xBB\xBFlead=1\n; note\n[A]\nk = v \n[B]\nx=1\n[a]\nk=shadow\n");
+        ini.writeString("b", "New", "n");
+        ini.writeString("C", "c", "1");
+        ini.writeString("A", "Added", QStringLiteral("\U0001F600") + QChar(0xD800) + "\u00E9");
+        ini.writeString(" a ", "K", "first");
+        ini.writeString("A", "k", "second");
+        ini.writeString("C", "c", "2");
+        const QByteArray expected =
+            "\xEF\xBB\xBF\xEF\xBB\xBFlead=1\n; note\n\n[A]\nk=second\nAdded=\xF0\x9F\x98\x80?\xC3\xA9\n"
+            "\n[B]\nx=1\nNew=n\n\n[a]\nk=shadow\n\n[C]\nc=2\n";
+        QCOMPARE(ini.serialize(), expected);
+    }
+
+    // Past a few lookups a file with many sections, and a long section, answer through an
+    // index: the same answers, the first of duplicates, and entries added afterwards.
+    void manyLookupsGiveTheSameAnswers()
+    {
+        QByteArray content;
+        for (int i = 0; i < 20; ++i)
+            content += "[S" + QByteArray::number(i) + "]\nk=" + QByteArray::number(i) + "\n";
+        content += "[s3]\nk=dup\n[Long]\n";
+        for (int i = 0; i < 30; ++i)
+            content += "Key" + QByteArray::number(i % 25) + "=" + QByteArray::number(i) + "\n";
+        IniFile ini{QString()};
+        ini.parse(content);
+        for (int round = 0; round < 5; ++round) {
+            QCOMPARE(ini.readString(QStringLiteral("s%1").arg(round + 1), "K", "x"), QString::number(round + 1));
+            QCOMPARE(ini.readString("long", QStringLiteral("KEY%1").arg(round), "x"), QString::number(round));
+            QCOMPARE(ini.readString("LONG", "key40", "x"), QStringLiteral("x"));
+        }
+        ini.writeString("New", "k", "n");
+        ini.writeString("Long", "Key40", "40");
+        QCOMPARE(ini.readString("new", "k", "x"), QStringLiteral("n"));
+        QCOMPARE(ini.readString("long", "key40", "x"), QStringLiteral("40"));
+        QCOMPARE(ini.readString("S3", "k", "x"), QStringLiteral("3"));
+    }
+
     void readsLineEndsBomAndCodePage_data()
     {
         QTest::addColumn<QByteArray>("content");

@@ -427,11 +427,13 @@ void TSpinningPie::labelAreas(const QTransform &toView, std::vector<QRect> &area
         // together cover far less than the box of the whole arm.
         areas.push_back(
             toView.mapRect(text.united(QRectF(arm[1], arm[2]).normalized())).toAlignedRect().adjusted(-3, -3, 3, 3));
+        // A one-pixel stroke reaches less than two pixels beyond its line, so the box nearest the
+        // disc stays clear of it (the arm starts ArmGap out) and clearing it leaves the disc whole.
         const QPointF from = toView.map(arm[0]), to = toView.map(arm[1]);
         const int pieces = qMax(1, int(std::ceil(QLineF(from, to).length() / 12)));
         for (int i = 0; i < pieces; ++i) {
             const QPointF a = from + (to - from) * i / pieces, b = from + (to - from) * (i + 1) / pieces;
-            areas.push_back(QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2));
+            areas.push_back(QRectF(a, b).normalized().toAlignedRect().adjusted(-1, -1, 1, 1));
         }
     }
 }

@@ -103,18 +103,6 @@ char16_t asciiLower(char16_t u)
     return u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u;
 }
 
-// Whether a and b are the same once their ASCII letters are lowered.
-bool equalLowered(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i].unicode()) != asciiLower(b[i].unicode()))
-            return false;
-    }
-    return true;
-}
-
 // Seeded, so that a file cannot be made of names that all land in one slot.
 std::size_t loweredHash(QStringView name)
 {
@@ -141,25 +129,15 @@ public:
             m_folded = foldedString(m_name);
     }
     std::size_t hash() const { return loweredHash(folded()); }
-    // Whether a stored name, trimmed, folds to this one.
+    // Whether a stored name, trimmed, folds to this one. Folding keeps a name's length, and Qt's
+    // case-blind comparison folds character by character as toCaseFolded() does.
     bool matches(QStringView stored) const
     {
-        // Folding keeps a name's length, so a name of another length never matches.
-        if (stored.size() != m_name.size())
-            return false;
-        const QStringView folded = this->folded();
-        for (qsizetype i = 0; i < stored.size(); ++i) {
-            const char16_t u = stored[i].unicode();
-            if (u >= 0x80)
-                return equalLowered(foldedString(stored), folded);
-            if (asciiLower(u) != asciiLower(folded[i].unicode()))
-                return false;
-        }
-        return true;
+        return stored.size() == m_name.size() && stored.compare(m_name, Qt::CaseInsensitive) == 0;
     }
 
 private:
-    // ASCII letters in either case; the lower case is taken where it is compared.
+    // ASCII letters in either case; the lower case is taken where it is hashed.
     QStringView folded() const { return m_ascii ? m_name : QStringView(m_folded); }
 
     QStringView m_name;
@@ -426,28 +404,11 @@ void IniFile::parse(const QByteArray &content)
     const QStringView all(m_text);
     const QChar *chars = all.data();
     const auto spanOf = [chars](QStringView part) { return Span{part.data() - chars, part.size()}; };
-    // Lines end at LF, CR or CR LF; each kind of break is looked for again only once passed.
-    qsizetype lf = all.indexOf(QLatin1Char('\n'));
-    qsizetype cr = all.indexOf(QLatin1Char('\r'));
     Section *current = nullptr;
-    for (qsizetype pos = 0, size = all.size(); pos < size;) {
-        if (lf >= 0 && lf < pos)
-            lf = all.indexOf(QLatin1Char('\n'), pos);
-        if (cr >= 0 && cr < pos)
-            cr = all.indexOf(QLatin1Char('\r'), pos);
-        qsizetype stop = lf < 0 ? size : lf;
-        if (cr >= 0 && cr < stop)
-            stop = cr;
-        const QStringView line(chars + pos, stop - pos);
-        pos = stop;
-        if (pos < size && chars[pos] == QLatin1Char('\r'))
-            ++pos;
-        if (pos < size && chars[pos] == QLatin1Char('\n'))
-            ++pos;
-
+    const auto addLine = [&](QStringView line) {
         const QStringView trimmed = line.trimmed();
         if (trimmed.isEmpty())
-            continue;
+            return;
         if (trimmed.front() == QLatin1Char('[')) {
             qsizetype close = trimmed.indexOf(QLatin1Char(']'));
             if (close < 0)
@@ -456,7 +417,7 @@ void IniFile::parse(const QByteArray &content)
             section.name = spanOf(trimmed.sliced(1, close - 1).trimmed());
             m_sections.push_back(std::move(section));
             current = &m_sections.back();
-            continue;
+            return;
         }
         if (!current) {
             Section preamble;
@@ -475,6 +436,18 @@ void IniFile::parse(const QByteArray &content)
             entry.value = spanOf(line.sliced(equals + 1));
         }
         addEntry(*current, entry);
+    };
+    // Lines end at LF, CR or CR LF. The text is cut at each LF, and each piece at its CRs: the
+    // empty line this makes of a CR LF is skipped like any blank line. Qt's searches do the
+    // scanning, so the loop runs per line, not per character.
+    for (qsizetype pos = 0, size = all.size(); pos < size;) {
+        const qsizetype lf = all.indexOf(QLatin1Char('\n'), pos);
+        const qsizetype end = lf < 0 ? size : lf;
+        QStringView piece(chars + pos, end - pos);
+        pos = end + 1;
+        for (qsizetype cr; (cr = piece.indexOf(QLatin1Char('\r'))) >= 0; piece = piece.sliced(cr + 1))
+            addLine(piece.first(cr));
+        addLine(piece);
     }
 }
 

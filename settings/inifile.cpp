@@ -130,10 +130,11 @@ public:
     }
     std::size_t hash() const { return loweredHash(folded()); }
     // Whether a stored name, trimmed, folds to this one. Folding keeps a name's length, and Qt's
-    // case-blind comparison folds character by character as toCaseFolded() does.
+    // case-blind comparison folds character by character as toCaseFolded() does; a name spelled
+    // as asked, the usual case, matches without it.
     bool matches(QStringView stored) const
     {
-        return stored.size() == m_name.size() && stored.compare(m_name, Qt::CaseInsensitive) == 0;
+        return stored.size() == m_name.size() && (stored == m_name || stored.compare(m_name, Qt::CaseInsensitive) == 0);
     }
 
 private:
@@ -437,17 +438,19 @@ void IniFile::parse(const QByteArray &content)
         }
         addEntry(*current, entry);
     };
-    // Lines end at LF, CR or CR LF. The text is cut at each LF, and each piece at its CRs: the
-    // empty line this makes of a CR LF is skipped like any blank line. Qt's searches do the
-    // scanning, so the loop runs per line, not per character.
+    // Lines end at LF, CR or CR LF: the text is cut at each LF, and each piece at its CRs (the
+    // empty line a CR LF makes is skipped like any blank line). Qt's searches do the scanning,
+    // once per line, and a file without CRs is searched for one only once.
+    qsizetype cr = all.indexOf(QLatin1Char('\r'));
     for (qsizetype pos = 0, size = all.size(); pos < size;) {
         const qsizetype lf = all.indexOf(QLatin1Char('\n'), pos);
         const qsizetype end = lf < 0 ? size : lf;
-        QStringView piece(chars + pos, end - pos);
+        for (; cr >= 0 && cr < end; cr = all.indexOf(QLatin1Char('\r'), pos)) {
+            addLine(QStringView(chars + pos, cr - pos));
+            pos = cr + 1;
+        }
+        addLine(QStringView(chars + pos, end - pos));
         pos = end + 1;
-        for (qsizetype cr; (cr = piece.indexOf(QLatin1Char('\r'))) >= 0; piece = piece.sliced(cr + 1))
-            addLine(piece.first(cr));
-        addLine(piece);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <array>
 #include <utility>
 #ifdef Q_OS_UNIX
 #include <cstdio>
@@ -55,18 +56,24 @@ private:
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned bytes map to the
 // control characters of the same number, as the platform's own conversion does.
-const char16_t kCp1252High[32] = {
+constexpr char16_t kCp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// The character of each byte, so that decoding looks a byte up rather than testing it.
+constexpr std::array<char16_t, 256> kCp1252 = [] {
+    std::array<char16_t, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        table[b] = b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b);
+    return table;
+}();
+
 QChar *fromCp1252(QChar *out, QByteArrayView bytes)
 {
-    for (char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        *out++ = QChar(u >= 0x80 && u < 0xA0 ? kCp1252High[u - 0x80] : char16_t(u));
-    }
+    for (char b : bytes)
+        *out++ = QChar(kCp1252[static_cast<unsigned char>(b)]);
     return out;
 }
 

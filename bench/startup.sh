@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of the program, up to the main window's first painted frame, with
-# a full settings file (three tables of 50 activities), side by side with two references: a bare
-# Qt Widgets window (startup_bare) and the main window's widget tree without the program's logic
-# (startup_plain). The three run interleaved, N times each, so that a change in the machine's load
-# touches all of them alike; medians are printed.
+# a full settings file (three tables of 50 activities), side by side with three references: a bare
+# Qt Widgets window (startup_bare), the main window's widget tree without the program's logic
+# (startup_plain), and that tree showing the program's own first page in its faces (startup_plain
+# --first-page: what drawing that frame costs). They run interleaved, N times each, so that a
+# change in the machine's load touches all of them alike; medians are printed.
 #
 #   bench/startup.sh [-n N] [--callgrind] [BUILD_DIR]     (BUILD_DIR: build/release by default)
 #
@@ -61,13 +62,15 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export LIFETALLY_EXIT_AFTER_FIRST_PAINT=1 LIFETALLY_REPORT_FIRST_PAINT=1
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
-names=(bare plain program)
-cmds=("$build/bench/startup_bare" "$build/bench/startup_plain" "$work/lifetally")
+names=(bare plain page program)
+cmds=("$build/bench/startup_bare" "$build/bench/startup_plain" "$build/bench/startup_plain --first-page"
+    "$work/lifetally")
 
-run() { # name command: appends "microseconds-to-first-frame kilobytes microseconds-to-exit" to $work/<name>.txt
+run() { # name "command [argument]": appends "microseconds-to-first-frame kilobytes microseconds-to-exit" to $work/<name>.txt
     local start end frame
     start=$(date +%s%N)
-    if ! /usr/bin/time -f '%e %M' -o "$work/time" "$2" >/dev/null 2>"$work/stderr"; then
+    # shellcheck disable=SC2086 # the command and its argument, split at the blank
+    if ! /usr/bin/time -f '%e %M' -o "$work/time" $2 >/dev/null 2>"$work/stderr"; then
         echo "$1 failed:" >&2
         cat "$work/stderr" "$work/time" >&2
         exit 1
@@ -79,9 +82,9 @@ run() { # name command: appends "microseconds-to-first-frame kilobytes microseco
 }
 
 # One unmeasured round first, so that every file is in the page cache.
-for i in 0 1 2; do run warm "${cmds[i]}"; done
+for i in 0 1 2 3; do run warm "${cmds[i]}"; done
 for ((r = 0; r < runs; r++)); do
-    for i in 0 1 2; do run "${names[i]}" "${cmds[i]}"; done
+    for i in 0 1 2 3; do run "${names[i]}" "${cmds[i]}"; done
 done
 
 median() { # column of $work/<name>.txt
@@ -97,18 +100,20 @@ for n in "${names[@]}"; do
         'BEGIN {printf "  %-8s %7.1f ms (%5.1f ms to exit)   peak RSS %6.1f MB\n", n, us / 1000, w / 1000, kb / 1024}'
 done
 awk -v b="${ms[bare]}" -v p="${ms[plain]}" -v g="${ms[program]}" -v pk="${kb[plain]}" -v gk="${kb[program]}" \
-    -v wp="${whole[plain]}" -v wg="${whole[program]}" \
+    -v wp="${whole[plain]}" -v wg="${whole[program]}" -v f="${ms[page]}" \
     'BEGIN {printf "  plain/bare %.2f   program/plain %.2f (target <= 1.1; to exit %.2f)   program - plain RSS %+.1f MB (target <= 5)\n",
-            p / b, g / p, wg / wp, (gk - pk) / 1024}'
+            p / b, g / p, wg / wp, (gk - pk) / 1024
+            printf "  page/plain %.2f (the first page drawn alone)   program/page %.2f (the program'"'"'s own work)\n", f / p, g / f}'
 
 if ((callgrind)); then
     echo "instructions to the first painted frame (valgrind --tool=callgrind):"
     declare -A ir irexit
-    for i in 0 1 2; do
+    for i in 0 1 2 3; do
         out="$work/callgrind.${names[i]}"
         # Up to the first frame alone (the process ends there), and with its shutdown.
         for mode in 2 1; do
-            LIFETALLY_REPORT_FIRST_PAINT=$mode valgrind --tool=callgrind --callgrind-out-file="$out.$mode" "${cmds[i]}" \
+            # shellcheck disable=SC2086
+            LIFETALLY_REPORT_FIRST_PAINT=$mode valgrind --tool=callgrind --callgrind-out-file="$out.$mode" ${cmds[i]} \
                 >/dev/null 2>"$work/stderr" || {
                 cat "$work/stderr" >&2
                 exit 1
@@ -120,7 +125,9 @@ if ((callgrind)); then
         printf '  %-8s %14d Ir (%d to exit)\n' "${names[i]}" "${ir[${names[i]}]}" "${irexit[${names[i]}]}"
     done
     awk -v b="${ir[bare]}" -v p="${ir[plain]}" -v g="${ir[program]}" -v xp="${irexit[plain]}" -v xg="${irexit[program]}" \
-        'BEGIN {printf "  plain/bare %.2f   program/plain %.2f (target <= 1.25; to exit %.2f)   program - plain %+.1f M Ir\n", p / b, g / p, xg / xp, (g - p) / 1e6}'
+        -v f="${ir[page]}" \
+        'BEGIN {printf "  plain/bare %.2f   program/plain %.2f (target <= 1.25; to exit %.2f)   program - plain %+.1f M Ir\n", p / b, g / p, xg / xp, (g - p) / 1e6
+                printf "  page/plain %.2f   program/page %.2f   program - page %+.1f M Ir\n", f / p, g / f, (g - f) / 1e6}'
     if [[ -n ${LIFETALLY_KEEP_PROFILE:-} ]]; then
         cp "$work/callgrind.program" "$LIFETALLY_KEEP_PROFILE"
         echo "  program's profile kept in $LIFETALLY_KEEP_PROFILE (callgrind_annotate it)"

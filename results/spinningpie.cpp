@@ -33,6 +33,9 @@ constexpr qreal ArcStep = 1.5;
 // worth: about 12 bytes a pixel, 50 MB for a disc 2,048 pixels across (a maximised window on a 4K
 // screen gives one of about 1,200).
 constexpr qreal MaxTableRadius = 1024;
+// A disc's picture from this size on is written to the screen past the cache: about a quarter of
+// a core's own cache on the processors of recent years (the disc of a maximised window takes 1.2 MB).
+constexpr qsizetype PastCacheBytes = 512 * 1024;
 
 // Angles run clockwise from 12 o'clock.
 QPointF offset(qreal degrees, qreal length)
@@ -56,8 +59,10 @@ void fillBackground(QWidget *viewport, const QRegion &region)
 
 // `rect` of `from` into `onto` at `at`, both pictures of 32-bit opaque pixels: what drawing the one
 // on the other at its own size leaves. Written where the painter on `onto` writes: scanLine() would
-// give a picture shared meanwhile a copy of its own, apart from the painter's.
-void copyPixels(const QImage &from, const QRect &rect, QImage *onto, QPoint at)
+// give a picture shared meanwhile a copy of its own, apart from the painter's. With `pastCache`,
+// whole 64-byte lines are written past the cache, which needs no read of what they held, and
+// fence() must follow before anything else touches them.
+void copyPixels(const QImage &from, const QRect &rect, QImage *onto, QPoint at, bool pastCache)
 {
     const std::size_t bytes = std::size_t(rect.width()) * sizeof(QRgb);
     const qsizetype offset = qsizetype(at.x()) * qsizetype(sizeof(QRgb));
@@ -65,10 +70,7 @@ void copyPixels(const QImage &from, const QRect &rect, QImage *onto, QPoint at)
         uchar *to = const_cast<uchar *>(onto->constScanLine(at.y() + y)) + offset;
         const uchar *line = from.constScanLine(rect.top() + y) + qsizetype(rect.left()) * qsizetype(sizeof(QRgb));
 #if defined(__SSE2__)
-        // The window's picture is seldom still in the cache 50 ms after the last turn, and a plain
-        // store first reads each line it lands on. Whole lines are written past the cache instead,
-        // which needs no read; the ends, parts of lines, as usual.
-        if (bytes >= 256) {
+        if (pastCache && bytes >= 256) {
             const std::size_t head = (64 - (reinterpret_cast<std::uintptr_t>(to) & 63)) & 63;
             const std::size_t whole = (bytes - head) & ~std::size_t(63);
             std::memcpy(to, line, head);
@@ -78,11 +80,17 @@ void copyPixels(const QImage &from, const QRect &rect, QImage *onto, QPoint at)
             std::memcpy(to + head + whole, line + head + whole, bytes - head - whole);
             continue;
         }
+#else
+        Q_UNUSED(pastCache);
 #endif
         std::memcpy(to, line, bytes);
     }
+}
+
+// Stores past the cache are ordered with no others: done before anything else touches the picture.
+void fence()
+{
 #if defined(__SSE2__)
-    // Such stores are ordered with no others: done before anything else touches the picture.
     _mm_sfence();
 #endif
 }
@@ -292,6 +300,12 @@ bool TSpinningPie::paintDisc(QPainter *painter)
     painter->setWorldTransform(QTransform());
     painter->setWorldTransform(painter->deviceTransform().inverted());
     if (picture == DiscPicture::OnBackdrop) {
+        // A large disc's picture is seldom still in the cache 50 ms after the last turn, and a plain
+        // store first reads each line it lands on: its pieces are written past the cache. A small
+        // one stays there, where writing past it would only add the trips to memory.
+        const bool pastCache =
+            qsizetype(m_disc.size().width()) * m_disc.size().height() * qsizetype(sizeof(QRgb)) >= PastCacheBytes;
+        bool fenced = true;
         // Piece by piece, each copied on while it is still in the cache.
         for (const QRect &piece : m_discRects) {
             const QRect rect = m_disc.withinDisc(piece);
@@ -300,12 +314,20 @@ bool TSpinningPie::paintDisc(QPainter *painter)
             const QImage &picture = m_disc.renderRectOnBackdrop(m_turn, rect);
             const QRect onto(m_disc.origin() + rect.topLeft(), rect.size());
             if (m_screen && m_screenClip.contains(onto) && plot.contains(onto)) {
-                copyPixels(picture, QRect(rect.left(), 0, rect.width(), rect.height()), m_screen, onto.topLeft());
+                copyPixels(picture, QRect(rect.left(), 0, rect.width(), rect.height()), m_screen, onto.topLeft(),
+                           pastCache);
+                fenced = !pastCache;
                 continue;
+            }
+            if (!fenced) {
+                fence();
+                fenced = true;
             }
             painter->drawImage(QPointF(m_disc.origin() + rect.topLeft()), picture,
                                QRectF(rect.left(), 0, rect.width(), rect.height()));
         }
+        if (!fenced)
+            fence();
     } else {
         painter->drawImage(QPointF(m_disc.origin()), m_disc.render(m_turn));
     }
@@ -407,8 +429,8 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
     }
     painter.resetTransform();
     // Where the painter paints the window's picture pixel for pixel, the copies of opaque pictures
-    // go straight into it, within what the widget system lets this paint touch, so that they can
-    // write past the cache (copyPixels), which the painter's copies cannot.
+    // go straight into it, within what the widget system lets this paint touch, so that the
+    // disc's can write past the cache (copyPixels), which the painter's copies cannot.
     m_screen = nullptr;
     const QTransform &toDevice = painter.deviceTransform();
     if (onScreen && ratio == 1 && toDevice.type() <= QTransform::TxTranslate &&
@@ -426,7 +448,8 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
     // through spans, which it shares out to threads, and waking them costs more than the copy.
     auto copyBackdrop = [&](const QRect &rect) {
         if (m_screen && m_screenClip.contains(rect.translated(m_screenOffset))) {
-            copyPixels(m_backdrop, rect.translated(-bounds.topLeft()), m_screen, rect.topLeft() + m_screenOffset);
+            copyPixels(m_backdrop, rect.translated(-bounds.topLeft()), m_screen, rect.topLeft() + m_screenOffset,
+                       false);
             return;
         }
         painter.drawImage(rect, m_backdrop,

@@ -14,6 +14,11 @@
 #include <QTextDocument>
 #include <QtMath>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <functional>
 
 namespace {
@@ -28,6 +33,9 @@ constexpr qreal ArcStep = 1.5;
 // worth: about 12 bytes a pixel, 50 MB for a disc 2,048 pixels across (a maximised window on a 4K
 // screen gives one of about 1,200).
 constexpr qreal MaxTableRadius = 1024;
+// A disc's picture from this size on is written to the screen past the cache: about a quarter of
+// a core's own cache on the processors of recent years (the disc of a maximised window takes 1.2 MB).
+constexpr qsizetype PastCacheBytes = 512 * 1024;
 
 // Angles run clockwise from 12 o'clock.
 QPointF offset(qreal degrees, qreal length)
@@ -47,6 +55,44 @@ void fillBackground(QWidget *viewport, const QRegion &region)
     QPainter painter(viewport);
     for (const QRect &rect : region)
         painter.fillRect(rect, viewport->palette().brush(viewport->backgroundRole()));
+}
+
+// `rect` of `from` into `onto` at `at`, both pictures of 32-bit opaque pixels: what drawing the one
+// on the other at its own size leaves. Written where the painter on `onto` writes: scanLine() would
+// give a picture shared meanwhile a copy of its own, apart from the painter's. With `pastCache`,
+// whole 64-byte lines are written past the cache, which needs no read of what they held, and
+// fence() must follow before anything else touches them.
+void copyPixels(const QImage &from, const QRect &rect, QImage *onto, QPoint at, bool pastCache)
+{
+    const std::size_t bytes = std::size_t(rect.width()) * sizeof(QRgb);
+    const qsizetype offset = qsizetype(at.x()) * qsizetype(sizeof(QRgb));
+    for (int y = 0; y < rect.height(); ++y) {
+        uchar *to = const_cast<uchar *>(onto->constScanLine(at.y() + y)) + offset;
+        const uchar *line = from.constScanLine(rect.top() + y) + qsizetype(rect.left()) * qsizetype(sizeof(QRgb));
+#if defined(__SSE2__)
+        if (pastCache && bytes >= 256) {
+            const std::size_t head = (64 - (reinterpret_cast<std::uintptr_t>(to) & 63)) & 63;
+            const std::size_t whole = (bytes - head) & ~std::size_t(63);
+            std::memcpy(to, line, head);
+            for (std::size_t i = head; i < head + whole; i += 16)
+                _mm_stream_si128(reinterpret_cast<__m128i *>(to + i),
+                                 _mm_loadu_si128(reinterpret_cast<const __m128i *>(line + i)));
+            std::memcpy(to + head + whole, line + head + whole, bytes - head - whole);
+            continue;
+        }
+#else
+        Q_UNUSED(pastCache);
+#endif
+        std::memcpy(to, line, bytes);
+    }
+}
+
+// Stores past the cache are ordered with no others: done before anything else touches the picture.
+void fence()
+{
+#if defined(__SSE2__)
+    _mm_sfence();
+#endif
 }
 
 // Hands the view's paint events to the pie while it spins.
@@ -246,21 +292,42 @@ bool TSpinningPie::paintDisc(QPainter *painter)
     const DiscPicture picture = prepareDisc(painter);
     if (picture == DiscPicture::None)
         return false;
+    // The pie clips itself to the plot; a piece that would reach its edge goes through the painter.
+    const QRect plot = painter->deviceTransform().mapRect(m_plot).toAlignedRect().adjusted(1, 1, -1, -1);
     // Pixel for pixel, in the device's own pixels: whatever the painter adds beyond its world
     // transform (the device's scale, a grab's offset) undone.
     painter->save();
     painter->setWorldTransform(QTransform());
     painter->setWorldTransform(painter->deviceTransform().inverted());
     if (picture == DiscPicture::OnBackdrop) {
+        // A large disc's picture is seldom still in the cache 50 ms after the last turn, and a plain
+        // store first reads each line it lands on: its pieces are written past the cache. A small
+        // one stays there, where writing past it would only add the trips to memory.
+        const bool pastCache =
+            qsizetype(m_disc.size().width()) * m_disc.size().height() * qsizetype(sizeof(QRgb)) >= PastCacheBytes;
+        bool fenced = true;
         // Piece by piece, each copied on while it is still in the cache.
         for (const QRect &piece : m_discRects) {
             const QRect rect = m_disc.withinDisc(piece);
             if (rect.isEmpty())
                 continue;
             const QImage &picture = m_disc.renderRectOnBackdrop(m_turn, rect);
+            const QRect onto(m_disc.origin() + rect.topLeft(), rect.size());
+            if (m_screen && m_screenClip.contains(onto) && plot.contains(onto)) {
+                copyPixels(picture, QRect(rect.left(), 0, rect.width(), rect.height()), m_screen, onto.topLeft(),
+                           pastCache);
+                fenced = !pastCache;
+                continue;
+            }
+            if (!fenced) {
+                fence();
+                fenced = true;
+            }
             painter->drawImage(QPointF(m_disc.origin() + rect.topLeft()), picture,
                                QRectF(rect.left(), 0, rect.width(), rect.height()));
         }
+        if (!fenced)
+            fence();
     } else {
         painter->drawImage(QPointF(m_disc.origin()), m_disc.render(m_turn));
     }
@@ -361,9 +428,30 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
                std::all_of(m_lastFrame.labels.begin(), m_lastFrame.labels.end(), within);
     }
     painter.resetTransform();
+    // Where the painter paints the window's picture pixel for pixel, the copies of opaque pictures
+    // go straight into it, within what the widget system lets this paint touch, so that the
+    // disc's can write past the cache (copyPixels), which the painter's copies cannot.
+    m_screen = nullptr;
+    const QTransform &toDevice = painter.deviceTransform();
+    if (onScreen && ratio == 1 && toDevice.type() <= QTransform::TxTranslate &&
+        toDevice.dx() == std::round(toDevice.dx()) && toDevice.dy() == std::round(toDevice.dy())) {
+        auto *screen = dynamic_cast<QImage *>(painter.paintEngine()->paintDevice());
+        const QRegion allowed = painter.paintEngine()->systemClip();
+        if (screen && allowed.rectCount() <= 1 &&
+            (screen->format() == QImage::Format_RGB32 || screen->format() == QImage::Format_ARGB32_Premultiplied)) {
+            m_screen = screen;
+            m_screenClip = allowed.isEmpty() ? screen->rect() : allowed.boundingRect() & screen->rect();
+            m_screenOffset = QPoint(int(toDevice.dx()), int(toDevice.dy()));
+        }
+    }
     // Rectangle by rectangle and unclipped: a clip of many rectangles sends the raster engine
     // through spans, which it shares out to threads, and waking them costs more than the copy.
     auto copyBackdrop = [&](const QRect &rect) {
+        if (m_screen && m_screenClip.contains(rect.translated(m_screenOffset))) {
+            copyPixels(m_backdrop, rect.translated(-bounds.topLeft()), m_screen, rect.topLeft() + m_screenOffset,
+                       false);
+            return;
+        }
         painter.drawImage(rect, m_backdrop,
                           QRectF(QPointF(rect.topLeft() - bounds.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
     };
@@ -399,6 +487,7 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
     painter.setTransform(toView);
     paint(&painter, nullptr, nullptr);
     m_onBackdrop = false;
+    m_screen = nullptr;
     if (onScreen) {
         // Valid once a paint has reached the whole of the item: then nothing older is left.
         const QRect item = toView.mapRect(m_bounds).toAlignedRect() & viewport->rect();

@@ -107,4 +107,9 @@ private:
     Frame m_lastFrame;
     std::vector<QRect> m_labelAreas; // reused, so a turn allocates nothing for them
     std::vector<QRect> m_discRects;  // the disc's pieces this paint draws, in its picture's pixels
+    // While a paint copies pictures straight into the window's: it, where the paint may write in
+    // it, and where the viewport's pixels stand in it.
+    QImage *m_screen = nullptr;
+    QRect m_screenClip;
+    QPoint m_screenOffset;
 };

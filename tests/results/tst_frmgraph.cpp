@@ -392,13 +392,25 @@ private slots:
         QVERIFY2(different < still.width() * still.height() / 200, qPrintable(QString::number(different)));
     }
 
+    // A few wide slices, and a full table's worth in a large window, whose edges sweep most of
+    // the disc at each turn.
+    void spinningPieLeavesNoTraceOnScreen_data()
+    {
+        QTest::addColumn<int>("slices");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("6 slices") << 6 << QSize(640, 418);
+        QTest::newRow("51 slices, large") << 51 << QSize(1000, 800);
+    }
+
     // Turns painted one over another on the screen leave no trace of the labels' old places: the
     // same pixels as the pie drawn whole, as a grab draws it.
     void spinningPieLeavesNoTraceOnScreen()
     {
+        QFETCH(int, slices);
+        QFETCH(QSize, size);
         TfrmGraph graph;
-        graph.setPoints(makePoints(6, true));
-        graph.resize(640, 418);
+        graph.setPoints(makePoints(slices, true));
+        graph.resize(size);
         graph.show();
         QVERIFY(QTest::qWaitForWindowExposed(&graph));
         clickChart(graph);

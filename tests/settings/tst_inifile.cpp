@@ -165,6 +165,7 @@ private slots:
         // clang-format off
         QTest::newRow("LF") << QByteArray("[Name]\nname=Zoë\n[X]\nk=v") << "Zoë";
         QTest::newRow("CRLF") << QByteArray("[Name]\r\nname=Zoë\r\n[X]\r\nk=v\r\n") << "Zoë";
+        QTest::newRow("CR, and all three mixed") << QByteArray("[Name]\rname=Zoë\n\r\r\n[X]\r\r\nk=v\n\r") << "Zoë";
         QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF[Name]\nname=Zoë\n[X]\nk=v\n") << "Zoë";
         QTest::newRow("Windows-1252") << QByteArray("[Name]\r\nname=Zo\xEB \x80\x93\x81\r\n[X]\r\nk=v\r\n")
             << QStringLiteral("Zoë €\u201C\u0081");

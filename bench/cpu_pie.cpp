@@ -33,7 +33,7 @@ int measure(const QVector<ChartPoint> &points, QSize size, double seconds)
                               .arg(graph.width())
                               .arg(graph.height())
                               .arg(points.size()),
-                          timer, seconds);
+                          timer, seconds, 2, 200);
 }
 } // namespace
 

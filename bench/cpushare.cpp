@@ -92,7 +92,7 @@ double secondsFromArguments(int argc, char *argv[])
     return seconds > 0 ? seconds : 10.0;
 }
 
-int reportCpuShare(const QString &what, QTimer *timer, double seconds)
+int reportCpuShare(const QString &what, QTimer *timer, double seconds, double targetPercent, double targetAllocations)
 {
     Sampler sampler(timer);
     QTimer::singleShot(1000, &sampler, &Sampler::start);
@@ -102,8 +102,13 @@ int reportCpuShare(const QString &what, QTimer *timer, double seconds)
         std::fprintf(stderr, "%s: the animation never ran\n", qPrintable(what));
         return 1;
     }
+    const double share = 100.0 * sampler.cpu / sampler.wall;
+    const double perTick = double(sampler.allocated) / double(sampler.ticks);
     std::printf("%s: %.2f s wall, %.3f s CPU = %.2f %% of one core; %lld ticks, %.1f allocations per tick\n",
-                qPrintable(what), sampler.wall, sampler.cpu, 100.0 * sampler.cpu / sampler.wall, sampler.ticks,
-                sampler.ticks ? double(sampler.allocated) / double(sampler.ticks) : 0.0);
+                qPrintable(what), sampler.wall, sampler.cpu, share, sampler.ticks, perTick);
+    if (targetPercent > 0)
+        std::printf("  target: at most %.0f %% of one core (%s) and %.0f allocations a tick (%s)\n", targetPercent,
+                    share <= targetPercent ? "met" : "OVER", targetAllocations,
+                    perTick <= targetAllocations ? "met" : "OVER");
     return rc;
 }

@@ -106,7 +106,7 @@ double TPieDisc::bandRadius(int band) const
 std::size_t TPieDisc::memoryUsed() const
 {
     return std::size_t(m_image.sizeInBytes() + m_onBackdrop.sizeInBytes() + m_band.sizeInBytes()) +
-           m_table.size() * sizeof(QRgb) + m_steps.size() * sizeof(std::uint16_t) + m_runs.size() * sizeof(Run) +
+           m_table.size() * sizeof(QRgb) + m_steps.size() * sizeof(std::uint8_t) + m_runs.size() * sizeof(Run) +
            m_edge.size() * sizeof(EdgePixel) + m_rows.size() * sizeof(Row) + m_wedgeAt.size() * sizeof(std::uint16_t) +
            (m_rowFrom.size() + m_edgeFrom.size()) * sizeof(std::uint32_t) + m_spans.size() * sizeof(Span);
 }
@@ -134,6 +134,18 @@ void TPieDisc::build()
     m_rowFrom.assign(std::size_t(m_image.height()) + 1, 0);
     m_spans.assign(std::size_t(m_image.height()), Span{0, 0});
     m_edgeFrom.assign(std::size_t(m_image.height()) + 1, 0);
+    // The steps of the run being gathered, written once it ends and its lowest step is known.
+    std::vector<std::uint16_t> pending;
+    std::uint32_t pendingTable = 0;
+    int low = 0, high = 0;
+    auto endRun = [&] {
+        if (pending.empty())
+            return;
+        m_runs.push_back({pendingTable + std::uint32_t(low), std::uint32_t(pending.size())});
+        for (const std::uint16_t step : pending)
+            m_steps.push_back(std::uint8_t(step - low));
+        pending.clear();
+    };
     for (int y = 0; y < m_image.height(); ++y) {
         m_rowFrom[std::size_t(y)] = std::uint32_t(m_rows.size());
         m_edgeFrom[std::size_t(y)] = std::uint32_t(m_edge.size());
@@ -155,10 +167,16 @@ void TPieDisc::build()
                 if (row.x1 == row.x0)
                     row.x0 = row.x1 = x;
                 ++row.x1;
-                if (m_runs.size() == row.run || m_runs.back().table != table)
-                    m_runs.push_back({table, 0});
-                ++m_runs.back().length;
-                m_steps.push_back(step);
+                if (!pending.empty() &&
+                    (table != pendingTable || std::max<int>(high, step) - std::min<int>(low, step) > 255))
+                    endRun();
+                if (pending.empty()) {
+                    pendingTable = table;
+                    low = high = step;
+                }
+                low = std::min<int>(low, step);
+                high = std::max<int>(high, step);
+                pending.push_back(step);
             } else {
                 const std::uint32_t index = table + step;
                 const float fill = float(std::clamp(r - d + 0.5, 0.0, 1.0));
@@ -166,6 +184,7 @@ void TPieDisc::build()
                 m_edge.push_back({x, y, index, step, fill, pen, 0});
             }
         }
+        endRun();
         if (row.x1 > row.x0)
             m_rows.push_back(row);
     }
@@ -499,7 +518,7 @@ void TPieDisc::renderRows(uchar *bits, qsizetype stride, double degrees, bool op
         // Restrict: the picture's pixels and the tables are both 32-bit words, and without it
         // every store would reload the next step and the table.
         QRgb *__restrict line = reinterpret_cast<QRgb *>(bits + (row.y - top) * stride);
-        const std::uint16_t *__restrict step = m_steps.data() + row.step;
+        const std::uint8_t *__restrict step = m_steps.data() + row.step;
         const std::uint32_t endRun = r + 1 < m_rows.size() ? m_rows[r + 1].run : std::uint32_t(m_runs.size());
         if (left <= row.x0 && right >= row.x1) {
             line += row.x0;
@@ -520,7 +539,7 @@ void TPieDisc::renderRows(uchar *bits, qsizetype stride, double degrees, bool op
             const int from = std::max(x, left), to = std::min(x + length, right);
             if (from < to) {
                 const QRgb *__restrict ring = table + m_runs[k].table - shift;
-                const std::uint16_t *__restrict at = step + (from - row.x0);
+                const std::uint8_t *__restrict at = step + (from - row.x0);
                 QRgb *__restrict out = line + from;
                 const int count = to - from;
 #pragma GCC unroll 8

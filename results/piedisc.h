@@ -86,20 +86,21 @@ private:
     std::vector<QRgb> m_table;
     // The wedge at each step, for the colour of the arc's outline.
     std::vector<std::uint16_t> m_wedgeAt;
-    // The inner pixels, row by row, as runs of pixels in one ring: a pixel keeps only its step, and
-    // the run the ring's table, so that a turn reads half the bytes it would with a full index a pixel.
+    // The inner pixels, row by row, as runs of pixels in one ring whose steps lie within a byte of
+    // each other: a pixel keeps only its step above the run's lowest, and the run where that lowest
+    // step stands in the ring's table, so that a turn reads a byte a pixel besides the colours.
     struct Row {
         int y, x0, x1;      // pixels [x0, x1) lie wholly inside the outline
         std::uint32_t run;  // their first run in m_runs
         std::uint32_t step; // and their first step in m_steps
     };
     struct Run {
-        std::uint32_t table; // ring * 2 * Steps + Steps: the ring's second turn
+        std::uint32_t table; // ring * 2 * Steps + Steps + the run's lowest step: in the ring's second turn
         std::uint32_t length;
     };
     std::vector<Row> m_rows;
     std::vector<Run> m_runs;
-    std::vector<std::uint16_t> m_steps; // each inner pixel's step, in the order of the rows
+    std::vector<std::uint8_t> m_steps; // each inner pixel's step above its run's lowest, in the order of the rows
     struct EdgePixel {
         int x, y;
         std::uint32_t index;

@@ -108,7 +108,8 @@ std::size_t TPieDisc::memoryUsed() const
     return std::size_t(m_image.sizeInBytes() + m_onBackdrop.sizeInBytes() + m_band.sizeInBytes()) +
            m_table.size() * sizeof(QRgb) + m_steps.size() * sizeof(std::uint8_t) + m_runs.size() * sizeof(Run) +
            m_edge.size() * sizeof(EdgePixel) + m_rows.size() * sizeof(Row) + m_wedgeAt.size() * sizeof(std::uint16_t) +
-           (m_rowFrom.size() + m_edgeFrom.size()) * sizeof(std::uint32_t) + m_spans.size() * sizeof(Span);
+           (m_rowFrom.size() + m_edgeFrom.size()) * sizeof(std::uint32_t) + m_spans.size() * sizeof(Span) +
+           m_denseRings.size() * sizeof(int);
 }
 
 void TPieDisc::build()
@@ -190,6 +191,17 @@ void TPieDisc::build()
     }
     m_rowFrom.back() = std::uint32_t(m_rows.size());
     m_edgeFrom.back() = std::uint32_t(m_edge.size());
+    // The rings with pixels enough to read most of their table's lines at any turn.
+    std::vector<std::size_t> pixels(std::size_t(m_bands), 0);
+    for (const Run &run : m_runs)
+        pixels[run.table / (2 * S)] += run.length;
+    for (const EdgePixel &p : m_edge)
+        ++pixels[p.index / (2 * S)];
+    m_denseRings.clear();
+    for (int ring = 0; ring < m_bands; ++ring) {
+        if (pixels[std::size_t(ring)] >= std::size_t(S / 8))
+            m_denseRings.push_back(ring);
+    }
     buildTables();
     m_built = true;
 }
@@ -325,6 +337,7 @@ void TPieDisc::setBackdrop(const QImage &backdrop, QPoint at)
 
 const QImage &TPieDisc::renderOnBackdrop(double degrees)
 {
+    readTablesAhead(degrees);
     renderRows(m_onBackdrop.bits(), m_onBackdrop.bytesPerLine(), degrees, true, 0, m_onBackdrop.height(), 0,
                m_onBackdrop.width());
     return m_onBackdrop;
@@ -495,10 +508,33 @@ void TPieDisc::changedBetween(double from, double to, std::vector<QRect> &rects)
     }
 }
 
+std::uint32_t TPieDisc::shiftOf(double degrees)
+{
+    double turn = std::fmod(degrees, 360.0);
+    if (turn < 0)
+        turn += 360;
+    return std::uint32_t(int(std::lround(turn / 360.0 * S)) % S);
+}
+
+void TPieDisc::readTablesAhead(double degrees) const
+{
+    // Plain loads in a row, which the processor fetches many at a time and ahead of need: a turn's
+    // own reads of the tables jump about, and then each waits for memory on its own.
+    const std::uint32_t shift = shiftOf(degrees);
+    std::uint32_t sum = 0;
+    for (const int ring : m_denseRings) {
+        const QRgb *from = m_table.data() + std::size_t(ring) * 2 * S + S - shift;
+        for (int k = 0; k < S; k += int(64 / sizeof(QRgb)))
+            sum += from[k];
+    }
+    m_readAhead = sum;
+}
+
 const QImage &TPieDisc::render(double degrees)
 {
     if (!m_built)
         build();
+    readTablesAhead(degrees);
     renderRows(m_image.bits(), m_image.bytesPerLine(), degrees, false, 0, m_image.height(), 0, m_image.width());
     return m_image;
 }
@@ -506,10 +542,7 @@ const QImage &TPieDisc::render(double degrees)
 void TPieDisc::renderRows(uchar *bits, qsizetype stride, double degrees, bool opaque, int top, int bottom, int left,
                           int right)
 {
-    double turn = std::fmod(degrees, 360.0);
-    if (turn < 0)
-        turn += 360;
-    const auto shift = std::uint32_t(int(std::lround(turn / 360.0 * S)) % S);
+    const std::uint32_t shift = shiftOf(degrees);
     const QRgb *table = m_table.data();
     for (std::uint32_t r = m_rowFrom[std::size_t(top)], end = m_rowFrom[std::size_t(bottom)]; r < end; ++r) {
         const Row &row = m_rows[r];

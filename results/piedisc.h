@@ -50,6 +50,9 @@ public:
     void changedBetween(double from, double to, std::vector<QRect> &rects) const;
     // The whole picture, band by band.
     void bands(std::vector<QRect> &rects) const;
+    // Before a turn that draws much of the disc: the tables it reads brought into the cache in
+    // one sweep.
+    void readTablesAhead(double degrees) const;
     // Whether any pixel of `rect` of the picture is one the disc touches.
     bool touches(const QRect &rect) const;
     // `rect` (within one band) narrowed to the columns the disc touches in its rows: beyond them the
@@ -63,6 +66,7 @@ public:
 
 private:
     void build();
+    static std::uint32_t shiftOf(double degrees);
     int bandOf(double distance) const;
     double bandRadius(int band) const;
     void buildTables();
@@ -82,6 +86,8 @@ private:
     QImage m_band;
     QPoint m_origin;
     int m_bands = 0;
+    std::vector<int> m_denseRings;         // those with pixels enough to read most of their table at any turn
+    mutable std::uint32_t m_readAhead = 0; // what readTablesAhead() read, kept so that the reads stay
     // Per ring: the colours of two full turns side by side, so that a shifted index never wraps.
     std::vector<QRgb> m_table;
     // The wedge at each step, for the colour of the arc's outline.

@@ -306,6 +306,12 @@ bool TSpinningPie::paintDisc(QPainter *painter)
         const bool pastCache =
             qsizetype(m_disc.size().width()) * m_disc.size().height() * qsizetype(sizeof(QRgb)) >= PastCacheBytes;
         bool fenced = true;
+        // A turn that draws most of the disc reads most of its tables, in no order.
+        qsizetype area = 0;
+        for (const QRect &piece : m_discRects)
+            area += qsizetype(piece.width()) * piece.height();
+        if (2 * area >= qsizetype(m_disc.size().width()) * m_disc.size().height())
+            m_disc.readTablesAhead(m_turn);
         // Piece by piece, each copied on while it is still in the cache.
         for (const QRect &piece : m_discRects) {
             const QRect rect = m_disc.withinDisc(piece);

@@ -343,14 +343,14 @@ const QImage &TPieDisc::renderOnBackdrop(double degrees)
     return m_onBackdrop;
 }
 
-const QImage &TPieDisc::renderRectOnBackdrop(double degrees, const QRect &rect)
+const QImage &TPieDisc::renderRectOnBackdrop(double degrees, const QRect &rect, bool beside)
 {
     const QRect r = rect & m_onBackdrop.rect();
     const int top = r.top(), bottom = std::min(r.top() + BandRows, r.bottom() + 1);
     uchar *bits = m_band.bits();
     const qsizetype stride = m_band.bytesPerLine();
     // Beside the disc, the backdrop; the disc's own pixels are all written below.
-    for (int y = top; y < bottom; ++y) {
+    for (int y = top; y < bottom && beside; ++y) {
         const auto *under = reinterpret_cast<const QRgb *>(m_onBackdrop.constScanLine(y));
         auto *line = reinterpret_cast<QRgb *>(bits + (y - top) * stride);
         const Span span = m_spans[std::size_t(y)];
@@ -361,6 +361,16 @@ const QImage &TPieDisc::renderRectOnBackdrop(double degrees, const QRect &rect)
     }
     renderRows(bits, stride, degrees, true, top, bottom, r.left(), r.right() + 1);
     return m_band;
+}
+
+std::pair<int, int> TPieDisc::rowSpan(int y, const QRect &rect) const
+{
+    if (y < 0 || y >= int(m_spans.size()))
+        return {0, 0};
+    const Span span = m_spans[std::size_t(y)];
+    const int left = rect.left(), right = rect.right() + 1;
+    const int x0 = std::clamp(span.x0, left, right), x1 = std::clamp(span.x1, left, right);
+    return x0 < x1 ? std::pair{x0, x1} : std::pair{0, 0};
 }
 
 void TPieDisc::bands(std::vector<QRect> &rects) const

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QRgb>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // A pie's disc (wedges, their outlines and the round edge, anti-aliased) drawn at any turn for the
@@ -41,9 +42,13 @@ public:
     const QImage &renderOnBackdrop(double degrees);
     // `rect` of that picture, within one band of BandRows rows, drawn into a small picture of its own
     // that is reused from band to band: drawn and copied on at once, it never leaves the cache. The
-    // rectangle stands at (rect.left(), 0) in it.
+    // rectangle stands at (rect.left(), 0) in it. Without `beside`, only the pixels the disc touches
+    // in each row are drawn (rowSpan()), the rest left as it was: for a copy onto a picture that
+    // already shows the backdrop there.
     static constexpr int BandRows = 32;
-    const QImage &renderRectOnBackdrop(double degrees, const QRect &rect);
+    const QImage &renderRectOnBackdrop(double degrees, const QRect &rect, bool beside = true);
+    // The columns [first, second) of row `y` of `rect` that the disc touches.
+    std::pair<int, int> rowSpan(int y, const QRect &rect) const;
     // Rectangles of the picture, each within one band, outside which the disc at turn `to` looks
     // exactly as at turn `from`: where the wedges' edges sweep by. The whole picture, band by band,
     // for a turn too far to be worth the bookkeeping.

@@ -106,9 +106,10 @@ double TPieDisc::bandRadius(int band) const
 std::size_t TPieDisc::memoryUsed() const
 {
     return std::size_t(m_image.sizeInBytes() + m_onBackdrop.sizeInBytes() + m_band.sizeInBytes()) +
-           m_table.size() * sizeof(QRgb) + m_steps.size() * sizeof(std::uint16_t) + m_runs.size() * sizeof(Run) +
+           m_table.size() * sizeof(QRgb) + m_steps.size() * sizeof(std::uint8_t) + m_runs.size() * sizeof(Run) +
            m_edge.size() * sizeof(EdgePixel) + m_rows.size() * sizeof(Row) + m_wedgeAt.size() * sizeof(std::uint16_t) +
-           (m_rowFrom.size() + m_edgeFrom.size()) * sizeof(std::uint32_t) + m_spans.size() * sizeof(Span);
+           (m_rowFrom.size() + m_edgeFrom.size()) * sizeof(std::uint32_t) + m_spans.size() * sizeof(Span) +
+           m_denseRings.size() * sizeof(int);
 }
 
 void TPieDisc::build()
@@ -134,6 +135,18 @@ void TPieDisc::build()
     m_rowFrom.assign(std::size_t(m_image.height()) + 1, 0);
     m_spans.assign(std::size_t(m_image.height()), Span{0, 0});
     m_edgeFrom.assign(std::size_t(m_image.height()) + 1, 0);
+    // The steps of the run being gathered, written once it ends and its lowest step is known.
+    std::vector<std::uint16_t> pending;
+    std::uint32_t pendingTable = 0;
+    int low = 0, high = 0;
+    auto endRun = [&] {
+        if (pending.empty())
+            return;
+        m_runs.push_back({pendingTable + std::uint32_t(low), std::uint32_t(pending.size())});
+        for (const std::uint16_t step : pending)
+            m_steps.push_back(std::uint8_t(step - low));
+        pending.clear();
+    };
     for (int y = 0; y < m_image.height(); ++y) {
         m_rowFrom[std::size_t(y)] = std::uint32_t(m_rows.size());
         m_edgeFrom[std::size_t(y)] = std::uint32_t(m_edge.size());
@@ -155,10 +168,16 @@ void TPieDisc::build()
                 if (row.x1 == row.x0)
                     row.x0 = row.x1 = x;
                 ++row.x1;
-                if (m_runs.size() == row.run || m_runs.back().table != table)
-                    m_runs.push_back({table, 0});
-                ++m_runs.back().length;
-                m_steps.push_back(step);
+                if (!pending.empty() &&
+                    (table != pendingTable || std::max<int>(high, step) - std::min<int>(low, step) > 255))
+                    endRun();
+                if (pending.empty()) {
+                    pendingTable = table;
+                    low = high = step;
+                }
+                low = std::min<int>(low, step);
+                high = std::max<int>(high, step);
+                pending.push_back(step);
             } else {
                 const std::uint32_t index = table + step;
                 const float fill = float(std::clamp(r - d + 0.5, 0.0, 1.0));
@@ -166,11 +185,23 @@ void TPieDisc::build()
                 m_edge.push_back({x, y, index, step, fill, pen, 0});
             }
         }
+        endRun();
         if (row.x1 > row.x0)
             m_rows.push_back(row);
     }
     m_rowFrom.back() = std::uint32_t(m_rows.size());
     m_edgeFrom.back() = std::uint32_t(m_edge.size());
+    // The rings with pixels enough to read most of their table's lines at any turn.
+    std::vector<std::size_t> pixels(std::size_t(m_bands), 0);
+    for (const Run &run : m_runs)
+        pixels[run.table / (2 * S)] += run.length;
+    for (const EdgePixel &p : m_edge)
+        ++pixels[p.index / (2 * S)];
+    m_denseRings.clear();
+    for (int ring = 0; ring < m_bands; ++ring) {
+        if (pixels[std::size_t(ring)] >= std::size_t(S / 8))
+            m_denseRings.push_back(ring);
+    }
     buildTables();
     m_built = true;
 }
@@ -306,19 +337,20 @@ void TPieDisc::setBackdrop(const QImage &backdrop, QPoint at)
 
 const QImage &TPieDisc::renderOnBackdrop(double degrees)
 {
+    readTablesAhead(degrees);
     renderRows(m_onBackdrop.bits(), m_onBackdrop.bytesPerLine(), degrees, true, 0, m_onBackdrop.height(), 0,
                m_onBackdrop.width());
     return m_onBackdrop;
 }
 
-const QImage &TPieDisc::renderRectOnBackdrop(double degrees, const QRect &rect)
+const QImage &TPieDisc::renderRectOnBackdrop(double degrees, const QRect &rect, bool beside)
 {
     const QRect r = rect & m_onBackdrop.rect();
     const int top = r.top(), bottom = std::min(r.top() + BandRows, r.bottom() + 1);
     uchar *bits = m_band.bits();
     const qsizetype stride = m_band.bytesPerLine();
     // Beside the disc, the backdrop; the disc's own pixels are all written below.
-    for (int y = top; y < bottom; ++y) {
+    for (int y = top; y < bottom && beside; ++y) {
         const auto *under = reinterpret_cast<const QRgb *>(m_onBackdrop.constScanLine(y));
         auto *line = reinterpret_cast<QRgb *>(bits + (y - top) * stride);
         const Span span = m_spans[std::size_t(y)];
@@ -329,6 +361,16 @@ const QImage &TPieDisc::renderRectOnBackdrop(double degrees, const QRect &rect)
     }
     renderRows(bits, stride, degrees, true, top, bottom, r.left(), r.right() + 1);
     return m_band;
+}
+
+std::pair<int, int> TPieDisc::rowSpan(int y, const QRect &rect) const
+{
+    if (y < 0 || y >= int(m_spans.size()))
+        return {0, 0};
+    const Span span = m_spans[std::size_t(y)];
+    const int left = rect.left(), right = rect.right() + 1;
+    const int x0 = std::clamp(span.x0, left, right), x1 = std::clamp(span.x1, left, right);
+    return x0 < x1 ? std::pair{x0, x1} : std::pair{0, 0};
 }
 
 void TPieDisc::bands(std::vector<QRect> &rects) const
@@ -476,10 +518,33 @@ void TPieDisc::changedBetween(double from, double to, std::vector<QRect> &rects)
     }
 }
 
+std::uint32_t TPieDisc::shiftOf(double degrees)
+{
+    double turn = std::fmod(degrees, 360.0);
+    if (turn < 0)
+        turn += 360;
+    return std::uint32_t(int(std::lround(turn / 360.0 * S)) % S);
+}
+
+void TPieDisc::readTablesAhead(double degrees) const
+{
+    // Plain loads in a row, which the processor fetches many at a time and ahead of need: a turn's
+    // own reads of the tables jump about, and then each waits for memory on its own.
+    const std::uint32_t shift = shiftOf(degrees);
+    std::uint32_t sum = 0;
+    for (const int ring : m_denseRings) {
+        const QRgb *from = m_table.data() + std::size_t(ring) * 2 * S + S - shift;
+        for (int k = 0; k < S; k += int(64 / sizeof(QRgb)))
+            sum += from[k];
+    }
+    m_readAhead = sum;
+}
+
 const QImage &TPieDisc::render(double degrees)
 {
     if (!m_built)
         build();
+    readTablesAhead(degrees);
     renderRows(m_image.bits(), m_image.bytesPerLine(), degrees, false, 0, m_image.height(), 0, m_image.width());
     return m_image;
 }
@@ -487,10 +552,7 @@ const QImage &TPieDisc::render(double degrees)
 void TPieDisc::renderRows(uchar *bits, qsizetype stride, double degrees, bool opaque, int top, int bottom, int left,
                           int right)
 {
-    double turn = std::fmod(degrees, 360.0);
-    if (turn < 0)
-        turn += 360;
-    const auto shift = std::uint32_t(int(std::lround(turn / 360.0 * S)) % S);
+    const std::uint32_t shift = shiftOf(degrees);
     const QRgb *table = m_table.data();
     for (std::uint32_t r = m_rowFrom[std::size_t(top)], end = m_rowFrom[std::size_t(bottom)]; r < end; ++r) {
         const Row &row = m_rows[r];
@@ -499,7 +561,7 @@ void TPieDisc::renderRows(uchar *bits, qsizetype stride, double degrees, bool op
         // Restrict: the picture's pixels and the tables are both 32-bit words, and without it
         // every store would reload the next step and the table.
         QRgb *__restrict line = reinterpret_cast<QRgb *>(bits + (row.y - top) * stride);
-        const std::uint16_t *__restrict step = m_steps.data() + row.step;
+        const std::uint8_t *__restrict step = m_steps.data() + row.step;
         const std::uint32_t endRun = r + 1 < m_rows.size() ? m_rows[r + 1].run : std::uint32_t(m_runs.size());
         if (left <= row.x0 && right >= row.x1) {
             line += row.x0;
@@ -520,7 +582,7 @@ void TPieDisc::renderRows(uchar *bits, qsizetype stride, double degrees, bool op
             const int from = std::max(x, left), to = std::min(x + length, right);
             if (from < to) {
                 const QRgb *__restrict ring = table + m_runs[k].table - shift;
-                const std::uint16_t *__restrict at = step + (from - row.x0);
+                const std::uint8_t *__restrict at = step + (from - row.x0);
                 QRgb *__restrict out = line + from;
                 const int count = to - from;
 #pragma GCC unroll 8

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QRgb>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // A pie's disc (wedges, their outlines and the round edge, anti-aliased) drawn at any turn for the
@@ -41,15 +42,22 @@ public:
     const QImage &renderOnBackdrop(double degrees);
     // `rect` of that picture, within one band of BandRows rows, drawn into a small picture of its own
     // that is reused from band to band: drawn and copied on at once, it never leaves the cache. The
-    // rectangle stands at (rect.left(), 0) in it.
+    // rectangle stands at (rect.left(), 0) in it. Without `beside`, only the pixels the disc touches
+    // in each row are drawn (rowSpan()), the rest left as it was: for a copy onto a picture that
+    // already shows the backdrop there.
     static constexpr int BandRows = 32;
-    const QImage &renderRectOnBackdrop(double degrees, const QRect &rect);
+    const QImage &renderRectOnBackdrop(double degrees, const QRect &rect, bool beside = true);
+    // The columns [first, second) of row `y` of `rect` that the disc touches.
+    std::pair<int, int> rowSpan(int y, const QRect &rect) const;
     // Rectangles of the picture, each within one band, outside which the disc at turn `to` looks
     // exactly as at turn `from`: where the wedges' edges sweep by. The whole picture, band by band,
     // for a turn too far to be worth the bookkeeping.
     void changedBetween(double from, double to, std::vector<QRect> &rects) const;
     // The whole picture, band by band.
     void bands(std::vector<QRect> &rects) const;
+    // Before a turn that draws much of the disc: the tables it reads brought into the cache in
+    // one sweep.
+    void readTablesAhead(double degrees) const;
     // Whether any pixel of `rect` of the picture is one the disc touches.
     bool touches(const QRect &rect) const;
     // `rect` (within one band) narrowed to the columns the disc touches in its rows: beyond them the
@@ -63,6 +71,7 @@ public:
 
 private:
     void build();
+    static std::uint32_t shiftOf(double degrees);
     int bandOf(double distance) const;
     double bandRadius(int band) const;
     void buildTables();
@@ -82,24 +91,27 @@ private:
     QImage m_band;
     QPoint m_origin;
     int m_bands = 0;
+    std::vector<int> m_denseRings;         // those with pixels enough to read most of their table at any turn
+    mutable std::uint32_t m_readAhead = 0; // what readTablesAhead() read, kept so that the reads stay
     // Per ring: the colours of two full turns side by side, so that a shifted index never wraps.
     std::vector<QRgb> m_table;
     // The wedge at each step, for the colour of the arc's outline.
     std::vector<std::uint16_t> m_wedgeAt;
-    // The inner pixels, row by row, as runs of pixels in one ring: a pixel keeps only its step, and
-    // the run the ring's table, so that a turn reads half the bytes it would with a full index a pixel.
+    // The inner pixels, row by row, as runs of pixels in one ring whose steps lie within a byte of
+    // each other: a pixel keeps only its step above the run's lowest, and the run where that lowest
+    // step stands in the ring's table, so that a turn reads a byte a pixel besides the colours.
     struct Row {
         int y, x0, x1;      // pixels [x0, x1) lie wholly inside the outline
         std::uint32_t run;  // their first run in m_runs
         std::uint32_t step; // and their first step in m_steps
     };
     struct Run {
-        std::uint32_t table; // ring * 2 * Steps + Steps: the ring's second turn
+        std::uint32_t table; // ring * 2 * Steps + Steps + the run's lowest step: in the ring's second turn
         std::uint32_t length;
     };
     std::vector<Row> m_rows;
     std::vector<Run> m_runs;
-    std::vector<std::uint16_t> m_steps; // each inner pixel's step, in the order of the rows
+    std::vector<std::uint8_t> m_steps; // each inner pixel's step above its run's lowest, in the order of the rows
     struct EdgePixel {
         int x, y;
         std::uint32_t index;

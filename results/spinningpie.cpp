@@ -62,6 +62,25 @@ void fillBackground(QWidget *viewport, const QRegion &region)
 // give a picture shared meanwhile a copy of its own, apart from the painter's. With `pastCache`,
 // whole 64-byte lines are written past the cache, which needs no read of what they held, and
 // fence() must follow before anything else touches them.
+void copyLine(uchar *to, const uchar *line, std::size_t bytes, bool pastCache)
+{
+#if defined(__SSE2__)
+    if (pastCache && bytes >= 256) {
+        const std::size_t head = (64 - (reinterpret_cast<std::uintptr_t>(to) & 63)) & 63;
+        const std::size_t whole = (bytes - head) & ~std::size_t(63);
+        std::memcpy(to, line, head);
+        for (std::size_t i = head; i < head + whole; i += 16)
+            _mm_stream_si128(reinterpret_cast<__m128i *>(to + i),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i *>(line + i)));
+        std::memcpy(to + head + whole, line + head + whole, bytes - head - whole);
+        return;
+    }
+#else
+    Q_UNUSED(pastCache);
+#endif
+    std::memcpy(to, line, bytes);
+}
+
 void copyPixels(const QImage &from, const QRect &rect, QImage *onto, QPoint at, bool pastCache)
 {
     const std::size_t bytes = std::size_t(rect.width()) * sizeof(QRgb);
@@ -69,21 +88,7 @@ void copyPixels(const QImage &from, const QRect &rect, QImage *onto, QPoint at, 
     for (int y = 0; y < rect.height(); ++y) {
         uchar *to = const_cast<uchar *>(onto->constScanLine(at.y() + y)) + offset;
         const uchar *line = from.constScanLine(rect.top() + y) + qsizetype(rect.left()) * qsizetype(sizeof(QRgb));
-#if defined(__SSE2__)
-        if (pastCache && bytes >= 256) {
-            const std::size_t head = (64 - (reinterpret_cast<std::uintptr_t>(to) & 63)) & 63;
-            const std::size_t whole = (bytes - head) & ~std::size_t(63);
-            std::memcpy(to, line, head);
-            for (std::size_t i = head; i < head + whole; i += 16)
-                _mm_stream_si128(reinterpret_cast<__m128i *>(to + i),
-                                 _mm_loadu_si128(reinterpret_cast<const __m128i *>(line + i)));
-            std::memcpy(to + head + whole, line + head + whole, bytes - head - whole);
-            continue;
-        }
-#else
-        Q_UNUSED(pastCache);
-#endif
-        std::memcpy(to, line, bytes);
+        copyLine(to, line, bytes, pastCache);
     }
 }
 
@@ -306,19 +311,35 @@ bool TSpinningPie::paintDisc(QPainter *painter)
         const bool pastCache =
             qsizetype(m_disc.size().width()) * m_disc.size().height() * qsizetype(sizeof(QRgb)) >= PastCacheBytes;
         bool fenced = true;
+        // A turn that draws most of the disc reads most of its tables, in no order.
+        qsizetype area = 0;
+        for (const QRect &piece : m_discRects)
+            area += qsizetype(piece.width()) * piece.height();
+        if (2 * area >= qsizetype(m_disc.size().width()) * m_disc.size().height())
+            m_disc.readTablesAhead(m_turn);
         // Piece by piece, each copied on while it is still in the cache.
         for (const QRect &piece : m_discRects) {
             const QRect rect = m_disc.withinDisc(piece);
             if (rect.isEmpty())
                 continue;
-            const QImage &picture = m_disc.renderRectOnBackdrop(m_turn, rect);
             const QRect onto(m_disc.origin() + rect.topLeft(), rect.size());
             if (m_screen && m_screenClip.contains(onto) && plot.contains(onto)) {
-                copyPixels(picture, QRect(rect.left(), 0, rect.width(), rect.height()), m_screen, onto.topLeft(),
-                           pastCache);
+                // Only the disc's own pixels of each row: beside it the screen shows the backdrop
+                // already, as all of it was copied there once and the labels' old places since.
+                const QImage &picture = m_disc.renderRectOnBackdrop(m_turn, rect, false);
+                for (int y = 0; y < rect.height(); ++y) {
+                    const auto [x0, x1] = m_disc.rowSpan(rect.top() + y, rect);
+                    if (x0 >= x1)
+                        continue;
+                    const QPoint at = m_disc.origin() + QPoint(x0, rect.top() + y);
+                    copyLine(const_cast<uchar *>(m_screen->constScanLine(at.y())) + qsizetype(at.x()) * sizeof(QRgb),
+                             picture.constScanLine(y) + qsizetype(x0) * sizeof(QRgb),
+                             std::size_t(x1 - x0) * sizeof(QRgb), pastCache);
+                }
                 fenced = !pastCache;
                 continue;
             }
+            const QImage &picture = m_disc.renderRectOnBackdrop(m_turn, rect);
             if (!fenced) {
                 fence();
                 fenced = true;

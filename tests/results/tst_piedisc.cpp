@@ -75,18 +75,24 @@ private slots:
             QImage backdrop(320, 320, QImage::Format_RGB32);
             backdrop.fill(qRgb(200, 220, 240));
             disc.setBackdrop(backdrop, QPoint(-5, -5));
-            for (const auto &[from, to] : {std::pair{0.0, 3.0}, {357.0, 360.0}, {90.0, 99.0}, {10.0, 80.0}}) {
-                QImage screen = disc.renderOnBackdrop(from).copy();
-                std::vector<QRect> rects;
-                disc.changedBetween(from, to, rects);
-                for (const QRect &rect : rects) {
-                    const QImage &piece = disc.renderRectOnBackdrop(to, rect);
-                    for (int y = 0; y < rect.height(); ++y)
-                        for (int x = rect.left(); x <= rect.right(); ++x)
-                            screen.setPixel(x, rect.top() + y, piece.pixel(x, y));
+            // Also with only the disc's own pixels of each row drawn and copied, the rest left to
+            // the backdrop already there.
+            for (const bool beside : {true, false})
+                for (const auto &[from, to] : {std::pair{0.0, 3.0}, {357.0, 360.0}, {90.0, 99.0}, {10.0, 80.0}}) {
+                    QImage screen = disc.renderOnBackdrop(from).copy();
+                    std::vector<QRect> rects;
+                    disc.changedBetween(from, to, rects);
+                    for (const QRect &rect : rects) {
+                        const QImage &piece = disc.renderRectOnBackdrop(to, rect, beside);
+                        for (int y = 0; y < rect.height(); ++y) {
+                            const auto [x0, x1] =
+                                beside ? std::pair{rect.left(), rect.right() + 1} : disc.rowSpan(rect.top() + y, rect);
+                            for (int x = x0; x < x1; ++x)
+                                screen.setPixel(x, rect.top() + y, piece.pixel(x, y));
+                        }
+                    }
+                    QCOMPARE(screen, disc.renderOnBackdrop(to));
                 }
-                QCOMPARE(screen, disc.renderOnBackdrop(to));
-            }
         }
     }
 };

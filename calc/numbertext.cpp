@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -62,6 +63,37 @@ void roundedDigits(double value, int decimals, std::string &work, std::size_t &f
     isZero = work.find_first_not_of('0') == std::string::npos;
 }
 
+// The rounded digits straight from one product in double, where the value lies clearly away
+// from a rounding tie: the product's error (under 1e-7 below 1e9) cannot then move the rounding,
+// and the 18-digit conversion above, several times the cost, would decide the same. Ties and
+// near-ties, and large values, are left to it.
+bool quickDigits(double magnitude, int decimals, std::string &work, std::size_t &first, std::size_t &point,
+                 bool &isZero)
+{
+    static constexpr double Powers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    if (decimals >= int(std::size(Powers)))
+        return false;
+    const double scaled = magnitude * Powers[decimals];
+    if (!(scaled < 1e9))
+        return false;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < 1e-6)
+        return false;
+    const auto rounded = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+    char buffer[24];
+    const auto converted = std::to_chars(buffer, buffer + sizeof buffer, rounded);
+    const auto length = std::size_t(converted.ptr - buffer);
+    // At least one integer digit before the fraction's.
+    const std::size_t pad = length <= std::size_t(decimals) ? std::size_t(decimals) + 1 - length : 0;
+    work.assign(pad, '0');
+    work.append(buffer, length);
+    point = work.size() - std::size_t(decimals);
+    first = 0;
+    isZero = rounded == 0;
+    return true;
+}
+
 QString specialText(double value)
 {
     if (std::isnan(value))
@@ -79,7 +111,8 @@ QString unsignedNumber(double value, int decimals, const LocaleSettings &locale,
     std::size_t first = 0;
     std::size_t point = 0;
     bool isZero = true;
-    roundedDigits(value, decimals, work, first, point, isZero);
+    if (!quickDigits(std::fabs(value), decimals, work, first, point, isZero))
+        roundedDigits(value, decimals, work, first, point, isZero);
     negative = value < 0 && !isZero;
 
     const qsizetype integerDigits = qsizetype(point - first);

@@ -4,7 +4,9 @@
 #include "calc/strictnumber.h"
 #include "support/testsupport.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+#include <cmath>
 
 Q_DECLARE_METATYPE(CurrencyPlacement)
 
@@ -165,6 +167,23 @@ private slots:
         QFETCH(double, value);
         QFETCH(int, decimals);
         QTEST(formatNumber(value, decimals), "expected");
+    }
+
+    // Away from a tie, the shown digits are the value correctly rounded, whatever way they are found.
+    void roundingAwayFromTiesIsCorrectRounding()
+    {
+        QRandomGenerator random(20261209);
+        for (int i = 0; i < 20000; ++i) {
+            const int decimals = i % 2 ? 2 : 0;
+            const double value = std::ldexp(random.generateDouble(), random.bounded(-10, 40));
+            const QString wider = QString::number(value, 'f', decimals + 4);
+            const QStringView beyond = QStringView(wider).right(4);
+            if (beyond.startsWith(QLatin1String("50")) || beyond.startsWith(QLatin1String("49")))
+                continue;
+            QString shown = formatNumber(value, decimals);
+            shown.remove(QLatin1Char(','));
+            QCOMPARE(shown, QString::number(value, 'f', decimals));
+        }
     }
 
     void currencyPlacement_data()

@@ -1,37 +1,75 @@
 #!/usr/bin/env bash
 # Speed of the settings-file fuzz target: executions a second over a run from the seed corpus, with
-# the flags and seed tools/fuzz.sh uses, against the target's first version (5,660 a second on the
-# development machine; the goal is ten times that), and, for a run of ten minutes, the inputs it
-# made against the goal of ten million.
+# the flags and seed tools/fuzz.sh uses; the goal is ten times the target's first version and, in a
+# run of ten minutes, ten million inputs.
 #
-#   bench/fuzz_rate.sh [SECONDS]      30 by default; 600 for the ten-minute figure
+#   bench/fuzz_rate.sh [SECONDS] [--first-version]
 #
-# A run's speed falls as its inputs grow longer, so only runs of the same length compare. The
-# machine's load moves the figure by tens of percent: compare two builds in alternating runs.
+# SECONDS is 30 by default; 600 gives the ten-minute figure. --first-version also builds the target
+# as it first was (commit db9ba38, in a scratch worktree) and runs the two alternately, twice, for a
+# ratio on this machine; without it the ratio is to the first version's 5,660 a second on the
+# machine of the time. A run's speed falls as its inputs grow longer, so only runs of the same
+# length compare, and the machine's load moves the figure by tens of percent.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-30}
+seconds=30
+against=0
+for arg in "$@"; do
+    case $arg in
+    --first-version) against=1 ;;
+    *) seconds=$arg ;;
+    esac
+done
+first_version=db9ba38
 first_version_rate=5660
 
 bash tools/deps.sh clang-14 libclang-rt-14-dev
-dir=${LIFETALLY_FUZZ_BUILD:-build/fuzz}
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
-      -DLIFETALLY_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$dir" --target fuzz_inifile -j "$(nproc)" >/dev/null
-
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# A fresh folder each time: inputs kept from an earlier run would start this one further on.
+cleanup() {
+    [[ -d $work/first ]] && git worktree remove --force "$work/first" >/dev/null 2>&1
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+build() { # source folder, build folder
+    cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+          -DLIFETALLY_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$2" --target fuzz_inifile -j "$(nproc)" >/dev/null
+}
+dir=${LIFETALLY_FUZZ_BUILD:-build/fuzz}
+build . "$dir"
+if ((against)); then
+    git worktree add --detach "$work/first" "$first_version" >/dev/null 2>&1
+    build "$work/first" "$work/first/build"
+fi
+
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-"$dir/fuzz/fuzz_inifile" -seed=1 -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="$work/" "$work" fuzz/corpus/fuzz_inifile/ >"$work/log" 2>&1 ||
-    { tail -20 "$work/log" >&2; exit 1; }
-runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log")
-took=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$work/log")
-awk -v runs="$runs" -v s="$seconds" -v rate="$took" -v first="$first_version_rate" 'BEGIN {
-    printf "fuzz_inifile, %d s from the seed corpus: %d executions, %d a second = %.1f x the first version (target >= 10 x)\n",
-        s, runs, rate, rate / first
-    if (s >= 600)
-        printf "  ten-minute run: %d inputs (target >= 10000000: %s)\n", runs, (runs >= 1e7 ? "met" : "not met")
-}'
+run() { # fuzz target, seed corpus: prints "executions rate"
+    local out=$work/out
+    # A fresh folder each time: inputs kept from an earlier run would start this one further on.
+    rm -rf "$out" && mkdir "$out"
+    "$1" -seed=1 -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="$out/" "$out" "$2" >"$work/log" 2>&1 || { tail -20 "$work/log" >&2; exit 1; }
+    echo "$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log") \
+$(sed -n 's/^stat::average_exec_per_sec: *//p' "$work/log")"
+}
+
+if ((against)); then
+    for round in 1 2; do
+        read -r old_runs old_rate < <(run "$work/first/build/fuzz/fuzz_inifile" "$work/first/fuzz/corpus/fuzz_inifile/")
+        read -r runs rate < <(run "$dir/fuzz/fuzz_inifile" fuzz/corpus/fuzz_inifile/)
+        awk -v r="$round" -v s="$seconds" -v o="$old_rate" -v n="$rate" -v on="$old_runs" -v nn="$runs" 'BEGIN {
+            printf "round %d, %d s each: first version %d a second (%d executions), now %d a second (%d) = %.1f x (target >= 10 x)\n",
+                r, s, o, on, n, nn, n / o }'
+    done
+else
+    read -r runs rate < <(run "$dir/fuzz/fuzz_inifile" fuzz/corpus/fuzz_inifile/)
+    awk -v runs="$runs" -v s="$seconds" -v rate="$rate" -v first="$first_version_rate" 'BEGIN {
+        printf "fuzz_inifile, %d s from the seed corpus: %d executions, %d a second = %.1f x the first version'"'"'s %d on the machine of its time (target >= 10 x)\n",
+            s, runs, rate, rate / first, first
+    }'
+fi
+if ((seconds >= 600)); then
+    awk -v runs="$runs" 'BEGIN { printf "  ten-minute run: %d inputs (target >= 10000000: %s)\n", runs, (runs >= 1e7 ? "met" : "not met") }'
+fi

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/largepages.h"
+
 #include <QImage>
 #include <QPointF>
 #include <QRect>
@@ -94,7 +96,7 @@ private:
     std::vector<int> m_denseRings;         // those with pixels enough to read most of their table at any turn
     mutable std::uint32_t m_readAhead = 0; // what readTablesAhead() read, kept so that the reads stay
     // Per ring: the colours of two full turns side by side, so that a shifted index never wraps.
-    std::vector<QRgb> m_table;
+    std::vector<QRgb, LargePages::Allocator<QRgb>> m_table;
     // The wedge at each step, for the colour of the arc's outline.
     std::vector<std::uint16_t> m_wedgeAt;
     // The inner pixels, row by row, as runs of pixels in one ring whose steps lie within a byte of
@@ -109,9 +111,10 @@ private:
         std::uint32_t table; // ring * 2 * Steps + Steps + the run's lowest step: in the ring's second turn
         std::uint32_t length;
     };
-    std::vector<Row> m_rows;
-    std::vector<Run> m_runs;
-    std::vector<std::uint8_t> m_steps; // each inner pixel's step above its run's lowest, in the order of the rows
+    std::vector<Row, LargePages::Allocator<Row>> m_rows;
+    std::vector<Run, LargePages::Allocator<Run>> m_runs;
+    std::vector<std::uint8_t, LargePages::Allocator<std::uint8_t>>
+        m_steps; // each inner pixel's step above its run's lowest, in the order of the rows
     struct EdgePixel {
         int x, y;
         std::uint32_t index;
@@ -119,7 +122,7 @@ private:
         float fill, pen; // coverage by the wedge's fill and by the arc's outline
         QRgb under;      // the backdrop's pixel
     };
-    std::vector<EdgePixel> m_edge;
+    std::vector<EdgePixel, LargePages::Allocator<EdgePixel>> m_edge;
     // For each row of the picture (and one past the last): its first entry in m_rows and m_edge.
     std::vector<std::uint32_t> m_rowFrom, m_edgeFrom;
     // For each row, the pixels [x0, x1) the disc touches; the rest shows the backdrop.

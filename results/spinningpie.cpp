@@ -1,5 +1,7 @@
 #include "results/spinningpie.h"
 
+#include "results/largepages.h"
+
 #include <QBackingStore>
 #include <QChart>
 #include <QGraphicsTextItem>
@@ -211,6 +213,16 @@ void TSpinningPie::setTurn(qreal degrees)
     if (m_chart->plotArea() != m_plot)
         layOut();
     m_turn = degrees;
+    // Straight to the view, where the turn's repaint is answered here anyway: marking the item
+    // would have the scene look through all of the chart's items for what changed.
+    if (m_view && m_active) {
+        const QTransform toView = sceneTransform() * m_view->viewportTransform();
+        if (toView.type() <= QTransform::TxTranslate) {
+            QWidget *viewport = m_view->viewport();
+            viewport->update(toView.mapRect(m_bounds).toAlignedRect().adjusted(-3, -3, 3, 3) & viewport->rect());
+            return;
+        }
+    }
     update();
 }
 
@@ -406,7 +418,8 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
     if (m_backdrop.isNull() || m_backdropRect != bounds || m_backdropPlot != m_plot ||
         m_backdrop.devicePixelRatio() != ratio) {
         // Opaque, so that it is copied to the screen rather than blended.
-        m_backdrop = QImage((QSizeF(bounds.size()) * ratio).toSize(), QImage::Format_RGB32);
+        const QSize size = (QSizeF(bounds.size()) * ratio).toSize();
+        m_backdrop = LargePages::image(size.width(), size.height(), QImage::Format_RGB32);
         m_backdrop.setDevicePixelRatio(ratio);
         QPainter painter(&m_backdrop);
         painter.fillRect(QRect(QPoint(), bounds.size()), viewport->palette().brush(viewport->backgroundRole()));
@@ -461,6 +474,11 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
         if (screen && allowed.rectCount() <= 1 &&
             (screen->format() == QImage::Format_RGB32 || screen->format() == QImage::Format_ARGB32_Premultiplied)) {
             m_screen = screen;
+            // Each turn writes a few thousand of its rows, each in a page of its own.
+            if (screen->constBits() != m_screenAdvised) {
+                LargePages::advise(screen->constBits(), std::size_t(screen->sizeInBytes()));
+                m_screenAdvised = screen->constBits();
+            }
             m_screenClip = allowed.isEmpty() ? screen->rect() : allowed.boundingRect() & screen->rect();
             m_screenOffset = QPoint(int(toDevice.dx()), int(toDevice.dy()));
         }

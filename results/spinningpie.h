@@ -112,4 +112,5 @@ private:
     QImage *m_screen = nullptr;
     QRect m_screenClip;
     QPoint m_screenOffset;
+    const uchar *m_screenAdvised = nullptr; // the window's picture last gathered into large pages
 };

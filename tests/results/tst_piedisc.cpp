@@ -1,9 +1,11 @@
 // The spinning pie's disc drawn from its tables: where the wedges stand, which way it turns, and
 // how it meets what lies beneath.
+#include "results/largepages.h"
 #include "results/piedisc.h"
 
 #include <QColor>
 #include <QTest>
+#include <numeric>
 
 class TestPieDisc : public QObject
 {
@@ -94,6 +96,26 @@ private slots:
                     QCOMPARE(screen, disc.renderOnBackdrop(to));
                 }
         }
+    }
+
+    void largePagesKeepWhatIsWritten()
+    {
+        // Either side of the size from which pictures and tables take memory of their own.
+        for (const int rows : {8, 300, 1200}) {
+            QImage image = LargePages::image(333, rows, QImage::Format_RGB32);
+            QCOMPARE(image.bytesPerLine(), QImage(333, 1, QImage::Format_RGB32).bytesPerLine());
+            image.fill(qRgb(1, 2, 3));
+            image.setPixel(332, rows - 1, qRgb(4, 5, 6));
+            const QImage kept = image;
+            image.fill(qRgb(7, 8, 9)); // a picture shared meanwhile is copied before it is written
+            QCOMPARE(kept.pixel(332, rows - 1), qRgb(4, 5, 6));
+            QCOMPARE(kept.pixel(0, 0), qRgb(1, 2, 3));
+            QCOMPARE(image.pixel(332, rows - 1), qRgb(7, 8, 9));
+        }
+        std::vector<int, LargePages::Allocator<int>> values;
+        for (int i = 0; i < 1'000'000; ++i)
+            values.push_back(i);
+        QCOMPARE(std::accumulate(values.begin(), values.end(), 0LL), 499'999'500'000LL);
     }
 };
 

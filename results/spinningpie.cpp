@@ -14,6 +14,7 @@
 #include <QPieSlice>
 #include <QRegion>
 #include <QTextDocument>
+#include <QWindow>
 #include <QtMath>
 #include <cmath>
 #include <cstdint>
@@ -102,6 +103,32 @@ void fence()
 #endif
 }
 
+// The same face, with every property set on it: a painter takes the properties a font leaves unset
+// from its own default, which on a picture is the application's and on a widget the widget's.
+QFont everyPropertySet(const QFont &font)
+{
+    QFont f(font.families());
+    if (font.pixelSize() > 0)
+        f.setPixelSize(font.pixelSize());
+    else
+        f.setPointSizeF(font.pointSizeF());
+    f.setStyleName(font.styleName());
+    f.setWeight(font.weight());
+    f.setStyle(font.style());
+    f.setStretch(font.stretch());
+    f.setStyleHint(font.styleHint(), font.styleStrategy());
+    f.setHintingPreference(font.hintingPreference());
+    f.setKerning(font.kerning());
+    f.setCapitalization(font.capitalization());
+    f.setLetterSpacing(font.letterSpacingType(), font.letterSpacing());
+    f.setWordSpacing(font.wordSpacing());
+    f.setUnderline(font.underline());
+    f.setOverline(font.overline());
+    f.setStrikeOut(font.strikeOut());
+    f.setFixedPitch(font.fixedPitch());
+    return f;
+}
+
 // Hands the view's paint events to the pie while it spins.
 class PaintFilter : public QObject
 {
@@ -152,6 +179,10 @@ void TSpinningPie::start()
         slice.labelled = s->isLabelVisible() && !s->label().isEmpty();
         if (slice.labelled) {
             slice.labelFont = s->labelFont();
+            // What the view's painter makes of it: a face the label leaves unset comes from the
+            // viewport's, which a painter straight on the window's picture does not know.
+            slice.screenFont =
+                m_view ? everyPropertySet(slice.labelFont.resolve(m_view->viewport()->font())) : slice.labelFont;
             slice.armPen = QPen(s->labelBrush().color(), 1);
             slice.armFactor = s->labelArmLengthFactor();
             slice.label.setText(s->label());
@@ -218,6 +249,10 @@ void TSpinningPie::setTurn(qreal degrees)
     if (m_view && m_active) {
         const QTransform toView = sceneTransform() * m_view->viewportTransform();
         if (toView.type() <= QTransform::TxTranslate) {
+            // Where the last turn is on the screen, this one is drawn over it at once, without the
+            // widgets' round of repaints, which would cost as much as the drawing itself.
+            if (paintStraight())
+                return;
             QWidget *viewport = m_view->viewport();
             viewport->update(toView.mapRect(m_bounds).toAlignedRect().adjusted(-3, -3, 3, 3) & viewport->rect());
             return;
@@ -433,12 +468,63 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
         m_lastFrame.valid = false;
     }
     QPainter painter(viewport);
+    paintTurn(painter, event->region(), bounds, toView, QTransform(), QRect(), nullptr);
+    return true;
+}
+
+bool TSpinningPie::paintStraight()
+{
+    if (!m_active || !m_view || !m_lastFrame.valid || m_backdrop.isNull())
+        return false;
+    QWidget *viewport = m_view->viewport();
+    QWidget *window = viewport->window();
+    QWindow *handle = window->windowHandle();
+    QBackingStore *store = viewport->backingStore();
+    const QTransform toView = sceneTransform() * m_view->viewportTransform();
+    if (!store || !handle || !handle->isExposed() || !viewport->isVisible() || viewport->devicePixelRatioF() != 1 ||
+        toView.type() > QTransform::TxTranslate)
+        return false;
+    const QRect bounds = toView.mapRect(m_bounds).toAlignedRect().adjusted(-3, -3, 3, 3) & viewport->rect();
+    if (bounds != m_backdropRect || m_backdropPlot != m_plot || bounds.isEmpty())
+        return false;
+    // The viewport's place in the window, where the widgets' own painter would stand: in the
+    // painter's world transform, under whatever the turn sets.
+    const QPoint offset = viewport->mapTo(window, QPoint());
+    const QRect onWindow = bounds.translated(offset);
+    store->beginPaint(onWindow);
+    bool painted = false;
+    if (auto *picture = dynamic_cast<QImage *>(store->paintDevice()); picture && picture->devicePixelRatio() == 1) {
+        // The window's pixels, in a picture that gives fonts the screen's resolution, as the
+        // widgets' painter does: a picture's own would size the labels' points at 72 an inch.
+        QImage screen(const_cast<uchar *>(picture->constBits()), picture->width(), picture->height(),
+                      picture->bytesPerLine(), picture->format());
+        screen.setDotsPerMeterX(qRound(viewport->logicalDpiX() / 0.0254));
+        screen.setDotsPerMeterY(qRound(viewport->logicalDpiY() / 0.0254));
+        QPainter painter(&screen);
+        m_straight = true;
+        painted = paintTurn(painter, QRegion(bounds), bounds, toView, QTransform::fromTranslate(offset.x(), offset.y()),
+                            onWindow, picture);
+        m_straight = false;
+    }
+    store->endPaint();
+    if (painted)
+        store->flush(onWindow, handle);
+    return painted;
+}
+
+bool TSpinningPie::paintTurn(QPainter &painter, const QRegion &region, const QRect &bounds, const QTransform &toView,
+                             const QTransform &base, const QRect &allowedOnDevice, const QPaintDevice *screenDevice)
+{
+    const qreal ratio = m_view->viewport()->devicePixelRatioF();
+    painter.setWorldTransform(base);
     // The backdrop's place on the device this paint goes to (a grab paints elsewhere than the screen).
     m_backdropOrigin = painter.deviceTransform().map(QPointF(bounds.topLeft())).toPoint();
-    const QPaintDevice *device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
-    QBackingStore *store = viewport->backingStore();
+    const QPaintDevice *device = screenDevice            ? screenDevice
+                                 : painter.paintEngine() ? painter.paintEngine()->paintDevice()
+                                                         : nullptr;
+    QBackingStore *store = m_view->viewport()->backingStore();
     const bool onScreen = device && store && device == store->paintDevice();
-    painter.setTransform(toView);
+    painter.setWorldTransform(toView * base);
     m_onBackdrop = true;
     QRect disc;
     // The disc drawn onto the backdrop covers its square with opaque pixels.
@@ -451,7 +537,6 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
     labelAreas(toView, m_labelAreas);
     // Where the last turn is still on the screen and this paint reaches all that moves, only the
     // labels' old places need the backdrop again.
-    const QRegion &region = event->region();
     bool keep = onScreen && !disc.isEmpty() && m_lastFrame.valid && m_lastFrame.device == device &&
                 m_lastFrame.bounds == bounds && m_lastFrame.deviceTransform == painter.deviceTransform() &&
                 region.rectCount() == 1;
@@ -461,7 +546,7 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
         keep = within(disc) && std::all_of(m_labelAreas.begin(), m_labelAreas.end(), within) &&
                std::all_of(m_lastFrame.labels.begin(), m_lastFrame.labels.end(), within);
     }
-    painter.resetTransform();
+    painter.setWorldTransform(base);
     // Where the painter paints the window's picture pixel for pixel, the copies of opaque pictures
     // go straight into it, within what the widget system lets this paint touch, so that the
     // disc's can write past the cache (copyPixels), which the painter's copies cannot.
@@ -470,7 +555,8 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
     if (onScreen && ratio == 1 && toDevice.type() <= QTransform::TxTranslate &&
         toDevice.dx() == std::round(toDevice.dx()) && toDevice.dy() == std::round(toDevice.dy())) {
         auto *screen = dynamic_cast<QImage *>(painter.paintEngine()->paintDevice());
-        const QRegion allowed = painter.paintEngine()->systemClip();
+        const QRegion allowed =
+            allowedOnDevice.isEmpty() ? painter.paintEngine()->systemClip() : QRegion(allowedOnDevice);
         if (screen && allowed.rectCount() <= 1 &&
             (screen->format() == QImage::Format_RGB32 || screen->format() == QImage::Format_ARGB32_Premultiplied)) {
             m_screen = screen;
@@ -523,13 +609,13 @@ bool TSpinningPie::paintAlone(QPaintEvent *event)
         painter.setClipRect(region.boundingRect());
     else
         painter.setClipRegion(region);
-    painter.setTransform(toView);
+    painter.setWorldTransform(toView * base);
     paint(&painter, nullptr, nullptr);
     m_onBackdrop = false;
     m_screen = nullptr;
     if (onScreen) {
         // Valid once a paint has reached the whole of the item: then nothing older is left.
-        const QRect item = toView.mapRect(m_bounds).toAlignedRect() & viewport->rect();
+        const QRect item = toView.mapRect(m_bounds).toAlignedRect() & m_view->viewport()->rect();
         m_lastFrame.valid =
             !disc.isEmpty() && region.rectCount() == 1 && (keep || region.boundingRect().contains(item));
         m_lastFrame.device = device;
@@ -584,8 +670,9 @@ void TSpinningPie::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
             continue;
         painter->setPen(slice.armPen);
         painter->drawPolyline(arm, 3);
-        if (painter->font() != slice.labelFont)
-            painter->setFont(slice.labelFont);
+        const QFont &font = m_straight ? slice.screenFont : slice.labelFont;
+        if (painter->font() != font)
+            painter->setFont(font);
         painter->drawStaticText(text.topLeft() + QPointF(LabelMargin, LabelMargin + 1.0), slice.label);
     }
     painter->restore();

@@ -16,6 +16,8 @@ class QChart;
 class QGraphicsView;
 class QObject;
 class QPaintEvent;
+class QPainter;
+class QRegion;
 class QPieSeries;
 
 // The pie while it spins, drawn over the chart in its place: the same slices, outlines, label arms
@@ -57,12 +59,22 @@ private:
         bool labelled = false;
         QStaticText label;
         QFont labelFont;
+        QFont screenFont; // resolved as the viewport's painter would
         QPen armPen;
         QSizeF labelSize;
         qreal armFactor = 0;
     };
     void layOut();
     bool paintAlone(QPaintEvent *event);
+    // A turn drawn straight into the window's picture and sent to the screen, where the last turn
+    // is there already; false where it cannot be.
+    bool paintStraight();
+    // The turn in `region` of the viewport, with `painter` on the window's picture or anything a
+    // repaint goes to; `base` places the viewport on the painter's device, and pixels are written
+    // straight only within `allowedOnDevice` (or the painter's own limits, when empty).
+    // `screenDevice`, when given, is the window's picture the painter's device shares its pixels with.
+    bool paintTurn(QPainter &painter, const QRegion &region, const QRect &bounds, const QTransform &toView,
+                   const QTransform &base, const QRect &allowedOnDevice, const QPaintDevice *screenDevice);
     void paintWedges(QPainter *painter);
     enum class DiscPicture { None, Alone, OnBackdrop };
     DiscPicture prepareDisc(QPainter *painter);
@@ -92,6 +104,7 @@ private:
     QRectF m_backdropPlot;
     bool m_hidden = false;       // while the backdrop is drawn
     bool m_onBackdrop = false;   // while a repaint is answered from the backdrop
+    bool m_straight = false;     // while a turn is drawn straight into the window's picture
     QPoint m_backdropOrigin;     // in device pixels of the painter at hand
     QPoint m_discBackdropOrigin; // where the disc took its backdrop from
     // What the last turn left in the window's backing store: the next one need only clear where

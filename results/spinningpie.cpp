@@ -218,6 +218,7 @@ void TSpinningPie::stop()
         m_view->viewport()->setAttribute(Qt::WA_OpaquePaintEvent, m_viewWasOpaque);
     // Pictures and tables are for the spin only; the next one starts from the slices as they are.
     m_backdrop = QImage();
+    m_straightPicture = QImage();
     m_disc = TPieDisc();
 }
 
@@ -495,12 +496,19 @@ bool TSpinningPie::paintStraight()
     bool painted = false;
     if (auto *picture = dynamic_cast<QImage *>(store->paintDevice()); picture && picture->devicePixelRatio() == 1) {
         // The window's pixels, in a picture that gives fonts the screen's resolution, as the
-        // widgets' painter does: a picture's own would size the labels' points at 72 an inch.
-        QImage screen(const_cast<uchar *>(picture->constBits()), picture->width(), picture->height(),
-                      picture->bytesPerLine(), picture->format());
-        screen.setDotsPerMeterX(qRound(viewport->logicalDpiX() / 0.0254));
-        screen.setDotsPerMeterY(qRound(viewport->logicalDpiY() / 0.0254));
-        QPainter painter(&screen);
+        // widgets' painter does: a picture's own would size the labels' points at 72 an inch. Kept
+        // from turn to turn with the painting engine it makes.
+        const int dpmX = qRound(viewport->logicalDpiX() / 0.0254), dpmY = qRound(viewport->logicalDpiY() / 0.0254);
+        if (m_straightPicture.constBits() != picture->constBits() || m_straightPicture.size() != picture->size() ||
+            m_straightPicture.bytesPerLine() != picture->bytesPerLine() ||
+            m_straightPicture.format() != picture->format() || m_straightPicture.dotsPerMeterX() != dpmX ||
+            m_straightPicture.dotsPerMeterY() != dpmY) {
+            m_straightPicture = QImage(const_cast<uchar *>(picture->constBits()), picture->width(), picture->height(),
+                                       picture->bytesPerLine(), picture->format());
+            m_straightPicture.setDotsPerMeterX(dpmX);
+            m_straightPicture.setDotsPerMeterY(dpmY);
+        }
+        QPainter painter(&m_straightPicture);
         m_straight = true;
         painted = paintTurn(painter, QRegion(bounds), bounds, toView, QTransform::fromTranslate(offset.x(), offset.y()),
                             onWindow, picture);

@@ -126,4 +126,5 @@ private:
     QRect m_screenClip;
     QPoint m_screenOffset;
     const uchar *m_screenAdvised = nullptr; // the window's picture last gathered into large pages
+    QImage m_straightPicture;               // the window's pixels, for turns drawn straight into them
 };

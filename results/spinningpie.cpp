@@ -4,6 +4,7 @@
 
 #include <QBackingStore>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
 #include <QLineF>
@@ -30,6 +31,8 @@ namespace {
 constexpr qreal ArmGap = 5;
 constexpr qreal MeasureMargin = 0.5;
 constexpr qreal LabelMargin = 1.0;
+// Where a label's text is drawn within its measured box.
+constexpr QPointF TextOffset(LabelMargin, LabelMargin + 1.0);
 // Longest side of one straight piece of the drawn arcs, in pixels: below what the eye sees as a corner.
 constexpr qreal ArcStep = 1.5;
 // Beyond this radius in device pixels the disc's tables would take more memory than polygons are
@@ -191,6 +194,10 @@ void TSpinningPie::start()
             measure.setFont(slice.labelFont);
             measure.setPlainText(s->label());
             slice.labelSize = measure.boundingRect().size();
+            // Where the drawn glyphs reach, from where the text is drawn: the ascent down to the
+            // baseline, and the ink about it, a pixel wider each way for the smoothing.
+            const QFontMetricsF metrics(slice.screenFont);
+            slice.ink = metrics.tightBoundingRect(s->label()).translated(0, metrics.ascent()).adjusted(-1, -1, 1, 1);
         }
         m_slices.push_back(std::move(slice));
     }
@@ -645,10 +652,11 @@ void TSpinningPie::labelAreas(const QTransform &toView, std::vector<QRect> &area
         const QRectF text = labelRect(slice, &arm[0], &arm[1], &arm[2]);
         if (!m_plot.contains(text))
             continue;
-        // The text with the stroke beneath it, and the slanted stroke in short pieces, whose boxes
-        // together cover far less than the box of the whole arm.
+        // The glyphs with the stroke beneath them, and the slanted stroke in short pieces, whose
+        // boxes together cover far less than the box of the whole arm.
+        const QRectF ink = slice.ink.translated(text.topLeft() + TextOffset);
         areas.push_back(
-            toView.mapRect(text.united(QRectF(arm[1], arm[2]).normalized())).toAlignedRect().adjusted(-3, -3, 3, 3));
+            toView.mapRect(ink.united(QRectF(arm[1], arm[2]).normalized())).toAlignedRect().adjusted(-2, -2, 2, 2));
         // A one-pixel stroke reaches less than two pixels beyond its line, so the box nearest the
         // disc stays clear of it (the arm starts ArmGap out) and clearing it leaves the disc whole.
         const QPointF from = toView.map(arm[0]), to = toView.map(arm[1]);
@@ -681,7 +689,7 @@ void TSpinningPie::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
         const QFont &font = m_straight ? slice.screenFont : slice.labelFont;
         if (painter->font() != font)
             painter->setFont(font);
-        painter->drawStaticText(text.topLeft() + QPointF(LabelMargin, LabelMargin + 1.0), slice.label);
+        painter->drawStaticText(text.topLeft() + TextOffset, slice.label);
     }
     painter->restore();
 }

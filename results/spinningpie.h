@@ -62,6 +62,7 @@ private:
         QFont screenFont; // resolved as the viewport's painter would
         QPen armPen;
         QSizeF labelSize;
+        QRectF ink; // the drawn glyphs' reach, from where the text is drawn
         qreal armFactor = 0;
     };
     void layOut();

@@ -320,14 +320,15 @@ void IniFile::addEntry(Section &section, const Entry &entry)
         m_entries[section.last].next = added;
     section.last = added;
     ++section.count;
-    if (!section.keyIndex.empty() && !entry.verbatim)
+    if (section.keyIndex != kNone && !entry.verbatim)
         indexKey(section, added);
 }
 
 void IniFile::indexKey(const Section &section, Index e) const
 {
     const FoldedName key(text(m_entries[e].key));
-    section.keyIndex.insert(key.hash(), e, [&](Index other) { return key.matches(text(m_entries[other].key)); });
+    m_keyIndexes[std::size_t(section.keyIndex)].insert(
+        key.hash(), e, [&](Index other) { return key.matches(text(m_entries[other].key)); });
 }
 
 IniFile::Index IniFile::findEntry(const Section &section, QStringView key) const
@@ -338,14 +339,17 @@ IniFile::Index IniFile::findEntry(const Section &section, QStringView key) const
         // A long section matches keys folded. Its first lookups scan; the index is made for a
         // section asked again and again.
         const FoldedName folded(key);
-        if (section.keyIndex.empty() && ++section.lookups > kScannedKeyLookups) {
+        if (section.keyIndex == kNone && ++section.lookups > kScannedKeyLookups) {
+            section.keyIndex = Index(m_keyIndexes.size());
+            m_keyIndexes.emplace_back();
             for (Index e = section.first; e != kNone; e = entries[e].next) {
                 if (!entries[e].verbatim)
                     indexKey(section, e);
             }
         }
-        if (!section.keyIndex.empty())
-            return section.keyIndex.find(folded.hash(), [&](Index e) { return folded.matches(text(entries[e].key)); });
+        if (section.keyIndex != kNone)
+            return m_keyIndexes[std::size_t(section.keyIndex)].find(
+                folded.hash(), [&](Index e) { return folded.matches(text(entries[e].key)); });
         for (Index e = section.first; e != kNone; e = entries[e].next) {
             if (!entries[e].verbatim && folded.matches(text(entries[e].key)))
                 return e;
@@ -400,6 +404,7 @@ void IniFile::parse(const QByteArray &content)
     m_sections.clear();
     m_entries.clear();
     m_sectionIndex = {};
+    m_keyIndexes.clear();
     m_lookups = 0;
     m_lastLookup = {};
     // Room for the entries at once, instead of growing the list line by line: the program's own

@@ -91,9 +91,10 @@ private:
         Index first = kNone;   // entries, chained through Entry::next
         Index last = kNone;
         Index count = 0;
-        // Folded key -> first entry with that key, kept only for long sections: an index per
-        // section would cost more than the scan in a file of many small sections.
-        mutable NameIndex keyIndex;
+        // Its place in m_keyIndexes, kept only for long sections: an index per section would cost
+        // more than the scan in a file of many small sections. Outside the section, so that a
+        // section is plain data that the list moves as bytes.
+        mutable Index keyIndex = kNone;
         mutable Index lookups = 0; // of keys in a long section, before it is indexed
     };
     class FoldedName;
@@ -119,6 +120,8 @@ private:
     // Folded name -> first section with that name; built once lookups make it pay, as most
     // files read are small and asked for a few names.
     mutable NameIndex m_sectionIndex;
+    // Folded key -> first entry with that key, of the long sections asked for keys often.
+    mutable std::vector<NameIndex> m_keyIndexes;
     mutable Index m_lookups = 0;
     // The section name find() was asked last, as spelled, and the section it found.
     struct Lookup {

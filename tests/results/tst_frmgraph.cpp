@@ -418,6 +418,9 @@ private slots:
         for (int i = 0; i < 10; ++i) {
             graph.Timer1Timer();
             QTest::qWait(1);
+            // Resized halfway, the window's picture is made anew under the turns.
+            if (i == 4)
+                graph.resize(size + QSize(37, 23));
         }
         auto *view = child<QChartView>(graph, "Chart1");
         const QRect pie =

@@ -50,6 +50,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QUndoStack>
+#include <functional>
 
 namespace {
 
@@ -70,15 +71,50 @@ QAccessibleInterface *mainWindowAccessible(const QString &className, QObject *ob
     return nullptr;
 }
 
+// Until the set-up left for after the first frame has run, anything the user does finishes it
+// first, so that no key, click or close ever meets tables not yet read from the file.
+class StartUpGate : public QObject
+{
+public:
+    StartUpGate(QObject *parent, std::function<void()> finish) : QObject(parent), m_finish(std::move(finish)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TabletPress:
+        case QEvent::InputMethod:
+        case QEvent::Drop:
+        case QEvent::Close:
+            m_finish();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_finish;
+};
+
 } // namespace
 
-TfrmMain::TfrmMain(QWidget *parent)
+TfrmMain::TfrmMain(QWidget *parent, StartUp startUp)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TfrmMain>()), m_hours(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Total})),
       m_money(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total})),
       m_freq(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total})),
-      m_undo(std::make_unique<QUndoStack>())
+      m_startUp(startUp), m_undo(std::make_unique<QUndoStack>())
 {
     static const bool accessibleAsWindow = (QAccessible::installFactory(mainWindowAccessible), true);
     Q_UNUSED(accessibleAsWindow)
@@ -115,9 +151,8 @@ void TfrmMain::setUpControls()
     ui->SpeedButton1->setIcon(calendarIcon());
     showDateForm(ui->edDOB);
     ui->numIncome->setMask(true, 0);
-    setUpGrid(ui->gridHours, m_hours.get());
-    setUpGrid(ui->gridMoney, m_money.get());
-    setUpGrid(ui->gridFreq, m_freq.get());
+    if (m_startUp == StartUp::WhenShown)
+        setUpGrids();
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -208,6 +243,13 @@ void TfrmMain::setUpControls()
     showPage(Intro);
 }
 
+void TfrmMain::setUpGrids()
+{
+    setUpGrid(ui->gridHours, m_hours.get());
+    setUpGrid(ui->gridMoney, m_money.get());
+    setUpGrid(ui->gridFreq, m_freq.get());
+}
+
 void TfrmMain::setUpGrid(QTableView *grid, ActivityModel *model)
 {
     // A shown title row measures its titles whenever the model, a column or a font changes, which
@@ -259,19 +301,42 @@ void TfrmMain::showEvent(QShowEvent *event)
 {
     if (!m_shown) {
         m_shown = true;
-        FormShow();
+        if (m_startUp == StartUp::AfterFirstFrame) {
+            m_startUpPending = true;
+            m_startUpGate = new StartUpGate(this, [this] { finishStartUp(); });
+            QCoreApplication::instance()->installEventFilter(m_startUpGate);
+            ui->btPrev->setEnabled(false);
+            ui->btNext->setEnabled(true);
+        } else {
+            FormShow();
+        }
     }
     QWidget::showEvent(event);
 }
 
 void TfrmMain::paintEvent(QPaintEvent *event)
 {
-    // The icon is read from its file only once the window has drawn itself the first time.
+    // The rest of the set-up and the icon, read from its file, wait until the window has drawn
+    // itself the first time.
     if (!m_iconScheduled) {
         m_iconScheduled = true;
+        if (m_startUpPending)
+            QMetaObject::invokeMethod(
+                this, [this] { finishStartUp(); }, Qt::QueuedConnection);
         QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon()); });
     }
     QWidget::paintEvent(event);
+}
+
+void TfrmMain::finishStartUp()
+{
+    if (!m_startUpPending)
+        return;
+    m_startUpPending = false;
+    // Removing a filter from within its own filtering is allowed; deleting it is not.
+    QCoreApplication::instance()->removeEventFilter(m_startUpGate);
+    setUpGrids();
+    FormShow();
 }
 
 void TfrmMain::FormShow()
@@ -316,6 +381,8 @@ void TfrmMain::readSettings()
 
 void TfrmMain::writeSettings()
 {
+    // Never the empty tables of a window whose file is not read yet.
+    finishStartUp();
     BioFields bio;
     bio.name = ui->edName->text();
     bio.birthDate = ui->edDOB->text();
@@ -341,6 +408,7 @@ bool TfrmMain::isModified() const
 
 bool TfrmMain::maySaveBeforeClosing(bool interactive)
 {
+    finishStartUp();
     const QStringList state = storedState();
     if (state == m_savedState || state == m_discardedState)
         return true;
@@ -397,6 +465,7 @@ void TfrmMain::computeTotals()
 
 void TfrmMain::btNextClick()
 {
+    finishStartUp();
     const int p = currentPage();
     ui->btNext->setEnabled(true);
     ui->btPrev->setEnabled(true);
@@ -474,6 +543,7 @@ void TfrmMain::checkRow(const ActivityTable &t, int row)
 
 void TfrmMain::btPrevClick()
 {
+    finishStartUp();
     const int p = currentPage();
     ui->btPrev->setEnabled(true);
     ui->btNext->setEnabled(true);

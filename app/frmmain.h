@@ -27,7 +27,12 @@ public:
     // The wizard's pages, in order.
     enum Page { Intro = 0, Bio = 1, Hours = 2, Dollars = 3, Items = 4, Graphs = 5 };
 
-    explicit TfrmMain(QWidget *parent = nullptr);
+    // When the window reads its file and fills its tables. A window the user starts draws its
+    // first page first and does the rest straight after that frame, since none of it shows there;
+    // a window made for a check is complete once shown.
+    enum class StartUp { WhenShown, AfterFirstFrame };
+
+    explicit TfrmMain(QWidget *parent = nullptr, StartUp startUp = StartUp::WhenShown);
     ~TfrmMain() override;
 
     DateValue birthDate() const { return m_birthDate; }
@@ -128,6 +133,9 @@ private:
     void edDOBExit();
     void setUpControls();
     void setUpGrid(QTableView *grid, ActivityModel *model);
+    void setUpGrids();
+    // The set-up left for after the first frame; does nothing once it has run.
+    void finishStartUp();
     void showPage(int page);
     QTableView *gridOfCurrentPage() const;
     void sortCurrentPage(int order);
@@ -144,6 +152,9 @@ private:
     double m_hoursAlive = 0;
     bool m_shown = false;
     bool m_iconScheduled = false;
+    StartUp m_startUp;
+    bool m_startUpPending = false;
+    QObject *m_startUpGate = nullptr;
     std::array<quint32, 50> aColors{};
     QMenu *PopupMenu1 = nullptr;
     std::unique_ptr<QUndoStack> m_undo;

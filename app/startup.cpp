@@ -33,7 +33,7 @@ bool haveDisplay()
 
 int runWindow(const QString &settingsFile)
 {
-    TfrmMain window;
+    TfrmMain window(nullptr, TfrmMain::StartUp::AfterFirstFrame);
     // One file per person: say whose it is.
     if (!settingsFile.isEmpty())
         window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + QFileInfo(settingsFile).fileName());

@@ -317,6 +317,33 @@ private slots:
         QVERIFY(!again.hoursModel().cell(1, 5).isEmpty());
     }
 
+    void startUpAfterTheFirstFrame()
+    {
+        // The window the user starts reads its file only after drawing its first page: the same
+        // window once that has run, and a close before it keeps the file as it was.
+        const QByteArray stored = "[Name]\nname=Ann Lee\n[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\nHrMin=8 Hrs\n"
+                                  "Per=Day\nStart=3/15/1990\nEnd=Now\n";
+        writeIni(stored);
+        {
+            TfrmMain w(nullptr, TfrmMain::StartUp::AfterFirstFrame);
+            w.show();
+            QVERIFY(!btn(w, "btPrev")->isEnabled());
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            QTRY_COMPARE(edit(w, "edName")->text(), QStringLiteral("Ann Lee"));
+            QCOMPARE(child<QTableView>(&w, "gridHours")->model(), &w.hoursModel());
+            QCOMPARE(w.hoursModel().cell(1, 0), QStringLiteral("Sleep"));
+            QVERIFY(!w.hoursModel().cell(1, 5).isEmpty());
+            QVERIFY(!w.isModified());
+        }
+        TfrmMain early(nullptr, TfrmMain::StartUp::AfterFirstFrame);
+        early.show();
+        early.close();
+        QVERIFY(!early.isVisible());
+        QVERIFY(Prompts::shown().isEmpty());
+        QCOMPARE(readIni(), stored);
+        QCOMPARE(early.hoursModel().cell(1, 0), QStringLiteral("Sleep"));
+    }
+
     void closingAnotherWayAsksAboutUnsavedChanges_data()
     {
         QTest::addColumn<bool>("change");

@@ -303,7 +303,7 @@ void TfrmMain::showEvent(QShowEvent *event)
         m_shown = true;
         if (m_startUp == StartUp::AfterFirstFrame) {
             m_startUpPending = true;
-            m_startUpGate = new StartUpGate(this, [this] { finishStartUp(); });
+            m_startUpGate = new StartUpGate(this, [this] { guarded(this, [this] { finishStartUp(); }); });
             QCoreApplication::instance()->installEventFilter(m_startUpGate);
             ui->btPrev->setEnabled(false);
             ui->btNext->setEnabled(true);
@@ -322,7 +322,7 @@ void TfrmMain::paintEvent(QPaintEvent *event)
         m_iconScheduled = true;
         if (m_startUpPending)
             QMetaObject::invokeMethod(
-                this, [this] { finishStartUp(); }, Qt::QueuedConnection);
+                this, [this] { guarded(this, [this] { finishStartUp(); }); }, Qt::QueuedConnection);
         QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon()); });
     }
     QWidget::paintEvent(event);

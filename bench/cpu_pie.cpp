@@ -1,4 +1,4 @@
-// CPU share of the chart window while the pie spins: `cpu_pie [seconds] [activities] [WxH] [floor|rows]` (50
+// CPU share of the chart window while the pie spins: `cpu_pie [seconds] [activities] [WxH] [floor|rows|disc]` (50
 // activities by default, a full table; the cost of a turn grows with the number of slices). Without a
 // size it measures twice: at the window's design size, 640 x 418, and at 1276 x 1020, the window
 // maximised on a 1280 x 1024 screen (the client area the offscreen platform gives it).
@@ -15,8 +15,11 @@
 #include <QPieSeries>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
-enum class Mode { Spin, Pixel, Rows };
+enum class Mode { Spin, Pixel, Rows, Disc };
 
 int measure(const QVector<ChartPoint> &points, QSize size, double seconds, Mode mode)
 {
@@ -39,7 +42,9 @@ int measure(const QVector<ChartPoint> &points, QSize size, double seconds, Mode 
         } else {
             // What any picture of this pie pays whose every row changes at each turn, as a pie of many
             // slices turning does: a pixel in each of the disc's rows of the window's picture written
-            // straight into it and sent to the screen, with none of the widgets' repaint.
+            // straight into it and sent to the screen, with none of the widgets' repaint ("rows"); or
+            // every pixel of the disc written so, in one flat colour ("disc"): what a turn that changes
+            // the whole disc pays before it works out a single colour.
             QChart *chart = view->chart();
             auto *series = qobject_cast<QPieSeries *>(chart->series().value(0));
             if (!series)
@@ -49,20 +54,29 @@ int measure(const QVector<ChartPoint> &points, QSize size, double seconds, Mode 
             const QPointF centre(plot.left() + plot.width() * series->horizontalPosition(),
                                  plot.top() + plot.height() * series->verticalPosition());
             const QPoint top = pie->mapTo(&graph, view->mapFromScene(chart->mapToScene(centre - QPointF(0, radius))));
+            const bool whole = mode == Mode::Disc;
             const QRect column(top, QSize(1, int(2 * radius)));
-            QObject::connect(&still, &QTimer::timeout, pie, [&graph, column] {
+            const QRect area =
+                whole ? QRect(top.x() - int(radius), top.y(), int(2 * radius) + 1, column.height()) : column;
+            QObject::connect(&still, &QTimer::timeout, pie, [&graph, column, area, radius, whole] {
                 static QRgb colour = 0xFF00FF00;
                 colour ^= 0x00FFFFFF;
                 QBackingStore *store = graph.backingStore();
-                store->beginPaint(column);
+                store->beginPaint(area);
                 if (auto *picture = dynamic_cast<QImage *>(store->paintDevice())) {
-                    for (int y = column.top(); y <= column.bottom(); ++y)
-                        reinterpret_cast<QRgb *>(picture->scanLine(y))[column.left()] = colour;
+                    for (int y = column.top(); y <= column.bottom(); ++y) {
+                        auto *line = reinterpret_cast<QRgb *>(picture->scanLine(y));
+                        const double dy = y + 0.5 - (column.top() + radius);
+                        const int half = whole ? int(std::sqrt(std::max(0.0, radius * radius - dy * dy))) : 0;
+                        std::fill(line + column.left() - half, line + column.left() + half + 1, colour);
+                    }
                 }
                 store->endPaint();
-                store->flush(column, graph.windowHandle());
+                store->flush(area, graph.windowHandle());
             });
-            what = QStringLiteral("pie still, a pixel in each of its %1 rows written a tick").arg(column.height());
+            what =
+                whole ? QStringLiteral("pie still, every pixel of its disc written a tick")
+                      : QStringLiteral("pie still, a pixel in each of its %1 rows written a tick").arg(column.height());
         }
         still.start();
         return reportCpuShare(QStringLiteral("chart window %1x%2, %3").arg(graph.width()).arg(graph.height()).arg(what),
@@ -102,9 +116,12 @@ int main(int argc, char *argv[])
         if (wh.size() == 2)
             sizes = {QSize(wh[0].toInt(), wh[1].toInt())};
     }
-    // A fourth argument measures a reference instead of the spin: "floor" or "rows".
+    // A fourth argument measures a reference instead of the spin: "floor", "rows" or "disc".
     const QByteArray reference = argc > 4 ? QByteArray(argv[4]) : QByteArray();
-    const Mode mode = reference == "floor" ? Mode::Pixel : reference == "rows" ? Mode::Rows : Mode::Spin;
+    const Mode mode = reference == "floor"  ? Mode::Pixel
+                      : reference == "rows" ? Mode::Rows
+                      : reference == "disc" ? Mode::Disc
+                                            : Mode::Spin;
     for (const QSize &size : sizes) {
         if (const int rc = measure(points, size, seconds, mode))
             return rc;

@@ -9,7 +9,9 @@
 # as it first was (commit db9ba38, in a scratch worktree) and runs the two alternately, twice, for a
 # ratio on this machine; without it the ratio is to the first version's 5,660 a second on the
 # machine of the time. A run's speed falls as its inputs grow longer, so only runs of the same
-# length compare, and the machine's load moves the figure by tens of percent.
+# length compare, and the machine's load moves the figure by tens of percent. With --first-version
+# the inputs the last run kept are then replayed through both targets alone (bench/fuzz_replay.cpp):
+# their own time an input on the same inputs, and what is left of an execution for the fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=30
@@ -69,6 +71,21 @@ else
         printf "fuzz_inifile, %d s from the seed corpus: %d executions, %d a second = %.1f x the first version'"'"'s %d on the machine of its time (target >= 10 x)\n",
             s, runs, rate, rate / first, first
     }'
+fi
+if ((against)); then
+    # The last run was today's: its kept inputs, replayed through each version without the fuzzer.
+    runtime=$(clang++-14 --print-runtime-dir)
+    replay() { # build folder: prints "inputs microseconds-an-input"
+        clang++-14 -std=c++17 -O2 -fsanitize=address,undefined bench/fuzz_replay.cpp \
+            "$1/fuzz/CMakeFiles/fuzz_inifile.dir/fuzz_inifile.cpp.o" "$1/liblifetally_core.a" \
+            "$runtime/libclang_rt.fuzzer_no_main-x86_64.a" -lQt6Core -o "$work/replay"
+        "$work/replay" "$work/out" 100
+    }
+    read -r inputs old_us < <(replay "$work/first/build")
+    read -r _ us < <(replay "$dir")
+    awk -v i="$inputs" -v o="$old_us" -v n="$us" -v rate="$rate" 'BEGIN {
+        printf "same %d inputs, the target alone: first version %.1f us an input, now %.1f us = %.1f x; of now'"'"'s %.1f us an execution in the run, the fuzzer'"'"'s own %.1f us\n",
+            i, o, n, o / n, 1e6 / rate, 1e6 / rate - n }'
 fi
 if ((seconds >= 600)); then
     awk -v runs="$runs" 'BEGIN { printf "  ten-minute run: %d inputs (target >= 10000000: %s)\n", runs, (runs >= 1e7 ? "met" : "not met") }'

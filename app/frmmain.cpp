@@ -2,6 +2,7 @@
 
 #include "about/frmabout.h"
 #include "calc/clock.h"
+#include "calc/conversionerror.h"
 #include "calc/datediff.h"
 #include "calc/datetext.h"
 #include "calc/explain.h"
@@ -41,6 +42,10 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -50,6 +55,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QUndoStack>
+#include <cstdio>
 #include <functional>
 
 namespace {
@@ -240,6 +246,16 @@ void TfrmMain::setUpControls()
         Qt::DirectConnection);
 #endif
 
+    m_recoveryTimer = new QTimer(this);
+    m_recoveryTimer->setSingleShot(true);
+    m_recoveryTimer->setInterval(1000);
+    connect(m_recoveryTimer, &QTimer::timeout, this, &TfrmMain::writeRecovery);
+    for (const ActivityModel *model : {m_hours.get(), m_money.get(), m_freq.get()})
+        connect(model, &QAbstractItemModel::dataChanged, this, &TfrmMain::scheduleRecovery);
+    connect(ui->edName, &QLineEdit::textChanged, this, &TfrmMain::scheduleRecovery);
+    connect(ui->edDOB, &QLineEdit::textChanged, this, &TfrmMain::scheduleRecovery);
+    connect(ui->numIncome, &QDoubleSpinBox::valueChanged, this, &TfrmMain::scheduleRecovery);
+
     showPage(Intro);
 }
 
@@ -345,9 +361,9 @@ void TfrmMain::FormShow()
     adjustColWidths();
     initGrids();
     readSettings();
+    offerRecovery();
     ShowBirthDate();
-    // A stored birth date that is not a date is reported here, and start-up goes on.
-    guarded(this, [this] { computeTotals(); });
+    computeStartUpTotals();
     showPage(Intro);
     ui->btPrev->setEnabled(false);
     ui->btNext->setEnabled(true);
@@ -370,25 +386,181 @@ void TfrmMain::initGrids()
 
 void TfrmMain::readSettings()
 {
+    const QString path = settingsFilePath();
+    const SettingsFileCheck check = checkSettingsFile(path);
+    m_unreadableReason = check.status == SettingsFileStatus::Unreadable ? check.reason : QString();
+    if (!m_unreadableReason.isEmpty())
+        Prompts::warning(this, QStringLiteral("Lifetally cannot read your entries in %1: %2.\n\n"
+                                              "Close will not be able to keep your entries there.")
+                                   .arg(QDir::toNativeSeparators(path), m_unreadableReason));
+    readSettingsFrom(path);
+    m_savedState = storedState();
+    m_fingerprintPath = path;
+    m_fingerprint = fileFingerprint(path);
+}
+
+void TfrmMain::readSettingsFrom(const QString &path)
+{
     BioFields bio;
-    readTables(settingsFilePath(), bio, *m_hours, *m_money, *m_freq);
+    m_formatState = readTables(path, bio, *m_hours, *m_money, *m_freq);
     ui->edName->setText(bio.name);
     ui->edDOB->setText(bio.birthDate);
     // The field's range is 0 to 99,999,999; a stored value beyond it is clamped.
     ui->numIncome->setValue(bio.income);
-    m_savedState = storedState();
+}
+
+void TfrmMain::computeStartUpTotals()
+{
+    // A stored birth date that is not a date is reported here, and start-up goes on.
+    guarded(this, [this] {
+        try {
+            computeTotals();
+        } catch (const ConversionError &e) {
+            if (m_formatState != FileFormatState::Foreign)
+                throw;
+            // Say what to do, not only what failed: the texts are right, but in another format.
+            Prompts::applicationError(
+                this, e.message() +
+                          QStringLiteral(".\n\nThe dates and amounts in %1 are written in another regional format "
+                                         "than yours (%2), and Lifetally cannot tell which one. Correct them on "
+                                         "the tables' pages, or start Lifetally under the regional settings they "
+                                         "were written in")
+                              .arg(QDir::toNativeSeparators(settingsFilePath()), shortDatePatternText()));
+        }
+    });
 }
 
 void TfrmMain::writeSettings()
 {
     // Never the empty tables of a window whose file is not read yet.
     finishStartUp();
+    const QString path = settingsFilePath();
+    // Replacing a file that could not be read would lose whatever it holds.
+    if (!m_unreadableReason.isEmpty())
+        throw FileWriteError(path);
     BioFields bio;
     bio.name = ui->edName->text();
     bio.birthDate = ui->edDOB->text();
     bio.income = static_cast<int>(ui->numIncome->value());
-    writeSettingsFile(settingsFilePath(), bio, m_hours->table(), m_money->table(), m_freq->table());
+    writeSettingsFile(path, bio, m_hours->table(), m_money->table(), m_freq->table(), m_formatState);
     m_savedState = storedState();
+    m_fingerprintPath = path;
+    m_fingerprint = fileFingerprint(path);
+    removeRecovery();
+}
+
+bool TfrmMain::saveEntries(bool interactive)
+{
+    finishStartUp();
+    const QString path = settingsFilePath();
+    if (interactive && m_unreadableReason.isEmpty() && path == m_fingerprintPath &&
+        fileFingerprint(path) != m_fingerprint &&
+        !Prompts::ask(this,
+                      QStringLiteral("%1 was changed by another program since Lifetally read it.\n\n"
+                                     "Replace it with the entries shown here? The changed file is kept as %2.")
+                          .arg(QDir::toNativeSeparators(path), QFileInfo(path).fileName() + QStringLiteral(".bak")),
+                      QStringLiteral("Replace"), QStringLiteral("Cancel")))
+        return false;
+    writeSettings();
+    return true;
+}
+
+bool TfrmMain::saveWithoutQuestions()
+{
+    finishStartUp();
+    const QStringList state = storedState();
+    if (state == m_savedState || state == m_discardedState)
+        return true;
+    try {
+        writeSettings();
+        return true;
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "lifetally: %s; your entries are kept in %s.\n", e.what(),
+                     QDir::toNativeSeparators(recoveryFilePath(settingsFilePath())).toLocal8Bit().constData());
+        writeRecovery();
+        return false;
+    }
+}
+
+void TfrmMain::scheduleRecovery()
+{
+    // Not restarted by each change: a second after the first one, whatever follows.
+    if (m_recoveryTimer && !m_recoveryTimer->isActive())
+        m_recoveryTimer->start();
+}
+
+void TfrmMain::writeRecovery()
+{
+    if (m_recoveryBroken || m_startUpPending || !m_shown)
+        return;
+    const QStringList state = storedState();
+    if (state == m_savedState) {
+        removeRecovery();
+        return;
+    }
+    if (state == m_recoveryState)
+        return;
+    BioFields bio;
+    bio.name = ui->edName->text();
+    bio.birthDate = ui->edDOB->text();
+    bio.income = static_cast<int>(ui->numIncome->value());
+    try {
+        writeRecoveryFile(settingsFilePath(), bio, m_hours->table(), m_money->table(), m_freq->table(),
+                          m_formatState);
+        m_recoveryState = state;
+    } catch (const FileWriteError &) {
+        // A folder that takes no recovery file takes no settings file either; Close says so.
+    }
+}
+
+void TfrmMain::removeRecovery()
+{
+    if (m_recoveryBroken)
+        return;
+    if (m_recoveryTimer)
+        m_recoveryTimer->stop();
+    QFile::remove(recoveryFilePath(settingsFilePath()));
+    m_recoveryState.clear();
+}
+
+void TfrmMain::offerRecovery()
+{
+    const QString path = recoveryFilePath(settingsFilePath());
+    const SettingsFileCheck check = checkSettingsFile(path);
+    if (check.status == SettingsFileStatus::Missing)
+        return;
+    if (check.status != SettingsFileStatus::Readable) {
+        // Never used in part, and never overwritten: it may be all that is left of the entries.
+        m_recoveryBroken = true;
+        Prompts::warning(this, QStringLiteral("Lifetally kept entries that were not saved in %1, but cannot read "
+                                              "them: %2.\n\nThe file is kept as it is.")
+                                   .arg(QDir::toNativeSeparators(path), check.reason));
+        return;
+    }
+    const FileFormatState fileState = m_formatState;
+    readSettingsFrom(path);
+    const QStringList recovered = storedState();
+    if (recovered == m_savedState) {
+        m_formatState = fileState;
+        removeRecovery();
+        return;
+    }
+    const QDateTime changed = QFileInfo(path).lastModified();
+    const QDate day = changed.date();
+    const QTime time = changed.time();
+    const DateValue at = encodeDate(day.year(), day.month(), day.day()) + time.msecsSinceStartOfDay() / 86400000.0;
+    const QString when = shortDateText(at) + QLatin1Char(' ') + longTimeText(at);
+    if (Prompts::ask(this,
+                     QStringLiteral("Lifetally did not end properly last time. Entries you had not saved were kept "
+                                    "(%1).\n\nRestore them?")
+                         .arg(when),
+                     QStringLiteral("Restore"), QStringLiteral("Discard"))) {
+        m_recoveryState = recovered;
+        return;
+    }
+    readSettingsFrom(settingsFilePath());
+    m_formatState = fileState;
+    removeRecovery();
 }
 
 QStringList TfrmMain::storedState() const
@@ -415,13 +587,16 @@ bool TfrmMain::maySaveBeforeClosing(bool interactive)
     switch (interactive ? Prompts::askSaveChanges(this) : Prompts::SaveAnswer::Save) {
     case Prompts::SaveAnswer::Discard:
         m_discardedState = state;
+        removeRecovery();
         return true;
     case Prompts::SaveAnswer::Cancel:
         return false;
     case Prompts::SaveAnswer::Save:
         break;
     }
-    return guarded(this, [this] { writeSettings(); });
+    bool saved = false;
+    guarded(this, [this, interactive, &saved] { saved = saveEntries(interactive); });
+    return saved;
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)
@@ -435,7 +610,7 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 
 void TfrmMain::saveClick()
 {
-    writeSettings();
+    saveEntries(true);
 }
 
 void TfrmMain::ShowBirthDate()
@@ -555,8 +730,8 @@ void TfrmMain::btPrevClick()
 
 void TfrmMain::btCloseClick()
 {
-    writeSettings();
-    close();
+    if (saveEntries(true))
+        close();
 }
 
 void TfrmMain::edDOBExit()

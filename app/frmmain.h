@@ -1,16 +1,19 @@
 #pragma once
 
 #include "calc/datevalue.h"
+#include "settings/fileformat.h"
 #include "tables/tablecolumns.h"
 #include <QSet>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 class ActivityModel;
 class QMenu;
 class QPagedPaintDevice;
 class QTableView;
+class QTimer;
 class QUndoStack;
 class ReportPrinter;
 class TActivityDialog;
@@ -51,6 +54,13 @@ public:
     void readSettings();
     // Writes the settings file; throws IniWriteError ("Unable to write to <path>").
     void writeSettings();
+    // Writes the settings file, first asking before it replaces a file that someone else changed
+    // since it was read (when `interactive`; otherwise the changed file is kept as the backup).
+    // False when the user chose not to replace it. Throws IniWriteError.
+    bool saveEntries(bool interactive);
+    // For a signal to end the program: saves without any question or box. When the file cannot
+    // be written, the entries stay in the recovery file and the reason goes to standard error.
+    bool saveWithoutQuestions();
     // Whether anything differs from what the settings file holds: a biography field, or a cell
     // of any table that the file keeps (an add, edit, delete or sort).
     bool isModified() const;
@@ -131,6 +141,14 @@ private:
     int selectedRow(QTableView *grid) const;
 
     void edDOBExit();
+    // Entries not yet saved go to the recovery file within a second of a change.
+    void scheduleRecovery();
+    void writeRecovery();
+    void removeRecovery();
+    // At start-up: a recovery file left by a run that did not end well brings one question.
+    void offerRecovery();
+    void readSettingsFrom(const QString &path);
+    void computeStartUpTotals();
     void setUpControls();
     void setUpGrid(QTableView *grid, ActivityModel *model);
     void setUpGrids();
@@ -163,6 +181,17 @@ private:
     // The entries a log-out was told to leave unsaved, so the close that follows does not ask again.
     QStringList m_discardedState;
     QSet<QString> m_keptWarnings;
+    // How the file's regional format was told when it was read.
+    FileFormatState m_formatState = FileFormatState::Recorded;
+    // The settings file's content when it was last read or written, to notice a change by others.
+    std::optional<QByteArray> m_fingerprint;
+    QString m_fingerprintPath;
+    // A file that exists but could not be read is never replaced with what the window shows.
+    QString m_unreadableReason;
+    QTimer *m_recoveryTimer = nullptr;
+    // What the recovery file holds, as storedState() gives it; empty when there is none.
+    QStringList m_recoveryState;
+    bool m_recoveryBroken = false;
     // Kept between reports, so the printer chosen last is offered again.
     std::unique_ptr<QPagedPaintDevice> m_printer;
     std::unique_ptr<ReportPrinter> m_report;

@@ -3,14 +3,19 @@
 #include "app/batchexport.h"
 #include "app/commandline.h"
 #include "app/frmmain.h"
+#include "app/unixsignals.h"
 #include "calc/localesettings.h"
 #include "settings/settingsfile.h"
+#include "settings/settingslock.h"
 #include "widgets/exitafterfirstpaint.h"
+#include "widgets/prompts.h"
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QScreen>
 #include <QStyle>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -31,8 +36,28 @@ bool haveDisplay()
 #endif
 }
 
+// A second copy on a file that a running copy holds: say so, offer that copy's window, and end.
+void refuseSecondCopy(const SettingsLock &lock)
+{
+    const QString text = QStringLiteral("Lifetally is already open with the entries in %1.\n\n"
+                                        "Two copies on one file would each save over the other's changes.")
+                             .arg(QDir::toNativeSeparators(settingsFilePath()));
+    const qint64 holder = lock.holderPid();
+    if (holder <= 0) {
+        Prompts::warning(nullptr, text);
+        return;
+    }
+    if (Prompts::ask(nullptr, text, QStringLiteral("Show It"), QStringLiteral("Quit")))
+        ::kill(static_cast<pid_t>(holder), SIGUSR1);
+}
+
 int runWindow(const QString &settingsFile)
 {
+    SettingsLock lock(settingsFilePath());
+    if (lock.tryLock() == SettingsLock::Result::HeldByOther) {
+        refuseSecondCopy(lock);
+        return 0;
+    }
     TfrmMain window(nullptr, TfrmMain::StartUp::AfterFirstFrame);
     // One file per person: say whose it is.
     if (!settingsFile.isEmpty())
@@ -40,6 +65,18 @@ int runWindow(const QString &settingsFile)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), screen->availableGeometry())
                         .topLeft());
+    // A signal to end is a log-out that allows no questions: save, then end.
+    UnixSignals endSignals;
+    QObject::connect(&endSignals, &UnixSignals::endRequested, &window, [&window] {
+        window.saveWithoutQuestions();
+        QApplication::exit(0);
+    });
+    QObject::connect(&endSignals, &UnixSignals::showRequested, &window, [&window] {
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
     ExitAfterFirstPaint exitAfterFirstPaint;
     exitAfterFirstPaint.watch(&window);
     window.show();

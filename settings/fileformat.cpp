@@ -218,3 +218,64 @@ QString FormatConversion::amount(const QString &text, AmountKind kind) const
     const std::optional<Amount> back = parseAmount(converted, kind, m_to);
     return back && back->digits == amount->digits ? converted : text;
 }
+
+bool textsReadIn(const StoredTexts &texts, const LocaleSettings &format)
+{
+    DateValue day = 0;
+    for (const QString &text : texts.dates) {
+        if (!tryStrToDate(text, day, format))
+            return false;
+    }
+    for (const QString &text : texts.money) {
+        if (!parseAmount(text, AmountKind::Money, format))
+            return false;
+    }
+    for (const QString &text : texts.counts) {
+        if (!parseAmount(text, AmountKind::Count, format))
+            return false;
+    }
+    return true;
+}
+
+FileFormatState guessFileFormat(const StoredTexts &texts, const LocaleSettings &current, LocaleSettings &found)
+{
+    if (textsReadIn(texts, current))
+        return FileFormatState::Current;
+    // The regional formats an earlier file may have been written in: each distinct order of day,
+    // month and year, date separator, decimal and grouping marks and currency among them.
+    static const char *const Regions[] = {
+        "en_US", "en_GB", "en_CA", "en_AU", "en_IN", "en_ZA", "en_IE", "de_DE", "de_AT", "de_CH", "fr_FR",
+        "fr_CA", "fr_CH", "fr_BE", "nl_NL", "nl_BE", "it_IT", "it_CH", "es_ES", "es_MX", "pt_PT", "pt_BR",
+        "sv_SE", "da_DK", "nb_NO", "fi_FI", "pl_PL", "cs_CZ", "hu_HU", "ru_RU", "uk_UA", "tr_TR", "ja_JP",
+        "zh_CN", "ko_KR", "C"};
+    std::optional<QStringList> agreed;
+    bool readElsewhere = false;
+    for (const char *region : Regions) {
+        const LocaleSettings format = LocaleSettings::fromQLocale(QLocale(QLatin1String(region)));
+        if (!textsReadIn(texts, format)) {
+            for (const QString &text : texts.dates) {
+                DateValue day = 0;
+                readElsewhere = readElsewhere || (!tryStrToDate(text, day, current) && tryStrToDate(text, day, format));
+            }
+            continue;
+        }
+        // Two formats that read every text alike are one answer, not a doubt.
+        const FormatConversion conversion(format, current);
+        QStringList converted;
+        for (const QString &text : texts.dates)
+            converted << conversion.date(text);
+        for (const QString &text : texts.money)
+            converted << conversion.amount(text, AmountKind::Money);
+        for (const QString &text : texts.counts)
+            converted << conversion.amount(text, AmountKind::Count);
+        if (!agreed) {
+            agreed = converted;
+            found = format;
+        } else if (*agreed != converted) {
+            return FileFormatState::Foreign;
+        }
+    }
+    if (agreed)
+        return FileFormatState::Detected;
+    return readElsewhere ? FileFormatState::Foreign : FileFormatState::Unknown;
+}

@@ -2,6 +2,7 @@
 
 #include "calc/localesettings.h"
 #include <QString>
+#include <QStringList>
 
 class IniFile;
 
@@ -23,6 +24,32 @@ enum class AmountKind {
 // through its day, an amount through its number. A text that does not fit the format it was
 // written in (a hand edit, "Now", an empty cell) comes back exactly as it is, never partly
 // converted, so it fails later where it is parsed, as it did before.
+// How a file's dates and amounts are read.
+enum class FileFormatState {
+    Recorded, // its [Format] section
+    Current,  // no section, and every text reads in the current format
+    Detected, // no section, and every text reads in one other format, from which it was converted
+    Foreign,  // no section; texts read in other formats, but no one format can be told: taken as they stand
+    Unknown   // no section; texts that read in no format at all (hand edits): taken as they stand
+};
+
+// The stored texts of a file whose format is not recorded: the dates (not "Now" or empty) and
+// the amounts of each kind.
+struct StoredTexts {
+    QStringList dates;
+    QStringList money;
+    QStringList counts;
+};
+
+// Whether every text reads in `format`.
+bool textsReadIn(const StoredTexts &texts, const LocaleSettings &format);
+
+// The format a file without a [Format] section was written in: the current one when every text
+// reads there; otherwise the one common regional format in which they all read, in `found`. When
+// several such formats fit (and would give different days or amounts), or none does while some
+// texts read elsewhere, Foreign; otherwise Unknown.
+FileFormatState guessFileFormat(const StoredTexts &texts, const LocaleSettings &current, LocaleSettings &found);
+
 class FormatConversion
 {
 public:

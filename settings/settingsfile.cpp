@@ -7,6 +7,10 @@
 #include "settings/inifile.h"
 #include "settings/programfolder.h"
 
+#include "settings/atomicfile.h"
+
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
 #include <optional>
 
@@ -37,7 +41,7 @@ QStringList rowKeys(const TableKeys &t)
             QStringLiteral("End")};
 }
 
-void readTable(const IniFile &ini, const TableKeys &t, const FormatConversion &conversion, TableCells &table)
+void readTable(const IniFile &ini, const TableKeys &t, TableCells &table)
 {
     table.resize(TableRows);
     const int count = ini.readInteger(QLatin1String(t.countSection), QStringLiteral("Count"), 5);
@@ -51,11 +55,46 @@ void readTable(const IniFile &ini, const TableKeys &t, const FormatConversion &c
             row.resize(keys.size());
         for (int col = 0; col < keys.size(); ++col)
             row[col] = ini.readString(section, keys[col], QString());
+    }
+}
+
+// The dates and amounts of a table that a regional format decides, from row 1 on.
+void collectTexts(const TableKeys &t, const TableCells &table, StoredTexts &texts)
+{
+    for (int n = 1; n < table.size(); ++n) {
+        const QStringList &row = table[n];
+        if (t.amountKind && !row.value(AmountColumn).isEmpty())
+            (*t.amountKind == AmountKind::Money ? texts.money : texts.counts) << row.value(AmountColumn);
+        for (int col : {StartColumn, EndColumn}) {
+            const QString text = row.value(col);
+            if (!text.isEmpty() && text != QLatin1String("Now"))
+                texts.dates << text;
+        }
+    }
+}
+
+void convertTable(const TableKeys &t, const FormatConversion &conversion, TableCells &table)
+{
+    for (int n = 1; n < table.size(); ++n) {
+        QStringList &row = table[n];
+        if (row.size() <= EndColumn)
+            continue;
         if (t.amountKind)
             row[AmountColumn] = conversion.amount(row[AmountColumn], *t.amountKind);
         row[StartColumn] = conversion.date(row[StartColumn]);
         row[EndColumn] = conversion.date(row[EndColumn]);
     }
+}
+
+StoredTexts storedTexts(const BioFields &bio, const TableCells &hours, const TableCells &money, const TableCells &freq)
+{
+    StoredTexts texts;
+    if (!bio.birthDate.isEmpty())
+        texts.dates << bio.birthDate;
+    collectTexts(HoursKeys, hours, texts);
+    collectTexts(MoneyKeys, money, texts);
+    collectTexts(FreqKeys, freq, texts);
+    return texts;
 }
 
 void writeTable(IniFile &ini, const TableKeys &t, const TableCells &table)
@@ -84,41 +123,110 @@ void setSettingsFilePath(const QString &path)
     chosenPath() = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
 }
 
-bool settingsFileChosen()
-{
-    return !chosenPath().isEmpty();
-}
-
-void readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money, TableCells &freq)
+FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money,
+                                 TableCells &freq)
 {
     const IniFile ini(path);
     const LocaleSettings &current = LocaleSettings::current();
-    // A file from before the format was recorded is taken as written in the current format.
-    LocaleSettings written = current;
-    readFileFormat(ini, current, written);
-    const FormatConversion conversion(written, current);
-
     bio.name = ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
-    bio.birthDate = conversion.date(ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString()));
+    bio.birthDate = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
+    bio.income = ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), 250000);
+    readTable(ini, HoursKeys, hours);
+    readTable(ini, MoneyKeys, money);
+    readTable(ini, FreqKeys, freq);
+
+    // A file from before the format was recorded, or written by hand, says nothing of its format:
+    // its texts tell.
+    LocaleSettings written = current;
+    FileFormatState state = FileFormatState::Recorded;
+    if (!readFileFormat(ini, current, written))
+        state = guessFileFormat(storedTexts(bio, hours, money, freq), current, written);
+    if (state == FileFormatState::Foreign || state == FileFormatState::Unknown)
+        written = current;
+    const FormatConversion conversion(written, current);
+    bio.birthDate = conversion.date(bio.birthDate);
+    convertTable(HoursKeys, conversion, hours);
+    convertTable(MoneyKeys, conversion, money);
+    convertTable(FreqKeys, conversion, freq);
     if (bio.birthDate.isEmpty())
         bio.birthDate = shortDateText(Clock::now());
-    bio.income = ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), 250000);
-    readTable(ini, HoursKeys, conversion, hours);
-    readTable(ini, MoneyKeys, conversion, money);
-    readTable(ini, FreqKeys, conversion, freq);
+    return state;
 }
 
-void writeSettingsFile(const QString &path, const BioFields &bio, const TableCells &hours, const TableCells &money,
-                       const TableCells &freq)
+namespace {
+// Every entry of the file, over what `ini` holds: sections the program does not know stay.
+void fillFile(IniFile &ini, const BioFields &bio, const TableCells &hours, const TableCells &money,
+              const TableCells &freq, FileFormatState readAs)
 {
-    IniFile ini(path);
     ini.writeString(QStringLiteral("DOB"), QStringLiteral("Date"), bio.birthDate);
     ini.writeString(QStringLiteral("Name"), QStringLiteral("name"), bio.name);
     ini.writeInteger(QStringLiteral("Income"), QStringLiteral("income"), bio.income);
     writeTable(ini, HoursKeys, hours);
     writeTable(ini, MoneyKeys, money);
     writeTable(ini, FreqKeys, freq);
-    // Last, so that a new file has every earlier section where it always was.
-    writeFileFormat(ini, LocaleSettings::current());
+    // Texts whose format nobody could tell are not stamped with the current one, or the next
+    // change of regional settings would convert them wrongly for good; once they read in the
+    // current format, they are. Last, so that a new file has every earlier section where it
+    // always was.
+    if ((readAs != FileFormatState::Foreign && readAs != FileFormatState::Unknown) ||
+        textsReadIn(storedTexts(bio, hours, money, freq), LocaleSettings::current()))
+        writeFileFormat(ini, LocaleSettings::current());
+}
+} // namespace
+
+void writeSettingsFile(const QString &path, const BioFields &bio, const TableCells &hours, const TableCells &money,
+                       const TableCells &freq, FileFormatState readAs)
+{
+    IniFile ini(path);
+    fillFile(ini, bio, hours, money, freq, readAs);
     ini.save();
+}
+
+QString recoveryFilePath(const QString &settingsPath)
+{
+    return settingsPath + QStringLiteral(".recovery");
+}
+
+void writeRecoveryFile(const QString &settingsPath, const BioFields &bio, const TableCells &hours,
+                       const TableCells &money, const TableCells &freq, FileFormatState readAs)
+{
+    IniFile ini(settingsPath);
+    fillFile(ini, bio, hours, money, freq, readAs);
+    writeFileAtomically(recoveryFilePath(settingsPath), ini.serialize());
+}
+
+std::optional<QByteArray> fileFingerprint(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return std::nullopt;
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return QByteArray("unreadable");
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result();
+}
+
+SettingsFileCheck checkSettingsFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {SettingsFileStatus::Missing, QStringLiteral("No such file or directory")};
+    if (info.isDir())
+        return {SettingsFileStatus::Unreadable, QStringLiteral("It is a folder")};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {SettingsFileStatus::Unreadable, file.errorString()};
+    IniFile ini(QString{});
+    ini.parse(file.readAll());
+    if (file.error() != QFileDevice::NoError)
+        return {SettingsFileStatus::Unreadable, file.errorString()};
+    const std::pair<const char *, const char *> known[] = {
+        {"DOB", "Date"}, {"Name", "name"}, {"Income", "income"}, {"Hours", "Count"}, {"Money", "Count"},
+        {"Freq", "Count"}, {"Hour1", "Desc"}, {"Money1", "Desc"}, {"Freq1", "Desc"}};
+    for (const auto &[section, key] : known) {
+        if (ini.contains(QLatin1String(section), QLatin1String(key)))
+            return {SettingsFileStatus::Readable, QString()};
+    }
+    return {SettingsFileStatus::NoEntries, QStringLiteral("It holds no Lifetally entries")};
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "settings/fileformat.h"
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 // What the biography page keeps in the settings file.
 struct BioFields {
@@ -22,11 +25,32 @@ QString settingsFilePath();
 // The file named on the command line (one file per person) instead of "lfy.ini" in the program's
 // folder; an empty path goes back to the default.
 void setSettingsFilePath(const QString &path);
-// Whether the settings file is the one named on the command line.
-bool settingsFileChosen();
 // Reads every value with its default; an empty birth date becomes today's date text.
-// A missing file reads as all defaults and is not created.
-void readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money, TableCells &freq);
+// A missing file reads as all defaults and is not created. Dates and amounts come back in the
+// current regional format where the file's own format is recorded or can be told; the result
+// says which.
+FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money,
+                                 TableCells &freq);
 // Rewrites every entry in one atomic replace; throws IniWriteError ("Unable to write to <path>").
+// `readAs` is how the entries were read: a file whose format could not be told gets a format
+// record only once its texts read in the current format.
 void writeSettingsFile(const QString &path, const BioFields &bio, const TableCells &hours, const TableCells &money,
-                       const TableCells &freq);
+                       const TableCells &freq, FileFormatState readAs = FileFormatState::Recorded);
+
+// Entries not yet saved, kept beside the settings file so that a crash or a power cut loses
+// none: the settings file's content with the entries in it. Throws FileWriteError.
+QString recoveryFilePath(const QString &settingsPath);
+void writeRecoveryFile(const QString &settingsPath, const BioFields &bio, const TableCells &hours,
+                       const TableCells &money, const TableCells &freq, FileFormatState readAs);
+
+// What the file held when last read or written, to tell a change made by someone else:
+// none for a missing file.
+std::optional<QByteArray> fileFingerprint(const QString &path);
+
+// Whether a file can be read as a settings file, and if not, why (for people).
+enum class SettingsFileStatus { Missing, Readable, Unreadable, NoEntries };
+struct SettingsFileCheck {
+    SettingsFileStatus status;
+    QString reason;
+};
+SettingsFileCheck checkSettingsFile(const QString &path);

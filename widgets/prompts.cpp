@@ -91,6 +91,28 @@ Prompts::SaveAnswer Prompts::askSaveChanges(QWidget *parent)
     }
 }
 
+bool Prompts::ask(QWidget *parent, const QString &text, const QString &accept, const QString &reject)
+{
+    const QString title = QStringLiteral("Lifetally");
+    if (record(Kind::Question, title, text))
+        return !state().answers.isEmpty() && state().answers.takeFirst();
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton *yes = box.addButton(accept, QMessageBox::AcceptRole);
+    QPushButton *no = box.addButton(reject, QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void Prompts::warning(QWidget *parent, const QString &text)
+{
+    const QString title = QStringLiteral("Lifetally");
+    if (record(Kind::Warning, title, text))
+        return;
+    showBox(parent, QMessageBox::Warning, title, text);
+}
+
 void Prompts::applicationError(QWidget *parent, const QString &message)
 {
     const QString text = message + QLatin1Char('.');

@@ -10,7 +10,7 @@ class QWidget;
 class Prompts
 {
 public:
-    enum class Kind { Error, Confirm, ApplicationError, PrintError, SaveChanges, Check };
+    enum class Kind { Error, Confirm, ApplicationError, PrintError, SaveChanges, Check, Question, Warning };
     enum class SaveAnswer { Save, Discard, Cancel };
     struct Shown {
         Kind kind;
@@ -28,6 +28,11 @@ public:
     static bool keepOrChange(QWidget *parent, const QString &text);
     // "Save changes before closing?" with Save, Don't Save and Cancel, titled "Lifetally".
     static SaveAnswer askSaveChanges(QWidget *parent);
+    // A choice between two things to do, titled "Lifetally": true for `accept`, the default.
+    // Escape chooses `reject`.
+    static bool ask(QWidget *parent, const QString &text, const QString &accept, const QString &reject);
+    // Something the user should know that ended nothing, titled "Lifetally", with one OK button.
+    static void warning(QWidget *parent, const QString &text);
     // A failure that ended an event: the message with a full stop appended, titled "Lifetally".
     static void applicationError(QWidget *parent, const QString &message);
     // "Error printing report ... quitting", like showError but without the beep.
@@ -39,7 +44,8 @@ public:
 
     // Test hooks. In test mode no box opens: each call is recorded, and confirm() takes the
     // next queued answer (No when none is queued), askSaveChanges() the next queued save answer
-    // (Cancel when none is queued), keepOrChange() the next queued keep answer (Keep it when none
+    // (Cancel when none is queued), ask() the next queued answer (reject when none is queued),
+    // keepOrChange() the next queued keep answer (Keep it when none
     // is queued).
     static void setTestMode(bool on);
     static bool testMode();

@@ -67,7 +67,7 @@ private slots:
             << none;
         QTest::newRow("birth date that is no date")
             << QStringList{"--settings", "@/bad.ini", "--csv", "@/all.csv"} << 1 << ""
-            << "'1956-03-15' is not a valid date.\n"
+            << "'1956-02-30' is not a valid date.\n"
             << none;
     }
     void exitStatusAndOutput()
@@ -80,7 +80,7 @@ private slots:
         QTemporaryDir dir;
         const auto inDir = [&dir](QString text) { return text.replace(QLatin1Char('@'), dir.path()); };
         writeFile(dir.filePath(QStringLiteral("pat.ini")), Settings);
-        writeFile(dir.filePath(QStringLiteral("bad.ini")), "[DOB]\nDate=1956-03-15\n");
+        writeFile(dir.filePath(QStringLiteral("bad.ini")), "[DOB]\nDate=1956-02-30\n");
         for (QString &argument : arguments)
             argument = inDir(argument);
 

@@ -1,14 +1,18 @@
 // The wizard window driven as a user would: start-up from a settings file, page navigation,
 // the birth date, and Close writing the file back.
 #include "app/frmmain.h"
+#include "app/unixsignals.h"
 #include "guisupport.h"
 #include "settings/inifile.h"
 #include "settings/programfolder.h"
+#include "settings/settingsfile.h"
 #include "tables/activitymodel.h"
 #include "testsupport.h"
 #include "widgets/frmpickdate.h"
 #include "widgets/prompts.h"
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +22,7 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QtTest>
+#include <csignal>
 #include <memory>
 #include <unistd.h>
 
@@ -483,6 +488,121 @@ private slots:
         QVERIFY(w.isVisible());
         QCOMPARE(Prompts::shown().size(), 1);
         QCOMPARE(readIni(), before);
+    }
+
+    QString storedName(const QString &path) const
+    {
+        return IniFile(path).readString(QStringLiteral("Name"), QStringLiteral("name"), QString());
+    }
+
+    void fileChangedOnDiskIsNotReplacedUnasked()
+    {
+        writeIni("[Name]\nname=Original\n");
+        TfrmMain w;
+        w.show();
+        edit(w, "edName")->setText(QStringLiteral("Mine"));
+        writeIni("[Name]\nname=Theirs\n"); // a sync tool, or another program
+        Prompts::setNextAnswer(false);
+        btn(w, "btClose")->click();
+        QVERIFY(w.isVisible());
+        QCOMPARE(Prompts::shown().last().kind, Prompts::Kind::Question);
+        QCOMPARE(storedName(m_scope->settingsPath()), QStringLiteral("Theirs"));
+        Prompts::setNextAnswer(true);
+        btn(w, "btClose")->click();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(storedName(m_scope->settingsPath()), QStringLiteral("Mine"));
+        QCOMPARE(storedName(IniFile::backupPath(m_scope->settingsPath())), QStringLiteral("Theirs"));
+    }
+
+    void signalToEndSavesWithoutQuestions_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+    void signalToEndSavesWithoutQuestions()
+    {
+        QFETCH(int, signal);
+        writeIni("[Name]\nname=Original\n");
+        TfrmMain w;
+        w.show();
+        UnixSignals unixSignals;
+        int ended = 0;
+        connect(&unixSignals, &UnixSignals::endRequested, &w, [&] {
+            w.saveWithoutQuestions();
+            ended = signal;
+        });
+        edit(w, "edName")->setText(QStringLiteral("Unsaved"));
+        writeIni("[Name]\nname=Changed by others\n"); // no question can be asked: it goes to the backup
+        std::raise(signal);
+        QTRY_COMPARE(ended, signal);
+        QVERIFY(Prompts::shown().isEmpty());
+        QCOMPARE(storedName(m_scope->settingsPath()), QStringLiteral("Unsaved"));
+        QCOMPARE(storedName(IniFile::backupPath(m_scope->settingsPath())), QStringLiteral("Changed by others"));
+    }
+
+    void unsavedEntriesAreKeptUntilSaved()
+    {
+        writeIni("[Name]\nname=Original\n");
+        const QString recovery = recoveryFilePath(m_scope->settingsPath());
+        TfrmMain w;
+        w.show();
+        edit(w, "edName")->setText(QStringLiteral("Typed"));
+        QTRY_VERIFY(QFile::exists(recovery));
+        QCOMPARE(storedName(recovery), QStringLiteral("Typed"));
+        QCOMPARE(storedName(m_scope->settingsPath()), QStringLiteral("Original"));
+        btn(w, "btClose")->click();
+        QVERIFY(!QFile::exists(recovery));
+    }
+
+    void recoveryFileFoundAtStart_data()
+    {
+        QTest::addColumn<QByteArray>("recovery"); // empty: a folder in its place, which cannot be read
+        QTest::addColumn<bool>("restore");
+        QTest::addColumn<QString>("shownName");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("restore") << QByteArray("[Name]\nname=Recovered\n") << true << "Recovered" << true;
+        QTest::newRow("discard") << QByteArray("[Name]\nname=Recovered\n") << false << "Original" << false;
+        QTest::newRow("the same as the file") << QByteArray("[Name]\nname=Original\n") << true << "Original" << false;
+        QTest::newRow("unreadable") << QByteArray() << true << "Original" << true;
+    }
+    void recoveryFileFoundAtStart()
+    {
+        QFETCH(QByteArray, recovery);
+        QFETCH(bool, restore);
+        QFETCH(QString, shownName);
+        QFETCH(bool, kept);
+        writeIni("[Name]\nname=Original\n");
+        const QString path = recoveryFilePath(m_scope->settingsPath());
+        if (recovery.isEmpty()) {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(recovery);
+        }
+        Prompts::setNextAnswer(restore);
+        TfrmMain w;
+        w.show();
+        QCOMPARE(edit(w, "edName")->text(), shownName);
+        QCOMPARE(w.isModified(), shownName != QLatin1String("Original"));
+        QCOMPARE(QFileInfo::exists(path), kept);
+        QCOMPARE(storedName(m_scope->settingsPath()), QStringLiteral("Original"));
+        if (recovery.isEmpty())
+            QCOMPARE(Prompts::shown().last().kind, Prompts::Kind::Warning);
+    }
+
+    void unreadableFileIsToldAndNeverReplaced()
+    {
+        QVERIFY(QDir().mkdir(m_scope->settingsPath()));
+        TfrmMain w;
+        w.show();
+        QCOMPARE(Prompts::shown().size(), 1);
+        QVERIFY(Prompts::shown().first().text.contains(QStringLiteral("Close will not be able to keep")));
+        btn(w, "btClose")->click();
+        QVERIFY(w.isVisible());
+        QVERIFY(QFileInfo(m_scope->settingsPath()).isDir());
     }
 };
 

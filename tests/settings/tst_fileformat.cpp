@@ -194,29 +194,67 @@ private slots:
         QTEST(cell(got), "readAs");
     }
 
-    // A file from before the format was recorded, or with a record that cannot be used, reads as it always did.
-    void unusableFormatReadsAsToday_data()
+    // A file from before the format was recorded, by hand, or with a record that cannot be used:
+    // its texts tell the format, and it is stamped with one only when that is known.
+    void formatlessFile_data()
     {
-        QTest::addColumn<QByteArray>("format");
-        const QByteArray us = "[Format]\nShortDate=M/d/yyyy\nDateSeparator=/\nDecimal=.\nThousands=,\nCurrency=$\n";
-        QTest::newRow("no section") << QByteArray();
-        QTest::newRow("a key missing") << us;
-        QTest::newRow("unknown placement") << us + "CurrencyPlacement=Left\n";
-        QTest::newRow("two-character separator") << QByteArray(us).replace("=/", "=//") + "CurrencyPlacement=Before\n";
+        QTest::addColumn<LocaleSettings>("current");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QStringList>("moneyRow");
+        const QByteArray us = "[DOB]\nDate=3/15/1966\n[Money]\nCount=1\n[Money1]\nDesc=Rent\nAmount=$1,250.00\n"
+                              "Per=Month\nStart=9/1/2000\nEnd=Now\n";
+        const QByteArray de = "[DOB]\nDate=15.03.1966\n[Money]\nCount=1\n[Money1]\nDesc=Rent\n"
+                              "Amount=1.250,00 \xe2\x82\xac\nPer=Month\nStart=01.09.2000\nEnd=Now\n";
+        // Day and month both below 13, and no currency: month/day and day/month both read it.
+        const QByteArray either = "[DOB]\nDate=03/05/1966\n[Freq]\nCount=1\n[Freq1]\nDesc=Gym\nAmount=1,250\n"
+                                  "Per=Week\nStart=01/09/2000\nEnd=Now\n";
+        const QStringList usRow{"Rent", "$1,250.00", "Month", "9/1/2000", "Now"};
+        const QStringList deRow{"Rent", "1.250,00 €", "Month", "01.09.2000", "Now"};
+        const int current = int(FileFormatState::Current), detected = int(FileFormatState::Detected),
+                  foreign = int(FileFormatState::Foreign), unknown = int(FileFormatState::Unknown);
+        // clang-format off
+        QTest::newRow("U.S. file under U.S. settings") << usLocale() << us << current << usRow;
+        QTest::newRow("U.S. file under German settings") << germanLocale() << us << detected << deRow;
+        QTest::newRow("German file under U.S. settings") << usLocale() << de << detected << usRow;
+        QTest::newRow("record without placement") << germanLocale()
+            << us + "[Format]\nShortDate=M/d/yyyy\nDateSeparator=/\nDecimal=.\nThousands=,\nCurrency=$\n"
+            << detected << deRow;
+        QTest::newRow("ambiguous file under German settings") << germanLocale() << either << foreign << QStringList();
+        QTest::newRow("no such day, no format") << usLocale() << QByteArray("[DOB]\nDate=2/30/1980\n") << unknown
+            << QStringList();
+        // clang-format on
     }
-    void unusableFormatReadsAsToday()
+    void formatlessFile()
     {
-        QFETCH(QByteArray, format);
+        QFETCH(LocaleSettings, current);
+        QFETCH(QByteArray, file);
+        QFETCH(int, state);
+        QFETCH(QStringList, moneyRow);
         QFile f(path());
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[DOB]\nDate=4/17/1978\n[Money]\nCount=1\n[Money1]\nDesc=Rent\nAmount=$1,250.00\nPer=Month\n"
-                "Start=9/1/2000\nEnd=Now\n" +
-                format);
+        f.write(file);
         f.close();
-        LocaleSettings::setCurrent(germanLocale());
-        const Settings got = read();
-        QCOMPARE(got.bio.birthDate, QStringLiteral("4/17/1978"));
-        QCOMPARE(got.tables[1][1], (QStringList{"Rent", "$1,250.00", "Month", "9/1/2000", "Now"}));
+        LocaleSettings::setCurrent(current);
+        Settings got;
+        QCOMPARE(int(readSettingsFile(path(), got.bio, got.tables[0], got.tables[1], got.tables[2])), state);
+        if (!moneyRow.isEmpty())
+            QCOMPARE(got.tables[1][1], moneyRow);
+        const auto stamped = [this] {
+            QFile written(path());
+            return written.open(QIODevice::ReadOnly) && written.readAll().contains("[Format]");
+        };
+        writeSettingsFile(path(), got.bio, got.tables[0], got.tables[1], got.tables[2], FileFormatState(state));
+        const bool told = state != int(FileFormatState::Foreign) && state != int(FileFormatState::Unknown);
+        QCOMPARE(stamped(), told);
+        if (state == int(FileFormatState::Foreign)) {
+            QCOMPARE(got.bio.birthDate, QStringLiteral("03/05/1966")); // as it stands
+            // Once every text reads in the current format, the file says so.
+            got.bio.birthDate = shortDateText(Birth);
+            got.tables[2][1] = QStringList{"Gym", "1.250", "Week", shortDateText(Birth), "Now"};
+            writeSettingsFile(path(), got.bio, got.tables[0], got.tables[1], got.tables[2], FileFormatState(state));
+            QVERIFY(stamped());
+        }
     }
 };
 

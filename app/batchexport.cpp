@@ -10,7 +10,7 @@
 #include "results/outputdevices.h"
 #include "results/report.h"
 #include "results/reportprinter.h"
-#include "results/tableexport.h"
+#include "tables/tableexport.h"
 #include "settings/atomicfile.h"
 #include "settings/settingsfile.h"
 #include "tables/activitymodel.h"

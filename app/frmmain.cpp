@@ -15,7 +15,7 @@
 #include "results/printerchoice.h"
 #include "results/report.h"
 #include "results/reportprinter.h"
-#include "results/tableexport.h"
+#include "tables/tableexport.h"
 #include "settings/atomicfile.h"
 #include "settings/settingsfile.h"
 #include "tables/activitychecks.h"
@@ -77,56 +77,22 @@ QAccessibleInterface *mainWindowAccessible(const QString &className, QObject *ob
     return nullptr;
 }
 
-// Until the set-up left for after the first frame has run, anything the user does finishes it
-// first, so that no key, click or close ever meets tables not yet read from the file.
-class StartUpGate : public QObject
-{
-public:
-    StartUpGate(QObject *parent, std::function<void()> finish) : QObject(parent), m_finish(std::move(finish)) {}
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TabletPress:
-        case QEvent::InputMethod:
-        case QEvent::Drop:
-        case QEvent::Close:
-            m_finish();
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_finish;
-};
-
 } // namespace
 
-TfrmMain::TfrmMain(QWidget *parent, StartUp startUp)
+TfrmMain::TfrmMain(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TfrmMain>()), m_hours(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Total})),
       m_money(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total})),
       m_freq(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total})),
-      m_startUp(startUp), m_undo(std::make_unique<QUndoStack>())
+      m_undo(std::make_unique<QUndoStack>())
 {
     static const bool accessibleAsWindow = (QAccessible::installFactory(mainWindowAccessible), true);
     Q_UNUSED(accessibleAsWindow)
     // The window's face before its controls are made, so that they are made in it.
     setFont(sansFont(11));
     ui->setupUi(this);
+    setWindowIcon(programIcon());
     setUpControls();
 }
 
@@ -157,31 +123,21 @@ void TfrmMain::setUpControls()
     ui->SpeedButton1->setIcon(calendarIcon());
     showDateForm(ui->edDOB);
     ui->numIncome->setMask(true, 0);
-    if (m_startUp == StartUp::WhenShown)
-        setUpGrids();
-
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addActions({ui->ActivitySort, ui->StartDate1, ui->Total1});
     keepMenuFrameVisible(PopupMenu1);
-
-    // The tables out to a spreadsheet: Ctrl+C in a table, and an export at the end of its menu that
-    // Ctrl+E reaches from anywhere on the table's page.
-    auto *copyRows = new QAction(QStringLiteral("Copy"), this);
-    copyRows->setObjectName(QStringLiteral("CopyRows1"));
-    copyRows->setShortcut(QKeySequence::Copy);
-    copyRows->setShortcutContext(Qt::WidgetShortcut);
+    // The table out to a spreadsheet: an export at the end of the menu that Ctrl+E reaches from
+    // anywhere on a table's page.
     auto *exportCsv = new QAction(QStringLiteral("Export as CSV…"), this);
     exportCsv->setObjectName(QStringLiteral("ExportCsv1"));
     exportCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     exportCsv->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     PopupMenu1->addSeparator();
     PopupMenu1->addAction(exportCsv);
-    for (QTableView *grid : {ui->gridHours, ui->gridMoney, ui->gridFreq})
-        grid->addAction(copyRows);
+    setUpPages();
     for (QWidget *page : {ui->pageHours, ui->pageDollars, ui->pageItems})
         page->addAction(exportCsv);
-    connect(copyRows, &QAction::triggered, this, &TfrmMain::CopyRows1Click);
     connectGuarded(exportCsv, &QAction::triggered, this, &TfrmMain::ExportCsv1Click);
 
     // Handlers that parse cell or field texts strictly, or write the file, go through the guard.
@@ -195,24 +151,22 @@ void TfrmMain::setUpControls()
     connect(ui->Total1, &QAction::triggered, this, &TfrmMain::Total1Click);
     const struct {
         QPushButton *add, *edit, *del, *sort;
-        QTableView *grid;
         void (TfrmMain::*onAdd)();
         void (TfrmMain::*onEdit)();
         void (TfrmMain::*onDel)();
-    } pages[] = {
-        {ui->btAdd1, ui->btEdit1, ui->btDel1, ui->btSort1, ui->gridHours, &TfrmMain::btAdd1Click,
-         &TfrmMain::btEdit1Click, &TfrmMain::btDel1Click},
-        {ui->btAdd2, ui->btEdit2, ui->btDel2, ui->btSort2, ui->gridMoney, &TfrmMain::btAdd2Click,
-         &TfrmMain::btEdit2Click, &TfrmMain::btDel2Click},
-        {ui->btAdd3, ui->btEdit3, ui->btDel3, ui->btSort3, ui->gridFreq, &TfrmMain::btAdd3Click,
-         &TfrmMain::btEdit3Click, &TfrmMain::btDel3Click},
+    } buttons[] = {
+        {ui->btAdd1, ui->btEdit1, ui->btDel1, ui->btSort1, &TfrmMain::btAdd1Click, &TfrmMain::btEdit1Click,
+         &TfrmMain::btDel1Click},
+        {ui->btAdd2, ui->btEdit2, ui->btDel2, ui->btSort2, &TfrmMain::btAdd2Click, &TfrmMain::btEdit2Click,
+         &TfrmMain::btDel2Click},
+        {ui->btAdd3, ui->btEdit3, ui->btDel3, ui->btSort3, &TfrmMain::btAdd3Click, &TfrmMain::btEdit3Click,
+         &TfrmMain::btDel3Click},
     };
-    for (const auto &p : pages) {
-        connectGuarded(p.add, &QPushButton::clicked, this, p.onAdd);
-        connectGuarded(p.edit, &QPushButton::clicked, this, p.onEdit);
-        connect(p.del, &QPushButton::clicked, this, p.onDel);
-        connectGuarded(p.grid, &QTableView::doubleClicked, this, p.onEdit);
-        connect(p.sort, &QPushButton::clicked, this, &TfrmMain::btSort1Click);
+    for (const auto &b : buttons) {
+        connectGuarded(b.add, &QPushButton::clicked, this, b.onAdd);
+        connectGuarded(b.edit, &QPushButton::clicked, this, b.onEdit);
+        connect(b.del, &QPushButton::clicked, this, b.onDel);
+        connect(b.sort, &QPushButton::clicked, this, &TfrmMain::btSort1Click);
     }
     connectGuarded(ui->btReport, &QPushButton::clicked, this, &TfrmMain::btReportClick);
     connectGuarded(ui->btGrHour, &QPushButton::clicked, this, &TfrmMain::btGrHourClick);
@@ -259,35 +213,27 @@ void TfrmMain::setUpControls()
     showPage(Intro);
 }
 
-void TfrmMain::setUpGrids()
+void TfrmMain::setUpPages()
 {
-    setUpGrid(ui->gridHours, m_hours.get());
-    setUpGrid(ui->gridMoney, m_money.get());
-    setUpGrid(ui->gridFreq, m_freq.get());
-}
-
-void TfrmMain::setUpGrid(QTableView *grid, ActivityModel *model)
-{
-    // A shown title row measures its titles whenever the model, a column or a font changes, which
-    // a table on a page not yet seen need not do: the row appears when its page is first shown.
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->setModel(model);
-    grid->setItemDelegate(new ActivityCellDelegate(grid));
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // The minimum first: without one, the header measures its font to find it.
-    grid->verticalHeader()->setMinimumSectionSize(21);
-    grid->verticalHeader()->setDefaultSectionSize(21);
-    QHeaderView *header = grid->horizontalHeader();
-    header->setFixedHeight(21);
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setSectionsClickable(false);
-    header->setHighlightSections(false);
-    header->setMinimumSectionSize(10);
-    for (int col = 0; col < ActivityModel::ColCount; ++col)
-        grid->setColumnWidth(col, ColumnPixels[static_cast<std::size_t>(col)]);
-    grid->installEventFilter(this);
-    grid->setCurrentIndex(model->index(0, 0));
+    const auto biography = [this] {
+        return TTablePage::Biography{ui->edDOB->text(), m_birthDate, m_hoursAlive,
+                                     static_cast<qint64>(ui->numIncome->value())};
+    };
+    const std::pair<TTablePage *, QTableView *> pages[] = {
+        {ui->pageHours, ui->gridHours}, {ui->pageDollars, ui->gridMoney}, {ui->pageItems, ui->gridFreq}};
+    const TableKind kinds[] = {TableKind::Hours, TableKind::Money, TableKind::Frequency};
+    ActivityModel *models[] = {m_hours.get(), m_money.get(), m_freq.get()};
+    for (int i = 0; i < 3; ++i) {
+        TTablePage *page = pages[i].first;
+        page->setUp(kinds[i], models[i], pages[i].second, m_undo.get(), PopupMenu1, biography);
+        connect(page, &TTablePage::revealRequested, this, [this, page] {
+            if (ui->Notebook1->currentWidget() == page)
+                return;
+            showPage(ui->Notebook1->indexOf(page));
+            ui->btPrev->setEnabled(true);
+            ui->btNext->setEnabled(true);
+        });
+    }
 }
 
 int TfrmMain::currentPage() const
@@ -315,44 +261,12 @@ void TfrmMain::showPage(int page)
 
 void TfrmMain::showEvent(QShowEvent *event)
 {
+    // The file is read and the totals made before the window is first seen.
     if (!m_shown) {
         m_shown = true;
-        if (m_startUp == StartUp::AfterFirstFrame) {
-            m_startUpPending = true;
-            m_startUpGate = new StartUpGate(this, [this] { guarded(this, [this] { finishStartUp(); }); });
-            QCoreApplication::instance()->installEventFilter(m_startUpGate);
-            ui->btPrev->setEnabled(false);
-            ui->btNext->setEnabled(true);
-        } else {
-            FormShow();
-        }
+        FormShow();
     }
     QWidget::showEvent(event);
-}
-
-void TfrmMain::paintEvent(QPaintEvent *event)
-{
-    // The rest of the set-up and the icon, read from its file, wait until the window has drawn
-    // itself the first time.
-    if (!m_iconScheduled) {
-        m_iconScheduled = true;
-        if (m_startUpPending)
-            QMetaObject::invokeMethod(
-                this, [this] { guarded(this, [this] { finishStartUp(); }); }, Qt::QueuedConnection);
-        QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon()); });
-    }
-    QWidget::paintEvent(event);
-}
-
-void TfrmMain::finishStartUp()
-{
-    if (!m_startUpPending)
-        return;
-    m_startUpPending = false;
-    // Removing a filter from within its own filtering is allowed; deleting it is not.
-    QCoreApplication::instance()->removeEventFilter(m_startUpGate);
-    setUpGrids();
-    FormShow();
 }
 
 void TfrmMain::FormShow()
@@ -432,8 +346,6 @@ void TfrmMain::computeStartUpTotals()
 
 void TfrmMain::writeSettings()
 {
-    // Never the empty tables of a window whose file is not read yet.
-    finishStartUp();
     const QString path = settingsFilePath();
     // Replacing a file that could not be read would lose whatever it holds.
     if (!m_unreadableReason.isEmpty())
@@ -451,7 +363,6 @@ void TfrmMain::writeSettings()
 
 bool TfrmMain::saveEntries(bool interactive)
 {
-    finishStartUp();
     const QString path = settingsFilePath();
     if (interactive && m_unreadableReason.isEmpty() && path == m_fingerprintPath &&
         fileFingerprint(path) != m_fingerprint &&
@@ -467,7 +378,6 @@ bool TfrmMain::saveEntries(bool interactive)
 
 bool TfrmMain::saveWithoutQuestions()
 {
-    finishStartUp();
     const QStringList state = storedState();
     if (state == m_savedState || state == m_discardedState)
         return true;
@@ -491,7 +401,7 @@ void TfrmMain::scheduleRecovery()
 
 void TfrmMain::writeRecovery()
 {
-    if (m_recoveryBroken || m_startUpPending || !m_shown)
+    if (m_recoveryBroken || !m_shown)
         return;
     const QStringList state = storedState();
     if (state == m_savedState) {
@@ -580,7 +490,6 @@ bool TfrmMain::isModified() const
 
 bool TfrmMain::maySaveBeforeClosing(bool interactive)
 {
-    finishStartUp();
     const QStringList state = storedState();
     if (state == m_savedState || state == m_discardedState)
         return true;
@@ -640,7 +549,6 @@ void TfrmMain::computeTotals()
 
 void TfrmMain::btNextClick()
 {
-    finishStartUp();
     const int p = currentPage();
     ui->btNext->setEnabled(true);
     ui->btPrev->setEnabled(true);
@@ -700,25 +608,8 @@ bool TfrmMain::keepDespite(const QString &warning)
     return true;
 }
 
-void TfrmMain::checkRow(const ActivityTable &t, int row)
-{
-    QStringList warnings;
-    if (t.kind == TableKind::Hours) {
-        if (const std::optional<Overload> overload = hoursOverlap(*m_hours))
-            warnings << overloadMessage(*overload);
-    }
-    if (countsTimeNotYetLived(t.model->cell(row, ActivityModel::Start), t.model->cell(row, ActivityModel::End)))
-        warnings << QStringLiteral("%1 ends after today, so its total counts time not yet lived.")
-                        .arg(t.model->cell(row, ActivityModel::Activity));
-    if (warnings.isEmpty() || Prompts::keepOrChange(this, warnings.join(QStringLiteral("\n\n"))))
-        return;
-    t.grid->setCurrentIndex(t.model->index(row - 1, 0));
-    editRow(t);
-}
-
 void TfrmMain::btPrevClick()
 {
-    finishStartUp();
     const int p = currentPage();
     ui->btPrev->setEnabled(true);
     ui->btNext->setEnabled(true);
@@ -750,23 +641,8 @@ void TfrmMain::SpeedButton1Click()
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *grid = qobject_cast<QTableView *>(watched);
-    const bool isGrid = grid && (grid == ui->gridHours || grid == ui->gridMoney || grid == ui->gridFreq);
     if (watched == ui->edDOB && event->type() == QEvent::FocusOut) {
         edDOBExit();
-    } else if (isGrid && event->type() == QEvent::Show && grid->horizontalHeader()->isHidden()) {
-        // The table's face too, which the hidden title row and rows had no use for.
-        grid->setFont(serifFont(13));
-        grid->horizontalHeader()->setFont(serifFont(13));
-        grid->horizontalHeader()->show();
-    } else if (isGrid && event->type() == QEvent::ContextMenu) {
-        // The grids' hint promises a sort menu on a right click; the menu key opens it too.
-        auto *menuEvent = static_cast<QContextMenuEvent *>(event);
-        if (menuEvent->reason() == QContextMenuEvent::Keyboard)
-            openSortMenuFromKeyboard(grid);
-        else
-            openSortMenu(menuEvent->globalPos());
-        return true;
     } else if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton *>(watched)) {
         // Enter presses the focused button, as in dialogs; no button is a default that Enter
         // presses from a text field.
@@ -775,274 +651,76 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
             static_cast<QPushButton *>(watched)->animateClick();
             return true;
         }
-    } else if (isGrid && event->type() == QEvent::KeyPress) {
-        // Keyboard users edit with Enter, add with Insert and delete with Delete, as with the buttons.
-        const ActivityTable t = tableOf(grid);
-        switch (static_cast<QKeyEvent *>(event)->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            guarded(this, [&] { editRow(t); });
-            return true;
-        case Qt::Key_Insert:
-            guarded(this, [&] { addRow(t); });
-            return true;
-        case Qt::Key_Delete:
-            deleteRow(t);
-            return true;
-        case Qt::Key_Menu:
-            openSortMenuFromKeyboard(grid);
-            return true;
-        default:
-            break;
-        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-template <typename Change> void TfrmMain::changeTable(const ActivityTable &t, const QString &what, Change &&change)
-{
-    // Recorded even when the change ends in a failed conversion: what it wrote stays, and so can
-    // be undone.
-    struct Record {
-        TfrmMain *window;
-        const ActivityTable &table;
-        const QString &what;
-        const TableCells before;
-        ~Record()
-        {
-            if (table.model->table() != before) {
-                const TableKind kind = table.kind;
-                window->m_undo->push(
-                    new TableChange(*table.model, before, what, [w = window, kind] { w->revealTable(kind); }));
-            }
-        }
-    } record{this, t, what, t.model->table()};
-    change();
-}
-
-void TfrmMain::revealTable(TableKind kind)
-{
-    const int page = kind == TableKind::Hours ? Hours : kind == TableKind::Money ? Dollars : Items;
-    if (currentPage() == page)
-        return;
-    showPage(page);
-    ui->btPrev->setEnabled(true);
-    ui->btNext->setEnabled(true);
-}
-
-TfrmMain::ActivityTable TfrmMain::table(TableKind kind) const
-{
-    switch (kind) {
-    case TableKind::Hours:
-        return {kind, ui->gridHours, m_hours.get()};
-    case TableKind::Money:
-        return {kind, ui->gridMoney, m_money.get()};
-    case TableKind::Frequency:
-        break;
-    }
-    return {TableKind::Frequency, ui->gridFreq, m_freq.get()};
-}
-
-TfrmMain::ActivityTable TfrmMain::tableOf(const QTableView *grid) const
+TTablePage *TfrmMain::tablePage(const QTableView *grid) const
 {
     if (grid == ui->gridHours)
-        return table(TableKind::Hours);
-    return table(grid == ui->gridMoney ? TableKind::Money : TableKind::Frequency);
+        return ui->pageHours;
+    return grid == ui->gridMoney ? ui->pageDollars : ui->pageItems;
 }
 
-std::unique_ptr<TActivityDialog> TfrmMain::makeDialog(TableKind kind)
+TTablePage *TfrmMain::currentTablePage() const
 {
-    if (kind == TableKind::Hours)
-        return std::make_unique<TfrmTime>(ui->edDOB->text(), m_birthDate, this);
-    return std::make_unique<TfrmMoney>(kind == TableKind::Money, ui->edDOB->text(), m_birthDate, this);
+    return qobject_cast<TTablePage *>(ui->Notebook1->currentWidget());
 }
 
-void TfrmMain::computeRowTotal(const ActivityTable &t, int row)
-{
-    if (t.kind == TableKind::Hours)
-        computeHourTotal(*t.model, row, m_hoursAlive);
-    else
-        computeMoneyTotal(*t.model, row, t.kind == TableKind::Money, static_cast<qint64>(ui->numIncome->value()));
-}
-
-int TfrmMain::selectedRow(QTableView *grid) const
-{
-    const QModelIndex current = grid->currentIndex();
-    return current.isValid() ? current.row() + 1 : 1;
-}
-
-void TfrmMain::addRow(const ActivityTable &t)
-{
-    const int row = t.model->findFirstBlankRow();
-    if (row == -1) {
-        Prompts::showError(this, QStringLiteral("Maximum number of rows reached"));
-        return;
-    }
-    const std::unique_ptr<TActivityDialog> dlg = makeDialog(t.kind);
-    dlg->setRow({QString(), QString(), QStringLiteral("Day"), ui->edDOB->text(), QStringLiteral("Now")});
-    if (dlg->exec() != QDialog::Accepted)
-        return;
-    changeTable(t, QStringLiteral("Add"), [&] {
-        t.model->setRowTexts(row, dlg->row() << QString());
-        computeRowTotal(t, row);
-    });
-    checkRow(t, row);
-}
-
-void TfrmMain::editRow(const ActivityTable &t)
-{
-    const int row = selectedRow(t.grid);
-    if (t.model->isBlank(row)) {
-        Prompts::showError(this, QStringLiteral("Nothing to edit"));
-        return;
-    }
-    std::unique_ptr<TActivityDialog> dlg = makeDialog(t.kind);
-    dlg->setRow(t.model->rowTexts(row).mid(0, ActivityModel::Total));
-    const bool accepted = dlg->exec() == QDialog::Accepted;
-    const QStringList cells = dlg->row() << t.model->cell(row, ActivityModel::Total);
-    dlg.reset();
-    changeTable(t, QStringLiteral("Edit"), [&] {
-        if (accepted)
-            t.model->setRowTexts(row, cells);
-        computeRowTotal(t, row);
-    });
-    if (accepted)
-        checkRow(t, row);
-}
-
-void TfrmMain::deleteRow(const ActivityTable &t)
-{
-    const int row = selectedRow(t.grid);
-    if (t.model->isBlank(row)) {
-        Prompts::showError(this, QStringLiteral("Nothing to delete"));
-        return;
-    }
-    if (!Prompts::confirm(this, QStringLiteral("Confirm"),
-                          QStringLiteral("Really delete ") + t.model->cell(row, ActivityModel::Activity) +
-                              QStringLiteral("?")))
-        return;
-    changeTable(t, QStringLiteral("Delete"), [&] { t.model->deleteRowMove(row); });
-    const QModelIndex current = t.grid->currentIndex();
-    t.grid->setCurrentIndex(t.model->index(row - 1, current.isValid() ? current.column() : 0));
-}
-
+// The buttons of the three table pages, each handed to its page.
 void TfrmMain::AddButton(QTableView *grid, bool)
 {
-    addRow(tableOf(grid));
+    tablePage(grid)->addRow();
 }
 
 void TfrmMain::editButton(QTableView *grid, bool)
 {
-    editRow(tableOf(grid));
+    tablePage(grid)->editRow();
 }
 
 void TfrmMain::DeleteGrid(QTableView *grid)
 {
-    deleteRow(tableOf(grid));
+    tablePage(grid)->deleteRow();
 }
 
-void TfrmMain::btAdd1Click()
-{
-    addRow(table(TableKind::Hours));
-}
-
-void TfrmMain::btEdit1Click()
-{
-    editRow(table(TableKind::Hours));
-}
-
-void TfrmMain::btDel1Click()
-{
-    DeleteGrid(ui->gridHours);
-}
-
-void TfrmMain::btAdd2Click()
-{
-    AddButton(ui->gridMoney, true);
-}
-
-void TfrmMain::btEdit2Click()
-{
-    editButton(ui->gridMoney, true);
-}
-
-void TfrmMain::btDel2Click()
-{
-    DeleteGrid(ui->gridMoney);
-}
-
-void TfrmMain::btAdd3Click()
-{
-    AddButton(ui->gridFreq, false);
-}
-
-void TfrmMain::btEdit3Click()
-{
-    editButton(ui->gridFreq, false);
-}
-
-void TfrmMain::btDel3Click()
-{
-    DeleteGrid(ui->gridFreq);
-}
-
-QTableView *TfrmMain::gridOfCurrentPage() const
-{
-    switch (currentPage()) {
-    case Hours:
-        return ui->gridHours;
-    case Dollars:
-        return ui->gridMoney;
-    case Items:
-        return ui->gridFreq;
-    default:
-        return nullptr;
-    }
-}
+void TfrmMain::btAdd1Click() { AddButton(ui->gridHours, false); }
+void TfrmMain::btEdit1Click() { editButton(ui->gridHours, false); }
+void TfrmMain::btDel1Click() { DeleteGrid(ui->gridHours); }
+void TfrmMain::btAdd2Click() { AddButton(ui->gridMoney, true); }
+void TfrmMain::btEdit2Click() { editButton(ui->gridMoney, true); }
+void TfrmMain::btDel2Click() { DeleteGrid(ui->gridMoney); }
+void TfrmMain::btAdd3Click() { AddButton(ui->gridFreq, false); }
+void TfrmMain::btEdit3Click() { editButton(ui->gridFreq, false); }
+void TfrmMain::btDel3Click() { DeleteGrid(ui->gridFreq); }
 
 void TfrmMain::btSort1Click()
 {
-    const QRect g = ui->gridHours->geometry();
-    openSortMenu(mapToGlobal(QPoint(g.left() + g.width() - 300, g.top() + g.height() - 100)));
-}
-
-void TfrmMain::openSortMenuFromKeyboard(QTableView *grid)
-{
-    // At the current cell, where the user's eyes are; the Sort button's place when there is none.
-    const QModelIndex current = grid->currentIndex();
-    if (current.isValid())
-        openSortMenu(grid->viewport()->mapToGlobal(grid->visualRect(current).center()));
-    else
-        btSort1Click();
-}
-
-void TfrmMain::openSortMenu(const QPoint &globalPos)
-{
-    PopupMenu1->popup(globalPos);
-}
-
-void TfrmMain::sortCurrentPage(int order)
-{
-    QTableView *grid = gridOfCurrentPage();
-    if (!grid)
-        return;
-    changeTable(tableOf(grid), QStringLiteral("Sort"),
-                [&] { sortActivityTable(*tableOf(grid).model, static_cast<ActivitySort>(order)); });
+    if (TTablePage *page = currentTablePage())
+        page->openSortMenu();
 }
 
 void TfrmMain::ActivitySortClick()
 {
-    sortCurrentPage(static_cast<int>(ActivitySort::ByActivity));
+    if (TTablePage *page = currentTablePage())
+        page->sortBy(static_cast<int>(ActivitySort::ByActivity));
 }
 
 void TfrmMain::StartDate1Click()
 {
-    sortCurrentPage(static_cast<int>(ActivitySort::ByStartDate));
+    if (TTablePage *page = currentTablePage())
+        page->sortBy(static_cast<int>(ActivitySort::ByStartDate));
 }
 
 void TfrmMain::Total1Click()
 {
-    sortCurrentPage(static_cast<int>(ActivitySort::ByTotal));
+    if (TTablePage *page = currentTablePage())
+        page->sortBy(static_cast<int>(ActivitySort::ByTotal));
+}
+
+void TfrmMain::ExportCsv1Click()
+{
+    if (TTablePage *page = currentTablePage())
+        page->exportCsv();
 }
 
 void TfrmMain::btAboutClick()
@@ -1077,7 +755,7 @@ void TfrmMain::printGrid(QTableView *grid, const QString &identity, const QStrin
     QVector<int> widths;
     for (int col = 0; col < ActivityModel::ColCount; ++col)
         widths.append(report::columnChars(grid->columnWidth(col)));
-    m_report->printGrid(*tableOf(grid).model, widths, identity, income, header, close);
+    m_report->printGrid(tablePage(grid)->model(), widths, identity, income, header, close);
 }
 
 void TfrmMain::btGrHourClick()
@@ -1105,18 +783,15 @@ void TfrmMain::initAColors(bool random, quint32 colour)
 
 void TfrmMain::graphit(bool hours, bool money, bool)
 {
-    const ChartTable which = chartTableOf(hours, money);
+    const TableKind which = chartTableOf(hours, money);
     const QString title = chartTitle(which, ui->edName->text(), ui->Label10->text(), ui->label11->text());
-    const TableKind kind = which == ChartTable::Hours   ? TableKind::Hours
-                           : which == ChartTable::Money ? TableKind::Money
-                                                        : TableKind::Frequency;
-    const ActivityModel &table = *this->table(kind).model;
+    const ActivityModel &table = which == TableKind::Hours ? *m_hours : which == TableKind::Money ? *m_money : *m_freq;
     double subtotal = 0;
     double reference = 0;
-    if (which == ChartTable::Hours) {
+    if (which == TableKind::Hours) {
         subtotal = computeSubTotal(table);
         reference = m_hoursAlive;
-    } else if (which == ChartTable::Money) {
+    } else if (which == TableKind::Money) {
         subtotal = computeSubTotal(table);
         reference = ui->numIncome->value();
     }
@@ -1128,28 +803,4 @@ void TfrmMain::graphit(bool hours, bool money, bool)
     graph.setPoints(points);
     graph.setWindowState(graph.windowState() | Qt::WindowMaximized);
     graph.exec();
-}
-
-void TfrmMain::CopyRows1Click()
-{
-    QTableView *grid = gridOfCurrentPage();
-    if (!grid)
-        return;
-    QVector<int> rows;
-    for (const QModelIndex &index : grid->selectionModel()->selectedRows())
-        rows.append(index.row() + 1);
-    QGuiApplication::clipboard()->setText(tableexport::tabSeparated(*tableOf(grid).model, rows));
-}
-
-void TfrmMain::ExportCsv1Click()
-{
-    QTableView *grid = gridOfCurrentPage();
-    if (!grid)
-        return;
-    const ActivityTable t = tableOf(grid);
-    const QString path =
-        SaveFileChoice::ask(this, QStringLiteral("Export as CSV"), tableexport::suggestedFileName(t.kind),
-                            QStringLiteral("CSV files (*.csv)"));
-    if (!path.isEmpty())
-        writeFileAtomically(path, tableexport::csv(*t.model));
 }

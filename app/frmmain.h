@@ -2,7 +2,6 @@
 
 #include "calc/datevalue.h"
 #include "settings/fileformat.h"
-#include "tables/tablecolumns.h"
 #include <QSet>
 #include <QWidget>
 #include <array>
@@ -16,13 +15,15 @@ class QTableView;
 class QTimer;
 class QUndoStack;
 class ReportPrinter;
-class TActivityDialog;
+class TTablePage;
 
 namespace Ui {
 class TfrmMain;
 }
 
-// The wizard window: introduction, biography, the three activity tables and the results.
+// The wizard window: introduction, biography, the three activity tables and the results. It
+// conducts: navigation, the biography, keeping the entries and the results page; each table page
+// does the work on its own table.
 class TfrmMain : public QWidget
 {
     Q_OBJECT
@@ -30,12 +31,7 @@ public:
     // The wizard's pages, in order.
     enum Page { Intro = 0, Bio = 1, Hours = 2, Dollars = 3, Items = 4, Graphs = 5 };
 
-    // When the window reads its file and fills its tables. A window the user starts draws its
-    // first page first and does the rest straight after that frame, since none of it shows there;
-    // a window made for a check is complete once shown.
-    enum class StartUp { WhenShown, AfterFirstFrame };
-
-    explicit TfrmMain(QWidget *parent = nullptr, StartUp startUp = StartUp::WhenShown);
+    explicit TfrmMain(QWidget *parent = nullptr);
     ~TfrmMain() override;
 
     DateValue birthDate() const { return m_birthDate; }
@@ -66,7 +62,8 @@ public:
     bool isModified() const;
     // Asks "Save changes before closing?" when something is unsaved (saves without asking when
     // `interactive` is false, as a desktop log-out that allows no questions needs); true when
-    // closing may go on. A failed save is shown and keeps the window open.
+    // closing may go on. Entries the user chose not to save are not asked about again. A failed
+    // save is shown and keeps the window open.
     bool maySaveBeforeClosing(bool interactive);
     // The session's table changes, for undo and redo.
     QUndoStack &undoStack() const { return *m_undo; }
@@ -78,7 +75,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -106,41 +102,28 @@ private slots:
     void btGrMoneyClick();
     void btGrFreqClick();
     void saveClick();
-    void CopyRows1Click();
     void ExportCsv1Click();
 
 private:
-    // What tells the three tables apart: their grid, their model, the dialog that edits a row and
-    // how a row's total is made.
-    struct ActivityTable {
-        TableKind kind;
-        QTableView *grid;
-        ActivityModel *model;
-    };
-    ActivityTable table(TableKind kind) const;
-    ActivityTable tableOf(const QTableView *grid) const;
-    std::unique_ptr<TActivityDialog> makeDialog(TableKind kind);
-    void computeRowTotal(const ActivityTable &t, int row);
-    // Runs a change of the table and records it for undo when it changed any cell.
-    template <typename Change> void changeTable(const ActivityTable &t, const QString &what, Change &&change);
-    void revealTable(TableKind kind);
+    TTablePage *tablePage(const QTableView *grid) const;
+    TTablePage *currentTablePage() const;
+    void AddButton(QTableView *grid, bool isMoney);
+    void editButton(QTableView *grid, bool isMoney);
+    void DeleteGrid(QTableView *grid);
     QStringList storedState() const;
     // The checks for entries that cannot be true: empty when all is well.
     QString overlapWarning() const;
     QString incomeWarning() const;
     // Shows a warning with Keep it / Change it; true when the user keeps the entries as they are.
     bool keepDespite(const QString &warning);
-    // After an add or edit: warns about what the row makes impossible, and reopens it on Change it.
-    void checkRow(const ActivityTable &t, int row);
-    void addRow(const ActivityTable &t);
-    void editRow(const ActivityTable &t);
-    void deleteRow(const ActivityTable &t);
-    void AddButton(QTableView *grid, bool isMoney);
-    void editButton(QTableView *grid, bool isMoney);
-    void DeleteGrid(QTableView *grid);
-    int selectedRow(QTableView *grid) const;
 
     void edDOBExit();
+    void setUpControls();
+    void setUpPages();
+    void showPage(int page);
+    // Appends one table to the report being printed by btReportClick.
+    void printGrid(QTableView *grid, const QString &identity, const QString &income, bool header, bool close);
+
     // Entries not yet saved go to the recovery file within a second of a change.
     void scheduleRecovery();
     void writeRecovery();
@@ -149,18 +132,6 @@ private:
     void offerRecovery();
     void readSettingsFrom(const QString &path);
     void computeStartUpTotals();
-    void setUpControls();
-    void setUpGrid(QTableView *grid, ActivityModel *model);
-    void setUpGrids();
-    // The set-up left for after the first frame; does nothing once it has run.
-    void finishStartUp();
-    void showPage(int page);
-    QTableView *gridOfCurrentPage() const;
-    void sortCurrentPage(int order);
-    void openSortMenu(const QPoint &globalPos);
-    void openSortMenuFromKeyboard(QTableView *grid);
-    // Appends one table to the report being printed by btReportClick.
-    void printGrid(QTableView *grid, const QString &identity, const QString &income, bool header, bool close);
 
     std::unique_ptr<Ui::TfrmMain> ui;
     std::unique_ptr<ActivityModel> m_hours;
@@ -169,10 +140,6 @@ private:
     DateValue m_birthDate = 0;
     double m_hoursAlive = 0;
     bool m_shown = false;
-    bool m_iconScheduled = false;
-    StartUp m_startUp;
-    bool m_startUpPending = false;
-    QObject *m_startUpGate = nullptr;
     std::array<quint32, 50> aColors{};
     QMenu *PopupMenu1 = nullptr;
     std::unique_ptr<QUndoStack> m_undo;

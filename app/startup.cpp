@@ -58,7 +58,7 @@ int runWindow(const QString &settingsFile)
         refuseSecondCopy(lock);
         return 0;
     }
-    TfrmMain window(nullptr, TfrmMain::StartUp::AfterFirstFrame);
+    TfrmMain window;
     // One file per person: say whose it is.
     if (!settingsFile.isEmpty())
         window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + QFileInfo(settingsFile).fileName());

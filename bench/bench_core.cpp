@@ -212,7 +212,7 @@ void BM_ExplainRow(benchmark::State &state)
     const QStringList row = t.money.rowTexts(7);
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            explainRow(TotalKind::Money, row[1], row[2], row[3], row[4], row[5], hoursAlive, t.bio.income));
+            explainRow(TableKind::Money, row[1], row[2], row[3], row[4], row[5], hoursAlive, t.bio.income));
 }
 BENCHMARK(BM_ExplainRow);
 

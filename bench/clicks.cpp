@@ -167,7 +167,7 @@ int main(int argc, char *argv[])
     }
     setSettingsFilePath(settings);
 
-    TfrmMain window(nullptr, TfrmMain::StartUp::AfterFirstFrame); // as the program starts it
+    TfrmMain window; // as the program starts it
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowExposed(&window) || !QTest::qWaitForWindowActive(&window))

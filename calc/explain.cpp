@@ -33,11 +33,11 @@ QString rangeText(const TotalBreakdown &b)
 QString rateText(const TotalBreakdown &b)
 {
     switch (b.kind) {
-    case TotalKind::Hours:
+    case TableKind::Hours:
         return durationWords(b.rate);
-    case TotalKind::Money:
+    case TableKind::Money:
         return formatMoney(b.rate, 2);
-    case TotalKind::Frequency:
+    case TableKind::Frequency:
         break;
     }
     return figure(b.rate) + plural(b.rate, "time", "times");
@@ -47,11 +47,11 @@ QString totalFigure(const TotalBreakdown &b)
 {
     const QString whole = formatWhole(b.total);
     switch (b.kind) {
-    case TotalKind::Hours:
+    case TableKind::Hours:
         return whole + plural(whole == QLatin1String("1") ? 1 : 0, "hour", "hours");
-    case TotalKind::Money:
+    case TableKind::Money:
         return formatMoneyWhole(b.total);
-    case TotalKind::Frequency:
+    case TableKind::Frequency:
         break;
     }
     return whole + plural(whole == QLatin1String("1") ? 1 : 0, "time", "times");
@@ -62,7 +62,7 @@ QString sharePart(const TotalBreakdown &b)
     if (b.share <= 0)
         return QString();
     const QString share = QStringLiteral("; ") + formatNumber(b.share, 2) + QLatin1Char('%');
-    if (b.kind == TotalKind::Hours)
+    if (b.kind == TableKind::Hours)
         return share + QStringLiteral(" of the ") + formatWhole(b.reference) +
                QStringLiteral(" hours you have been alive");
     return share + QStringLiteral(" of your lifetime income of ") + formatMoneyWhole(b.reference);
@@ -148,13 +148,13 @@ QString totalExplanation(const TotalBreakdown &b)
            periodsText(b) + QStringLiteral(" = ") + totalFigure(b) + sharePart(b);
 }
 
-QString explainRow(TotalKind kind, const QString &amount, const QString &per, const QString &start, const QString &end,
+QString explainRow(TableKind kind, const QString &amount, const QString &per, const QString &start, const QString &end,
                    const QString &shownTotal, double hoursAlive, qint64 income)
 {
     try {
-        const TotalBreakdown b = kind == TotalKind::Hours
+        const TotalBreakdown b = kind == TableKind::Hours
                                      ? hourBreakdown(amount, per, start, end, hoursAlive)
-                                     : moneyBreakdown(amount, per, start, end, kind == TotalKind::Money, income);
+                                     : moneyBreakdown(amount, per, start, end, kind == TableKind::Money, income);
         QString text = totalExplanation(b);
         if (totalText(b) != shownTotal)
             text += QStringLiteral("\nThe total shown is from an earlier count; it is brought up to date when the "

@@ -15,7 +15,7 @@ QString totalExplanation(const TotalBreakdown &b);
 // The explanation of a row from its cell texts (amount is the duration for hours). A row that
 // cannot be read says which text failed; a total cell that differs from a fresh count (counted
 // on an earlier day, or with other reference values) says so.
-QString explainRow(TotalKind kind, const QString &amount, const QString &per, const QString &start, const QString &end,
+QString explainRow(TableKind kind, const QString &amount, const QString &per, const QString &start, const QString &end,
                    const QString &shownTotal, double hoursAlive, qint64 income);
 // How the age and the hours alive of the age line were counted; the error's text for a birth
 // date that is not a date.

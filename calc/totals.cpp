@@ -22,7 +22,7 @@ TotalBreakdown hourBreakdown(const QString &duration, const QString &per, const 
                              double hoursAlive)
 {
     TotalBreakdown b;
-    b.kind = TotalKind::Hours;
+    b.kind = TableKind::Hours;
     b.per = per;
     b.reference = hoursAlive;
     measureSpan(b, start, end);
@@ -51,7 +51,7 @@ TotalBreakdown moneyBreakdown(const QString &amount, const QString &per, const Q
                               bool isMoney, qint64 income)
 {
     TotalBreakdown b;
-    b.kind = isMoney ? TotalKind::Money : TotalKind::Frequency;
+    b.kind = isMoney ? TableKind::Money : TableKind::Frequency;
     b.per = per;
     b.reference = isMoney ? double(income) : 0;
     measureSpan(b, start, end);
@@ -81,7 +81,7 @@ TotalBreakdown moneyBreakdown(const QString &amount, const QString &per, const Q
 
 QString totalText(const TotalBreakdown &b)
 {
-    QString text = b.kind == TotalKind::Money ? formatMoneyWhole(b.total) : formatWhole(b.total);
+    QString text = b.kind == TableKind::Money ? formatMoneyWhole(b.total) : formatWhole(b.total);
     if (b.share > 0) {
         // formatShare's text, written onto the total's in one growth rather than three.
         const QString share = formatNumber(b.share, 2);

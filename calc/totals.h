@@ -2,19 +2,19 @@
 
 #include "calc/datediff.h"
 #include "calc/datevalue.h"
+#include "calc/tablekind.h"
 #include <QString>
 
 // Lifetime totals from the cell texts of one activity row. Conversions are strict and throw
 // ConversionError; nothing here catches them.
 
-enum class TotalKind { Hours, Money, Frequency };
 // The unit a row's periods were counted in; None for a period word the table does not know.
 enum class PeriodBasis { None, Days, Weeks, Months, Years, Once };
 
 // One row total with the figures it was made of, so that the cell text and its explanation
 // can never disagree.
 struct TotalBreakdown {
-    TotalKind kind = TotalKind::Hours;
+    TableKind kind = TableKind::Hours;
     PeriodBasis basis = PeriodBasis::None;
     QString per;        // the Per cell as it stands
     double rate = 0;    // minutes (hours table), amount or count per period

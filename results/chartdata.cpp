@@ -49,23 +49,23 @@ QRandomGenerator &colourGenerator()
 }
 } // namespace
 
-ChartTable chartTableOf(bool hours, bool money)
+TableKind chartTableOf(bool hours, bool money)
 {
     if (hours)
-        return ChartTable::Hours;
+        return TableKind::Hours;
     if (money)
-        return ChartTable::Money;
-    return ChartTable::Frequency;
+        return TableKind::Money;
+    return TableKind::Frequency;
 }
 
-QString chartTitle(ChartTable table, const QString &name, const QString &ageLine, const QString &incomeLine)
+QString chartTitle(TableKind table, const QString &name, const QString &ageLine, const QString &incomeLine)
 {
     switch (table) {
-    case ChartTable::Hours:
+    case TableKind::Hours:
         return QStringLiteral("Hours spent for ") + name + QStringLiteral("  ") + ageLine;
-    case ChartTable::Money:
+    case TableKind::Money:
         return QStringLiteral("Money spent for ") + name + QStringLiteral("  ") + incomeLine;
-    case ChartTable::Frequency:
+    case TableKind::Frequency:
         break;
     }
     return QStringLiteral("Frequency of activities for ") + name;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/tablekind.h"
 #include <QString>
 #include <QVector>
 #include <array>
@@ -13,16 +14,15 @@ struct ChartPoint {
     quint32 colour = 0; // 0x00BBGGRR: red in the low byte
 };
 
-enum class ChartTable { Hours, Money, Frequency };
 
 using ChartColours = std::array<quint32, 50>;
 
 // The first true flag among hours and money picks the table; otherwise it is the frequency table.
-ChartTable chartTableOf(bool hours, bool money);
+TableKind chartTableOf(bool hours, bool money);
 
 // "Hours spent for Ann Lee  Age: ...", "Money spent for Ann Lee  Lifetime income: ...",
 // "Frequency of activities for Ann Lee".
-QString chartTitle(ChartTable table, const QString &name, const QString &ageLine, const QString &incomeLine);
+QString chartTitle(TableKind table, const QString &name, const QString &ageLine, const QString &incomeLine);
 
 // The points of one table: a white "Other" point first when 0 < subtotal < reference, then one
 // point per activity row whose total is above 0, coloured by its row number (row r takes

@@ -1,6 +1,7 @@
 #include "settings/settingslock.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSysInfo>
 
 SettingsLock::SettingsLock(const QString &settingsPath) : m_lock(lockPath(settingsPath))
@@ -23,6 +24,9 @@ qint64 SettingsLock::holderPid() const
     QString host, application;
     if (!m_lock.getLockInfo(&pid, &host, &application))
         return 0;
-    // Only a copy of this program on this computer is asked to show itself.
-    return host == QSysInfo::machineHostName() && application == QCoreApplication::applicationName() ? pid : 0;
+    // Only a copy of this program on this computer is asked to show itself. The lock names the
+    // holder by its program file or by its application name, depending on how Qt found it.
+    const bool same = application.compare(QCoreApplication::applicationName(), Qt::CaseInsensitive) == 0 ||
+                      application == QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    return host == QSysInfo::machineHostName() && same ? pid : 0;
 }

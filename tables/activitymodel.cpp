@@ -131,7 +131,7 @@ QVariant ActivityModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void ActivityModel::setExplanationContext(TotalKind kind, double hoursAlive, qint64 income)
+void ActivityModel::setExplanationContext(TableKind kind, double hoursAlive, qint64 income)
 {
     if (m_hasContext && kind == m_kind && hoursAlive == m_hoursAlive && income == m_income)
         return;

@@ -47,7 +47,7 @@ public:
     // The table's kind and the reference values its totals were counted with, for the explanation
     // of each total (the tooltip and accessible description of the Total cells). The row totals
     // of activitytotals.h set it; without it the Total cells have no explanation.
-    void setExplanationContext(TotalKind kind, double hoursAlive, qint64 income);
+    void setExplanationContext(TableKind kind, double hoursAlive, qint64 income);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -63,7 +63,7 @@ private:
     QSet<int> m_rightAligned;
 
     bool m_hasContext = false;
-    TotalKind m_kind = TotalKind::Hours;
+    TableKind m_kind = TableKind::Hours;
     double m_hoursAlive = 0;
     qint64 m_income = 0;
     // Made when first asked for (views ask only on hover) and kept until the row, the context or

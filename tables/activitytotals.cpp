@@ -6,7 +6,7 @@
 void computeHourTotal(ActivityModel &hours, int row, double hoursAlive)
 {
     using C = ActivityModel;
-    hours.setExplanationContext(TotalKind::Hours, hoursAlive, 0);
+    hours.setExplanationContext(TableKind::Hours, hoursAlive, 0);
     hours.setCell(row, C::Total,
                   hourTotalText(hours.cell(row, C::Amount), hours.cell(row, C::Per), hours.cell(row, C::Start),
                                 hours.cell(row, C::End), hoursAlive));
@@ -15,7 +15,7 @@ void computeHourTotal(ActivityModel &hours, int row, double hoursAlive)
 void computeMoneyTotal(ActivityModel &table, int row, bool isMoney, qint64 income)
 {
     using C = ActivityModel;
-    table.setExplanationContext(isMoney ? TotalKind::Money : TotalKind::Frequency, 0, income);
+    table.setExplanationContext(isMoney ? TableKind::Money : TableKind::Frequency, 0, income);
     table.setCell(row, C::Total,
                   moneyTotalText(table.cell(row, C::Amount), table.cell(row, C::Per), table.cell(row, C::Start),
                                  table.cell(row, C::End), isMoney, income));

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "calc/tablekind.h"
 #include <QString>
 #include <QStringList>
 #include <array>
 
 class ActivityModel;
-
-// The three activity tables.
-enum class TableKind { Hours, Money, Frequency };
 
 // The column titles of a table's row 0: "Activity", "Time" / "Amount" / "Frequency", "Per",
 // "Start date", "End date", "Total Hrs" / "Total Amt" / "Total Freq".

@@ -3,7 +3,7 @@
 #include "app/frmmain.h"
 #include "guisupport.h"
 #include "results/frmgraph.h"
-#include "results/tableexport.h"
+#include "tables/tableexport.h"
 #include "settings/settingsfile.h"
 #include "tables/activitymodel.h"
 #include "tables/tablecolumns.h"

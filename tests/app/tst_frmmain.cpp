@@ -322,31 +322,31 @@ private slots:
         QVERIFY(!again.hoursModel().cell(1, 5).isEmpty());
     }
 
-    void startUpAfterTheFirstFrame()
+    // A desktop log-out asks through the same path as a close, at most once for the same entries.
+    void logOutAsksOnceAndNeverTwice()
     {
-        // The window the user starts reads its file only after drawing its first page: the same
-        // window once that has run, and a close before it keeps the file as it was.
-        const QByteArray stored = "[Name]\nname=Ann Lee\n[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\nHrMin=8 Hrs\n"
-                                  "Per=Day\nStart=3/15/1990\nEnd=Now\n";
-        writeIni(stored);
-        {
-            TfrmMain w(nullptr, TfrmMain::StartUp::AfterFirstFrame);
-            w.show();
-            QVERIFY(!btn(w, "btPrev")->isEnabled());
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
-            QTRY_COMPARE(edit(w, "edName")->text(), QStringLiteral("Ann Lee"));
-            QCOMPARE(child<QTableView>(&w, "gridHours")->model(), &w.hoursModel());
-            QCOMPARE(w.hoursModel().cell(1, 0), QStringLiteral("Sleep"));
-            QVERIFY(!w.hoursModel().cell(1, 5).isEmpty());
-            QVERIFY(!w.isModified());
-        }
-        TfrmMain early(nullptr, TfrmMain::StartUp::AfterFirstFrame);
-        early.show();
-        early.close();
-        QVERIFY(!early.isVisible());
-        QVERIFY(Prompts::shown().isEmpty());
-        QCOMPARE(readIni(), stored);
-        QCOMPARE(early.hoursModel().cell(1, 0), QStringLiteral("Sleep"));
+        writeIni("[Name]\nname=Original\n");
+        TfrmMain w;
+        w.show();
+        edit(w, "edName")->setText(QStringLiteral("Changed"));
+        Prompts::setNextSaveAnswer(Prompts::SaveAnswer::Cancel);
+        QVERIFY(!w.maySaveBeforeClosing(true)); // Cancel cancels the log-out
+        Prompts::setNextSaveAnswer(Prompts::SaveAnswer::Discard);
+        QVERIFY(w.maySaveBeforeClosing(true));
+        QVERIFY(w.maySaveBeforeClosing(true));
+        w.close();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(Prompts::shown().size(), 2);
+        QCOMPARE(readIni(), QByteArray("[Name]\nname=Original\n"));
+        // A change after the answer is asked about again.
+        edit(w, "edName")->setText(QStringLiteral("Changed again"));
+        QVERIFY(!w.maySaveBeforeClosing(true));
+        QCOMPARE(Prompts::shown().size(), 3);
+        // A log-out that allows no questions saves without one.
+        QVERIFY(w.maySaveBeforeClosing(false));
+        QCOMPARE(Prompts::shown().size(), 3);
+        QCOMPARE(IniFile(m_scope->settingsPath()).readString(QStringLiteral("Name"), QStringLiteral("name"), QString()),
+                 QStringLiteral("Changed again"));
     }
 
     void closingAnotherWayAsksAboutUnsavedChanges_data()

@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-Q_DECLARE_METATYPE(TotalKind)
+Q_DECLARE_METATYPE(TableKind)
 
 namespace {
 // The number in a figure such as "$1,250.00", "12.86" or "102,592 hours".
@@ -30,11 +30,11 @@ private slots:
 
     void rowExplanations_data()
     {
-        QTest::addColumn<TotalKind>("kind");
+        QTest::addColumn<TableKind>("kind");
         QTest::addColumn<QString>("row"); // amount|per|start|end
         QTest::addColumn<double>("reference");
         QTest::addColumn<QString>("explanation");
-        const auto H = TotalKind::Hours, M = TotalKind::Money, F = TotalKind::Frequency;
+        const auto H = TableKind::Hours, M = TableKind::Money, F = TableKind::Frequency;
         // clang-format off
         QTest::newRow("hours a day with share") << H << "8 Hrs|Day|1/1/1990|Now" << 620063.0
             << "8 hours a day × 12,824 days (1/1/1990 to today) = 102,592 hours; "
@@ -60,7 +60,7 @@ private slots:
     // as the cell shows it (weeks have two decimals, totals none).
     void rowExplanations()
     {
-        QFETCH(TotalKind, kind);
+        QFETCH(TableKind, kind);
         QFETCH(QString, row);
         QFETCH(double, reference);
         QFETCH(QString, explanation);
@@ -68,8 +68,8 @@ private slots:
         const qint64 income = qint64(reference);
         QString shown;
         try {
-            shown = kind == TotalKind::Hours ? hourTotalText(c[0], c[1], c[2], c[3], reference)
-                                             : moneyTotalText(c[0], c[1], c[2], c[3], kind == TotalKind::Money, income);
+            shown = kind == TableKind::Hours ? hourTotalText(c[0], c[1], c[2], c[3], reference)
+                                             : moneyTotalText(c[0], c[1], c[2], c[3], kind == TableKind::Money, income);
         } catch (...) {
         }
         QCOMPARE(explainRow(kind, c[0], c[1], c[2], c[3], shown, reference, income), explanation);
@@ -82,14 +82,14 @@ private slots:
         QVERIFY(m.hasMatch());
         const QRegularExpressionMatch d = hm.match(m.captured(1));
         const double rate =
-            kind == TotalKind::Hours ? d.captured(1).toDouble() + d.captured(2).toDouble() / 60 : number(m.captured(1));
+            kind == TableKind::Hours ? d.captured(1).toDouble() + d.captured(2).toDouble() / 60 : number(m.captured(1));
         QVERIFY(qAbs(rate * number(m.captured(2)) - number(m.captured(3))) <= 0.5 + rate * 0.005);
         QCOMPARE(number(m.captured(3)), totalCellValue(shown));
     }
 
     void staleTotalIsPointedOut()
     {
-        const QString text = explainRow(TotalKind::Hours, QStringLiteral("1 Hr"), QStringLiteral("Day"),
+        const QString text = explainRow(TableKind::Hours, QStringLiteral("1 Hr"), QStringLiteral("Day"),
                                         QStringLiteral("1/1/2024"), QStringLiteral("Now"), QStringLiteral("405"), 0, 0);
         QVERIFY(text.startsWith(QStringLiteral("1 hour a day × 406 days")));
         QVERIFY(text.contains(QStringLiteral("\nThe total shown is from an earlier count")));

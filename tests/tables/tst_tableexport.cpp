@@ -1,7 +1,7 @@
 // The tables as text for spreadsheets: CSV quoting, the formula guard, UTF-8 and the number
 // columns under other regional settings; the clipboard's tab-separated text.
 #include "calc/localesettings.h"
-#include "results/tableexport.h"
+#include "tables/tableexport.h"
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
 #include <QTest>

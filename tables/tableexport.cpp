@@ -1,4 +1,4 @@
-#include "results/tableexport.h"
+#include "tables/tableexport.h"
 
 #include "calc/periodtext.h"
 #include "calc/strictnumber.h"

@@ -7,6 +7,7 @@
 #include "settings/inifile.h"
 #include "settings/programfolder.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <optional>
 
@@ -71,7 +72,60 @@ void writeTable(IniFile &ini, const TableKeys &t, const TableCells &table)
     }
 }
 
+bool holdsEntries(const IniFile &ini)
+{
+    const auto any = [&ini](const QString &section, const QStringList &keys) {
+        for (const QString &key : keys)
+            if (ini.contains(section, key))
+                return true;
+        return false;
+    };
+    if (any(QStringLiteral("DOB"), {QStringLiteral("Date")}) || any(QStringLiteral("Name"), {QStringLiteral("name")}) ||
+        any(QStringLiteral("Income"), {QStringLiteral("income")}))
+        return true;
+    for (const TableKeys *t : {&HoursKeys, &MoneyKeys, &FreqKeys}) {
+        if (any(QLatin1String(t->countSection), {QStringLiteral("Count")}))
+            return true;
+        const QStringList keys = rowKeys(*t);
+        for (int n = 1; n <= TableRows; ++n)
+            if (any(QLatin1String(t->rowSection) + QString::number(n), keys))
+                return true;
+    }
+    return false;
+}
+
+// Takes group and other users' access away and leaves the owner's as it is: a read-only file
+// stays read-only, so a save still refuses it.
+void keepToOwner(const QString &path)
+{
+    const QFileDevice::Permissions own = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                         QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    const QFileDevice::Permissions now = QFile::permissions(path);
+    if (QFileInfo::exists(path) && (now & ~own))
+        QFile::setPermissions(path, now & own);
+}
+
 } // namespace
+
+SettingsFileCheck checkSettingsFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {SettingsFileStatus::Missing, QStringLiteral("No such file or directory")};
+    if (info.isDir())
+        return {SettingsFileStatus::Unreadable, QStringLiteral("It is a folder")};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {SettingsFileStatus::Unreadable, file.errorString()};
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {SettingsFileStatus::Unreadable, file.errorString()};
+    IniFile ini{QString()};
+    ini.parse(content);
+    if (!holdsEntries(ini))
+        return {SettingsFileStatus::NoEntries, QStringLiteral("It holds no Lifetally entries")};
+    return {SettingsFileStatus::Readable, QString()};
+}
 
 QString settingsFilePath()
 {
@@ -120,5 +174,10 @@ void writeSettingsFile(const QString &path, const BioFields &bio, const TableCel
     writeTable(ini, FreqKeys, freq);
     // Last, so that a new file has every earlier section where it always was.
     writeFileFormat(ini, LocaleSettings::current());
+    // The file holds a person's birth date and income. Tightened before the save as well as after:
+    // the backup is the old file itself, and the new one may take over the old one's permissions.
+    keepToOwner(path);
     ini.save();
+    keepToOwner(path);
+    keepToOwner(IniFile::backupPath(path));
 }

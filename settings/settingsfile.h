@@ -24,9 +24,20 @@ QString settingsFilePath();
 void setSettingsFilePath(const QString &path);
 // Whether the settings file is the one named on the command line.
 bool settingsFileChosen();
+// Whether a settings file can be read and holds entries of this program.
+enum class SettingsFileStatus { Missing, Readable, Unreadable, NoEntries };
+struct SettingsFileCheck {
+    SettingsFileStatus status;
+    QString reason; // for people: "No such file or directory", "Permission denied", "It is a folder", ...
+};
+// NoEntries: readable, but with neither a biography section (DOB, Name, Income) nor a table
+// section (Hours, Money, Freq or a row section of theirs) holding one of its keys.
+SettingsFileCheck checkSettingsFile(const QString &path);
+
 // Reads every value with its default; an empty birth date becomes today's date text.
 // A missing file reads as all defaults and is not created.
 void readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money, TableCells &freq);
 // Rewrites every entry in one atomic replace; throws IniWriteError ("Unable to write to <path>").
+// The file and its backup are left readable by their owner only.
 void writeSettingsFile(const QString &path, const BioFields &bio, const TableCells &hours, const TableCells &money,
                        const TableCells &freq);

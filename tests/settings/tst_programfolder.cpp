@@ -72,10 +72,10 @@ private slots:
                 QSKIP("permission bits do not stop root");
             QFile::setPermissions(root.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         }
-        if (setUp == QLatin1String("home"))
+        if (setUp == QLatin1String("home")) {
             qputenv("HOME", root.path().toLocal8Bit());
-        if (setUp == QLatin1String("home"))
             QVERIFY(QDir().mkpath(program));
+        }
 
         const QString chosen = chooseDataFolder(program, config, user);
         QFile::setPermissions(root.path(), OwnerOnly | QFileDevice::ExeOwner);
@@ -92,8 +92,7 @@ private slots:
     }
 
     // The settings file and its backup, new or replacing a file that others could read, are the
-    // owner's alone; so is what an owner-only atomic write creates. Other writes keep the usual
-    // permissions.
+    // owner's alone; so is what an owner-only atomic write creates.
     void writtenFilesAreTheOwners_data()
     {
         QTest::addColumn<bool>("existing");
@@ -118,26 +117,17 @@ private slots:
         const QString other = folder.file(QStringLiteral("other"));
         writeFileAtomically(other, "x", {}, FileAccess::OwnerOnly);
         QCOMPARE(QFile::permissions(other) & (OwnerOnly | Others), OwnerOnly);
-        const QString ordinary = folder.file(QStringLiteral("report.csv"));
-        writeFileAtomically(ordinary, "x");
-        const QString plain = folder.file(QStringLiteral("plain"));
-        touch(plain);
-        QCOMPARE(QFile::permissions(ordinary), QFile::permissions(plain));
     }
 
-    // Which contents hold entries; missing, unreadable and folder files are the command line's tests.
+    // Which contents hold entries; the other cases are the command line's tests.
     void settingsFileCheck_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("holdsEntries");
-        QByteArray garbage(256 * 1024, '\0');
-        for (qsizetype i = 0; i < garbage.size(); ++i)
-            garbage[i] = char((i * 7919 + i / 13) & 0xFF);
         QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("garbage") << garbage << false;
         QTest::newRow("other program's sections") << QByteArray("[Window]\nDate=1\n[Hour]\nDesc=x\n") << false;
         QTest::newRow("sections without keys") << QByteArray("[DOB]\n[Money3]\n") << false;
-        QTest::newRow("biography") << QByteArray("[income]\nIncome=5\n") << true;
+        QTest::newRow("biography, any letter case") << QByteArray("[income]\nIncome=5\n") << true;
         QTest::newRow("table count") << QByteArray("[Freq]\nCount=0\n") << true;
         QTest::newRow("last table row") << QByteArray("junk\n[Money51]\nEnd=Now\n") << true;
     }

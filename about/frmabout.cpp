@@ -26,12 +26,13 @@ bool openWithDesktop(const QUrl &url)
     return QDesktopServices::openUrl(url);
 }
 
-// Writes the two-line shortcut. A half-written file is removed, because an existing file is
-// never rewritten and would otherwise stay broken for good.
+// Writes the two-line shortcut, readable by its owner only as the settings file beside it is. A
+// half-written file is removed, because an existing file is never rewritten and would otherwise
+// stay broken for good.
 bool writeShortcut(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return false;
     const QByteArray content = "[InternetShortcut]\r\nURL=" + TfrmAbout::homePage().toUtf8() + "\r\n";
     const bool written = file.write(content) == content.size() && file.flush();

@@ -1,5 +1,6 @@
 #include "app/batchexport.h"
 
+#include "app/commandline.h"
 #include "calc/clock.h"
 #include "calc/conversionerror.h"
 #include "calc/datediff.h"
@@ -31,6 +32,35 @@ constexpr int MaxIncome = 99999999;
 void printError(const QString &message)
 {
     std::fprintf(stderr, "%s.\n", message.toLocal8Bit().constData());
+}
+
+// A file, or standard output for "-", where the bytes go as they are.
+void deliver(const QString &path, const QByteArray &data)
+{
+    if (!CommandLine::isStandardOutput(path)) {
+        writeFileAtomically(path, data);
+        return;
+    }
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(data) != data.size() || !out.flush())
+        throw FileWriteError(QStringLiteral("standard output"));
+}
+
+// Why the settings file cannot give a report, or nothing when it can. A missing or empty file would
+// otherwise give a report of nobody that a script takes for success.
+QString settingsProblem(const QString &path)
+{
+    const SettingsFileCheck check = checkSettingsFile(path);
+    switch (check.status) {
+    case SettingsFileStatus::Readable:
+        return QString();
+    case SettingsFileStatus::NoEntries:
+        return QStringLiteral("lifetally: cannot use %1: %2").arg(path, check.reason);
+    case SettingsFileStatus::Missing:
+    case SettingsFileStatus::Unreadable:
+        break;
+    }
+    return QStringLiteral("lifetally: cannot read %1: %2").arg(path, check.reason);
 }
 } // namespace
 
@@ -88,16 +118,22 @@ void BatchExport::writeReport(const QString &pdfPath) const
     QFile file(printed);
     if (!file.open(QIODevice::ReadOnly))
         throw FileWriteError(pdfPath);
-    writeFileAtomically(pdfPath, file.readAll());
+    deliver(pdfPath, file.readAll());
 }
 
 void BatchExport::writeCsv(const QString &csvPath) const
 {
-    writeFileAtomically(csvPath, tableexport::csvAll(*m_hours, *m_money, *m_freq));
+    deliver(csvPath, tableexport::csvAll(*m_hours, *m_money, *m_freq));
 }
 
 int BatchExport::run(const QString &pdfPath, const QString &csvPath)
 {
+    const QString settings = settingsFilePath();
+    const QString problem = settingsProblem(settings);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+        return 1;
+    }
     // No box may open: there is no one to close it.
     Prompts::setConsoleMode(true);
     int status = 0;
@@ -109,7 +145,8 @@ int BatchExport::run(const QString &pdfPath, const QString &csvPath)
         if (!csvPath.isEmpty())
             job.writeCsv(csvPath);
     } catch (const ConversionError &e) {
-        printError(e.message());
+        // The window's message, with the file it came from.
+        printError(QStringLiteral("lifetally: %1: %2").arg(settings, e.message()));
         status = 1;
     } catch (const FileWriteError &e) {
         printError(e.message());

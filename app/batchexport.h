@@ -18,17 +18,18 @@ public:
     // the main window would show, when a birth date or a row does not convert.
     void load();
     // The same pages as the printed report, on A4 paper (Letter where the regional settings
-    // measure in U.S. units). Throws FileWriteError or PrintError.
+    // measure in U.S. units). A path of "-" is standard output. Throws FileWriteError or PrintError.
     void writeReport(const QString &pdfPath) const;
-    // All three tables in one file. Throws FileWriteError.
+    // All three tables in one file; "-" is standard output. Throws FileWriteError.
     void writeCsv(const QString &csvPath) const;
 
     const ActivityModel &hours() const { return *m_hours; }
     const ActivityModel &money() const { return *m_money; }
     const ActivityModel &freq() const { return *m_freq; }
 
-    // Loads, then writes the files that are named (an empty path: none). A failure's message goes
-    // to standard error as the window would word it; returns the exit status, 0 or 1.
+    // Checks that the settings file can be read and holds entries, loads it, then writes the files
+    // that are named (an empty path: none). A failure's message goes to standard error, naming the
+    // file; returns the exit status, 0 or 1.
     static int run(const QString &pdfPath, const QString &csvPath);
 
 private:

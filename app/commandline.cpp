@@ -2,8 +2,7 @@
 
 CommandLine::CommandLine()
     : m_help(m_parser.addHelpOption()), m_version(m_parser.addVersionOption()),
-      m_settings(QStringLiteral("settings"),
-                 QStringLiteral("Use <file> for your entries instead of lfy.ini beside the program."),
+      m_settings(QStringLiteral("settings"), QStringLiteral("Use <file> for your entries instead of lfy.ini."),
                  QStringLiteral("file")),
       m_report(QStringLiteral("report"), QStringLiteral("Write the printed report to the PDF file <file> and quit."),
                QStringLiteral("file")),
@@ -11,7 +10,8 @@ CommandLine::CommandLine()
             QStringLiteral("file"))
 {
     m_parser.setApplicationDescription(
-        QStringLiteral("How much time and money you have spent in your lifetime, and on what."));
+        QStringLiteral("How much time and money you have spent in your lifetime, and on what.\n"
+                       "A <file> of - for --report or --csv means standard output."));
     m_parser.addOption(m_settings);
     m_parser.addOption(m_report);
     m_parser.addOption(m_csv);
@@ -20,7 +20,21 @@ CommandLine::CommandLine()
 bool CommandLine::parse(const QStringList &arguments)
 {
     m_arguments = arguments;
-    return m_parser.parse(arguments);
+    m_error.clear();
+    if (!m_parser.parse(arguments)) {
+        m_error = m_parser.errorText();
+        return false;
+    }
+    if (!m_parser.positionalArguments().isEmpty()) {
+        m_error = QStringLiteral("Unexpected argument '%1'.").arg(m_parser.positionalArguments().constFirst());
+        return false;
+    }
+    if (m_parser.isSet(m_report) && m_parser.isSet(m_csv) && isStandardOutput(reportFile()) &&
+        isStandardOutput(csvFile())) {
+        m_error = QStringLiteral("Only one of --report and --csv can write to standard output ('-').");
+        return false;
+    }
+    return true;
 }
 
 void CommandLine::showHelpOrVersion()

@@ -6,14 +6,16 @@
 #include <QStringList>
 
 // The program's options: --help, --version, --settings FILE, --report FILE.pdf, --csv FILE.csv.
+// "-" as the report's or the CSV file's name means standard output.
 class CommandLine
 {
 public:
     CommandLine();
 
-    // False on an unknown option or a missing file name; errorText() says which.
+    // False on an unknown option, a missing file name, an argument that is no option's (a script's
+    // typo would otherwise go unnoticed), or both files on standard output; errorText() says which.
     bool parse(const QStringList &arguments);
-    QString errorText() const { return m_parser.errorText(); }
+    QString errorText() const { return m_error; }
     // Prints the help or the version and ends the process, as QCommandLineParser does.
     void showHelpOrVersion();
 
@@ -21,6 +23,7 @@ public:
     QString settingsFile() const { return m_parser.value(m_settings); }
     QString reportFile() const { return m_parser.value(m_report); }
     QString csvFile() const { return m_parser.value(m_csv); }
+    static bool isStandardOutput(const QString &file) { return file == QLatin1String("-"); }
     // Whether the run writes files or text and ends without a window.
     bool windowless() const;
 
@@ -31,6 +34,7 @@ public:
 private:
     QCommandLineParser m_parser;
     QStringList m_arguments;
+    QString m_error;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     QCommandLineOption m_settings;

@@ -11,13 +11,16 @@
 #include "widgets/prompts.h"
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QScreen>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -102,6 +105,16 @@ int runLifetally(int argc, char *argv[])
     }
     int count = static_cast<int>(args.size());
     args.push_back(nullptr);
+    // Qt looks into the run-time folder while the application object is made, and warns when
+    // XDG_RUNTIME_DIR is unset, as it is under cron and in some ssh sessions. A run without a window
+    // gets a private one (0700, as the variable requires) for as long as it runs; a run that is to
+    // show a window keeps what the desktop session gave it.
+    std::optional<QTemporaryDir> runtimeFolder;
+    if (offscreen && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtimeFolder.emplace(QDir::tempPath() + QStringLiteral("/lifetally-runtime-XXXXXX"));
+        if (runtimeFolder->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
+    }
 
     QApplication app(count, args.data());
     QApplication::setApplicationName(QStringLiteral("Lifetally"));

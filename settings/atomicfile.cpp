@@ -12,7 +12,7 @@ FileWriteError::FileWriteError(const QString &path)
       m_message(QStringLiteral("Unable to write to ") + path)
 {}
 
-void writeFileAtomically(const QString &path, const QByteArray &data, const AtomicWriteHooks &hooks)
+void writeFileAtomically(const QString &path, const QByteArray &data, const AtomicWriteHooks &hooks, FileAccess access)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     const QFileInfo info(fullPath);
@@ -30,6 +30,10 @@ void writeFileAtomically(const QString &path, const QByteArray &data, const Atom
         file.cancelWriting();
         return FileWriteError(fullPath);
     };
+    // On the temporary file, before its first byte: the rename then puts the file in place with
+    // these permissions, whatever the old file had.
+    if (access == FileAccess::OwnerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw fail();
     for (qsizetype at = 0; at < data.size(); at += kWriteBlock) {
         const qsizetype size = qMin(kWriteBlock, data.size() - at);
         const qsizetype given = next() ? size : size / 2;

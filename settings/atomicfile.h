@@ -27,8 +27,13 @@ struct AtomicWriteHooks {
     std::function<void(const QString &)> beforeReplace;
 };
 
+// Who may read the file written. OwnerOnly is for files that hold a person's entries: the new
+// file is readable and writable by its owner alone (0600) from before its first byte is written.
+enum class FileAccess { Ordinary, OwnerOnly };
+
 // Replaces the file at `path` with `data` through a temporary file beside it that is renamed over
 // it only when every byte is written, so the file is always wholly the old one or wholly the new
 // one and a failure leaves no partial file. An existing file that is read-only is refused.
 // Throws FileWriteError.
-void writeFileAtomically(const QString &path, const QByteArray &data, const AtomicWriteHooks &hooks = {});
+void writeFileAtomically(const QString &path, const QByteArray &data, const AtomicWriteHooks &hooks = {},
+                         FileAccess access = FileAccess::Ordinary);

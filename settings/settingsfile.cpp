@@ -110,7 +110,60 @@ void writeTable(IniFile &ini, const TableKeys &t, const TableCells &table)
     }
 }
 
+bool holdsEntries(const IniFile &ini)
+{
+    const auto any = [&ini](const QString &section, const QStringList &keys) {
+        for (const QString &key : keys)
+            if (ini.contains(section, key))
+                return true;
+        return false;
+    };
+    if (any(QStringLiteral("DOB"), {QStringLiteral("Date")}) || any(QStringLiteral("Name"), {QStringLiteral("name")}) ||
+        any(QStringLiteral("Income"), {QStringLiteral("income")}))
+        return true;
+    for (const TableKeys *t : {&HoursKeys, &MoneyKeys, &FreqKeys}) {
+        if (any(QLatin1String(t->countSection), {QStringLiteral("Count")}))
+            return true;
+        const QStringList keys = rowKeys(*t);
+        for (int n = 1; n <= TableRows; ++n)
+            if (any(QLatin1String(t->rowSection) + QString::number(n), keys))
+                return true;
+    }
+    return false;
+}
+
+// Takes group and other users' access away and leaves the owner's as it is: a read-only file
+// stays read-only, so a save still refuses it.
+void keepToOwner(const QString &path)
+{
+    const QFileDevice::Permissions own = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                         QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    const QFileDevice::Permissions now = QFile::permissions(path);
+    if (QFileInfo::exists(path) && (now & ~own))
+        QFile::setPermissions(path, now & own);
+}
+
 } // namespace
+
+SettingsFileCheck checkSettingsFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {SettingsFileStatus::Missing, QStringLiteral("No such file or directory")};
+    if (info.isDir())
+        return {SettingsFileStatus::Unreadable, QStringLiteral("It is a folder")};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {SettingsFileStatus::Unreadable, file.errorString()};
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {SettingsFileStatus::Unreadable, file.errorString()};
+    IniFile ini{QString()};
+    ini.parse(content);
+    if (!holdsEntries(ini))
+        return {SettingsFileStatus::NoEntries, QStringLiteral("It holds no Lifetally entries")};
+    return {SettingsFileStatus::Readable, QString()};
+}
 
 QString settingsFilePath()
 {
@@ -179,7 +232,12 @@ void writeSettingsFile(const QString &path, const BioFields &bio, const TableCel
 {
     IniFile ini(path);
     fillFile(ini, bio, hours, money, freq, readAs);
+    // The file holds a person's birth date and income. Tightened before the save as well as after:
+    // the backup is the old file itself, and the new one may take over the old one's permissions.
+    keepToOwner(path);
     ini.save();
+    keepToOwner(path);
+    keepToOwner(IniFile::backupPath(path));
 }
 
 QString recoveryFilePath(const QString &settingsPath)
@@ -192,7 +250,7 @@ void writeRecoveryFile(const QString &settingsPath, const BioFields &bio, const 
 {
     IniFile ini(settingsPath);
     fillFile(ini, bio, hours, money, freq, readAs);
-    writeFileAtomically(recoveryFilePath(settingsPath), ini.serialize());
+    writeFileAtomically(recoveryFilePath(settingsPath), ini.serialize(), {}, FileAccess::OwnerOnly);
 }
 
 std::optional<QByteArray> fileFingerprint(const QString &path)
@@ -205,28 +263,4 @@ std::optional<QByteArray> fileFingerprint(const QString &path)
     QCryptographicHash hash(QCryptographicHash::Sha256);
     hash.addData(&file);
     return hash.result();
-}
-
-SettingsFileCheck checkSettingsFile(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {SettingsFileStatus::Missing, QStringLiteral("No such file or directory")};
-    if (info.isDir())
-        return {SettingsFileStatus::Unreadable, QStringLiteral("It is a folder")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {SettingsFileStatus::Unreadable, file.errorString()};
-    IniFile ini(QString{});
-    ini.parse(file.readAll());
-    if (file.error() != QFileDevice::NoError)
-        return {SettingsFileStatus::Unreadable, file.errorString()};
-    const std::pair<const char *, const char *> known[] = {
-        {"DOB", "Date"}, {"Name", "name"}, {"Income", "income"}, {"Hours", "Count"}, {"Money", "Count"},
-        {"Freq", "Count"}, {"Hour1", "Desc"}, {"Money1", "Desc"}, {"Freq1", "Desc"}};
-    for (const auto &[section, key] : known) {
-        if (ini.contains(QLatin1String(section), QLatin1String(key)))
-            return {SettingsFileStatus::Readable, QString()};
-    }
-    return {SettingsFileStatus::NoEntries, QStringLiteral("It holds no Lifetally entries")};
 }

@@ -25,6 +25,16 @@ QString settingsFilePath();
 // The file named on the command line (one file per person) instead of "lfy.ini" in the program's
 // folder; an empty path goes back to the default.
 void setSettingsFilePath(const QString &path);
+// Whether a settings file can be read and holds entries of this program.
+enum class SettingsFileStatus { Missing, Readable, Unreadable, NoEntries };
+struct SettingsFileCheck {
+    SettingsFileStatus status;
+    QString reason; // for people: "No such file or directory", "Permission denied", "It is a folder", ...
+};
+// NoEntries: readable, but with neither a biography section (DOB, Name, Income) nor a table
+// section (Hours, Money, Freq or a row section of theirs) holding one of its keys.
+SettingsFileCheck checkSettingsFile(const QString &path);
+
 // Reads every value with its default; an empty birth date becomes today's date text.
 // A missing file reads as all defaults and is not created. Dates and amounts come back in the
 // current regional format where the file's own format is recorded or can be told; the result
@@ -33,7 +43,8 @@ FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells
                                  TableCells &freq);
 // Rewrites every entry in one atomic replace; throws IniWriteError ("Unable to write to <path>").
 // `readAs` is how the entries were read: a file whose format could not be told gets a format
-// record only once its texts read in the current format.
+// record only once its texts read in the current format. The file and its backup are left
+// readable by their owner only.
 void writeSettingsFile(const QString &path, const BioFields &bio, const TableCells &hours, const TableCells &money,
                        const TableCells &freq, FileFormatState readAs = FileFormatState::Recorded);
 
@@ -46,11 +57,3 @@ void writeRecoveryFile(const QString &settingsPath, const BioFields &bio, const 
 // What the file held when last read or written, to tell a change made by someone else:
 // none for a missing file.
 std::optional<QByteArray> fileFingerprint(const QString &path);
-
-// Whether a file can be read as a settings file, and if not, why (for people).
-enum class SettingsFileStatus { Missing, Readable, Unreadable, NoEntries };
-struct SettingsFileCheck {
-    SettingsFileStatus status;
-    QString reason;
-};
-SettingsFileCheck checkSettingsFile(const QString &path);

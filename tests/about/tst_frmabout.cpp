@@ -220,6 +220,9 @@ void TestFrmAbout::homePageButton()
         return;
 
     QCOMPARE(readFile(path), existing.isEmpty() ? FreshShortcut : existing);
+    if (existing.isEmpty()) // the owner's alone, as the settings file beside it
+        QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(m_opened, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
     if (errorShown) {
         QCOMPARE(Prompts::shown().size(), 1);

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -67,8 +68,41 @@ private slots:
             << none;
         QTest::newRow("birth date that is no date")
             << QStringList{"--settings", "@/bad.ini", "--csv", "@/all.csv"} << 1 << ""
-            << "'1956-02-30' is not a valid date.\n"
+            << "lifetally: @/bad.ini: '1956-02-30' is not a valid date.\n"
             << none;
+
+        // A script is told when there is nothing to report from, and why.
+        QTest::newRow("missing settings file")
+            << QStringList{"--settings", "@/typo.ini", "--csv", "@/all.csv"} << 1 << ""
+            << "lifetally: cannot read @/typo.ini: No such file or directory\n"
+            << none;
+        QTest::newRow("settings file without read permission")
+            << QStringList{"--settings", "@/locked.ini", "--report", "@/r.pdf"} << 1 << ""
+            << "lifetally: cannot read @/locked.ini: Permission denied\n"
+            << none;
+        QTest::newRow("settings file that is a folder")
+            << QStringList{"--settings", "@/folder.ini", "--report", "@/r.pdf"} << 1 << ""
+            << "lifetally: cannot read @/folder.ini: It is a folder\n"
+            << none;
+        QTest::newRow("settings file of garbage")
+            << QStringList{"--settings", "@/garbage.ini", "--csv", "@/all.csv"} << 1 << ""
+            << "lifetally: cannot use @/garbage.ini: It holds no Lifetally entries\n"
+            << none;
+        QTest::newRow("stray argument") << QStringList{"@/pat.ini", "--report", "@/r.pdf"} << 2 << ""
+                                        << "lifetally: Unexpected argument '@/pat.ini'.\n"
+                                           "Try 'lifetally --help' for more information.\n"
+                                        << none;
+        QTest::newRow("both to standard output")
+            << QStringList{"--settings", "@/pat.ini", "--report", "-", "--csv", "-"} << 2 << ""
+            << "Only one of --report and --csv can write to standard output" << none;
+
+        // "-" is standard output, and nothing else goes there.
+        QTest::newRow("csv to standard output") << QStringList{"--settings", "@/pat.ini", "--csv", "-"} << 0
+                                                << "\r\nMoney,Caf\u00e9 yyyyyyyyyyyyyyyyyyyyyyyyy,$5.00,Once,"
+                                                << "" << none;
+        QTest::newRow("report to standard output")
+            << QStringList{"--settings", "@/pat.ini", "--report", "-", "--csv", "@/all.csv"} << 0 << "%PDF-"
+            << "" << QStringList{"@/all.csv"};
     }
     void exitStatusAndOutput()
     {
@@ -81,6 +115,12 @@ private slots:
         const auto inDir = [&dir](QString text) { return text.replace(QLatin1Char('@'), dir.path()); };
         writeFile(dir.filePath(QStringLiteral("pat.ini")), Settings);
         writeFile(dir.filePath(QStringLiteral("bad.ini")), "[DOB]\nDate=1956-02-30\n");
+        writeFile(dir.filePath(QStringLiteral("locked.ini")), Settings);
+        QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("locked.ini")), QFileDevice::WriteOwner));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
+        writeFile(dir.filePath(QStringLiteral("garbage.ini")), QByteArray(1 << 20, '\x9d'));
+        if (arguments.contains(QStringLiteral("@/locked.ini")) && geteuid() == 0)
+            QSKIP("permission bits do not stop root");
         for (QString &argument : arguments)
             argument = inDir(argument);
 
@@ -90,17 +130,29 @@ private slots:
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QLatin1String(name));
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+        // As under cron: Qt must not warn of it.
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         QProcess program;
         program.setProcessEnvironment(env);
+        program.setWorkingDirectory(dir.path()); // where a file named "-" would appear
         program.start(QStringLiteral(LIFETALLY_PROGRAM), arguments);
         QVERIFY(program.waitForFinished(60000));
-        const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QByteArray rawOut = program.readAllStandardOutput();
+        const QString stdOut = QString::fromLocal8Bit(rawOut);
         const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QVERIFY2(program.exitCode() == status, qPrintable(stdErr));
         QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.contains(out), qPrintable(stdOut));
         QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(inDir(err)), qPrintable(stdErr));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("-"))));
+        if (out == QLatin1String("%PDF-") && !pdftotextProgram().isEmpty()) {
+            // The bytes as written: a PDF that reads back as the report.
+            writeFile(dir.filePath(QStringLiteral("out.pdf")), rawOut);
+            QVERIFY(reportLines(dir.filePath(QStringLiteral("out.pdf")))
+                        .join(QLatin1Char('\n'))
+                        .contains(QStringLiteral("Ann Lee 3/15/1956")));
+            QFile::remove(dir.filePath(QStringLiteral("out.pdf")));
+        }
 
         QStringList files = QDir(dir.path()).entryList({QStringLiteral("*.pdf"), QStringLiteral("*.csv")}, QDir::Files);
         QStringList expected;

@@ -6,27 +6,18 @@
 #include "calc/datediff.h"
 #include "calc/datetext.h"
 #include "calc/explain.h"
-#include "calc/numbertext.h"
-#include "calc/overlap.h"
-#include "calc/totals.h"
 #include "results/chartdata.h"
 #include "results/frmgraph.h"
 #include "results/outputdevices.h"
 #include "results/printerchoice.h"
 #include "results/report.h"
 #include "results/reportprinter.h"
-#include "tables/tableexport.h"
-#include "settings/atomicfile.h"
 #include "settings/settingsfile.h"
 #include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
-#include "tables/celldelegate.h"
-#include "tables/frmmoney.h"
-#include "tables/frmtime.h"
 #include "tables/tablechange.h"
 #include "tables/tablecolumns.h"
-#include "tables/tablesettings.h"
 #include "tables/tablesort.h"
 #include "ui_frmmain.h"
 #include "widgets/datehint.h"
@@ -36,18 +27,14 @@
 #include "widgets/icons.h"
 #include "widgets/menuframe.h"
 #include "widgets/prompts.h"
-#include "widgets/savefilechoice.h"
+#include "tables/tablepage.h"
 #include <QAccessibleWidget>
 #include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPagedPaintDevice>
@@ -56,18 +43,8 @@
 #include <QTimer>
 #include <QUndoStack>
 #include <cstdio>
-#include <functional>
 
 namespace {
-
-// Headings are navy; on a dark desktop theme navy would vanish, so a light blue stands in.
-void paintNavy(QLabel *label)
-{
-    QPalette pal = label->palette();
-    const bool darkTheme = pal.color(QPalette::Window).lightness() < 128;
-    pal.setColor(QPalette::WindowText, darkTheme ? QColor(150, 170, 255) : QColor(0, 0, 128));
-    label->setPalette(pal);
-}
 
 // A top-level QWidget reads to screen readers as a plain filler; this one is the program's window.
 QAccessibleInterface *mainWindowAccessible(const QString &className, QObject *object)
@@ -106,14 +83,7 @@ void TfrmMain::setUpControls()
         heading->setFont(serifFont(24, true));
         paintNavy(heading);
     }
-    QFont decorative(QStringLiteral("Algerian"));
-    decorative.setStyleHint(QFont::Decorative);
-    decorative.setFamilies(installedFamilies({QStringLiteral("Algerian"), QStringLiteral("URW Chancery L"),
-                                              QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")}));
-    decorative.setPixelSize(48);
-    decorative.setBold(true);
-    decorative.setItalic(true);
-    ui->lblTitle->setFont(decorative);
+    ui->lblTitle->setFont(titleFont());
     paintNavy(ui->lblTitle);
     for (QLabel *note : {ui->Label7, ui->Label12})
         note->setFont(serifFont(11));
@@ -177,17 +147,7 @@ void TfrmMain::setUpControls()
         button->installEventFilter(this);
 
     connectGuarded(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &TfrmMain::saveClick);
-    QAction *undo = m_undo->createUndoAction(this);
-    undo->setShortcuts(QKeySequence::Undo);
-    QAction *redo = m_undo->createRedoAction(this);
-    // Ctrl+Shift+Z and Ctrl+Y on every desktop, whatever its own redo key; each key once, or Qt
-    // takes it as ambiguous and does nothing.
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence &key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
-        if (!redoKeys.contains(key))
-            redoKeys << key;
-    redo->setShortcuts(redoKeys);
-    addActions({undo, redo});
+    addUndoActions(this, *m_undo);
 #ifndef QT_NO_SESSIONMANAGER
     // A log-out closes no window by itself; without this the session's entries would be lost.
     connect(
@@ -204,11 +164,16 @@ void TfrmMain::setUpControls()
     m_recoveryTimer->setSingleShot(true);
     m_recoveryTimer->setInterval(1000);
     connect(m_recoveryTimer, &QTimer::timeout, this, &TfrmMain::writeRecovery);
+    // Not restarted by each change: a second after the first one, whatever follows.
+    const auto changed = [this] {
+        if (!m_recoveryTimer->isActive())
+            m_recoveryTimer->start();
+    };
     for (const ActivityModel *model : {m_hours.get(), m_money.get(), m_freq.get()})
-        connect(model, &QAbstractItemModel::dataChanged, this, &TfrmMain::scheduleRecovery);
-    connect(ui->edName, &QLineEdit::textChanged, this, &TfrmMain::scheduleRecovery);
-    connect(ui->edDOB, &QLineEdit::textChanged, this, &TfrmMain::scheduleRecovery);
-    connect(ui->numIncome, &QDoubleSpinBox::valueChanged, this, &TfrmMain::scheduleRecovery);
+        connect(model, &QAbstractItemModel::dataChanged, this, changed);
+    connect(ui->edName, &QLineEdit::textChanged, this, changed);
+    connect(ui->edDOB, &QLineEdit::textChanged, this, changed);
+    connect(ui->numIncome, &QDoubleSpinBox::valueChanged, this, changed);
 
     showPage(Intro);
 }
@@ -219,13 +184,13 @@ void TfrmMain::setUpPages()
         return TTablePage::Biography{ui->edDOB->text(), m_birthDate, m_hoursAlive,
                                      static_cast<qint64>(ui->numIncome->value())};
     };
-    const std::pair<TTablePage *, QTableView *> pages[] = {
-        {ui->pageHours, ui->gridHours}, {ui->pageDollars, ui->gridMoney}, {ui->pageItems, ui->gridFreq}};
+    m_pages = {ui->pageHours, ui->pageDollars, ui->pageItems};
+    QTableView *grids[] = {ui->gridHours, ui->gridMoney, ui->gridFreq};
     const TableKind kinds[] = {TableKind::Hours, TableKind::Money, TableKind::Frequency};
     ActivityModel *models[] = {m_hours.get(), m_money.get(), m_freq.get()};
     for (int i = 0; i < 3; ++i) {
-        TTablePage *page = pages[i].first;
-        page->setUp(kinds[i], models[i], pages[i].second, m_undo.get(), PopupMenu1, biography);
+        TTablePage *page = m_pages[static_cast<std::size_t>(i)];
+        page->setUp(kinds[i], models[i], grids[i], m_undo.get(), PopupMenu1, biography);
         connect(page, &TTablePage::revealRequested, this, [this, page] {
             if (ui->Notebook1->currentWidget() == page)
                 return;
@@ -274,8 +239,9 @@ void TfrmMain::FormShow()
     m_birthDate = Clock::now();
     adjustColWidths();
     initGrids();
+    const Entries blank = entries();
     readSettings();
-    offerRecovery();
+    offerRecovery(blank);
     ShowBirthDate();
     computeStartUpTotals();
     showPage(Intro);
@@ -300,27 +266,33 @@ void TfrmMain::initGrids()
 
 void TfrmMain::readSettings()
 {
-    const QString path = settingsFilePath();
-    const SettingsFileCheck check = checkSettingsFile(path);
-    m_unreadableReason = check.status == SettingsFileStatus::Unreadable ? check.reason : QString();
-    if (!m_unreadableReason.isEmpty())
+    Entries read = entries();
+    m_keeper.read(read);
+    if (!m_keeper.unreadableReason().isEmpty())
         Prompts::warning(this, QStringLiteral("Lifetally cannot read your entries in %1: %2.\n\n"
                                               "Close will not be able to keep your entries there.")
-                                   .arg(QDir::toNativeSeparators(path), m_unreadableReason));
-    readSettingsFrom(path);
-    m_savedState = storedState();
-    m_fingerprintPath = path;
-    m_fingerprint = fileFingerprint(path);
+                                   .arg(QDir::toNativeSeparators(settingsFilePath()), m_keeper.unreadableReason()));
+    showEntries(read);
+    m_saved = entries();
 }
 
-void TfrmMain::readSettingsFrom(const QString &path)
+Entries TfrmMain::entries() const
 {
-    BioFields bio;
-    m_formatState = readTables(path, bio, *m_hours, *m_money, *m_freq);
-    ui->edName->setText(bio.name);
-    ui->edDOB->setText(bio.birthDate);
+    return {{ui->edName->text(), ui->edDOB->text(), static_cast<int>(ui->numIncome->value())},
+            m_hours->table(),
+            m_money->table(),
+            m_freq->table()};
+}
+
+void TfrmMain::showEntries(const Entries &e)
+{
+    ui->edName->setText(e.bio.name);
+    ui->edDOB->setText(e.bio.birthDate);
     // The field's range is 0 to 99,999,999; a stored value beyond it is clamped.
-    ui->numIncome->setValue(bio.income);
+    ui->numIncome->setValue(e.bio.income);
+    m_hours->setTable(e.hours);
+    m_money->setTable(e.money);
+    m_freq->setTable(e.freq);
 }
 
 void TfrmMain::computeStartUpTotals()
@@ -330,7 +302,7 @@ void TfrmMain::computeStartUpTotals()
         try {
             computeTotals();
         } catch (const ConversionError &e) {
-            if (m_formatState != FileFormatState::Foreign)
+            if (m_keeper.formatState() != FileFormatState::Foreign)
                 throw;
             // Say what to do, not only what failed: the texts are right, but in another format.
             Prompts::applicationError(
@@ -346,31 +318,15 @@ void TfrmMain::computeStartUpTotals()
 
 void TfrmMain::writeSettings()
 {
-    const QString path = settingsFilePath();
-    // Replacing a file that could not be read would lose whatever it holds.
-    if (!m_unreadableReason.isEmpty())
-        throw FileWriteError(path);
-    BioFields bio;
-    bio.name = ui->edName->text();
-    bio.birthDate = ui->edDOB->text();
-    bio.income = static_cast<int>(ui->numIncome->value());
-    writeSettingsFile(path, bio, m_hours->table(), m_money->table(), m_freq->table(), m_formatState);
-    m_savedState = storedState();
-    m_fingerprintPath = path;
-    m_fingerprint = fileFingerprint(path);
-    removeRecovery();
+    m_keeper.write(entries());
+    m_saved = entries();
+    m_recoveryTimer->stop();
 }
 
 bool TfrmMain::saveEntries(bool interactive)
 {
     const QString path = settingsFilePath();
-    if (interactive && m_unreadableReason.isEmpty() && path == m_fingerprintPath &&
-        fileFingerprint(path) != m_fingerprint &&
-        !Prompts::ask(this,
-                      QStringLiteral("%1 was changed by another program since Lifetally read it.\n\n"
-                                     "Replace it with the entries shown here? The changed file is kept as %2.")
-                          .arg(QDir::toNativeSeparators(path), QFileInfo(path).fileName() + QStringLiteral(".bak")),
-                      QStringLiteral("Replace"), QStringLiteral("Cancel")))
+    if (interactive && m_keeper.changedOnDisk() && !Prompts::askReplaceChanged(this, path))
         return false;
     writeSettings();
     return true;
@@ -378,125 +334,71 @@ bool TfrmMain::saveEntries(bool interactive)
 
 bool TfrmMain::saveWithoutQuestions()
 {
-    const QStringList state = storedState();
-    if (state == m_savedState || state == m_discardedState)
+    const Entries now = entries();
+    if (now == m_saved || (m_discarded && now == *m_discarded))
         return true;
     try {
         writeSettings();
         return true;
     } catch (const std::exception &e) {
+        m_keeper.keepUnsaved(entries());
         std::fprintf(stderr, "lifetally: %s; your entries are kept in %s.\n", e.what(),
-                     QDir::toNativeSeparators(recoveryFilePath(settingsFilePath())).toLocal8Bit().constData());
-        writeRecovery();
+                     QDir::toNativeSeparators(m_keeper.recoveryPath()).toLocal8Bit().constData());
         return false;
     }
 }
 
-void TfrmMain::scheduleRecovery()
-{
-    // Not restarted by each change: a second after the first one, whatever follows.
-    if (m_recoveryTimer && !m_recoveryTimer->isActive())
-        m_recoveryTimer->start();
-}
-
 void TfrmMain::writeRecovery()
 {
-    if (m_recoveryBroken || !m_shown)
+    if (!m_shown)
         return;
-    const QStringList state = storedState();
-    if (state == m_savedState) {
-        removeRecovery();
-        return;
-    }
-    if (state == m_recoveryState)
-        return;
-    BioFields bio;
-    bio.name = ui->edName->text();
-    bio.birthDate = ui->edDOB->text();
-    bio.income = static_cast<int>(ui->numIncome->value());
-    try {
-        writeRecoveryFile(settingsFilePath(), bio, m_hours->table(), m_money->table(), m_freq->table(),
-                          m_formatState);
-        m_recoveryState = state;
-    } catch (const FileWriteError &) {
-        // A folder that takes no recovery file takes no settings file either; Close says so.
-    }
+    if (isModified())
+        m_keeper.keepUnsaved(entries());
+    else
+        m_keeper.dropUnsaved();
 }
 
-void TfrmMain::removeRecovery()
+void TfrmMain::offerRecovery(const Entries &blank)
 {
-    if (m_recoveryBroken)
+    Entries unsaved = blank;
+    QString reason;
+    switch (m_keeper.findUnsaved(unsaved, reason)) {
+    case SettingsFileStatus::Missing:
         return;
-    if (m_recoveryTimer)
-        m_recoveryTimer->stop();
-    QFile::remove(recoveryFilePath(settingsFilePath()));
-    m_recoveryState.clear();
-}
-
-void TfrmMain::offerRecovery()
-{
-    const QString path = recoveryFilePath(settingsFilePath());
-    const SettingsFileCheck check = checkSettingsFile(path);
-    if (check.status == SettingsFileStatus::Missing)
-        return;
-    if (check.status != SettingsFileStatus::Readable) {
-        // Never used in part, and never overwritten: it may be all that is left of the entries.
-        m_recoveryBroken = true;
+    case SettingsFileStatus::Readable:
+        break;
+    default:
         Prompts::warning(this, QStringLiteral("Lifetally kept entries that were not saved in %1, but cannot read "
                                               "them: %2.\n\nThe file is kept as it is.")
-                                   .arg(QDir::toNativeSeparators(path), check.reason));
+                                   .arg(QDir::toNativeSeparators(m_keeper.recoveryPath()), reason));
         return;
     }
-    const FileFormatState fileState = m_formatState;
-    readSettingsFrom(path);
-    const QStringList recovered = storedState();
-    if (recovered == m_savedState) {
-        m_formatState = fileState;
-        removeRecovery();
+    if (unsaved == entries()) {
+        m_keeper.dropUnsaved();
         return;
     }
-    const QDateTime changed = QFileInfo(path).lastModified();
-    const QDate day = changed.date();
-    const QTime time = changed.time();
-    const DateValue at = encodeDate(day.year(), day.month(), day.day()) + time.msecsSinceStartOfDay() / 86400000.0;
-    const QString when = shortDateText(at) + QLatin1Char(' ') + longTimeText(at);
-    if (Prompts::ask(this,
-                     QStringLiteral("Lifetally did not end properly last time. Entries you had not saved were kept "
-                                    "(%1).\n\nRestore them?")
-                         .arg(when),
-                     QStringLiteral("Restore"), QStringLiteral("Discard"))) {
-        m_recoveryState = recovered;
-        return;
+    if (Prompts::askRestore(this, QFileInfo(m_keeper.recoveryPath()).lastModified())) {
+        showEntries(unsaved);
+        m_keeper.adoptUnsaved();
+    } else {
+        m_keeper.dropUnsaved();
     }
-    readSettingsFrom(settingsFilePath());
-    m_formatState = fileState;
-    removeRecovery();
-}
-
-QStringList TfrmMain::storedState() const
-{
-    QStringList state{ui->edName->text(), ui->edDOB->text(), QString::number(static_cast<int>(ui->numIncome->value()))};
-    for (const ActivityModel *model : {m_hours.get(), m_money.get(), m_freq.get()}) {
-        for (int row = 1; row < ActivityModel::RowCount; ++row)
-            state += model->rowTexts(row).mid(0, ActivityModel::Total);
-    }
-    return state;
 }
 
 bool TfrmMain::isModified() const
 {
-    return storedState() != m_savedState;
+    return entries() != m_saved;
 }
 
 bool TfrmMain::maySaveBeforeClosing(bool interactive)
 {
-    const QStringList state = storedState();
-    if (state == m_savedState || state == m_discardedState)
+    const Entries now = entries();
+    if (now == m_saved || (m_discarded && now == *m_discarded))
         return true;
     switch (interactive ? Prompts::askSaveChanges(this) : Prompts::SaveAnswer::Save) {
     case Prompts::SaveAnswer::Discard:
-        m_discardedState = state;
-        removeRecovery();
+        m_discarded = now;
+        m_keeper.dropUnsaved();
         return true;
     case Prompts::SaveAnswer::Cancel:
         return false;
@@ -563,11 +465,11 @@ void TfrmMain::btNextClick()
         }
         computeTotals();
     }
-    if (p == Hours && !keepDespite(overlapWarning()))
+    if (p == Hours && !keepDespite(overlapWarning(*m_hours)))
         return;
     if (p == Dollars) {
         computeTotals();
-        if (!keepDespite(incomeWarning()))
+        if (!keepDespite(incomeWarning(*m_money, static_cast<qint64>(ui->numIncome->value()))))
             return;
     }
     if (p == Items) {
@@ -580,21 +482,6 @@ void TfrmMain::btNextClick()
         showPage(p + 1);
     if (currentPage() == Graphs)
         ui->btNext->setEnabled(false);
-}
-
-QString TfrmMain::overlapWarning() const
-{
-    const std::optional<Overload> overload = hoursOverlap(*m_hours);
-    return overload ? overloadMessage(*overload) : QString();
-}
-
-QString TfrmMain::incomeWarning() const
-{
-    const double share = incomeShareSum(*m_money, static_cast<qint64>(ui->numIncome->value()));
-    if (!(share > 100))
-        return QString();
-    return QStringLiteral("Your money activities add up to ") + formatNumber(share, 2) +
-           QStringLiteral("% of your lifetime income.");
 }
 
 bool TfrmMain::keepDespite(const QString &warning)
@@ -657,9 +544,7 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 
 TTablePage *TfrmMain::tablePage(const QTableView *grid) const
 {
-    if (grid == ui->gridHours)
-        return ui->pageHours;
-    return grid == ui->gridMoney ? ui->pageDollars : ui->pageItems;
+    return qobject_cast<TTablePage *>(grid->parentWidget());
 }
 
 TTablePage *TfrmMain::currentTablePage() const
@@ -683,38 +568,16 @@ void TfrmMain::DeleteGrid(QTableView *grid)
     tablePage(grid)->deleteRow();
 }
 
-void TfrmMain::btAdd1Click() { AddButton(ui->gridHours, false); }
-void TfrmMain::btEdit1Click() { editButton(ui->gridHours, false); }
-void TfrmMain::btDel1Click() { DeleteGrid(ui->gridHours); }
-void TfrmMain::btAdd2Click() { AddButton(ui->gridMoney, true); }
-void TfrmMain::btEdit2Click() { editButton(ui->gridMoney, true); }
-void TfrmMain::btDel2Click() { DeleteGrid(ui->gridMoney); }
-void TfrmMain::btAdd3Click() { AddButton(ui->gridFreq, false); }
-void TfrmMain::btEdit3Click() { editButton(ui->gridFreq, false); }
-void TfrmMain::btDel3Click() { DeleteGrid(ui->gridFreq); }
-
 void TfrmMain::btSort1Click()
 {
     if (TTablePage *page = currentTablePage())
         page->openSortMenu();
 }
 
-void TfrmMain::ActivitySortClick()
+void TfrmMain::sortCurrentPage(ActivitySort order)
 {
     if (TTablePage *page = currentTablePage())
-        page->sortBy(static_cast<int>(ActivitySort::ByActivity));
-}
-
-void TfrmMain::StartDate1Click()
-{
-    if (TTablePage *page = currentTablePage())
-        page->sortBy(static_cast<int>(ActivitySort::ByStartDate));
-}
-
-void TfrmMain::Total1Click()
-{
-    if (TTablePage *page = currentTablePage())
-        page->sortBy(static_cast<int>(ActivitySort::ByTotal));
+        page->sortBy(static_cast<int>(order));
 }
 
 void TfrmMain::ExportCsv1Click()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "calc/datevalue.h"
-#include "settings/fileformat.h"
+#include "settings/settingskeeper.h"
+#include "tables/tablepage.h"
+#include "tables/tablesort.h"
 #include <QSet>
 #include <QWidget>
 #include <array>
@@ -15,7 +17,6 @@ class QTableView;
 class QTimer;
 class QUndoStack;
 class ReportPrinter;
-class TTablePage;
 
 namespace Ui {
 class TfrmMain;
@@ -84,19 +85,20 @@ private slots:
     void btCloseClick();
     void btAboutClick();
     void SpeedButton1Click();
-    void btAdd1Click();
-    void btEdit1Click();
-    void btDel1Click();
-    void btAdd2Click();
-    void btEdit2Click();
-    void btDel2Click();
-    void btAdd3Click();
-    void btEdit3Click();
-    void btDel3Click();
+    // The table pages' buttons and the sort menu, each handed to its page.
+    void btAdd1Click() { AddButton(m_pages[0]->grid(), false); }
+    void btEdit1Click() { editButton(m_pages[0]->grid(), false); }
+    void btDel1Click() { DeleteGrid(m_pages[0]->grid()); }
+    void btAdd2Click() { AddButton(m_pages[1]->grid(), true); }
+    void btEdit2Click() { editButton(m_pages[1]->grid(), true); }
+    void btDel2Click() { DeleteGrid(m_pages[1]->grid()); }
+    void btAdd3Click() { AddButton(m_pages[2]->grid(), false); }
+    void btEdit3Click() { editButton(m_pages[2]->grid(), false); }
+    void btDel3Click() { DeleteGrid(m_pages[2]->grid()); }
     void btSort1Click();
-    void ActivitySortClick();
-    void StartDate1Click();
-    void Total1Click();
+    void ActivitySortClick() { sortCurrentPage(ActivitySort::ByActivity); }
+    void StartDate1Click() { sortCurrentPage(ActivitySort::ByStartDate); }
+    void Total1Click() { sortCurrentPage(ActivitySort::ByTotal); }
     void btReportClick();
     void btGrHourClick();
     void btGrMoneyClick();
@@ -107,13 +109,10 @@ private slots:
 private:
     TTablePage *tablePage(const QTableView *grid) const;
     TTablePage *currentTablePage() const;
+    void sortCurrentPage(ActivitySort order);
     void AddButton(QTableView *grid, bool isMoney);
     void editButton(QTableView *grid, bool isMoney);
     void DeleteGrid(QTableView *grid);
-    QStringList storedState() const;
-    // The checks for entries that cannot be true: empty when all is well.
-    QString overlapWarning() const;
-    QString incomeWarning() const;
     // Shows a warning with Keep it / Change it; true when the user keeps the entries as they are.
     bool keepDespite(const QString &warning);
 
@@ -124,41 +123,32 @@ private:
     // Appends one table to the report being printed by btReportClick.
     void printGrid(QTableView *grid, const QString &identity, const QString &income, bool header, bool close);
 
+    Entries entries() const;
+    void showEntries(const Entries &entries);
     // Entries not yet saved go to the recovery file within a second of a change.
-    void scheduleRecovery();
     void writeRecovery();
-    void removeRecovery();
     // At start-up: a recovery file left by a run that did not end well brings one question.
-    void offerRecovery();
-    void readSettingsFrom(const QString &path);
+    void offerRecovery(const Entries &blank);
     void computeStartUpTotals();
 
     std::unique_ptr<Ui::TfrmMain> ui;
     std::unique_ptr<ActivityModel> m_hours;
     std::unique_ptr<ActivityModel> m_money;
     std::unique_ptr<ActivityModel> m_freq;
+    std::array<TTablePage *, 3> m_pages{}; // hours, money, frequency
     DateValue m_birthDate = 0;
     double m_hoursAlive = 0;
     bool m_shown = false;
     std::array<quint32, 50> aColors{};
     QMenu *PopupMenu1 = nullptr;
     std::unique_ptr<QUndoStack> m_undo;
-    // What the settings file holds, as storedState() gives it, since it was last read or written.
-    QStringList m_savedState;
+    // What the settings file holds, since it was last read or written.
+    Entries m_saved;
     // The entries a log-out was told to leave unsaved, so the close that follows does not ask again.
-    QStringList m_discardedState;
+    std::optional<Entries> m_discarded;
     QSet<QString> m_keptWarnings;
-    // How the file's regional format was told when it was read.
-    FileFormatState m_formatState = FileFormatState::Recorded;
-    // The settings file's content when it was last read or written, to notice a change by others.
-    std::optional<QByteArray> m_fingerprint;
-    QString m_fingerprintPath;
-    // A file that exists but could not be read is never replaced with what the window shows.
-    QString m_unreadableReason;
+    SettingsKeeper m_keeper;
     QTimer *m_recoveryTimer = nullptr;
-    // What the recovery file holds, as storedState() gives it; empty when there is none.
-    QStringList m_recoveryState;
-    bool m_recoveryBroken = false;
     // Kept between reports, so the printer chosen last is offered again.
     std::unique_ptr<QPagedPaintDevice> m_printer;
     std::unique_ptr<ReportPrinter> m_report;

@@ -245,12 +245,12 @@ QString recoveryFilePath(const QString &settingsPath)
     return settingsPath + QStringLiteral(".recovery");
 }
 
-void writeRecoveryFile(const QString &settingsPath, const BioFields &bio, const TableCells &hours,
-                       const TableCells &money, const TableCells &freq, FileFormatState readAs)
+QByteArray settingsFileContent(const QString &path, const BioFields &bio, const TableCells &hours,
+                               const TableCells &money, const TableCells &freq, FileFormatState readAs)
 {
-    IniFile ini(settingsPath);
+    IniFile ini(path);
     fillFile(ini, bio, hours, money, freq, readAs);
-    writeFileAtomically(recoveryFilePath(settingsPath), ini.serialize(), {}, FileAccess::OwnerOnly);
+    return ini.serialize();
 }
 
 std::optional<QByteArray> fileFingerprint(const QString &path)

@@ -48,11 +48,11 @@ FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells
 void writeSettingsFile(const QString &path, const BioFields &bio, const TableCells &hours, const TableCells &money,
                        const TableCells &freq, FileFormatState readAs = FileFormatState::Recorded);
 
-// Entries not yet saved, kept beside the settings file so that a crash or a power cut loses
-// none: the settings file's content with the entries in it. Throws FileWriteError.
+// What writeSettingsFile would write over the file at `path` (which may be missing).
+QByteArray settingsFileContent(const QString &path, const BioFields &bio, const TableCells &hours,
+                               const TableCells &money, const TableCells &freq, FileFormatState readAs);
+// Entries not yet saved are kept beside the settings file in a file of the same form.
 QString recoveryFilePath(const QString &settingsPath);
-void writeRecoveryFile(const QString &settingsPath, const BioFields &bio, const TableCells &hours,
-                       const TableCells &money, const TableCells &freq, FileFormatState readAs);
 
 // What the file held when last read or written, to tell a change made by someone else:
 // none for a missing file.

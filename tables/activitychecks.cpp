@@ -2,6 +2,7 @@
 
 #include "calc/conversionerror.h"
 #include "calc/explain.h"
+#include "calc/numbertext.h"
 #include "tables/activitymodel.h"
 
 std::optional<Overload> hoursOverlap(const ActivityModel &hours)
@@ -41,4 +42,19 @@ double incomeShareSum(const ActivityModel &money, qint64 income)
             sum += value;
     }
     return 100 * sum / double(income);
+}
+
+QString overlapWarning(const ActivityModel &hours)
+{
+    const std::optional<Overload> overload = hoursOverlap(hours);
+    return overload ? overloadMessage(*overload) : QString();
+}
+
+QString incomeWarning(const ActivityModel &money, qint64 income)
+{
+    const double share = incomeShareSum(money, income);
+    if (!(share > 100))
+        return QString();
+    return QStringLiteral("Your money activities add up to ") + formatNumber(share, 2) +
+           QStringLiteral("% of your lifetime income.");
 }

@@ -16,3 +16,9 @@ QVector<int> rowsAfterToday(const ActivityModel &table);
 // The sum of the money table's totals as a percentage of the lifetime income (0 without an
 // income); over 100 means more is spent than earned.
 double incomeShareSum(const ActivityModel &money, qint64 income);
+
+// The warnings the window shows for them, empty when all is well: "From 1/2/2024 to 1/3/2024 your
+// activities add up to 48 hours a day.", "Your money activities add up to 500.00% of your
+// lifetime income."
+QString overlapWarning(const ActivityModel &hours);
+QString incomeWarning(const ActivityModel &money, qint64 income);

@@ -1,6 +1,9 @@
 #include "tables/tablechange.h"
 
 #include "tables/activitymodel.h"
+#include <QAction>
+#include <QUndoStack>
+#include <QWidget>
 #include <utility>
 
 TableChange::TableChange(ActivityModel &model, QVector<QStringList> before, const QString &text,
@@ -25,4 +28,18 @@ void TableChange::redo()
     m_done = true;
     if (m_reveal)
         m_reveal();
+}
+
+void addUndoActions(QWidget *window, QUndoStack &stack)
+{
+    QAction *undo = stack.createUndoAction(window);
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction *redo = stack.createRedoAction(window);
+    // Each key once, or Qt takes it as ambiguous and does nothing.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence &key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    redo->setShortcuts(redoKeys);
+    window->addActions({undo, redo});
 }

@@ -6,6 +6,8 @@
 #include <functional>
 
 class ActivityModel;
+class QUndoStack;
+class QWidget;
 
 // One change of an activity table (an add, an edit, a delete or a sort), kept as the table's
 // cells before and after it, totals included, so undo and redo restore exactly what was shown.
@@ -26,3 +28,7 @@ private:
     std::function<void()> m_reveal;
     bool m_done = true; // pushing redoes a change that is already made
 };
+
+// Undo and redo for a window's table changes: Ctrl+Z, and Ctrl+Shift+Z and Ctrl+Y for redo on
+// every desktop beside its own redo key.
+void addUndoActions(QWidget *window, QUndoStack &stack);

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QSet>
+#include <QWidget>
 
 namespace {
 // Where a family is not installed, the face Qt draws instead: the desktop's default face for the
@@ -62,4 +63,24 @@ QStringList installedFamilies(const QStringList &families)
             kept.append(family);
     }
     return kept.isEmpty() ? families : kept;
+}
+
+QFont titleFont()
+{
+    QFont decorative(QStringLiteral("Algerian"));
+    decorative.setStyleHint(QFont::Decorative);
+    decorative.setFamilies(installedFamilies({QStringLiteral("Algerian"), QStringLiteral("URW Chancery L"),
+                                              QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")}));
+    decorative.setPixelSize(48);
+    decorative.setBold(true);
+    decorative.setItalic(true);
+    return decorative;
+}
+
+void paintNavy(QWidget *label)
+{
+    QPalette pal = label->palette();
+    const bool darkTheme = pal.color(QPalette::Window).lightness() < 128;
+    pal.setColor(QPalette::WindowText, darkTheme ? QColor(150, 170, 255) : QColor(0, 0, 128));
+    label->setPalette(pal);
 }

@@ -13,3 +13,9 @@ QFont serifFont(int pixels, bool bold = false); // "Times New Roman"
 // Qt asks font-config for a stand-in for each family that is not installed before it tries the
 // next one; a list without them draws the same face without those queries.
 QStringList installedFamilies(const QStringList &families);
+
+class QWidget;
+// The wizard's title: a decorative face where one is installed, 48 pixels, bold and italic.
+QFont titleFont();
+// Headings are navy; on a dark desktop theme navy would vanish, so a light blue stands in.
+void paintNavy(QWidget *label);

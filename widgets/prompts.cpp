@@ -1,6 +1,10 @@
 #include "widgets/prompts.h"
 
+#include "calc/datetext.h"
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdio>
@@ -103,6 +107,26 @@ bool Prompts::ask(QWidget *parent, const QString &text, const QString &accept, c
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+bool Prompts::askReplaceChanged(QWidget *parent, const QString &path)
+{
+    return ask(parent,
+               QStringLiteral("%1 was changed by another program since Lifetally read it.\n\n"
+                              "Replace it with the entries shown here? The changed file is kept as %2.")
+                   .arg(QDir::toNativeSeparators(path), QFileInfo(path).fileName() + QStringLiteral(".bak")),
+               QStringLiteral("Replace"), QStringLiteral("Cancel"));
+}
+
+bool Prompts::askRestore(QWidget *parent, const QDateTime &when)
+{
+    const DateValue at = encodeDate(when.date().year(), when.date().month(), when.date().day()) +
+                         when.time().msecsSinceStartOfDay() / 86400000.0;
+    return ask(parent,
+               QStringLiteral("Lifetally did not end properly last time. Entries you had not saved were kept "
+                              "(%1 %2).\n\nRestore them?")
+                   .arg(shortDateText(at), longTimeText(at)),
+               QStringLiteral("Restore"), QStringLiteral("Discard"));
 }
 
 void Prompts::warning(QWidget *parent, const QString &text)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+class QDateTime;
 class QWidget;
 
 // Every message box the program shows goes through here, so tests can answer boxes without a
@@ -31,6 +32,10 @@ public:
     // A choice between two things to do, titled "Lifetally": true for `accept`, the default.
     // Escape chooses `reject`.
     static bool ask(QWidget *parent, const QString &text, const QString &accept, const QString &reject);
+    // Before a save replaces a settings file that someone else changed: "Replace" or "Cancel".
+    static bool askReplaceChanged(QWidget *parent, const QString &path);
+    // Entries kept from a run that did not end well, last changed at `when`: "Restore" or "Discard".
+    static bool askRestore(QWidget *parent, const QDateTime &when);
     // Something the user should know that ended nothing, titled "Lifetally", with one OK button.
     static void warning(QWidget *parent, const QString &text);
     // A failure that ended an event: the message with a full stop appended, titled "Lifetally".

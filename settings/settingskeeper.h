@@ -1,0 +1,55 @@
+#pragma once
+
+#include "settings/settingsfile.h"
+#include <optional>
+
+// Everything the settings file keeps, as one value. Tables hold their title rows as row 0.
+struct Entries {
+    BioFields bio;
+    TableCells hours;
+    TableCells money;
+    TableCells freq;
+    // The same biography and the same stored cells of rows 1 to 50 (totals are not stored).
+    bool operator==(const Entries &other) const;
+    bool operator!=(const Entries &other) const { return !(*this == other); }
+};
+
+// The settings file as a window keeps it from its start to its close: whether it could be read,
+// how its regional format was told, what it held (to notice a change made by someone else), and
+// the entries not yet saved, kept beside it in a recovery file so that a crash or a power cut
+// loses none of them.
+class SettingsKeeper
+{
+public:
+    // Reads the settings file into `entries` and remembers it. The file is settingsFilePath()
+    // whenever it is used.
+    void read(Entries &entries);
+    // Why the file could not be read, when it exists and could not: it is then never replaced.
+    const QString &unreadableReason() const { return m_unreadable; }
+    FileFormatState formatState() const { return m_format; }
+    // Whether someone else changed the file since it was read or written here.
+    bool changedOnDisk() const;
+    // Writes the file, then drops the recovery file. Throws FileWriteError.
+    void write(const Entries &entries);
+
+    QString recoveryPath() const { return recoveryFilePath(settingsFilePath()); }
+    // Keeps the entries in the recovery file, unless it holds them already; false when it
+    // cannot be written.
+    bool keepUnsaved(const Entries &entries);
+    void dropUnsaved();
+    // At start-up, a recovery file left by a run that did not end well: Missing; Readable with
+    // its entries in `entries`; or why it cannot be read, in `reason`. One that cannot be read is
+    // never written over or removed: it may be all that is left of the entries.
+    SettingsFileStatus findUnsaved(Entries &entries, QString &reason);
+    // The entries found are the ones shown now; their file stays until they are saved or dropped.
+    void adoptUnsaved();
+
+private:
+    QString m_path; // the file as it was last read or written
+    QString m_unreadable;
+    FileFormatState m_format = FileFormatState::Recorded;
+    std::optional<QByteArray> m_fingerprint;
+    QByteArray m_unsaved; // what the recovery file holds, when this window wrote it
+    FileFormatState m_unsavedFormat = FileFormatState::Recorded;
+    bool m_recoveryBroken = false;
+};

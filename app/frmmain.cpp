@@ -12,13 +12,11 @@
 #include "results/printerchoice.h"
 #include "results/report.h"
 #include "results/reportprinter.h"
-#include "settings/settingsfile.h"
 #include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
 #include "tables/tablechange.h"
 #include "tables/tablecolumns.h"
-#include "tables/tablesort.h"
 #include "ui_frmmain.h"
 #include "widgets/datehint.h"
 #include "widgets/fonts.h"
@@ -27,11 +25,9 @@
 #include "widgets/icons.h"
 #include "widgets/menuframe.h"
 #include "widgets/prompts.h"
-#include "tables/tablepage.h"
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -208,19 +204,8 @@ int TfrmMain::currentPage() const
 
 void TfrmMain::showPage(int page)
 {
-    ui->Notebook1->setCurrentIndex(page);
-    // Focus the page's first control, so the keyboard always acts on what is shown.
-    // The page's first control in the window's tab order, wherever the page itself stands in it.
-    QWidget *current = ui->Notebook1->currentWidget();
-    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
-        if (!current->isAncestorOf(w))
-            continue;
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) && w->isEnabled()) {
-            w->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-    if (ui->btNext && ui->btNext->isEnabled())
+    // The keyboard always acts on what is shown: a page without controls leaves it on Next.
+    if (!ui->Notebook1->showPage(page) && ui->btNext->isEnabled())
         ui->btNext->setFocus(Qt::TabFocusReason);
 }
 
@@ -305,13 +290,7 @@ void TfrmMain::computeStartUpTotals()
             if (m_keeper.formatState() != FileFormatState::Foreign)
                 throw;
             // Say what to do, not only what failed: the texts are right, but in another format.
-            Prompts::applicationError(
-                this, e.message() +
-                          QStringLiteral(".\n\nThe dates and amounts in %1 are written in another regional format "
-                                         "than yours (%2), and Lifetally cannot tell which one. Correct them on "
-                                         "the tables' pages, or start Lifetally under the regional settings they "
-                                         "were written in")
-                              .arg(QDir::toNativeSeparators(settingsFilePath()), shortDatePatternText()));
+            Prompts::applicationError(this, e.message() + QStringLiteral(".\n\n") + foreignFormatHint(settingsFilePath()));
         }
     });
 }
@@ -512,11 +491,6 @@ void TfrmMain::btCloseClick()
         close();
 }
 
-void TfrmMain::edDOBExit()
-{
-    ShowBirthDate();
-}
-
 void TfrmMain::SpeedButton1Click()
 {
     DateValue d = strToDate(ui->edDOB->text());
@@ -552,22 +526,6 @@ TTablePage *TfrmMain::currentTablePage() const
     return qobject_cast<TTablePage *>(ui->Notebook1->currentWidget());
 }
 
-// The buttons of the three table pages, each handed to its page.
-void TfrmMain::AddButton(QTableView *grid, bool)
-{
-    tablePage(grid)->addRow();
-}
-
-void TfrmMain::editButton(QTableView *grid, bool)
-{
-    tablePage(grid)->editRow();
-}
-
-void TfrmMain::DeleteGrid(QTableView *grid)
-{
-    tablePage(grid)->deleteRow();
-}
-
 void TfrmMain::btSort1Click()
 {
     if (TTablePage *page = currentTablePage())
@@ -600,43 +558,26 @@ void TfrmMain::btReportClick()
         m_printer = OutputDevices::newPrinter();
     if (!PrinterChoice::ask(*m_printer, this))
         return;
-    m_report = std::make_unique<ReportPrinter>(*m_printer, this);
-    try {
-        printGrid(ui->gridHours, identity, income, true, false);
-        printGrid(ui->gridMoney, identity, income, false, false);
-        printGrid(ui->gridFreq, identity, income, false, true);
-    } catch (...) {
-        // A failure ends the job with the event; the next report starts afresh.
-        m_report.reset();
-        throw;
-    }
-    m_report.reset();
+    // A failure ends the job with the event; the next report starts afresh.
+    ReportPrinter report(*m_printer, this);
+    printGrid(report, ui->gridHours, identity, income, true, false);
+    printGrid(report, ui->gridMoney, identity, income, false, false);
+    printGrid(report, ui->gridFreq, identity, income, false, true);
 }
 
-void TfrmMain::printGrid(QTableView *grid, const QString &identity, const QString &income, bool header, bool close)
+void TfrmMain::printGrid(ReportPrinter &report, QTableView *grid, const QString &identity, const QString &income,
+                         bool header, bool close)
 {
     QVector<int> widths;
     for (int col = 0; col < ActivityModel::ColCount; ++col)
         widths.append(report::columnChars(grid->columnWidth(col)));
-    m_report->printGrid(tablePage(grid)->model(), widths, identity, income, header, close);
+    report.printGrid(tablePage(grid)->model(), widths, identity, income, header, close);
 }
 
-void TfrmMain::btGrHourClick()
+void TfrmMain::showChart(bool hours, bool money, bool frequency)
 {
     initAColors(true, 0xFF0000);
-    graphit(true, false, false);
-}
-
-void TfrmMain::btGrMoneyClick()
-{
-    initAColors(true, 0xFF0000);
-    graphit(false, true, false);
-}
-
-void TfrmMain::btGrFreqClick()
-{
-    initAColors(true, 0xFF0000);
-    graphit(false, false, true);
+    graphit(hours, money, frequency);
 }
 
 void TfrmMain::initAColors(bool random, quint32 colour)

@@ -100,9 +100,9 @@ private slots:
     void StartDate1Click() { sortCurrentPage(ActivitySort::ByStartDate); }
     void Total1Click() { sortCurrentPage(ActivitySort::ByTotal); }
     void btReportClick();
-    void btGrHourClick();
-    void btGrMoneyClick();
-    void btGrFreqClick();
+    void btGrHourClick() { showChart(true, false, false); }
+    void btGrMoneyClick() { showChart(false, true, false); }
+    void btGrFreqClick() { showChart(false, false, true); }
     void saveClick();
     void ExportCsv1Click();
 
@@ -110,18 +110,21 @@ private:
     TTablePage *tablePage(const QTableView *grid) const;
     TTablePage *currentTablePage() const;
     void sortCurrentPage(ActivitySort order);
-    void AddButton(QTableView *grid, bool isMoney);
-    void editButton(QTableView *grid, bool isMoney);
-    void DeleteGrid(QTableView *grid);
+    // A chart in new random colours, the reddest first.
+    void showChart(bool hours, bool money, bool frequency);
+    void AddButton(QTableView *grid, bool /*isMoney*/) { tablePage(grid)->addRow(); }
+    void editButton(QTableView *grid, bool /*isMoney*/) { tablePage(grid)->editRow(); }
+    void DeleteGrid(QTableView *grid) { tablePage(grid)->deleteRow(); }
     // Shows a warning with Keep it / Change it; true when the user keeps the entries as they are.
     bool keepDespite(const QString &warning);
 
-    void edDOBExit();
+    void edDOBExit() { ShowBirthDate(); }
     void setUpControls();
     void setUpPages();
     void showPage(int page);
     // Appends one table to the report being printed by btReportClick.
-    void printGrid(QTableView *grid, const QString &identity, const QString &income, bool header, bool close);
+    void printGrid(ReportPrinter &report, QTableView *grid, const QString &identity, const QString &income,
+                   bool header, bool close);
 
     Entries entries() const;
     void showEntries(const Entries &entries);
@@ -151,5 +154,4 @@ private:
     QTimer *m_recoveryTimer = nullptr;
     // Kept between reports, so the printer chosen last is offered again.
     std::unique_ptr<QPagedPaintDevice> m_printer;
-    std::unique_ptr<ReportPrinter> m_report;
 };

@@ -3,7 +3,7 @@
 #include "calc/datetext.h"
 #include "calc/numbertext.h"
 #include "settings/inifile.h"
-
+#include <QDir>
 #include <cmath>
 #include <optional>
 
@@ -278,4 +278,12 @@ FileFormatState guessFileFormat(const StoredTexts &texts, const LocaleSettings &
     if (agreed)
         return FileFormatState::Detected;
     return readElsewhere ? FileFormatState::Foreign : FileFormatState::Unknown;
+}
+
+QString foreignFormatHint(const QString &path)
+{
+    return QStringLiteral("The dates and amounts in %1 are written in another regional format than yours (%2), and "
+                          "Lifetally cannot tell which one. Correct them on the tables' pages, or start Lifetally "
+                          "under the regional settings they were written in")
+        .arg(QDir::toNativeSeparators(path), shortDatePatternText());
 }

@@ -50,6 +50,9 @@ bool textsReadIn(const StoredTexts &texts, const LocaleSettings &format);
 // texts read elsewhere, Foreign; otherwise Unknown.
 FileFormatState guessFileFormat(const StoredTexts &texts, const LocaleSettings &current, LocaleSettings &found);
 
+// What to do about a file whose texts are in another regional format that could not be told.
+QString foreignFormatHint(const QString &path);
+
 class FormatConversion
 {
 public:

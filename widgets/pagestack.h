@@ -12,6 +12,10 @@ class TPageStack : public QStackedWidget
     Q_OBJECT
 public:
     explicit TPageStack(QWidget *parent = nullptr);
+
+    // Shows the page and focuses its first control in the window's tab order, wherever the page
+    // itself stands in it; false when the page has none that takes the focus.
+    bool showPage(int page);
 };
 
 class TPage : public QWidget

@@ -3,6 +3,7 @@
 #include "calc/conversionerror.h"
 #include "calc/explain.h"
 #include "tables/activitymodel.h"
+#include <QVector>
 
 std::optional<Overload> hoursOverlap(const ActivityModel &hours)
 {
@@ -18,16 +19,6 @@ std::optional<Overload> hoursOverlap(const ActivityModel &hours)
         }
     }
     return firstOverload(loads);
-}
-
-QVector<int> rowsAfterToday(const ActivityModel &table)
-{
-    QVector<int> rows;
-    for (int row : table.usedRows()) {
-        if (countsTimeNotYetLived(table.cell(row, ActivityModel::Start), table.cell(row, ActivityModel::End)))
-            rows.append(row);
-    }
-    return rows;
 }
 
 double incomeShareSum(const ActivityModel &money, qint64 income)

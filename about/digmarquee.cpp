@@ -33,11 +33,6 @@ QImage TDigMarquee::glyphSheet()
     return QImage(QStringLiteral(":/images/dmletter.png"));
 }
 
-int TDigMarquee::GlyphIndex(char32_t ch)
-{
-    return MarqueeCaption::glyphIndex(ch);
-}
-
 void TDigMarquee::setCaption(const QString &caption)
 {
     m_caption = caption;

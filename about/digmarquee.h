@@ -47,9 +47,6 @@ public:
     int flashTicks() const { return m_flashTicks; }
     void setFlashTicks(int ticks) { m_flashTicks = ticks; }
 
-    // Index of a character's cell in the glyph sheet: 0 to 66, BlankGlyph for anything the sheet
-    // lacks, EscapeGlyph for "~".
-    static int GlyphIndex(char32_t ch);
     // The glyph sheet the program carries: 67 cells of 11 x 19 pixels in five colour rows.
     static QImage glyphSheet();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/localesettings.h"
+#include "tests/support/localerecords.h"
 #include <QString>
 #include <cstdint>
 #include <cstdio>
@@ -31,38 +32,18 @@ template <typename Detail> void checkLazily(bool ok, const char *what, Detail de
         check(false, what, detail());
 }
 
-inline QStringList months()
-{
-    return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-            QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-            QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-            QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
-}
-
-// Month-day-year with "/" and "." decimals.
+// The tests' U.S. record: month-day-year with "/" and "." decimals.
 inline LocaleSettings monthFirst()
 {
-    LocaleSettings s = LocaleSettings::fallback();
-    s.shortDatePattern = QStringLiteral("M/d/yyyy");
-    s.dateSeparator = QLatin1Char('/');
-    s.longMonthNames = months();
-    s.thousandsSeparator = QLatin1Char(',');
-    s.decimalSeparator = QLatin1Char('.');
-    s.currencySymbol = QStringLiteral("$");
-    return s;
+    return testsupport::usLocale();
 }
 
-// Day-month-year with "." and "," decimals, two-digit year in the pattern.
+// The tests' day-month-year record ("." and "," decimals), with a two-digit year in the pattern so
+// that written dates pass through the century window on their way back.
 inline LocaleSettings dayFirst()
 {
-    LocaleSettings s = LocaleSettings::fallback();
+    LocaleSettings s = testsupport::dmyLocale();
     s.shortDatePattern = QStringLiteral("dd.mm.yy");
-    s.dateSeparator = QLatin1Char('.');
-    s.longMonthNames = months();
-    s.thousandsSeparator = QLatin1Char('.');
-    s.decimalSeparator = QLatin1Char(',');
-    s.currencySymbol = QStringLiteral("€");
-    s.currencyPlacement = CurrencyPlacement::AfterWithBlank;
     return s;
 }
 

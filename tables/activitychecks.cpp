@@ -4,6 +4,7 @@
 #include "calc/explain.h"
 #include "calc/numbertext.h"
 #include "tables/activitymodel.h"
+#include <QVector>
 
 std::optional<Overload> hoursOverlap(const ActivityModel &hours)
 {
@@ -19,16 +20,6 @@ std::optional<Overload> hoursOverlap(const ActivityModel &hours)
         }
     }
     return firstOverload(loads);
-}
-
-QVector<int> rowsAfterToday(const ActivityModel &table)
-{
-    QVector<int> rows;
-    for (int row : table.usedRows()) {
-        if (countsTimeNotYetLived(table.cell(row, ActivityModel::Start), table.cell(row, ActivityModel::End)))
-            rows.append(row);
-    }
-    return rows;
 }
 
 double incomeShareSum(const ActivityModel &money, qint64 income)

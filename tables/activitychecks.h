@@ -1,7 +1,6 @@
 #pragma once
 
 #include "calc/overlap.h"
-#include <QVector>
 #include <optional>
 
 class ActivityModel;
@@ -11,8 +10,6 @@ class ActivityModel;
 
 // The first stretch of days on which the hours table's rows add up to more than 24 hours.
 std::optional<Overload> hoursOverlap(const ActivityModel &hours);
-// The used rows that count time not yet lived (an end or start date after today).
-QVector<int> rowsAfterToday(const ActivityModel &table);
 // The sum of the money table's totals as a percentage of the lifetime income (0 without an
 // income); over 100 means more is spent than earned.
 double incomeShareSum(const ActivityModel &money, qint64 income);

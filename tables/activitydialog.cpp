@@ -164,20 +164,26 @@ void TActivityDialog::failAt(QWidget *focus)
         focus->setFocus();
 }
 
-bool TActivityDialog::checkDates(QString &message, DateValue &start, DateValue &end, bool &endValid)
+bool TActivityDialog::qKosher(QString &message)
+{
+    CheckedDates dates;
+    return checkOpening(message, dates) && checkRest(message, dates);
+}
+
+bool TActivityDialog::checkOpening(QString &message, CheckedDates &dates)
 {
     if (c.edName->text().isEmpty()) {
         message = QStringLiteral("Description cannot be blank");
         failAt(c.edName);
         return false;
     }
-    if (!tryStrToDate(c.edDate->text(), start)) {
+    if (!tryStrToDate(c.edDate->text(), dates.start)) {
         message = QStringLiteral("Starting date is not valid");
         failAt(c.edDate);
         return false;
     }
-    endValid = tryStrToDate(c.edEndDate->text(), end);
-    if (c.rbSpecific->isChecked() && !endValid) {
+    dates.endValid = tryStrToDate(c.edEndDate->text(), dates.end);
+    if (c.rbSpecific->isChecked() && !dates.endValid) {
         message = QStringLiteral("Ending date is not valid");
         failAt(c.edEndDate);
         return false;
@@ -185,26 +191,21 @@ bool TActivityDialog::checkDates(QString &message, DateValue &start, DateValue &
     return true;
 }
 
-bool TActivityDialog::checkBirthAndFuture(QString &message, DateValue start)
+bool TActivityDialog::checkDateOrder(QString &message, const CheckedDates &dates)
 {
     // The birth-date text is read afresh: the main window lets nobody here without a valid one.
     DateValue birth = 0;
-    if (tryStrToDate(m_birthText, birth) && wholeDay(start) < wholeDay(birth)) {
+    if (tryStrToDate(m_birthText, birth) && wholeDay(dates.start) < wholeDay(birth)) {
         message = QStringLiteral("Starting date is earlier than date of birth");
         failAt(c.edDate);
         return false;
     }
-    if (wholeDay(start) > wholeDay(Clock::now())) {
+    if (wholeDay(dates.start) > wholeDay(Clock::now())) {
         message = QStringLiteral("Starting date is in the future");
         failAt(c.edDate);
         return false;
     }
-    return true;
-}
-
-bool TActivityDialog::checkEndAfterStart(QString &message, DateValue start, DateValue end, bool endValid)
-{
-    if (!c.rbNow->isChecked() && endValid && wholeDay(start) > wholeDay(end)) {
+    if (!c.rbNow->isChecked() && dates.endValid && wholeDay(dates.start) > wholeDay(dates.end)) {
         message = QStringLiteral("Starting date is after the ending date");
         failAt(c.edDate);
         return false;

@@ -25,9 +25,10 @@ public:
     // The cells as the fields hold them; after OK the end date of an indefinite end is "Now".
     virtual QStringList row() const;
 
-    // Returns true, or false with the message of the first failing check and the focus moved
-    // to the offending field.
-    virtual bool qKosher(QString &message) = 0;
+    // Runs the checks in order, the shared opening (description, start date, end date) first and
+    // then the dialog's own. Returns true, or false with the message of the first failing check and
+    // the focus moved to the offending field.
+    bool qKosher(QString &message);
 
 private slots:
     void btOKClick();
@@ -58,11 +59,16 @@ protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     virtual void FormShow();
-    // The shared checks: start date valid, end date valid, start not before birth, not in the future.
-    bool checkDates(QString &message, DateValue &start, DateValue &end, bool &endValid);
-    bool checkBirthAndFuture(QString &message, DateValue start);
-    // A specific end date may not come before the start.
-    bool checkEndAfterStart(QString &message, DateValue start, DateValue end, bool endValid);
+    // What the opening of the checks read.
+    struct CheckedDates {
+        DateValue start = 0;
+        DateValue end = 0;
+        bool endValid = false; // the end date text is a date, not "Now" or unreadable
+    };
+    // The dialog's own checks, which follow the opening, in the dialog's order.
+    virtual bool checkRest(QString &message, const CheckedDates &dates) = 0;
+    // The start not before the birth date and not in the future; a specific end date not before it.
+    bool checkDateOrder(QString &message, const CheckedDates &dates);
     void failAt(QWidget *focus);
     // The end date mode; runs rbSpecificClick like a click would.
     void setEndIsNow(bool now);
@@ -74,4 +80,7 @@ protected:
     bool m_refreshBothLabels = true;
     QString m_rememberedEndDate;
     Controls c{};
+
+private:
+    bool checkOpening(QString &message, CheckedDates &dates);
 };

@@ -51,16 +51,11 @@ QString TfrmMoney::amountDisplayText() const
     return ui->numMoney->text().trimmed();
 }
 
-bool TfrmMoney::qKosher(QString &message)
+bool TfrmMoney::checkRest(QString &message, const CheckedDates &dates)
 {
-    DateValue start = 0;
-    DateValue end = 0;
-    bool endValid = false;
-    if (!checkDates(message, start, end, endValid))
-        return false;
     // The span counts from the earlier date, so an end before the start would give a believable
     // but wrong total.
-    if (!checkBirthAndFuture(message, start) || !checkEndAfterStart(message, start, end, endValid))
+    if (!checkDateOrder(message, dates))
         return false;
     // The shown text is what gets stored, so judge the value it holds.
     ui->numMoney->interpretText();

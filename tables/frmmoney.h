@@ -19,10 +19,11 @@ public:
     // The amount cell is the amount as the field shows it under its mask ("$1,250.00", "3").
     void setRow(const QStringList &cells) override;
     QStringList row() const override;
-    bool qKosher(QString &message) override;
 
 protected:
     void FormShow() override;
+    // The dates' order, then an amount above 0.
+    bool checkRest(QString &message, const CheckedDates &dates) override;
 
 private:
     // The amount as the field shows it under its mask, without leading or trailing blanks.

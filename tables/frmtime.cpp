@@ -45,13 +45,8 @@ void TfrmTime::setPeriod(bool day, bool week, bool month)
         rb->setAutoExclusive(true);
 }
 
-bool TfrmTime::qKosher(QString &message)
+bool TfrmTime::checkRest(QString &message, const CheckedDates &dates)
 {
-    DateValue start = 0;
-    DateValue end = 0;
-    bool endValid = false;
-    if (!checkDates(message, start, end, endValid))
-        return false;
     const int hours = ui->numHours->value();
     const int minutes = ui->numMin->value();
     if (ui->rbDay->isChecked() && (hours > 24 || (hours == 24 && minutes != 0))) {
@@ -66,5 +61,5 @@ bool TfrmTime::qKosher(QString &message)
         message = QStringLiteral("Number of hours/minutes incorrect for months");
         return false;
     }
-    return checkBirthAndFuture(message, start) && checkEndAfterStart(message, start, end, endValid);
+    return checkDateOrder(message, dates);
 }

@@ -18,7 +18,10 @@ public:
     // The amount cell is a duration text ("2 Hrs 30 Mins"), the period Day, Week or Month.
     void setRow(const QStringList &cells) override;
     QStringList row() const override;
-    bool qKosher(QString &message) override;
+
+protected:
+    // The time against the period's length, then the dates' order.
+    bool checkRest(QString &message, const CheckedDates &dates) override;
 
 private:
     // Checks day, week or month; none of the three when all are false.

@@ -8,10 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 bash tools/deps.sh clang-14 libclang-rt-14-dev
+# The `fuzz` preset, in its own folder or in LIFETALLY_FUZZ_BUILD.
 dir=${LIFETALLY_FUZZ_BUILD:-build/fuzz}
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
-      -DLIFETALLY_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$dir" --target fuzzers -j "$(nproc)"
+cmake --preset fuzz -B "$dir" >/dev/null
+cmake --build "$dir" --target fuzzers -j "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/conversionerror.h"
-#include "settings/inifile.h"
+#include "settings/atomicfile.h"
 #include "widgets/prompts.h"
 #include <QObject>
 #include <QWidget>
@@ -17,7 +17,7 @@ template <typename Body> bool guarded(QWidget *parent, Body &&body)
         return true;
     } catch (const ConversionError &e) {
         Prompts::applicationError(parent, e.message());
-    } catch (const IniWriteError &e) {
+    } catch (const FileWriteError &e) {
         Prompts::applicationError(parent, e.message());
     } catch (const std::exception &e) {
         Prompts::applicationError(parent, QString::fromLocal8Bit(e.what()));

@@ -1,4 +1,5 @@
 #include "about/digmarquee.h"
+#include "about/marqueecaption.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -121,7 +122,7 @@ void TestDigMarquee::glyphIndexWholeSheet()
 {
     QCOMPARE(SheetOrder.size(), 67);
     for (int i = 0; i < SheetOrder.size(); ++i)
-        QCOMPARE(TDigMarquee::GlyphIndex(SheetOrder.at(i).unicode()), i);
+        QCOMPARE(MarqueeCaption::glyphIndex(SheetOrder.at(i).unicode()), i);
 }
 
 void TestDigMarquee::glyphIndexOthers_data()
@@ -145,7 +146,7 @@ void TestDigMarquee::glyphIndexOthers()
 {
     QFETCH(uint, ch);
     QFETCH(int, index);
-    QCOMPARE(TDigMarquee::GlyphIndex(char32_t(ch)), index);
+    QCOMPARE(MarqueeCaption::glyphIndex(char32_t(ch)), index);
 }
 
 void TestDigMarquee::buildStrip_data()
@@ -208,7 +209,7 @@ void TestDigMarquee::buildStrip()
 
     const QImage sheet = TDigMarquee::glyphSheet();
     for (int i = 0; i < glyphs.size(); ++i) {
-        const int g = TDigMarquee::GlyphIndex(glyphs.at(i).unicode());
+        const int g = MarqueeCaption::glyphIndex(glyphs.at(i).unicode());
         const QImage expected = cell(sheet, W * g, H * rows.at(i).digitValue());
         const QString where = QStringLiteral("glyph %1 '%2'").arg(i).arg(glyphs.at(i));
         QVERIFY2(cell(strip, W * i, 0) == expected, qPrintable(where + QStringLiteral(", upper half")));

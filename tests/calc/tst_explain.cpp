@@ -125,6 +125,15 @@ private slots:
         QCOMPARE(shortDatePatternText(testsupport::britishLocale()), QStringLiteral("dd/mm/yyyy"));
     }
 
+    void timeNotYetLived()
+    {
+        const QString start = QStringLiteral("1/1/2024");
+        QVERIFY(!countsTimeNotYetLived(start, QStringLiteral("Now")));
+        QVERIFY(!countsTimeNotYetLived(start, QStringLiteral("2/10/2025"))); // ends today
+        QVERIFY(countsTimeNotYetLived(start, QStringLiteral("3/1/2025")));
+        QVERIFY(countsTimeNotYetLived(QStringLiteral("3/1/2025"), QStringLiteral("Now")));
+    }
+
     // The explanation counts the same hours as the age line.
     void ageExplanationAgreesWithTheAgeLine()
     {

@@ -338,6 +338,9 @@ private slots:
         QTest::newRow("same day start and end") << "a" << 0 << 1 << 0 << "1/2/2000" << true << "1/2/2000"
                                                 << ""
                                                 << "";
+        QTest::newRow("hours before birth date") << "a" << 0 << 25 << 0 << "3/14/1990" << false << "Now"
+                                                 << "Number of hours incorrect for days"
+                                                 << "edName";
         QTest::newRow("blank description first of several") << "" << 0 << 30 << 0 << "bad" << true << "bad"
                                                             << "Description cannot be blank"
                                                             << "edName";

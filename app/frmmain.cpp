@@ -41,7 +41,6 @@
 #include <cstdio>
 
 namespace {
-
 // A top-level QWidget reads to screen readers as a plain filler; this one is the program's window.
 QAccessibleInterface *mainWindowAccessible(const QString &className, QObject *object)
 {
@@ -49,7 +48,6 @@ QAccessibleInterface *mainWindowAccessible(const QString &className, QObject *ob
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;
 }
-
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent)
@@ -83,9 +81,6 @@ void TfrmMain::setUpControls()
     paintNavy(ui->lblTitle);
     for (QLabel *note : {ui->Label7, ui->Label12})
         note->setFont(serifFont(11));
-    for (QPushButton *b : {ui->btSort1, ui->btAdd1, ui->btEdit1, ui->btDel1, ui->btSort2, ui->btAdd2, ui->btEdit2,
-                           ui->btDel2, ui->btSort3, ui->btAdd3, ui->btEdit3, ui->btDel3})
-        b->setFont(sansFont(11));
     ui->SpeedButton1->setIcon(calendarIcon());
     showDateForm(ui->edDOB);
     ui->numIncome->setMask(true, 0);
@@ -93,16 +88,10 @@ void TfrmMain::setUpControls()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addActions({ui->ActivitySort, ui->StartDate1, ui->Total1});
     keepMenuFrameVisible(PopupMenu1);
-    // The table out to a spreadsheet: an export at the end of the menu that Ctrl+E reaches from
-    // anywhere on a table's page.
-    auto *exportCsv = new QAction(QStringLiteral("Export as CSV…"), this);
-    exportCsv->setObjectName(QStringLiteral("ExportCsv1"));
-    exportCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    exportCsv->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     PopupMenu1->addSeparator();
-    PopupMenu1->addAction(exportCsv);
+    QAction *exportCsv = TTablePage::addExportAction(PopupMenu1);
     setUpPages();
-    for (QWidget *page : {ui->pageHours, ui->pageDollars, ui->pageItems})
+    for (QWidget *page : m_pages)
         page->addAction(exportCsv);
     connectGuarded(exportCsv, &QAction::triggered, this, &TfrmMain::ExportCsv1Click);
 
@@ -146,14 +135,7 @@ void TfrmMain::setUpControls()
     addUndoActions(this, *m_undo);
 #ifndef QT_NO_SESSIONMANAGER
     // A log-out closes no window by itself; without this the session's entries would be lost.
-    connect(
-        qGuiApp, &QGuiApplication::commitDataRequest, this,
-        [this](QSessionManager &manager) {
-            if (!maySaveBeforeClosing(manager.allowsInteraction()))
-                manager.cancel();
-            manager.release();
-        },
-        Qt::DirectConnection);
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::commitData, Qt::DirectConnection);
 #endif
 
     m_recoveryTimer = new QTimer(this);
@@ -187,19 +169,22 @@ void TfrmMain::setUpPages()
     for (int i = 0; i < 3; ++i) {
         TTablePage *page = m_pages[static_cast<std::size_t>(i)];
         page->setUp(kinds[i], models[i], grids[i], m_undo.get(), PopupMenu1, biography);
-        connect(page, &TTablePage::revealRequested, this, [this, page] {
-            if (ui->Notebook1->currentWidget() == page)
-                return;
-            showPage(ui->Notebook1->indexOf(page));
-            ui->btPrev->setEnabled(true);
-            ui->btNext->setEnabled(true);
-        });
+        connect(page, &TTablePage::revealRequested, this, [this, page] { revealPage(page); });
     }
 }
 
 int TfrmMain::currentPage() const
 {
     return ui->Notebook1->currentIndex();
+}
+
+void TfrmMain::revealPage(QWidget *page)
+{
+    if (ui->Notebook1->currentWidget() == page)
+        return;
+    showPage(ui->Notebook1->indexOf(page));
+    ui->btPrev->setEnabled(true);
+    ui->btNext->setEnabled(true);
 }
 
 void TfrmMain::showPage(int page)
@@ -254,9 +239,7 @@ void TfrmMain::readSettings()
     Entries read = entries();
     m_keeper.read(read);
     if (!m_keeper.unreadableReason().isEmpty())
-        Prompts::warning(this, QStringLiteral("Lifetally cannot read your entries in %1: %2.\n\n"
-                                              "Close will not be able to keep your entries there.")
-                                   .arg(QDir::toNativeSeparators(settingsFilePath()), m_keeper.unreadableReason()));
+        Prompts::cannotRead(this, Prompts::Unreadable::Settings, settingsFilePath(), m_keeper.unreadableReason());
     showEntries(read);
     m_saved = entries();
 }
@@ -347,9 +330,7 @@ void TfrmMain::offerRecovery(const Entries &blank)
     case SettingsFileStatus::Readable:
         break;
     default:
-        Prompts::warning(this, QStringLiteral("Lifetally kept entries that were not saved in %1, but cannot read "
-                                              "them: %2.\n\nThe file is kept as it is.")
-                                   .arg(QDir::toNativeSeparators(m_keeper.recoveryPath()), reason));
+        Prompts::cannotRead(this, Prompts::Unreadable::Recovery, m_keeper.recoveryPath(), reason);
         return;
     }
     if (unsaved == entries()) {
@@ -388,6 +369,15 @@ bool TfrmMain::maySaveBeforeClosing(bool interactive)
     guarded(this, [this, interactive, &saved] { saved = saveEntries(interactive); });
     return saved;
 }
+
+#ifndef QT_NO_SESSIONMANAGER
+void TfrmMain::commitData(QSessionManager &manager)
+{
+    if (!maySaveBeforeClosing(manager.allowsInteraction()))
+        manager.cancel();
+    manager.release();
+}
+#endif
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {

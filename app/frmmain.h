@@ -13,6 +13,7 @@
 class ActivityModel;
 class QMenu;
 class QPagedPaintDevice;
+class QSessionManager;
 class QTableView;
 class QTimer;
 class QUndoStack;
@@ -77,6 +78,10 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+#ifndef QT_NO_SESSIONMANAGER
+    // A desktop log-out: asks when it may, saves without asking when it may not.
+    void commitData(QSessionManager &manager);
+#endif
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -122,6 +127,8 @@ private:
     void setUpControls();
     void setUpPages();
     void showPage(int page);
+    // An undo or redo changed the table of `page`: it comes into view.
+    void revealPage(QWidget *page);
     // Appends one table to the report being printed by btReportClick.
     void printGrid(ReportPrinter &report, QTableView *grid, const QString &identity, const QString &income,
                    bool header, bool close);

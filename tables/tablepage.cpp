@@ -24,6 +24,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableView>
 #include <QUndoStack>
 
@@ -40,6 +41,8 @@ void TTablePage::setUp(TableKind kind, ActivityModel *model, QTableView *grid, Q
     m_undo = undo;
     m_sortMenu = sortMenu;
     m_biography = std::move(biography);
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setFont(sansFont(11));
 
     // A shown title row measures its titles whenever the model, a column or a font changes, which
     // a table on a page not yet seen need not do: the row appears when its page is first shown.
@@ -70,6 +73,16 @@ void TTablePage::setUp(TableKind kind, ActivityModel *model, QTableView *grid, Q
     copyRows->setShortcutContext(Qt::WidgetShortcut);
     grid->addAction(copyRows);
     connect(copyRows, &QAction::triggered, this, &TTablePage::copyRows);
+}
+
+QAction *TTablePage::addExportAction(QMenu *menu)
+{
+    // The table out to a spreadsheet, from anywhere on a table's page.
+    auto *exportCsv = menu->addAction(QStringLiteral("Export as CSV…"));
+    exportCsv->setObjectName(QStringLiteral("ExportCsv1"));
+    exportCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    exportCsv->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    return exportCsv;
 }
 
 std::unique_ptr<TActivityDialog> TTablePage::makeDialog() const

@@ -36,6 +36,9 @@ public:
     void setUp(TableKind kind, ActivityModel *model, QTableView *grid, QUndoStack *undo, QMenu *sortMenu,
                std::function<Biography()> biography);
 
+    // "Export as CSV…" with Ctrl+E, added to the sort menu; each page adds it for its shortcut.
+    static QAction *addExportAction(QMenu *menu);
+
     TableKind kind() const { return m_kind; }
     ActivityModel &model() const { return *m_model; }
     QTableView *grid() const { return m_grid; }

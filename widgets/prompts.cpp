@@ -129,6 +129,18 @@ bool Prompts::askRestore(QWidget *parent, const QDateTime &when)
                QStringLiteral("Restore"), QStringLiteral("Discard"));
 }
 
+void Prompts::cannotRead(QWidget *parent, Unreadable which, const QString &path, const QString &reason)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    warning(parent, which == Unreadable::Settings
+                        ? QStringLiteral("Lifetally cannot read your entries in %1: %2.\n\n"
+                                         "Close will not be able to keep your entries there.")
+                              .arg(file, reason)
+                        : QStringLiteral("Lifetally kept entries that were not saved in %1, but cannot read them: "
+                                         "%2.\n\nThe file is kept as it is.")
+                              .arg(file, reason));
+}
+
 void Prompts::warning(QWidget *parent, const QString &text)
 {
     const QString title = QStringLiteral("Lifetally");

@@ -36,6 +36,9 @@ public:
     static bool askReplaceChanged(QWidget *parent, const QString &path);
     // Entries kept from a run that did not end well, last changed at `when`: "Restore" or "Discard".
     static bool askRestore(QWidget *parent, const QDateTime &when);
+    // A file that exists but cannot be read, and what follows from it, as a warning.
+    enum class Unreadable { Settings, Recovery };
+    static void cannotRead(QWidget *parent, Unreadable which, const QString &path, const QString &reason);
     // Something the user should know that ended nothing, titled "Lifetally", with one OK button.
     static void warning(QWidget *parent, const QString &text);
     // A failure that ended an event: the message with a full stop appended, titled "Lifetally".

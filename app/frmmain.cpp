@@ -132,6 +132,9 @@ void TfrmMain::setUpControls()
         button->installEventFilter(this);
 
     connectGuarded(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &TfrmMain::saveClick);
+    // The desktop's quit key does what Close does.
+    auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connectGuarded(quit, &QShortcut::activated, this, &TfrmMain::btCloseClick);
     addUndoActions(this, *m_undo);
 #ifndef QT_NO_SESSIONMANAGER
     // A log-out closes no window by itself; without this the session's entries would be lost.
@@ -386,11 +389,6 @@ void TfrmMain::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
-}
-
-void TfrmMain::saveClick()
-{
-    saveEntries(true);
 }
 
 void TfrmMain::ShowBirthDate()

@@ -108,7 +108,7 @@ private slots:
     void btGrHourClick() { showChart(true, false, false); }
     void btGrMoneyClick() { showChart(false, true, false); }
     void btGrFreqClick() { showChart(false, false, true); }
-    void saveClick();
+    void saveClick() { saveEntries(true); }
     void ExportCsv1Click();
 
 private:

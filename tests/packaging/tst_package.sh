@@ -43,7 +43,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libqt6printsupport6 libqt6svg6 libc6; do
   grep -q "\b$lib\b" <<<"$(field Depends)" || fail "Depends lacks $lib: $(field Depends)"
 done
-grep -q fonts-liberation2 <<<"$(field Recommends)" || fail "Recommends: $(field Recommends)"
+grep -q "fonts-liberation2.*qt6-wayland" <<<"$(field Recommends)" || fail "Recommends: $(field Recommends)"
 
 # The changelog and the manual page read back from the package.
 dpkg-deb --extract "$deb" "$work/root"

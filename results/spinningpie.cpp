@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPieSeries>
@@ -36,6 +37,9 @@ void TSpinningPie::start()
     QChart *chart = m_series->chart();
     if (!chart)
         return;
+    // A resize a moment ago may have left the chart's layout for later.
+    if (QGraphicsLayout *layout = chart->layout())
+        layout->activate();
     const QRectF plot = chart->plotArea();
     m_centre = {plot.left() + plot.width() * m_series->horizontalPosition(),
                 plot.top() + plot.height() * m_series->verticalPosition()};

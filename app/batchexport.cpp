@@ -101,8 +101,6 @@ void BatchExport::writeReport(const QString &pdfPath) const
     const QString printed = scratch.filePath(QStringLiteral("report.pdf"));
     const std::unique_ptr<QPagedPaintDevice> printer = OutputDevices::newPrinter();
     OutputDevices::printToPdf(*printer, printed);
-    printer->setPageSize(QPageSize(
-        QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4));
     QVector<int> widths;
     for (int pixels : ColumnPixels)
         widths.append(report::columnChars(pixels));

@@ -1,5 +1,7 @@
 #include "results/outputdevices.h"
 
+#include <QLocale>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSvgGenerator>
@@ -18,9 +20,20 @@ const QPrinter &printerOf(const QPagedPaintDevice &device)
 } // namespace
 
 namespace OutputDevices {
+QPageSize regionalPaper()
+{
+    const QLocale::Territory territory = QLocale::system().territory();
+    return QPageSize(territory == QLocale::UnitedStates || territory == QLocale::Canada ? QPageSize::Letter
+                                                                                       : QPageSize::A4);
+}
+
 std::unique_ptr<QPagedPaintDevice> newPrinter()
 {
-    return std::make_unique<QPrinter>(QPrinter::HighResolution);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // A printer prints on its own paper; a PDF file, where there is no printer, on the region's.
+    if (printer->outputFormat() == QPrinter::PdfFormat)
+        printer->setPageSize(regionalPaper());
+    return printer;
 }
 
 bool askPrinter(QPagedPaintDevice &printer, QWidget *parent)
@@ -33,6 +46,7 @@ void printToPdf(QPagedPaintDevice &printer, const QString &path)
 {
     printerOf(printer).setOutputFormat(QPrinter::PdfFormat);
     printerOf(printer).setOutputFileName(path);
+    printerOf(printer).setPageSize(regionalPaper());
 }
 
 QRectF paperRect(const QPagedPaintDevice &printer)

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QIODevice;
+class QPageSize;
 class QPagedPaintDevice;
 class QPaintDevice;
 class QString;
@@ -14,10 +15,14 @@ class QWidget;
 // Printers and SVG images, in the few calls the windows and the command line make of Qt's print
 // support and SVG writer. A printer is handed around as the QPagedPaintDevice it paints on.
 namespace OutputDevices {
-// A printer (a QPrinter) at high resolution.
+// The paper of the regional settings: Letter in the United States and Canada, A4 elsewhere.
+QPageSize regionalPaper();
+// A printer (a QPrinter) at high resolution; without a system printer it writes a PDF file on the
+// region's paper.
 std::unique_ptr<QPagedPaintDevice> newPrinter();
 // The print dialog on `printer`; true when the user confirmed.
 bool askPrinter(QPagedPaintDevice &printer, QWidget *parent);
+// Prints to a PDF file at `path`, on the region's paper.
 void printToPdf(QPagedPaintDevice &printer, const QString &path);
 // The paper and its printable area, in device pixels.
 QRectF paperRect(const QPagedPaintDevice &printer);

@@ -166,6 +166,38 @@ private slots:
             QVERIFY(csv.readAll().contains("\r\nMoney,Caf\xC3\xA9 yyyyyyyyyyyyyyyyyyyyyyyyy,$5.00,Once,"));
     }
 
+    // A PDF, from the window or the command line, is on the region's paper.
+    void reportPaperFollowsTheRegion_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("paper");
+        QTest::newRow("U.S.") << "en_US.UTF-8" << "letter";
+        QTest::newRow("Canada") << "en_CA.UTF-8" << "letter";
+        QTest::newRow("Germany") << "de_DE.UTF-8" << "A4";
+    }
+    void reportPaperFollowsTheRegion()
+    {
+        QFETCH(QString, locale);
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("pat.ini")), Settings);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(LIFETALLY_PROGRAM),
+                      {QStringLiteral("--settings"), dir.filePath(QStringLiteral("pat.ini")), QStringLiteral("--report"),
+                       dir.filePath(QStringLiteral("r.pdf"))});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 0);
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {dir.filePath(QStringLiteral("r.pdf"))});
+        if (!info.waitForFinished(30000) || info.exitCode() != 0)
+            QSKIP("pdfinfo is not installed");
+        QFETCH(QString, paper);
+        const QString out = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(out.contains(QStringLiteral("(%1)").arg(paper)), qPrintable(out));
+    }
+
     void reportIsThePrintedReport_data()
     {
         QTest::addColumn<bool>("full");

@@ -570,7 +570,8 @@ void TfrmMain::showChart(bool hours, bool money, bool frequency)
 
 void TfrmMain::initAColors(bool random, quint32 colour)
 {
-    aColors = chartColours(random, colour);
+    const QColor base = palette().color(QPalette::Base); // the chart's background
+    aColors = chartColours(random, colour, quint32(base.red() | base.green() << 8 | base.blue() << 16));
 }
 
 void TfrmMain::graphit(bool hours, bool money, bool)

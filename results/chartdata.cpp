@@ -88,15 +88,16 @@ QVector<ChartPoint> chartPoints(const ActivityModel &table, double subtotal, dou
     return points;
 }
 
-ChartColours chartColours(bool random, quint32 colour)
+ChartColours chartColours(bool random, quint32 colour, quint32 background)
 {
     ChartColours colours;
     if (!random) {
         colours.fill(colour);
         return colours;
     }
-    // Each colour is drawn again while it is too close to white or to one drawn before it.
-    QVector<Lab> taken{toLab(White)};
+    // Each colour is drawn again while it is too close to white, to the background (dark on a dark
+    // desktop) or to one drawn before it.
+    QVector<Lab> taken{toLab(White), toLab(background)};
     for (quint32 &c : colours) {
         double best = -1;
         for (int draw = 0; draw < MaxColourDraws && best < MinColourDistance; ++draw) {

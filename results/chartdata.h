@@ -32,8 +32,9 @@ QVector<ChartPoint> chartPoints(const ActivityModel &table, double subtotal, dou
                                 const ChartColours &colours);
 
 // Colour table for the next chart: random colours below 9,999,999, no two of them (nor one and the
-// white of "Other") closer than 20 in CIELAB, or every entry the same colour.
-ChartColours chartColours(bool random, quint32 colour);
+// white of "Other", nor one and the chart's background, 0x00BBGGRR) closer than 20 in CIELAB, or
+// every entry the same colour.
+ChartColours chartColours(bool random, quint32 colour, quint32 background = 0xFFFFFF);
 // Tests: restart the colour generator from a fixed seed.
 void seedChartColours(quint32 seed);
 // The CIELAB (CIE76) difference of two colour values, for the rule above.

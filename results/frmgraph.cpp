@@ -21,8 +21,10 @@
 #include <QCursor>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFocusFrame>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
+#include <QKeyEvent>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QMouseEvent>
@@ -116,6 +118,14 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->Chart1->setDragMode(QGraphicsView::NoDrag);
     ui->Chart1->viewport()->installEventFilter(this);
     ui->Panel1->installEventFilter(this);
+    // The chart from the keyboard: a frame shows it has the focus, and Space or Enter spins the pie
+    // as a click does.
+    ui->Chart1->setFocusPolicy(Qt::StrongFocus);
+    ui->Chart1->installEventFilter(this);
+    ui->Chart1->setAccessibleDescription(
+        QStringLiteral("Click the pie, or press Space or Enter, to start or stop it spinning."));
+    m_focusFrame = new QFocusFrame(this);
+    m_focusFrame->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -353,6 +363,11 @@ void TfrmGraph::Panel1Resize()
 {
     QPushButton *close = ui->btClose;
     QPushButton *print = ui->btPrint;
+    // 75 pixels wide, or as wide as its caption needs in the face and scale in use.
+    for (QPushButton *button : {close, print, ui->btSaveImage}) {
+        const int caption = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&')));
+        button->resize(qMax(75, caption + 16), button->height());
+    }
     close->move(ui->Panel1->width() - close->width() - 5, close->y());
     print->move(close->x() - print->width() - 5, print->y());
     ui->btSaveImage->move(print->x() - ui->btSaveImage->width() - 5, ui->btSaveImage->y());
@@ -424,6 +439,17 @@ bool TfrmGraph::eventFilter(QObject *watched, QEvent *event)
         settlePie();
     else if (watched == ui->Panel1 && event->type() == QEvent::Resize)
         Panel1Resize();
+    else if (watched == ui->Chart1 && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        const bool focused = event->type() == QEvent::FocusIn;
+        m_focusFrame->setWidget(focused ? ui->Chart1 : nullptr);
+        m_focusFrame->setVisible(focused);
+    } else if (watched == ui->Chart1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Chart1Click();
+            return true;
+        }
+    }
     else if (watched == ui->Chart1->viewport() && event->type() == QEvent::Paint && !Series2->chart())
         QTimer::singleShot(0, this, &TfrmGraph::addBarsToChart);
     return QDialog::eventFilter(watched, event);

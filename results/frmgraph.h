@@ -6,6 +6,7 @@
 
 class QBarCategoryAxis;
 class QChart;
+class QFocusFrame;
 class QGraphicsSimpleTextItem;
 class QHorizontalStackedBarSeries;
 class QPieSeries;
@@ -81,6 +82,7 @@ private:
     // A full grey disc under the pie, a little down and to the right, as its shadow.
     QPieSeries *m_pieShadow = nullptr;
     TSpinningPie *m_spin = nullptr;
+    QFocusFrame *m_focusFrame = nullptr;
     QValueAxis *m_valueAxis = nullptr;
     QBarCategoryAxis *m_rowAxis = nullptr;
     QGraphicsSimpleTextItem *m_footer = nullptr;

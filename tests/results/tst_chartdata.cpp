@@ -166,14 +166,23 @@ private slots:
         QVERIFY(std::any_of(first.begin(), first.end(), [&first](quint32 c) { return c != first[0]; }));
     }
 
+    void noTwoColoursOfAChartLookAlike_data()
+    {
+        QTest::addColumn<quint32>("background");
+        QTest::newRow("light") << quint32(0xFFFFFF);
+        QTest::newRow("dark") << quint32(0x242424);
+        QTest::newRow("dark blue") << quint32(0x3A1F12);
+    }
     void noTwoColoursOfAChartLookAlike()
     {
+        QFETCH(quint32, background);
         QVERIFY(qAbs(colourDistance(0xFFFFFF, 0x000000) - 100) < 1e-3);
         for (quint32 seed = 1; seed <= 200; ++seed) {
             seedChartColours(seed);
-            const ChartColours colours = chartColours(true, 0);
+            const ChartColours colours = chartColours(true, 0, background);
             for (std::size_t i = 0; i < colours.size(); ++i) {
                 QVERIFY2(colourDistance(colours[i], 0xFFFFFF) >= 20, qPrintable(QString::number(seed)));
+                QVERIFY2(colourDistance(colours[i], background) >= 20, qPrintable(QString::number(seed)));
                 for (std::size_t j = 0; j < i; ++j)
                     QVERIFY2(colourDistance(colours[i], colours[j]) >= 20, qPrintable(QString::number(seed)));
             }

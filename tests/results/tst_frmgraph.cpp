@@ -204,6 +204,14 @@ private slots:
         QVERIFY(timer->isActive());
         clickChart(graph);
         QVERIFY(!timer->isActive());
+        // From the keyboard, on the focused chart, as a click.
+        auto *chart = child<QWidget>(graph, "Chart1");
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+            QTest::keyClick(chart, key);
+            QVERIFY(timer->isActive());
+            QTest::keyClick(chart, key);
+            QVERIFY(!timer->isActive());
+        }
 
         clickRadio(bar);
         QVERIFY(!graph.pieShown());

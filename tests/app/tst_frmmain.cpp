@@ -10,6 +10,7 @@
 #include "testsupport.h"
 #include "widgets/frmpickdate.h"
 #include "widgets/prompts.h"
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -128,7 +129,8 @@ private slots:
         auto *age = child<QSpinBox>(&w, "numLookAhead");
         QCOMPARE(age->value(), 85);
         QCOMPARE(age->minimum(), 36);
-        QCOMPARE(child<QLabel>(&w, "lblLookAhead")->buddy(), age);
+        QCOMPARE(QAccessible::queryAccessibleInterface(age)->text(QAccessible::Name),
+                 QStringLiteral("Look ahead to age:"));
         for (const ActivityModel *model : {&w.hoursModel(), &w.moneyModel(), &w.freqModel()})
             for (int row = 0; row < 50; ++row) {
                 const QString text = model->index(row, ActivityModel::Total).data(Qt::ToolTipRole).toString();

@@ -135,6 +135,9 @@ void TfrmMain::setUpControls()
         button->installEventFilter(this);
 
     connectGuarded(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &TfrmMain::saveClick);
+    // The desktop's quit key does what Close does.
+    auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connectGuarded(quit, &QShortcut::activated, this, &TfrmMain::btCloseClick);
     addUndoActions(this, *m_undo);
 #ifndef QT_NO_SESSIONMANAGER
     // A log-out closes no window by itself; without this the session's entries would be lost.

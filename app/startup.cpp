@@ -13,7 +13,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QScreen>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -37,6 +39,19 @@ bool haveDisplay()
 #else
     return true;
 #endif
+}
+
+// Why no platform opened a window, in one line.
+QString noDisplayMessage()
+{
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    const bool waylandPlugin = !platforms.entryList({QStringLiteral("libqwayland-*")}).isEmpty();
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !waylandPlugin)
+        return QStringLiteral("lifetally: this is a Wayland desktop, and Qt's Wayland support is not installed "
+                              "(sudo apt install qt6-wayland); --report and --csv work without a display.");
+    return QStringLiteral("lifetally: could not open a window on the display (DISPLAY=%1, WAYLAND_DISPLAY=%2); "
+                          "--report and --csv work without a display.")
+        .arg(qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"));
 }
 
 // A second copy on a file that a running copy holds: say so, offer that copy's window, and end.
@@ -103,6 +118,20 @@ int runLifetally(int argc, char *argv[])
         args.push_back(platformOption);
         args.push_back(platformName);
     }
+    // Without a platform of the user's choosing, Qt tries the desktop's own platforms and ends the
+    // process when none opens a display. Trying offscreen last lets the program say what is missing
+    // instead; the platforms' own warnings on the way there are kept quiet.
+    const bool platformChosen =
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || raw.contains(QStringLiteral("-platform"));
+    if (!offscreen && !platformChosen) {
+        QByteArray platforms;
+        if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            platforms += "wayland;";
+        if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+            platforms += "xcb;";
+        qputenv("QT_QPA_PLATFORM", platforms + "offscreen");
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
+    }
     int count = static_cast<int>(args.size());
     args.push_back(nullptr);
     // Qt looks into the run-time folder while the application object is made, and warns when
@@ -117,6 +146,14 @@ int runLifetally(int argc, char *argv[])
     }
 
     QApplication app(count, args.data());
+    if (!offscreen && !platformChosen) {
+        QLoggingCategory::setFilterRules(QString());
+        qunsetenv("QT_QPA_PLATFORM"); // not handed on to programs started from here
+        if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+            std::fprintf(stderr, "%s\n", noDisplayMessage().toLocal8Bit().constData());
+            return 1;
+        }
+    }
     QApplication::setApplicationName(QStringLiteral("Lifetally"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setDesktopFileName(QStringLiteral("example.brightwell.lifetally"));

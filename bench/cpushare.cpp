@@ -92,7 +92,8 @@ double secondsFromArguments(int argc, char *argv[])
     return seconds > 0 ? seconds : 10.0;
 }
 
-int reportCpuShare(const QString &what, QTimer *timer, double seconds, double targetPercent, double targetAllocations)
+int reportCpuShare(const QString &what, QTimer *timer, double seconds, double targetPercent, double targetAllocations,
+                   double *shareOut)
 {
     Sampler sampler(timer);
     QTimer::singleShot(1000, &sampler, &Sampler::start);
@@ -104,6 +105,8 @@ int reportCpuShare(const QString &what, QTimer *timer, double seconds, double ta
     }
     const double share = 100.0 * sampler.cpu / sampler.wall;
     const double perTick = double(sampler.allocated) / double(sampler.ticks);
+    if (shareOut)
+        *shareOut = share;
     std::printf("%s: %.2f s wall, %.3f s CPU = %.2f %% of one core; %lld ticks, %.1f allocations per tick\n",
                 qPrintable(what), sampler.wall, sampler.cpu, share, sampler.ticks, perTick);
     if (targetPercent > 0)

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of the program, up to the main window's first painted frame, with
-# a full settings file (three tables of 50 activities), side by side with three references: a bare
-# Qt Widgets window (startup_bare), the main window's widget tree without the program's logic
-# (startup_plain), and that tree showing the program's own first page in its faces (startup_plain
-# --first-page: what drawing that frame costs). They run interleaved, N times each, so that a
-# change in the machine's load touches all of them alike; medians are printed.
+# a full settings file (three tables of 50 activities), side by side with a reference: the main
+# window's own form showing its first page without the program's logic (startup_form). They run
+# interleaved, N times each, so that a change in the machine's load touches both alike; medians are
+# printed.
 #
 #   bench/startup.sh [-n N] [--callgrind] [BUILD_DIR]     (BUILD_DIR: build/release by default)
 #
 # --callgrind also counts each start-up's instructions under valgrind, a figure that does not
-# drift with the load. The windows draw offscreen (QT_QPA_PLATFORM=offscreen) unless
-# QT_QPA_PLATFORM is set already, e.g. `xvfb-run -a env QT_QPA_PLATFORM=xcb bench/startup.sh`.
+# drift with the load; the budget is program/form <= 1.15 in instructions. The windows draw
+# offscreen (QT_QPA_PLATFORM=offscreen) unless QT_QPA_PLATFORM is set already, e.g.
+# `xvfb-run -a env QT_QPA_PLATFORM=xcb bench/startup.sh`.
 set -euo pipefail
 
 runs=21
@@ -20,11 +20,11 @@ while (($#)); do
     case $1 in
     -n) runs=$2; shift 2 ;;
     --callgrind) callgrind=1; shift ;;
-    -h | --help) sed -n '2,13p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,12p' "$0"; exit 0 ;;
     *) build=$1; shift ;;
     esac
 done
-for f in lifetally bench/startup_bare bench/startup_plain; do
+for f in lifetally bench/startup_form; do
     [[ -x $build/$f ]] || { echo "missing $build/$f: build with -DLIFETALLY_BENCH=ON" >&2; exit 1; }
 done
 
@@ -62,9 +62,8 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export LIFETALLY_EXIT_AFTER_FIRST_PAINT=1 LIFETALLY_REPORT_FIRST_PAINT=1
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
-names=(bare plain page program)
-cmds=("$build/bench/startup_bare" "$build/bench/startup_plain" "$build/bench/startup_plain --first-page"
-    "$work/lifetally")
+names=(form program)
+cmds=("$build/bench/startup_form" "$work/lifetally")
 
 run() { # name "command [argument]": appends "microseconds-to-first-frame kilobytes microseconds-to-exit" to $work/<name>.txt
     local start end frame
@@ -82,9 +81,9 @@ run() { # name "command [argument]": appends "microseconds-to-first-frame kiloby
 }
 
 # One unmeasured round first, so that every file is in the page cache.
-for i in 0 1 2 3; do run warm "${cmds[i]}"; done
+for i in 0 1; do run warm "${cmds[i]}"; done
 for ((r = 0; r < runs; r++)); do
-    for i in 0 1 2 3; do run "${names[i]}" "${cmds[i]}"; done
+    for i in 0 1; do run "${names[i]}" "${cmds[i]}"; done
 done
 
 median() { # column of $work/<name>.txt
@@ -99,16 +98,14 @@ for n in "${names[@]}"; do
     awk -v n="$n" -v us="${ms[$n]}" -v kb="${kb[$n]}" -v w="${whole[$n]}" \
         'BEGIN {printf "  %-8s %7.1f ms (%5.1f ms to exit)   peak RSS %6.1f MB\n", n, us / 1000, w / 1000, kb / 1024}'
 done
-awk -v b="${ms[bare]}" -v p="${ms[plain]}" -v g="${ms[program]}" -v pk="${kb[plain]}" -v gk="${kb[program]}" \
-    -v wp="${whole[plain]}" -v wg="${whole[program]}" -v f="${ms[page]}" \
-    'BEGIN {printf "  plain/bare %.2f   program/plain %.2f (target <= 1.1; to exit %.2f)   program - plain RSS %+.1f MB (target <= 5)\n",
-            p / b, g / p, wg / wp, (gk - pk) / 1024
-            printf "  page/plain %.2f (the first page drawn alone)   program/page %.2f (the program'"'"'s own work)\n", f / p, g / f}'
+awk -v f="${ms[form]}" -v g="${ms[program]}" -v fk="${kb[form]}" -v gk="${kb[program]}" \
+    -v wf="${whole[form]}" -v wg="${whole[program]}" \
+    'BEGIN {printf "  program/form %.2f (to exit %.2f)   program - form RSS %+.1f MB\n", g / f, wg / wf, (gk - fk) / 1024}'
 
 if ((callgrind)); then
     echo "instructions to the first painted frame (valgrind --tool=callgrind):"
     declare -A ir irexit
-    for i in 0 1 2 3; do
+    for i in 0 1; do
         out="$work/callgrind.${names[i]}"
         # Up to the first frame alone (the process ends there), and with its shutdown.
         for mode in 2 1; do
@@ -124,10 +121,9 @@ if ((callgrind)); then
         cp "$out.2" "$out"
         printf '  %-8s %14d Ir (%d to exit)\n' "${names[i]}" "${ir[${names[i]}]}" "${irexit[${names[i]}]}"
     done
-    awk -v b="${ir[bare]}" -v p="${ir[plain]}" -v g="${ir[program]}" -v xp="${irexit[plain]}" -v xg="${irexit[program]}" \
-        -v f="${ir[page]}" \
-        'BEGIN {printf "  plain/bare %.2f   program/plain %.2f (target <= 1.25; to exit %.2f)   program - plain %+.1f M Ir\n", p / b, g / p, xg / xp, (g - p) / 1e6
-                printf "  page/plain %.2f   program/page %.2f   program - page %+.1f M Ir\n", f / p, g / f, (g - f) / 1e6}'
+    awk -v f="${ir[form]}" -v g="${ir[program]}" -v xf="${irexit[form]}" -v xg="${irexit[program]}" \
+        'BEGIN {printf "  program/form %.2f (target <= 1.15; to exit %.2f)   program - form %+.1f M Ir\n",
+                g / f, xg / xf, (g - f) / 1e6}'
     if [[ -n ${LIFETALLY_KEEP_PROFILE:-} ]]; then
         cp "$work/callgrind.program" "$LIFETALLY_KEEP_PROFILE"
         echo "  program's profile kept in $LIFETALLY_KEEP_PROFILE (callgrind_annotate it)"

@@ -101,8 +101,6 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     m_valueAxis->setVisible(false);
     m_rowAxis->setVisible(false);
 
-    m_spin = new TSpinningPie(chart, Series1);
-
     // The maker's home page in small print at the chart's foot, on screen and on paper.
     m_footer = new QGraphicsSimpleTextItem(report::homePage(), chart);
     m_footer->setFont(sansFont(10));
@@ -113,10 +111,10 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     QChart *placeholder = ui->Chart1->chart();
     ui->Chart1->setChart(chart);
     delete placeholder;
+    m_spin = new TSpinningPie(ui->Chart1, Series1);
     ui->Chart1->setRenderHint(QPainter::Antialiasing);
     ui->Chart1->setRubberBand(QChartView::NoRubberBand);
     ui->Chart1->setDragMode(QGraphicsView::NoDrag);
-    m_spin->attach(ui->Chart1);
     ui->Chart1->viewport()->installEventFilter(this);
     ui->Panel1->installEventFilter(this);
 
@@ -369,6 +367,8 @@ void TfrmGraph::btSaveImageClick()
         return;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
+    // The chart's own pie at the angle reached, drawn as shapes; a running spin goes on at its next turn.
+    settlePie();
     if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
         const std::unique_ptr<QPaintDevice> svg =
             OutputDevices::newSvg(&buffer, ui->Chart1->size(), ui->Chart1->rect(), m_title);
@@ -419,6 +419,10 @@ bool TfrmGraph::eventFilter(QObject *watched, QEvent *event)
     if (watched == ui->Chart1->viewport() && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         Chart1Click();
+    // The spin's picture of the chart no longer fits: the chart lays itself out anew and the next
+    // turn takes a new picture.
+    else if (watched == ui->Chart1->viewport() && event->type() == QEvent::Resize && m_spin->isActive())
+        settlePie();
     else if (watched == ui->Panel1 && event->type() == QEvent::Resize)
         Panel1Resize();
     else if (watched == ui->Chart1->viewport() && event->type() == QEvent::Paint && !Series2->chart())

@@ -11,10 +11,8 @@ class QPaintDevice;
 class QString;
 class QWidget;
 
-// Printers and SVG images. Qt's print support and SVG libraries take a few million instructions
-// to load and relocate, so the program links neither: a small library of its own links them and
-// is loaded the first time something is printed or saved as SVG. Each function throws PrintError
-// when that library cannot be loaded.
+// Printers and SVG images, in the few calls the windows and the command line make of Qt's print
+// support and SVG writer. A printer is handed around as the QPagedPaintDevice it paints on.
 namespace OutputDevices {
 // A printer (a QPrinter) at high resolution.
 std::unique_ptr<QPagedPaintDevice> newPrinter();

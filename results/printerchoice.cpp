@@ -1,7 +1,6 @@
 #include "results/printerchoice.h"
 
 #include "results/outputdevices.h"
-// For the type alone: the program calls nothing of Qt's print support itself.
 #include <QPrinter>
 
 namespace {

@@ -157,6 +157,9 @@ void TTablePage::addRow()
         m_model->setRowTexts(row, dlg->row() << QString());
         computeRowTotal(row);
     });
+    // The new row is the one the keyboard acts on next.
+    m_grid->setCurrentIndex(m_model->index(row - 1, 0));
+    m_grid->setFocus();
     checkRow(row);
 }
 

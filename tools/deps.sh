@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make ninja-build qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
-          xvfb xauth fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream
+          qt6-wayland xvfb xauth fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream
           dpkg-dev file)
 packages+=("$@")
 

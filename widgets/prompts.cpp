@@ -82,7 +82,10 @@ Prompts::SaveAnswer Prompts::askSaveChanges(QWidget *parent)
         return state().saveAnswers.isEmpty() ? SaveAnswer::Cancel : state().saveAnswers.takeFirst();
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                     parent);
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Don't Save"));
+    // Access keys in every theme: some give the standard buttons none.
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Do&n't Save"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

@@ -504,6 +504,19 @@ private slots:
         QVERIFY(Prompts::shown().isEmpty());
     }
 
+    void ctrlQClosesAsCloseDoes()
+    {
+        TfrmMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        edit(w, "edName")->setText(QStringLiteral("Quit"));
+        QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!w.isVisible());
+        QVERIFY(Prompts::shown().isEmpty());
+        QCOMPARE(IniFile(m_scope->settingsPath()).readString(QStringLiteral("Name"), QStringLiteral("name"), QString()),
+                 QStringLiteral("Quit"));
+    }
+
     void unwritableFileKeepsWindowOpen()
     {
         // The program folder is a path below a regular file: nothing can be created there.

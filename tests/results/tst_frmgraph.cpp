@@ -423,8 +423,7 @@ private slots:
                 graph.resize(size + QSize(37, 23));
         }
         auto *view = child<QChartView>(graph, "Chart1");
-        const QRect pie =
-            view->mapFromScene(graph.spinningPie()->sceneBoundingRect()).boundingRect() & view->viewport()->rect();
+        const QRect pie = graph.spinningPie()->turnArea();
         const QImage whole = view->viewport()->grab(pie).toImage().convertToFormat(QImage::Format_RGB32);
         const QImage screen = graph.screen()->grabWindow(graph.winId()).toImage();
         if (screen.size() != graph.size() * whole.devicePixelRatio())

@@ -128,6 +128,25 @@ private slots:
         QVERIFY(messages().isEmpty());
     }
 
+    void addedRowIsTheCurrentOne()
+    {
+        writeIni("[DOB]\nDate=3/15/1990\n[Money]\nCount=2\n[Money1]\nDesc=Rent\nAmount=$500.00\nPer=Month\n"
+                 "Start=1/1/2020\nEnd=Now\n[Money2]\nDesc=Food\nAmount=$50.00\nPer=Week\nStart=1/1/2020\nEnd=Now\n");
+        TfrmMain w;
+        w.show();
+        auto *grid = child<QTableView>(&w, "gridMoney");
+        answerNextDialog([](QDialog *d) {
+            child<QLineEdit>(d, "edName")->setText(QStringLiteral("Coffee"));
+            child<TNumEdit>(d, "numMoney")->setValue(3);
+            child<QPushButton>(d, "btOK")->click();
+        });
+        click(&w, "btAdd2");
+        QCOMPARE(w.moneyModel().cell(3, 0), QStringLiteral("Coffee"));
+        // Enter edits the row just added, not row 1.
+        QCOMPARE(grid->currentIndex().row(), 2);
+        QVERIFY(grid->selectionModel()->isRowSelected(2, QModelIndex()));
+    }
+
     void answeringADialogThatNeverOpenedFails()
     {
         QStringList reported;

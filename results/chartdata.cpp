@@ -3,6 +3,7 @@
 #include "calc/clock.h"
 #include "calc/totals.h"
 #include "tables/activitymodel.h"
+#include "tables/activitytotals.h"
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cmath>
@@ -71,8 +72,9 @@ QString chartTitle(TableKind table, const QString &name, const QString &ageLine,
     return QStringLiteral("Frequency of activities for ") + name;
 }
 
-QVector<ChartPoint> chartPoints(const ActivityModel &table, double subtotal, double reference,
-                                const ChartColours &colours)
+namespace {
+QVector<ChartPoint> pointsOf(const ActivityModel &table, double subtotal, double reference, const ChartColours &colours,
+                             bool byLookAhead)
 {
     QVector<ChartPoint> points;
     if (subtotal > 0 && subtotal < reference)
@@ -80,12 +82,35 @@ QVector<ChartPoint> chartPoints(const ActivityModel &table, double subtotal, dou
     // The used rows rather than rows 1..count: a table read from a settings file may have a gap,
     // and a blank row has no total to convert.
     for (int row : table.usedRows()) {
-        const double value = totalCellValue(table.cell(row, ActivityModel::Total));
+        const double value =
+            totalCellValue(byLookAhead ? table.projectedTotal(row) : table.cell(row, ActivityModel::Total));
         if (value > 0)
             points.append(
                 {value, table.cell(row, ActivityModel::Activity), colours[static_cast<std::size_t>(row - 1)]});
     }
     return points;
+}
+} // namespace
+
+QVector<ChartPoint> chartPoints(const ActivityModel &table, double subtotal, double reference,
+                                const ChartColours &colours)
+{
+    return pointsOf(table, subtotal, reference, colours, false);
+}
+
+QVector<ChartPoint> lookAheadChartPoints(const ActivityModel &table, TableKind kind, qint64 income,
+                                         const ChartColours &colours)
+{
+    const std::optional<LookAhead> &ahead = table.lookAhead();
+    if (!ahead)
+        return {};
+    double subtotal = 0;
+    double reference = 0;
+    if (kind != TableKind::Frequency) {
+        subtotal = computeProjectedSubTotal(table);
+        reference = kind == TableKind::Hours ? ahead->hoursAlive : double(income);
+    }
+    return pointsOf(table, subtotal, reference, colours, true);
 }
 
 ChartColours chartColours(bool random, quint32 colour, quint32 background)

@@ -14,7 +14,6 @@ struct ChartPoint {
     quint32 colour = 0; // 0x00BBGGRR: red in the low byte
 };
 
-
 using ChartColours = std::array<quint32, 50>;
 
 // The first true flag among hours and money picks the table; otherwise it is the frequency table.
@@ -30,6 +29,12 @@ QString chartTitle(TableKind table, const QString &name, const QString &ageLine,
 // throws ConversionError.
 QVector<ChartPoint> chartPoints(const ActivityModel &table, double subtotal, double reference,
                                 const ChartColours &colours);
+
+// The points by the table's look-ahead age, by the same rules: each row's total by then, and
+// "Other" for what is left of the hours alive by then (hours) or of the income (money). Empty
+// without a look-ahead.
+QVector<ChartPoint> lookAheadChartPoints(const ActivityModel &table, TableKind kind, qint64 income,
+                                         const ChartColours &colours);
 
 // Colour table for the next chart: random colours below 9,999,999, no two of them (nor one and the
 // white of "Other", nor one and the chart's background, 0x00BBGGRR) closer than 20 in CIELAB, or

@@ -18,6 +18,7 @@
 #include <QBarSet>
 #include <QBuffer>
 #include <QChart>
+#include <QCheckBox>
 #include <QCursor>
 #include <QEvent>
 #include <QFileInfo>
@@ -453,4 +454,26 @@ bool TfrmGraph::eventFilter(QObject *watched, QEvent *event)
     else if (watched == ui->Chart1->viewport() && event->type() == QEvent::Paint && !Series2->chart())
         QTimer::singleShot(0, this, &TfrmGraph::addBarsToChart);
     return QDialog::eventFilter(watched, event);
+}
+
+void TfrmGraph::setLookAhead(int age, const QVector<ChartPoint> &points)
+{
+    m_todayTitle = m_title;
+    m_todayPoints = m_points;
+    m_agePoints = points;
+    const QString byAge = QStringLiteral("By age ") + QString::number(age);
+    m_byAge = new QCheckBox(byAge, ui->Panel1);
+    m_byAge->setObjectName(QStringLiteral("cbByAge"));
+    // Between "Bar" and "Reduce # visible points", where the panel has room.
+    m_byAge->setGeometry(124, 12, 96, 17);
+    m_byAge->show();
+    connect(m_byAge, &QCheckBox::toggled, this, [this, byAge](bool checked) {
+        settlePie();
+        setTitle(checked ? m_todayTitle + QStringLiteral("  ") + byAge : m_todayTitle);
+        setPoints(checked ? m_agePoints : m_todayPoints);
+        m_pointCount = static_cast<int>(Series1->count());
+        ui->SpeedButton1->setVisible(m_pointCount > 3);
+        if (pieShown())
+            rbPieClick();
+    });
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 class QBarCategoryAxis;
+class QCheckBox;
 class QChart;
 class QFocusFrame;
 class QGraphicsSimpleTextItem;
@@ -35,6 +36,10 @@ public:
     QString pointTip(int index) const;
     // Feeds both series the same points in the same order.
     void setPoints(const QVector<ChartPoint> &points);
+
+    // The points by the look-ahead age, after the title and today's points: a check box "By age
+    // <age>" switches the chart, title and all, to them and back.
+    void setLookAhead(int age, const QVector<ChartPoint> &points);
 
     // One tick of the spin: the timer calls it, tests call it directly.
     void Timer1Timer();
@@ -89,6 +94,10 @@ private:
     QString m_title;
     QVector<ChartPoint> m_points;
     std::unique_ptr<QPagedPaintDevice> m_printer;
+    QCheckBox *m_byAge = nullptr;
+    QString m_todayTitle;
+    QVector<ChartPoint> m_todayPoints;
+    QVector<ChartPoint> m_agePoints;
     int m_pointCount = 0;
     qreal m_rotation = 0;
 };

@@ -1,7 +1,9 @@
 #include "tables/tablepage.h"
 
 #include "calc/explain.h"
+#include "calc/localesettings.h"
 #include "calc/overlap.h"
+#include "settings/atomicfile.h"
 #include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
@@ -12,7 +14,6 @@
 #include "tables/tablecolumns.h"
 #include "tables/tableexport.h"
 #include "tables/tablesort.h"
-#include "settings/atomicfile.h"
 #include "widgets/fonts.h"
 #include "widgets/guarded.h"
 #include "widgets/prompts.h"
@@ -62,6 +63,8 @@ void TTablePage::setUp(TableKind kind, ActivityModel *model, QTableView *grid, Q
     header->setMinimumSectionSize(10);
     for (int col = 0; col < ActivityModel::ColCount; ++col)
         grid->setColumnWidth(col, ColumnPixels[static_cast<std::size_t>(col)]);
+    // Shift and Ctrl pick several rows, Ctrl+A all of them, for Ctrl+C.
+    grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid->installEventFilter(this);
     grid->setCurrentIndex(model->index(0, 0));
     connectGuarded(grid, &QTableView::doubleClicked, this, &TTablePage::editRow);
@@ -219,7 +222,8 @@ void TTablePage::exportCsv()
         SaveFileChoice::ask(window(), QStringLiteral("Export as CSV"), tableexport::suggestedFileName(m_kind),
                             QStringLiteral("CSV files (*.csv)"));
     if (!path.isEmpty())
-        writeFileAtomically(path, tableexport::csv(*m_model));
+        writeFileAtomically(path,
+                            tableexport::csv(*m_model, tableexport::CsvStyle::regional(LocaleSettings::current())));
 }
 
 void TTablePage::openSortMenu()

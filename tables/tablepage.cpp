@@ -51,10 +51,10 @@ void TTablePage::setUp(TableKind kind, ActivityModel *model, QTableView *grid, Q
     grid->verticalHeader()->hide();
     grid->setModel(model);
     grid->setItemDelegate(new ActivityCellDelegate(grid));
+    // The cells draw the grid lines, in whole device pixels.
+    grid->setShowGrid(false);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // The minimum first: without one, the header measures its font to find it.
-    grid->verticalHeader()->setMinimumSectionSize(21);
-    grid->verticalHeader()->setDefaultSectionSize(21);
+    fitRowsToScale();
     QHeaderView *header = grid->horizontalHeader();
     header->setFixedHeight(21);
     header->setSectionResizeMode(QHeaderView::Fixed);
@@ -208,6 +208,14 @@ void TTablePage::sortBy(int order)
     changeTable(QStringLiteral("Sort"), [&] { sortActivityTable(*m_model, static_cast<ActivitySort>(order)); });
 }
 
+void TTablePage::fitRowsToScale()
+{
+    const int pixels = rowPixels(m_grid->devicePixelRatioF());
+    // The minimum first: without one, the header measures its font to find it.
+    m_grid->verticalHeader()->setMinimumSectionSize(pixels);
+    m_grid->verticalHeader()->setDefaultSectionSize(pixels);
+}
+
 void TTablePage::copyRows()
 {
     QVector<int> rows;
@@ -253,6 +261,8 @@ bool TTablePage::eventFilter(QObject *watched, QEvent *event)
         return TPage::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Show:
+        // The scale of the screen it is shown on, which may differ from the first one's.
+        fitRowsToScale();
         if (m_grid->horizontalHeader()->isHidden()) {
             // The table's face too, which the hidden title row and rows had no use for.
             m_grid->setFont(serifFont(13));

@@ -147,10 +147,10 @@ TDigMarquee::DotGrid TDigMarquee::dotGrid(qreal scale)
 void TDigMarquee::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
     const QTransform toDevice = painter.deviceTransform();
     const qreal scale = toDevice.m11();
     if (scale == 1.0) {
-        painter.fillRect(rect(), Qt::black);
         if (!m_strip.isNull() && isEnabled()) {
             const int top = (height() - GlyphHeight) / 2;
             const QRect half(0, m_blinkPhase ? GlyphHeight : 0, m_strip.width(), GlyphHeight);
@@ -165,7 +165,6 @@ void TDigMarquee::paintEvent(QPaintEvent *)
     const QRect device(QPoint(qRound(corner.x()), qRound(corner.y())),
                        QPoint(qRound(end.x()) - 1, qRound(end.y()) - 1));
     painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
-    painter.fillRect(device, Qt::black);
     if (m_strip.isNull() || !isEnabled())
         return;
     painter.setClipRect(device);

@@ -456,8 +456,9 @@ void TestDigMarquee::dotsOfEqualSize()
     marquee.setCaption(QStringLiteral("HI 80"));
     marquee.setSpeed(100);
     marquee.TimerTick();
-    QImage image(int(std::ceil(128 * scale)), int(std::ceil(21 * scale)), QImage::Format_RGB32);
+    QImage image(int(128 * scale), int(21 * scale), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
+    image.fill(Qt::blue);
     marquee.render(&image);
     const int dot = TDigMarquee::dotGrid(scale).dot;
     QSet<int> runs;
@@ -465,7 +466,9 @@ void TestDigMarquee::dotsOfEqualSize()
     for (int y = 0; y < image.height(); ++y) {
         int run = 0;
         for (int x = 0; x <= image.width(); ++x) {
-            if (x < image.width() && image.pixel(x, y) != qRgb(0, 0, 0)) {
+            const QRgb pixel = x < image.width() ? image.pixel(x, y) : qRgb(0, 0, 0);
+            QVERIFY(pixel != qRgb(0, 0, 255)); // every pixel painted
+            if (pixel != qRgb(0, 0, 0)) {
                 ++run;
                 ++lit;
             } else if (run > 0) {

@@ -42,6 +42,9 @@ void TPickCalendar::paintCell(QPainter *painter, const QRect &cell, QDate date) 
     const QPalette pal = palette();
     painter->save();
     QRect r = cell.adjusted(0, 0, -1, -1);
+    // The whole cell first, over the view's selection colour: at a fractional scale that fill
+    // reaches a device pixel past the cell's edge lines.
+    painter->fillRect(cell, pal.color(QPalette::Button));
     frame(painter, cell, pal.color(QPalette::Button));
     QColor textColour = pal.color(QPalette::ButtonText);
 

@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 // The resource lives in a static library, whose registration object the linker would otherwise drop.
 static void initAboutResources()
@@ -134,14 +136,51 @@ void TDigMarquee::TimerTick()
     repaint();
 }
 
+TDigMarquee::DotGrid TDigMarquee::dotGrid(qreal scale)
+{
+    // The glyphs' dots lie every second pixel: a whole number of device pixels from one to the next,
+    // and each dot a whole number of device pixels, about half of that.
+    const int pitch = std::max(2, qRound(2 * scale));
+    return {pitch / 2.0, (pitch + 1) / 2};
+}
+
 void TDigMarquee::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    if (!m_strip.isNull() && isEnabled()) {
-        const int top = (height() - GlyphHeight) / 2;
-        const QRect half(0, m_blinkPhase ? GlyphHeight : 0, m_strip.width(), GlyphHeight);
-        painter.drawImage(QPoint(m_x, top), m_strip, half);
+    const QTransform toDevice = painter.deviceTransform();
+    const qreal scale = toDevice.m11();
+    if (scale == 1.0) {
+        if (!m_strip.isNull() && isEnabled()) {
+            const int top = (height() - GlyphHeight) / 2;
+            const QRect half(0, m_blinkPhase ? GlyphHeight : 0, m_strip.width(), GlyphHeight);
+            painter.drawImage(QPoint(m_x, top), m_strip, half);
+        }
+        return;
+    }
+    // At other scales each dot is drawn as a square of whole device pixels: scaled as an image, the
+    // dots would come out one or two device pixels wide by turns, some merging into bars.
+    const QPointF corner = toDevice.map(QPointF(0, 0));
+    const QPointF end = toDevice.map(QPointF(width(), height()));
+    const QRect device(QPoint(qRound(corner.x()), qRound(corner.y())),
+                       QPoint(qRound(end.x()) - 1, qRound(end.y()) - 1));
+    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+    if (m_strip.isNull() || !isEnabled())
+        return;
+    painter.setClipRect(device);
+    const DotGrid grid = dotGrid(scale);
+    const int top = device.top() + (device.height() - int(GlyphHeight * grid.step)) / 2;
+    const int row0 = m_blinkPhase ? GlyphHeight : 0;
+    // Only the columns of the strip that fall inside the widget.
+    const int first = std::max(0, int(-m_x) - 1);
+    const int last = std::min(m_strip.width(), int(std::ceil(device.width() / grid.step)) - m_x + 1);
+    for (int x = first; x < last; ++x) {
+        const int left = device.left() + int(std::floor((m_x + x) * grid.step));
+        for (int y = 0; y < GlyphHeight; ++y) {
+            const QRgb dot = m_strip.pixel(x, row0 + y);
+            if (qRed(dot) | qGreen(dot) | qBlue(dot))
+                painter.fillRect(left, top + int(std::floor(y * grid.step)), grid.dot, grid.dot, QColor(dot));
+        }
     }
 }
 

@@ -50,6 +50,14 @@ public:
     // The glyph sheet the program carries: 67 cells of 11 x 19 pixels in five colour rows.
     static QImage glyphSheet();
 
+    // How the glyphs' pixels are laid out on the screen's device pixels at a scale: a strip pixel
+    // every `step` device pixels (rounded down), each lit one a square of `dot` device pixels.
+    struct DotGrid {
+        qreal step;
+        int dot;
+    };
+    static DotGrid dotGrid(qreal scale);
+
     // One tick: advance the blink phase, move the text, repaint. The timer calls it; tests call
     // it directly.
     void TimerTick();

@@ -9,7 +9,10 @@ CommandLine::CommandLine()
                  QStringLiteral("file")),
       m_report(QStringLiteral("report"), QStringLiteral("Write the printed report to the PDF file <file> and quit."),
                QStringLiteral("file")),
-      m_csv(QStringLiteral("csv"), QStringLiteral("Write the three tables to the CSV file <file> and quit."),
+      m_csv(QStringLiteral("csv"),
+            QStringLiteral("Write the three tables to the CSV file <file> and quit. The file is plain "
+                           "RFC 4180 under any regional settings: UTF-8 without a byte-order mark, \",\" "
+                           "between fields, \".\" as the decimal point."),
             QStringLiteral("file")),
       m_ageOption(QStringLiteral("age"),
                   QStringLiteral("Look ahead to age <A> (1 to 120) in the report and the CSV file; otherwise the "

@@ -8,6 +8,7 @@
 #include "settings/settingsfile.h"
 #include "settings/settingslock.h"
 #include "widgets/exitafterfirstpaint.h"
+#include "widgets/fieldframe.h"
 #include "widgets/prompts.h"
 #include <QApplication>
 #include <QDir>
@@ -76,6 +77,7 @@ int runWindow(const QString &settingsFile)
         refuseSecondCopy(lock);
         return 0;
     }
+    keepFieldFramesVisible();
     TfrmMain window;
     // One file per person: say whose it is.
     if (!settingsFile.isEmpty())

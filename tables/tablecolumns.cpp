@@ -1,6 +1,7 @@
 #include "tables/tablecolumns.h"
 
 #include "tables/activitymodel.h"
+#include <cmath>
 
 QStringList columnTitles(TableKind kind)
 {
@@ -21,4 +22,15 @@ QStringList columnTitles(TableKind kind)
 void writeColumnTitles(ActivityModel &table, TableKind kind)
 {
     table.setRowTexts(0, columnTitles(kind));
+}
+
+int rowPixels(double scale)
+{
+    constexpr int Natural = 21;
+    for (int pixels = Natural; pixels < Natural + 8; ++pixels) {
+        const double device = pixels * scale;
+        if (std::abs(device - std::round(device)) < 1e-6)
+            return pixels;
+    }
+    return Natural;
 }

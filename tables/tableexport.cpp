@@ -1,5 +1,6 @@
 #include "tables/tableexport.h"
 
+#include "calc/localesettings.h"
 #include "calc/periodtext.h"
 #include "calc/strictnumber.h"
 #include "tables/activitymodel.h"
@@ -19,9 +20,9 @@ QString guardFormula(const QString &text)
     return text;
 }
 
-QString csvField(const QString &text)
+QString csvField(const QString &text, QChar separator)
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
+    if (!text.contains(separator) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
         !text.contains(QLatin1Char('\r')))
         return text;
     QString quoted = text;
@@ -29,13 +30,21 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString csvLine(const QStringList &fields)
+QString csvLine(const QStringList &fields, const CsvStyle &style)
 {
     QStringList out;
     out.reserve(fields.size());
     for (const QString &field : fields)
-        out.append(csvField(field));
-    return out.join(QLatin1Char(',')) + Crlf;
+        out.append(csvField(field, style.separator));
+    return out.join(style.separator) + Crlf;
+}
+
+QByteArray csvBytes(const QString &text, const CsvStyle &style)
+{
+    QByteArray bytes = text.toUtf8();
+    if (style.byteOrderMark)
+        bytes.prepend("\xEF\xBB\xBF");
+    return bytes;
 }
 
 QString plainNumber(const QString &digits)
@@ -49,13 +58,16 @@ QString plainNumber(const QString &digits)
 
 // The cell texts of a row, guarded, followed by the two plain numbers (never guarded: they are
 // numbers of our own making).
-QStringList exportedRow(const ActivityModel &table, int row)
+QStringList exportedRow(const ActivityModel &table, int row, const CsvStyle &style)
 {
     QStringList fields;
     for (const QString &text : table.rowTexts(row))
         fields.append(guardFormula(text));
     const QString total = table.cell(row, ActivityModel::Total);
-    fields << plainTotal(total) << plainShare(total) << plainTotal(table.projectedTotal(row));
+    // Plain numbers have no grouping, so their one "." is the decimal point.
+    fields << plainTotal(total).replace(QLatin1Char('.'), style.decimalPoint)
+           << plainShare(total).replace(QLatin1Char('.'), style.decimalPoint)
+           << plainTotal(table.projectedTotal(row)).replace(QLatin1Char('.'), style.decimalPoint);
     return fields;
 }
 
@@ -80,6 +92,17 @@ QStringList numberTitles(const ActivityModel &table)
 }
 
 } // namespace
+
+CsvStyle CsvStyle::regional(const LocaleSettings &settings)
+{
+    CsvStyle style;
+    style.byteOrderMark = true;
+    if (settings.decimalSeparator == QLatin1Char(',')) {
+        style.decimalPoint = QLatin1Char(',');
+        style.separator = QLatin1Char(';');
+    }
+    return style;
+}
 
 QString plainTotal(const QString &totalCell)
 {
@@ -123,30 +146,32 @@ QString tabSeparated(const ActivityModel &table, const QVector<int> &rows)
     return text;
 }
 
-QByteArray csv(const ActivityModel &table)
+QByteArray csv(const ActivityModel &table, const CsvStyle &style)
 {
     QStringList titles;
     for (const QString &title : table.rowTexts(0))
         titles.append(guardFormula(title));
-    QString text = csvLine(titles + numberTitles(table));
+    QString text = csvLine(titles + numberTitles(table), style);
     for (int row : table.usedRows())
-        text += csvLine(exportedRow(table, row));
-    return text.toUtf8();
+        text += csvLine(exportedRow(table, row, style), style);
+    return csvBytes(text, style);
 }
 
-QByteArray csvAll(const ActivityModel &hours, const ActivityModel &money, const ActivityModel &freq)
+QByteArray csvAll(const ActivityModel &hours, const ActivityModel &money, const ActivityModel &freq,
+                  const CsvStyle &style)
 {
     QString text =
         csvLine(QStringList{QStringLiteral("Table"), QStringLiteral("Activity"),
                             QStringLiteral("Time/Amount/Frequency"), QStringLiteral("Per"),
                             QStringLiteral("Start date"), QStringLiteral("End date"), QStringLiteral("Total")} +
-                numberTitles(hours));
+                    numberTitles(hours),
+                style);
     const std::pair<TableKind, const ActivityModel *> tables[] = {
         {TableKind::Hours, &hours}, {TableKind::Money, &money}, {TableKind::Frequency, &freq}};
     for (const auto &[kind, table] : tables)
         for (int row : table->usedRows())
-            text += csvLine(QStringList{tableName(kind)} + exportedRow(*table, row));
-    return text.toUtf8();
+            text += csvLine(QStringList{tableName(kind)} + exportedRow(*table, row, style), style);
+    return csvBytes(text, style);
 }
 
 QString suggestedFileName(TableKind kind)

@@ -6,9 +6,10 @@
 #include <QVector>
 
 class ActivityModel;
+struct LocaleSettings;
 
-// The activity tables as text for spreadsheets: tab-separated for the clipboard, RFC 4180 CSV
-// (UTF-8, CRLF line ends) for files. Cell texts go out as the tables show them; a text that a
+// The activity tables as text for spreadsheets: tab-separated for the clipboard, CSV (UTF-8, CRLF
+// line ends) for files. Cell texts go out as the tables show them; a text that a
 // spreadsheet would take for a formula (one beginning with "=", "+", "-" or "@") gets a leading
 // apostrophe, so an activity name can never run as one.
 namespace tableexport {
@@ -18,13 +19,27 @@ namespace tableexport {
 // a tab or line break inside a cell becomes a blank.
 QString tabSeparated(const ActivityModel &table, const QVector<int> &rows);
 
+// How a CSV file is written. The default is plain RFC 4180, which scripts can rely on: "," between
+// fields, "." in the plain numbers, no byte-order mark.
+struct CsvStyle {
+    QChar separator = QLatin1Char(',');
+    QChar decimalPoint = QLatin1Char('.');
+    bool byteOrderMark = false;
+
+    // What the spreadsheets of the given regional settings open without asking: the mark, so UTF-8
+    // is not read as a legacy code page, and where the decimal separator is a comma, that comma in
+    // the plain numbers and ";" between fields.
+    static CsvStyle regional(const LocaleSettings &settings);
+};
+
 // One table: its column titles and three more, "Total (number)", "Share (%)" and "Total by age 80
 // (number)" (the row's total by the look-ahead age; a row with an end date: its total), then every
 // row that holds an activity.
-QByteArray csv(const ActivityModel &table);
+QByteArray csv(const ActivityModel &table, const CsvStyle &style = {});
 // The three tables in one file: a first column "Table" naming each row's table ("Hours", "Money",
 // "Frequency"), then the columns of csv() under titles that fit all three.
-QByteArray csvAll(const ActivityModel &hours, const ActivityModel &money, const ActivityModel &freq);
+QByteArray csvAll(const ActivityModel &hours, const ActivityModel &money, const ActivityModel &freq,
+                  const CsvStyle &style = {});
 
 // The total and the share of a total cell as plain numbers, read under the regional settings in
 // force and written with "." as decimal point and no grouping: "1,235 (0.49%)" gives "1235" and

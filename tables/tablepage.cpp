@@ -1,7 +1,9 @@
 #include "tables/tablepage.h"
 
 #include "calc/explain.h"
+#include "calc/localesettings.h"
 #include "calc/overlap.h"
+#include "settings/atomicfile.h"
 #include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
@@ -12,7 +14,6 @@
 #include "tables/tablecolumns.h"
 #include "tables/tableexport.h"
 #include "tables/tablesort.h"
-#include "settings/atomicfile.h"
 #include "widgets/fonts.h"
 #include "widgets/guarded.h"
 #include "widgets/prompts.h"
@@ -50,10 +51,10 @@ void TTablePage::setUp(TableKind kind, ActivityModel *model, QTableView *grid, Q
     grid->verticalHeader()->hide();
     grid->setModel(model);
     grid->setItemDelegate(new ActivityCellDelegate(grid));
+    // The cells draw the grid lines, in whole device pixels.
+    grid->setShowGrid(false);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // The minimum first: without one, the header measures its font to find it.
-    grid->verticalHeader()->setMinimumSectionSize(21);
-    grid->verticalHeader()->setDefaultSectionSize(21);
+    fitRowsToScale();
     QHeaderView *header = grid->horizontalHeader();
     header->setFixedHeight(21);
     header->setSectionResizeMode(QHeaderView::Fixed);
@@ -62,6 +63,8 @@ void TTablePage::setUp(TableKind kind, ActivityModel *model, QTableView *grid, Q
     header->setMinimumSectionSize(10);
     for (int col = 0; col < ActivityModel::ColCount; ++col)
         grid->setColumnWidth(col, ColumnPixels[static_cast<std::size_t>(col)]);
+    // Shift and Ctrl pick several rows, Ctrl+A all of them, for Ctrl+C.
+    grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid->installEventFilter(this);
     grid->setCurrentIndex(model->index(0, 0));
     connectGuarded(grid, &QTableView::doubleClicked, this, &TTablePage::editRow);
@@ -205,6 +208,14 @@ void TTablePage::sortBy(int order)
     changeTable(QStringLiteral("Sort"), [&] { sortActivityTable(*m_model, static_cast<ActivitySort>(order)); });
 }
 
+void TTablePage::fitRowsToScale()
+{
+    const int pixels = rowPixels(m_grid->devicePixelRatioF());
+    // The minimum first: without one, the header measures its font to find it.
+    m_grid->verticalHeader()->setMinimumSectionSize(pixels);
+    m_grid->verticalHeader()->setDefaultSectionSize(pixels);
+}
+
 void TTablePage::copyRows()
 {
     QVector<int> rows;
@@ -219,7 +230,8 @@ void TTablePage::exportCsv()
         SaveFileChoice::ask(window(), QStringLiteral("Export as CSV"), tableexport::suggestedFileName(m_kind),
                             QStringLiteral("CSV files (*.csv)"));
     if (!path.isEmpty())
-        writeFileAtomically(path, tableexport::csv(*m_model));
+        writeFileAtomically(path,
+                            tableexport::csv(*m_model, tableexport::CsvStyle::regional(LocaleSettings::current())));
 }
 
 void TTablePage::openSortMenu()
@@ -249,6 +261,8 @@ bool TTablePage::eventFilter(QObject *watched, QEvent *event)
         return TPage::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Show:
+        // The scale of the screen it is shown on, which may differ from the first one's.
+        fitRowsToScale();
         if (m_grid->horizontalHeader()->isHidden()) {
             // The table's face too, which the hidden title row and rows had no use for.
             m_grid->setFont(serifFont(13));

@@ -68,6 +68,8 @@ private:
     std::unique_ptr<TActivityDialog> makeDialog() const;
     void computeRowTotal(int row);
     int selectedRow() const;
+    // Rows of equal height in whole device pixels at the grid's scale.
+    void fitRowsToScale();
     // After an add or edit: warns about what the row makes impossible, and reopens it on Change it.
     void checkRow(int row);
     // Runs a change of the table and records it for undo when it changed any cell.

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -19,10 +20,13 @@ TfrmPickDate::PickHook &pickHook()
 } // namespace
 
 TfrmPickDate::TfrmPickDate(DateValue initialDate, DateValue birthday, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ui(std::make_unique<Ui::TfrmPickDate>()),
+    : QDialog(parent, Qt::Popup | Qt::FramelessWindowHint), ui(std::make_unique<Ui::TfrmPickDate>()),
       m_initialDate(initialDate), m_birthday(birthday)
 {
     ui->setupUi(this);
+    // A click outside only cancels, as a click beside a modal window does nothing: replayed on the
+    // field's calendar button it would open the picker again.
+    setAttribute(Qt::WA_NoMouseReplay);
 
     // Nothing here converts text, so nothing can fail: the handlers are wired plainly.
     // The month spinner's upper arrow goes back in time, the year spinner's goes forward.
@@ -160,13 +164,27 @@ DateValue pickDate(QWidget *anchor, DateValue initial, DateValue birthday)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TfrmPickDate picker(initial, birthday, anchor ? anchor->window() : nullptr);
     QApplication::restoreOverrideCursor();
-    // Centred on the screen by an explicit move, which the window system is asked to keep as it
-    // stands: left to its own placement, a window manager may draw the borderless window somewhere
-    // other than where it reports itself, to screen readers among others.
-    const QScreen *screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
-    if (screen)
+    // Placed by its field as a popup, which every window system puts where it is told: on Wayland a
+    // popup is placed relative to its parent, where a plain window is placed by the compositor.
+    if (anchor) {
+        const QRect field(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
+        if (const QScreen *screen = anchor->screen())
+            picker.move(popupPlace(field, picker.size(), screen->availableGeometry()));
+    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         picker.move(screen->availableGeometry().center() - picker.rect().center());
+    }
     if (picker.exec() == QDialog::Accepted)
         return fromQDate(picker.shownDate());
     return initial;
+}
+
+QPoint popupPlace(const QRect &anchor, const QSize &size, const QRect &available)
+{
+    int y = anchor.bottom() + 1;
+    if (y + size.height() > available.bottom() + 1 && anchor.top() - size.height() >= available.top())
+        y = anchor.top() - size.height();
+    y = std::max(std::min(y, available.bottom() + 1 - size.height()), available.top());
+    int x = std::min(anchor.left(), available.right() + 1 - size.width());
+    x = std::max(x, available.left());
+    return {x, y};
 }

@@ -10,7 +10,7 @@ namespace Ui {
 class TfrmPickDate;
 }
 
-// Borderless calendar picker: move by months and years, jump to today or the birthday, see how far
+// Calendar picker, a popup by its field: move by months and years, jump to today or the birthday, see how far
 // the day lies from today and how old the user is on it, and choose a day.
 class TfrmPickDate : public QDialog
 {
@@ -53,3 +53,7 @@ private:
 // Shows the picker for `anchor`'s date; returns the chosen day, or `initial` exactly as passed
 // when the pick is cancelled.
 DateValue pickDate(QWidget *anchor, DateValue initial, DateValue birthday);
+
+// Where a popup of `size` goes by `anchor`: below it from its left edge; above when there is no
+// room below; moved onto `available` where it would leave it. All in screen coordinates.
+QPoint popupPlace(const QRect &anchor, const QSize &size, const QRect &available);

@@ -80,6 +80,8 @@ private slots:
     void paintsStripHalf();
     void disabled();
     void zeroIntervalStopsTicks();
+    void dotsOfEqualSize_data();
+    void dotsOfEqualSize();
 };
 
 void TestDigMarquee::sheetMatchesPatterns()
@@ -434,6 +436,48 @@ void TestDigMarquee::zeroIntervalStopsTicks()
     marquee.setEnabled(false);
     marquee.setInterval(70);
     QVERIFY(!marquee.isTimerActive());
+}
+
+void TestDigMarquee::dotsOfEqualSize_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("1") << qreal(1);
+    QTest::newRow("1.25") << qreal(1.25);
+    QTest::newRow("1.5") << qreal(1.5);
+    QTest::newRow("2") << qreal(2);
+}
+
+// At a fractional scale every dot is a square of the same size, no two merged into a bar.
+void TestDigMarquee::dotsOfEqualSize()
+{
+    QFETCH(qreal, scale);
+    TDigMarquee marquee;
+    marquee.resize(128, 21);
+    marquee.setCaption(QStringLiteral("HI 80"));
+    marquee.setSpeed(100);
+    marquee.TimerTick();
+    QImage image(int(128 * scale), int(21 * scale), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::blue);
+    marquee.render(&image);
+    const int dot = TDigMarquee::dotGrid(scale).dot;
+    QSet<int> runs;
+    int lit = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x <= image.width(); ++x) {
+            const QRgb pixel = x < image.width() ? image.pixel(x, y) : qRgb(0, 0, 0);
+            QVERIFY(pixel != qRgb(0, 0, 255)); // every pixel painted
+            if (pixel != qRgb(0, 0, 0)) {
+                ++run;
+                ++lit;
+            } else if (run > 0) {
+                runs.insert(std::exchange(run, 0));
+            }
+        }
+    }
+    QVERIFY(lit > 0);
+    QCOMPARE(runs, QSet<int>{dot});
 }
 
 QTEST_MAIN(TestDigMarquee)

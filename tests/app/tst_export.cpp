@@ -1,12 +1,13 @@
 // The results taken elsewhere from the windows: Ctrl+C and "Export as CSV…" in the tables, "Save
 // image…" in the chart window, and a settings file named on the command line.
 #include "app/frmmain.h"
+#include "calc/localesettings.h"
 #include "guisupport.h"
 #include "results/frmgraph.h"
-#include "tables/tableexport.h"
 #include "settings/settingsfile.h"
 #include "tables/activitymodel.h"
 #include "tables/tablecolumns.h"
+#include "tables/tableexport.h"
 #include "widgets/savefilechoice.h"
 #include <QChartView>
 #include <QClipboard>
@@ -115,6 +116,17 @@ private slots:
         grid->clearSelection();
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 3);
+
+        // Several rows, and with Ctrl+A the whole table, though one row is always current.
+        for (int r = 3; r <= 50; ++r)
+            w.hoursModel().setRowTexts(r, row(QStringLiteral("Row %1").arg(r)));
+        grid->selectRow(0);
+        QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), tableexport::tabSeparated(w.hoursModel(), {1, 2}));
+        QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 51);
     }
 
     void exportAsCsvEndsTheSortMenu()
@@ -131,7 +143,8 @@ private slots:
         child<QPushButton>(&w, "btAdd2")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(m_suggested, QStringList{QStringLiteral("lifetally-money.csv")});
-        QCOMPARE(contents(path), tableexport::csv(w.moneyModel()));
+        QCOMPARE(contents(path),
+                 tableexport::csv(w.moneyModel(), tableexport::CsvStyle::regional(LocaleSettings::current())));
         QVERIFY(Prompts::shown().isEmpty());
     }
 

@@ -6,7 +6,9 @@
 #include "tables/celldelegate.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
+#include "tables/tablecolumns.h"
 #include "testsupport.h"
+#include "widgets/contrast.h"
 #include "widgets/numedit.h"
 #include "widgets/prompts.h"
 #include <QComboBox>
@@ -15,10 +17,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QToolTip>
 #include <QUndoStack>
@@ -576,8 +580,77 @@ private slots:
         QVERIFY(!yes);
     }
 
-    // A total too wide for its column shows an ellipsis where digits were cut, and its tooltip
-    // starts with the whole text before the explanation.
+    // At any scale every grid line is one device pixel wide and every row as high as the others,
+    // also where the table sits at a fractional device offset.
+    void gridLinesInDevicePixels_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("1.25") << 1.25;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+    void gridLinesInDevicePixels()
+    {
+        QFETCH(double, scale);
+        const int row = rowPixels(scale);
+        QVERIFY(row >= 21 && row < 29);
+        QCOMPARE(row * scale, std::round(row * scale));
+        const int rows = 6, cols = 3, width = 51;
+        QStandardItemModel model(rows, cols);
+        ActivityCellDelegate delegate;
+        QImage image(static_cast<int>(std::ceil((cols * width + 3) * scale)),
+                     static_cast<int>(std::ceil((rows * row + 3) * scale)), QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::white);
+        QStyleOptionViewItem option;
+        option.palette.setColor(QPalette::Base, Qt::white);
+        option.palette.setColor(QPalette::Text, Qt::black);
+        {
+            QPainter painter(&image);
+            painter.translate(3, 3);
+            for (int r = 0; r < rows; ++r)
+                for (int c = 0; c < cols; ++c) {
+                    option.rect = QRect(c * width, r * row, width, row);
+                    delegate.paint(&painter, option, model.index(r, c));
+                }
+        }
+        // The lengths of the runs of line pixels along a line of device pixels, and the gaps between.
+        const auto runs = [&](QPoint from, QPoint step, int count) {
+            QList<int> lines, gaps;
+            int run = 0, gap = 0;
+            for (QPoint p = from; count-- > 0; p += step) {
+                if (image.pixel(p) != qRgb(255, 255, 255)) {
+                    ++run;
+                    if (gap > 0)
+                        gaps.append(std::exchange(gap, 0));
+                } else {
+                    if (run > 0)
+                        lines.append(std::exchange(run, 0));
+                    ++gap;
+                }
+            }
+            if (run > 0)
+                lines.append(run);
+            return std::pair{lines, gaps};
+        };
+        const auto [across, columnGaps] = runs(QPoint(0, qRound(13 * scale)), QPoint(1, 0), image.width());
+        QCOMPARE(across, QList<int>(cols, 1));
+        const auto [down, rowGaps] = runs(QPoint(qRound(20 * scale), 0), QPoint(0, 1), image.height());
+        QCOMPARE(down, QList<int>(rows, 1));
+        QCOMPARE(rowGaps.mid(1), QList<int>(rows - 1, qRound(row * scale) - 1));
+    }
+
+    void gridLinesShowOnDarkPalettes()
+    {
+        // A dark desktop's grid colour a shade from its base becomes a visible one; a visible one stays.
+        const QColor dark = visibleLine(QColor(0x2a, 0x2a, 0x2a), QColor(0x24, 0x24, 0x24), QColor(0xee, 0xee, 0xee));
+        QVERIFY(dark.lightness() - 0x24 >= 40);
+        QCOMPARE(visibleLine(QColor(0xa0, 0xa0, 0xa0), Qt::white, Qt::black), QColor(0xa0, 0xa0, 0xa0));
+    }
+
+    // A total too wide for its column shows an ellipsis where digits were cut, a name one at its
+    // end; the tooltip starts with the whole text (before the explanation of a total).
     void cutTotalIsMarkedAndShownWholeInItsTooltip()
     {
         writeIni(hoursRows(1));
@@ -595,9 +668,12 @@ private slots:
         const QString shown = ActivityCellDelegate::shownText(metrics, text, narrow, Qt::AlignRight);
         QVERIFY2(shown.startsWith(QChar(0x2026)) && shown.endsWith(QStringLiteral("%)")), qPrintable(shown));
         QVERIFY(metrics.horizontalAdvance(shown) <= narrow - 4);
-        // Left-aligned texts, and texts that fit, are drawn as they are.
-        QCOMPARE(ActivityCellDelegate::shownText(metrics, text, narrow, Qt::AlignLeft), text);
+        // A left-aligned text keeps its beginning; texts that fit are drawn as they are.
+        const QString name = ActivityCellDelegate::shownText(metrics, text, narrow, Qt::AlignLeft);
+        QVERIFY2(name.startsWith(QStringLiteral("30")) && name.endsWith(QChar(0x2026)), qPrintable(name));
+        QVERIFY(metrics.horizontalAdvance(name) <= narrow - 4);
         QCOMPARE(ActivityCellDelegate::shownText(metrics, text, narrow + 12, Qt::AlignRight), text);
+        QCOMPARE(ActivityCellDelegate::shownText(metrics, text, narrow + 12, Qt::AlignLeft), text);
 
         auto tooltipAt = [grid](const QModelIndex &index) {
             const QPoint at = grid->visualRect(index).center();
@@ -608,6 +684,9 @@ private slots:
         QCOMPARE(tooltipAt(total), explanation);
         grid->setColumnWidth(ActivityModel::Total, narrow);
         QCOMPARE(tooltipAt(total), text + QLatin1Char('\n') + explanation);
+        const QModelIndex activity = grid->model()->index(0, ActivityModel::Activity);
+        grid->setColumnWidth(ActivityModel::Activity, 12);
+        QCOMPARE(tooltipAt(activity), activity.data().toString());
         QToolTip::hideText();
     }
 

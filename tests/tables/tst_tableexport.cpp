@@ -24,6 +24,37 @@ std::unique_ptr<ActivityModel> table(TableKind kind, const QList<QStringList> &r
     return model;
 }
 
+// RFC 4180 read back with the given separator: rows of fields, quotes undone.
+QList<QStringList> parseCsv(const QString &text, QChar separator)
+{
+    QList<QStringList> rows;
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c != QLatin1Char('"'))
+                field += c;
+            else if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"'))
+                field += text[++i];
+            else
+                quoted = false;
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == separator) {
+            fields.append(std::exchange(field, {}));
+        } else if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) {
+            fields.append(std::exchange(field, {}));
+            rows.append(std::exchange(fields, {}));
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return rows;
+}
+
 QList<QByteArray> csvLines(const QByteArray &csv)
 {
     QList<QByteArray> lines = csv.split('\n');
@@ -132,6 +163,47 @@ private slots:
                      "Money,Rent,8 Hrs,Day,3/15/1956,Now,$5 (0.01%),5,0.01,5\r",
                  }));
         QCOMPARE(tableexport::suggestedFileName(TableKind::Frequency), QStringLiteral("lifetally-frequency.csv"));
+    }
+
+    void regionalStyle_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::newRow("U.S.") << "US"
+                              << ","
+                              << QStringList{QStringLiteral("1235"), QStringLiteral("0.49"), QStringLiteral("1234.5"),
+                                             QString()};
+        QTest::newRow("German") << "DE"
+                                << ";"
+                                << QStringList{QStringLiteral("1235"), QStringLiteral("0,49"), QStringLiteral("1234,5"),
+                                               QString()};
+    }
+    void regionalStyle()
+    {
+        QFETCH(QString, region);
+        QFETCH(QString, separator);
+        QFETCH(QStringList, numbers);
+        const bool german = region == QLatin1String("DE");
+        LocaleSettings::setCurrent(german ? testsupport::germanLocale() : testsupport::usLocale());
+        const QString rent = german ? QStringLiteral("1.235 € (0,49%)") : QStringLiteral("$1,235 (0.49%)");
+        const QString food = german ? QStringLiteral("1.234,5") : QStringLiteral("1,234.5");
+        const QString names[] = {QStringLiteral("Miete; Nebenkosten"), QStringLiteral("Café, \"süß\"")};
+        const auto money = table(TableKind::Money, {row(names[0], rent), row(names[1], food)});
+
+        const QByteArray bytes = tableexport::csv(*money, tableexport::CsvStyle::regional(LocaleSettings::current()));
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QList<QStringList> rows = parseCsv(QString::fromUtf8(bytes.mid(3)), separator.front());
+        QCOMPARE(rows.size(), 3);
+        for (const QStringList &fields : rows)
+            QCOMPARE(fields.size(), 9); // with the total by the look-ahead age last
+        QCOMPARE(rows[1].mid(6, 2) + rows[2].mid(6, 2), numbers);
+        QCOMPARE(rows[1][0], names[0]);
+        QCOMPARE(rows[2][0], names[1]);
+        QCOMPARE(rows[1][5], rent);
+        QCOMPARE(rows[2][5], food);
+        // The command line's form stays the same everywhere.
+        QVERIFY(tableexport::csvAll(*money, *money, *money).contains(",1235,0.49,"));
     }
 
     void tabSeparated()

@@ -117,23 +117,47 @@ private slots:
         QCOMPARE(picker.shownDate(), QDate(1970, 6, 10));
     }
 
-    // A screen reader is told the place where the window is, not the screen's corner.
+    // It opens under its field, and a screen reader is told that place, not the screen's corner.
     void reportsItsPlace()
     {
-        QLineEdit anchor;
+        QWidget window;
+        window.setGeometry(60, 40, 400, 200);
+        auto *anchor = new QLineEdit(&window);
+        anchor->setGeometry(30, 50, 120, 24);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QRect frame, told;
         answerNextDialog([&](QDialog *d) {
+            QVERIFY(d->windowFlags().testFlag(Qt::Popup));
             frame = d->frameGeometry();
             told = QAccessible::queryAccessibleInterface(d)->rect();
         });
-        pickDate(&anchor, ymdValue(2000, 5, 5), 0);
-        QCOMPARE(frame.center(), anchor.screen()->availableGeometry().center());
+        pickDate(anchor, ymdValue(2000, 5, 5), 0);
+        QCOMPARE(frame.topLeft(), anchor->mapToGlobal(QPoint(0, anchor->height())));
         QCOMPARE(told, frame);
 
         TfrmPickDate picker(ymdValue(2001, 3, 31), ymdValue(1970, 6, 10));
         picker.show();
         picker.move(123, 45);
         QCOMPARE(QAccessible::queryAccessibleInterface(&picker)->rect(), QRect(123, 45, 370, 291));
+    }
+
+    void popupPlace_data()
+    {
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QPoint>("place");
+        // A 370 × 291 picker on a 1000 × 800 work area from (0, 30).
+        QTest::newRow("below") << QRect(100, 100, 120, 24) << QPoint(100, 124);
+        QTest::newRow("above when no room below") << QRect(100, 600, 120, 24) << QPoint(100, 309);
+        QTest::newRow("kept in from the right") << QRect(900, 100, 120, 24) << QPoint(630, 124);
+        QTest::newRow("kept in from the left") << QRect(-50, 100, 120, 24) << QPoint(0, 124);
+        QTest::newRow("no room either way") << QRect(100, 200, 120, 500) << QPoint(100, 539);
+    }
+    void popupPlace()
+    {
+        QFETCH(QRect, anchor);
+        QFETCH(QPoint, place);
+        QCOMPARE(::popupPlace(anchor, QSize(370, 291), QRect(0, 30, 1000, 800)), place);
     }
 
     void pickResults_data()

@@ -5,6 +5,7 @@
 #include "calc/datetext.h"
 #include "ui_frmpickdate.h"
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
@@ -173,7 +174,14 @@ DateValue pickDate(QWidget *anchor, DateValue initial, DateValue birthday)
     } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         picker.move(screen->availableGeometry().center() - picker.rect().center());
     }
-    if (picker.exec() == QDialog::Accepted)
+    // Shown as a popup and not as a modal window: on Wayland the keyboard stays with the window
+    // below, whose keys Qt hands to the open popup, but would drop as blocked by a modal one. A
+    // click outside closes the popup, so nothing below takes input while it is open.
+    QEventLoop loop;
+    QObject::connect(&picker, &QDialog::finished, &loop, &QEventLoop::quit);
+    picker.show();
+    loop.exec(QEventLoop::DialogExec);
+    if (picker.result() == QDialog::Accepted)
         return fromQDate(picker.shownDate());
     return initial;
 }

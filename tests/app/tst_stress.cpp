@@ -223,7 +223,10 @@ private:
 private slots:
     void answerModal()
     {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        // The calendar picker is a popup, also over a modal dialog.
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activePopupWidget());
+        if (!dialog)
+            dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog || m_answering.contains(dialog))
             return;
         ++m_modalsAnswered;

@@ -31,7 +31,7 @@ inline int &pendingDialogAnswers()
     return pending;
 }
 
-// Answers the next modal dialog from inside its event loop: `act` fills it in and presses a
+// Answers the next modal or popup dialog from inside its event loop: `act` fills it in and presses a
 // button. A dialog still open afterwards (its OK was refused) is cancelled, so a test never hangs;
 // `stillOpen` reports whether that happened. No modal dialog open when the answer runs, or an
 // answer never run by the end of the test (WindowTestScope checks), fails the test.
@@ -40,7 +40,10 @@ inline void answerNextDialog(std::function<void(QDialog *)> act, bool *stillOpen
     ++pendingDialogAnswers();
     QTimer::singleShot(0, qApp, [act = std::move(act), stillOpen] {
         --pendingDialogAnswers();
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        // The calendar picker is a popup, also over a modal dialog.
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activePopupWidget());
+        if (!dialog)
+            dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog) {
             helperFailure()("answerNextDialog: no modal dialog was open to answer");
             return;

@@ -11,12 +11,12 @@
 #include "results/outputdevices.h"
 #include "results/report.h"
 #include "results/reportprinter.h"
-#include "tables/tableexport.h"
 #include "settings/atomicfile.h"
 #include "settings/settingsfile.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
 #include "tables/tablecolumns.h"
+#include "tables/tableexport.h"
 #include "tables/tablesettings.h"
 #include "widgets/prompts.h"
 #include <QFile>
@@ -75,7 +75,7 @@ BatchExport::BatchExport()
 
 BatchExport::~BatchExport() = default;
 
-void BatchExport::load()
+void BatchExport::load(int lookAheadAge)
 {
     BioFields bio;
     readTables(settingsFilePath(), bio, *m_hours, *m_money, *m_freq);
@@ -89,6 +89,11 @@ void BatchExport::load()
     m_identity = report::identityLine(bio.name, bio.birthDate, age);
     m_income = incomeLine(formatMoney(double(income), 0));
     computeAllRowTotals(*m_hours, *m_money, *m_freq, hoursAlive, income);
+    if (lookAheadAge == 0)
+        lookAheadAge = boundedLookAheadAge(bio.lookAheadAge, birth, Clock::now());
+    const std::optional<LookAhead> ahead = lookAheadOf(bio.birthDate, lookAheadAge);
+    for (ActivityModel *table : {m_hours.get(), m_money.get(), m_freq.get()})
+        table->setLookAhead(ahead);
 }
 
 void BatchExport::writeReport(const QString &pdfPath) const
@@ -110,7 +115,8 @@ void BatchExport::writeReport(const QString &pdfPath) const
         ReportPrinter report(*printer, nullptr);
         report.printGrid(*m_hours, widths, m_identity, m_income, true, false);
         report.printGrid(*m_money, widths, m_identity, m_income, false, false);
-        report.printGrid(*m_freq, widths, m_identity, m_income, false, true);
+        report.printGrid(*m_freq, widths, m_identity, m_income, false, false);
+        report.printLookAhead({m_hours.get(), m_money.get(), m_freq.get()});
     }
     // The printer's own failures have been reported as the window reports them.
     if (!Prompts::shown().isEmpty())
@@ -126,7 +132,7 @@ void BatchExport::writeCsv(const QString &csvPath) const
     deliver(csvPath, tableexport::csvAll(*m_hours, *m_money, *m_freq));
 }
 
-int BatchExport::run(const QString &pdfPath, const QString &csvPath)
+int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAheadAge)
 {
     const QString settings = settingsFilePath();
     const QString problem = settingsProblem(settings);
@@ -139,7 +145,7 @@ int BatchExport::run(const QString &pdfPath, const QString &csvPath)
     int status = 0;
     try {
         BatchExport job;
-        job.load();
+        job.load(lookAheadAge);
         if (!pdfPath.isEmpty())
             job.writeReport(pdfPath);
         if (!csvPath.isEmpty())

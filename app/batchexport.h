@@ -14,9 +14,11 @@ public:
     BatchExport();
     ~BatchExport();
 
-    // Reads the settings file and computes every total. Throws ConversionError, with the message
-    // the main window would show, when a birth date or a row does not convert.
-    void load();
+    // Reads the settings file and computes every total, and the totals by the look-ahead age:
+    // `lookAheadAge`, or when 0 the file's (kept within the ages the window offers). Throws
+    // ConversionError, with the message the main window would show, when a birth date or a row
+    // does not convert.
+    void load(int lookAheadAge = 0);
     // The same pages as the printed report, on A4 paper (Letter where the regional settings
     // measure in U.S. units). A path of "-" is standard output. Throws FileWriteError or PrintError.
     void writeReport(const QString &pdfPath) const;
@@ -30,7 +32,7 @@ public:
     // Checks that the settings file can be read and holds entries, loads it, then writes the files
     // that are named (an empty path: none). A failure's message goes to standard error, naming the
     // file; returns the exit status, 0 or 1.
-    static int run(const QString &pdfPath, const QString &csvPath);
+    static int run(const QString &pdfPath, const QString &csvPath, int lookAheadAge = 0);
 
 private:
     std::unique_ptr<ActivityModel> m_hours;

@@ -1,5 +1,8 @@
 #include "app/commandline.h"
 
+#include "calc/lookahead.h"
+#include <QRegularExpression>
+
 CommandLine::CommandLine()
     : m_help(m_parser.addHelpOption()), m_version(m_parser.addVersionOption()),
       m_settings(QStringLiteral("settings"), QStringLiteral("Use <file> for your entries instead of lfy.ini."),
@@ -7,7 +10,11 @@ CommandLine::CommandLine()
       m_report(QStringLiteral("report"), QStringLiteral("Write the printed report to the PDF file <file> and quit."),
                QStringLiteral("file")),
       m_csv(QStringLiteral("csv"), QStringLiteral("Write the three tables to the CSV file <file> and quit."),
-            QStringLiteral("file"))
+            QStringLiteral("file")),
+      m_ageOption(QStringLiteral("age"),
+                  QStringLiteral("Look ahead to age <A> (1 to 120) in the report and the CSV file; otherwise the "
+                                 "age kept in the settings file, else 80."),
+                  QStringLiteral("A"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("How much time and money you have spent in your lifetime, and on what.\n"
@@ -15,12 +22,14 @@ CommandLine::CommandLine()
     m_parser.addOption(m_settings);
     m_parser.addOption(m_report);
     m_parser.addOption(m_csv);
+    m_parser.addOption(m_ageOption);
 }
 
 bool CommandLine::parse(const QStringList &arguments)
 {
     m_arguments = arguments;
     m_error.clear();
+    m_age = 0;
     if (!m_parser.parse(arguments)) {
         m_error = m_parser.errorText();
         return false;
@@ -33,6 +42,16 @@ bool CommandLine::parse(const QStringList &arguments)
         isStandardOutput(csvFile())) {
         m_error = QStringLiteral("Only one of --report and --csv can write to standard output ('-').");
         return false;
+    }
+    if (m_parser.isSet(m_ageOption)) {
+        const QString text = m_parser.value(m_ageOption);
+        static const QRegularExpression whole(QStringLiteral("^[0-9]{1,3}$"));
+        const int age = whole.match(text).hasMatch() ? text.toInt() : 0;
+        if (age < 1 || age > MaxLookAheadAge) {
+            m_error = QStringLiteral("The age '%1' is not a whole number from 1 to %2.").arg(text).arg(MaxLookAheadAge);
+            return false;
+        }
+        m_age = age;
     }
     return true;
 }

@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// The program's options: --help, --version, --settings FILE, --report FILE.pdf, --csv FILE.csv.
+// The program's options: --help, --version, --settings FILE, --report FILE.pdf, --csv FILE.csv,
+// --age A (the look-ahead age of the report and the CSV file).
 // "-" as the report's or the CSV file's name means standard output.
 class CommandLine
 {
@@ -13,7 +14,8 @@ public:
     CommandLine();
 
     // False on an unknown option, a missing file name, an argument that is no option's (a script's
-    // typo would otherwise go unnoticed), or both files on standard output; errorText() says which.
+    // typo would otherwise go unnoticed), both files on standard output, or an age that is not a
+    // whole number from 1 to 120; errorText() says which.
     bool parse(const QStringList &arguments);
     QString errorText() const { return m_error; }
     // Prints the help or the version and ends the process, as QCommandLineParser does.
@@ -23,6 +25,8 @@ public:
     QString settingsFile() const { return m_parser.value(m_settings); }
     QString reportFile() const { return m_parser.value(m_report); }
     QString csvFile() const { return m_parser.value(m_csv); }
+    // The --age given, or 0 when none was.
+    int lookAheadAge() const { return m_age; }
     static bool isStandardOutput(const QString &file) { return file == QLatin1String("-"); }
     // Whether the run writes files or text and ends without a window.
     bool windowless() const;
@@ -40,4 +44,6 @@ private:
     QCommandLineOption m_settings;
     QCommandLineOption m_report;
     QCommandLineOption m_csv;
+    QCommandLineOption m_ageOption;
+    int m_age = 0;
 };

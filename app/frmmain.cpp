@@ -8,6 +8,7 @@
 #include "calc/explain.h"
 #include "results/chartdata.h"
 #include "results/frmgraph.h"
+#include "results/lookaheadpanel.h"
 #include "results/outputdevices.h"
 #include "results/printerchoice.h"
 #include "results/report.h"
@@ -83,6 +84,8 @@ void TfrmMain::setUpControls()
         note->setFont(serifFont(11));
     ui->SpeedButton1->setIcon(calendarIcon());
     showDateForm(ui->edDOB);
+    m_lookAhead =
+        new LookAheadPanel(ui->numLookAhead, ui->lblByAge, {m_hours.get(), m_money.get(), m_freq.get()}, this);
     ui->numIncome->setMask(true, 0);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -155,6 +158,7 @@ void TfrmMain::setUpControls()
     connect(ui->edName, &QLineEdit::textChanged, this, changed);
     connect(ui->edDOB, &QLineEdit::textChanged, this, changed);
     connect(ui->numIncome, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(ui->numLookAhead, &QSpinBox::valueChanged, this, changed);
 
     showPage(Intro);
 }
@@ -249,7 +253,7 @@ void TfrmMain::readSettings()
 
 Entries TfrmMain::entries() const
 {
-    return {{ui->edName->text(), ui->edDOB->text(), static_cast<int>(ui->numIncome->value())},
+    return {{ui->edName->text(), ui->edDOB->text(), static_cast<int>(ui->numIncome->value()), m_lookAhead->chosenAge()},
             m_hours->table(),
             m_money->table(),
             m_freq->table()};
@@ -261,6 +265,7 @@ void TfrmMain::showEntries(const Entries &e)
     ui->edDOB->setText(e.bio.birthDate);
     // The field's range is 0 to 99,999,999; a stored value beyond it is clamped.
     ui->numIncome->setValue(e.bio.income);
+    m_lookAhead->setChosenAge(e.bio.lookAheadAge);
     m_hours->setTable(e.hours);
     m_money->setTable(e.money);
     m_freq->setTable(e.freq);
@@ -348,11 +353,6 @@ void TfrmMain::offerRecovery(const Entries &blank)
     }
 }
 
-bool TfrmMain::isModified() const
-{
-    return entries() != m_saved;
-}
-
 bool TfrmMain::maySaveBeforeClosing(bool interactive)
 {
     const Entries now = entries();
@@ -414,6 +414,7 @@ void TfrmMain::computeTotals()
     ui->label11->setText(incomeLine(ui->numIncome->text()));
     ui->label11->setToolTip(incomeExplanation(static_cast<qint64>(ui->numIncome->value())));
     computeAllRowTotals(*m_hours, *m_money, *m_freq, m_hoursAlive, static_cast<qint64>(ui->numIncome->value()));
+    m_lookAhead->refresh(ui->edDOB->text());
 }
 
 void TfrmMain::btNextClick()
@@ -550,7 +551,8 @@ void TfrmMain::btReportClick()
     ReportPrinter report(*m_printer, this);
     printGrid(report, ui->gridHours, identity, income, true, false);
     printGrid(report, ui->gridMoney, identity, income, false, false);
-    printGrid(report, ui->gridFreq, identity, income, false, true);
+    printGrid(report, ui->gridFreq, identity, income, false, false);
+    report.printLookAhead({m_hours.get(), m_money.get(), m_freq.get()});
 }
 
 void TfrmMain::printGrid(ReportPrinter &report, QTableView *grid, const QString &identity, const QString &income,
@@ -560,12 +562,6 @@ void TfrmMain::printGrid(ReportPrinter &report, QTableView *grid, const QString 
     for (int col = 0; col < ActivityModel::ColCount; ++col)
         widths.append(report::columnChars(grid->columnWidth(col)));
     report.printGrid(tablePage(grid)->model(), widths, identity, income, header, close);
-}
-
-void TfrmMain::showChart(bool hours, bool money, bool frequency)
-{
-    initAColors(true, 0xFF0000);
-    graphit(hours, money, frequency);
 }
 
 void TfrmMain::initAColors(bool random, quint32 colour)

@@ -11,6 +11,7 @@
 #include <optional>
 
 class ActivityModel;
+class LookAheadPanel;
 class QMenu;
 class QPagedPaintDevice;
 class QSessionManager;
@@ -61,7 +62,7 @@ public:
     bool saveWithoutQuestions();
     // Whether anything differs from what the settings file holds: a biography field, or a cell
     // of any table that the file keeps (an add, edit, delete or sort).
-    bool isModified() const;
+    bool isModified() const { return entries() != m_saved; }
     // Asks "Save changes before closing?" when something is unsaved (saves without asking when
     // `interactive` is false, as a desktop log-out that allows no questions needs); true when
     // closing may go on. Entries the user chose not to save are not asked about again. A failed
@@ -116,7 +117,11 @@ private:
     TTablePage *currentTablePage() const;
     void sortCurrentPage(ActivitySort order);
     // A chart in new random colours, the reddest first.
-    void showChart(bool hours, bool money, bool frequency);
+    void showChart(bool hours, bool money, bool frequency)
+    {
+        initAColors(true, 0xFF0000);
+        graphit(hours, money, frequency);
+    }
     void AddButton(QTableView *grid, bool /*isMoney*/) { tablePage(grid)->addRow(); }
     void editButton(QTableView *grid, bool /*isMoney*/) { tablePage(grid)->editRow(); }
     void DeleteGrid(QTableView *grid) { tablePage(grid)->deleteRow(); }
@@ -158,6 +163,7 @@ private:
     std::optional<Entries> m_discarded;
     QSet<QString> m_keptWarnings;
     SettingsKeeper m_keeper;
+    LookAheadPanel *m_lookAhead = nullptr;
     QTimer *m_recoveryTimer = nullptr;
     // Kept between reports, so the printer chosen last is offered again.
     std::unique_ptr<QPagedPaintDevice> m_printer;

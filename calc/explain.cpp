@@ -57,14 +57,13 @@ QString totalFigure(const TotalBreakdown &b)
     return whole + plural(whole == QLatin1String("1") ? 1 : 0, "time", "times");
 }
 
-QString sharePart(const TotalBreakdown &b)
+QString sharePart(const TotalBreakdown &b, const char *alive = " hours you have been alive")
 {
     if (b.share <= 0)
         return QString();
     const QString share = QStringLiteral("; ") + formatNumber(b.share, 2) + QLatin1Char('%');
     if (b.kind == TableKind::Hours)
-        return share + QStringLiteral(" of the ") + formatWhole(b.reference) +
-               QStringLiteral(" hours you have been alive");
+        return share + QStringLiteral(" of the ") + formatWhole(b.reference) + QLatin1String(alive);
     return share + QStringLiteral(" of your lifetime income of ") + formatMoneyWhole(b.reference);
 }
 
@@ -148,8 +147,14 @@ QString totalExplanation(const TotalBreakdown &b)
            periodsText(b) + QStringLiteral(" = ") + totalFigure(b) + sharePart(b);
 }
 
+QString projectionSentence(const TotalBreakdown &b, int age)
+{
+    return QStringLiteral("By age ") + QString::number(age) + QStringLiteral(" at this pace: ") + totalFigure(b) +
+           sharePart(b, " hours you will have been alive");
+}
+
 QString explainRow(TableKind kind, const QString &amount, const QString &per, const QString &start, const QString &end,
-                   const QString &shownTotal, double hoursAlive, qint64 income)
+                   const QString &shownTotal, double hoursAlive, qint64 income, const std::optional<LookAhead> &ahead)
 {
     try {
         const TotalBreakdown b = kind == TableKind::Hours
@@ -159,6 +164,10 @@ QString explainRow(TableKind kind, const QString &amount, const QString &per, co
         if (totalText(b) != shownTotal)
             text += QStringLiteral("\nThe total shown is from an earlier count; it is brought up to date when the "
                                    "totals are counted again.");
+        if (ahead && b.toIsNow)
+            text += QLatin1Char('\n') +
+                    projectionSentence(projectedBreakdown(kind, {QString(), amount, per, start, end}, *ahead, income),
+                                       ahead->age);
         return text;
     } catch (const ConversionError &e) {
         return QStringLiteral("This row cannot be counted: ") + e.message() + QLatin1Char('.');

@@ -8,11 +8,11 @@
 #include "calc/strictnumber.h"
 
 namespace {
-void measureSpan(TotalBreakdown &b, const QString &start, const QString &end)
+void measureSpan(TotalBreakdown &b, const QString &start, const QString &end, DateValue now)
 {
     b.from = strToDate(start);
     b.toIsNow = end == QLatin1String("Now");
-    b.to = b.toIsNow ? Clock::now() : strToDate(end);
+    b.to = b.toIsNow ? now : strToDate(end);
     b.span = computedatediff(b.from, b.to);
 }
 } // namespace
@@ -21,11 +21,17 @@ void measureSpan(TotalBreakdown &b, const QString &start, const QString &end)
 TotalBreakdown hourBreakdown(const QString &duration, const QString &per, const QString &start, const QString &end,
                              double hoursAlive)
 {
+    return hourBreakdownAt(Clock::now(), duration, per, start, end, hoursAlive);
+}
+
+TotalBreakdown hourBreakdownAt(DateValue now, const QString &duration, const QString &per, const QString &start,
+                               const QString &end, double hoursAlive)
+{
     TotalBreakdown b;
     b.kind = TableKind::Hours;
     b.per = per;
     b.reference = hoursAlive;
-    measureSpan(b, start, end);
+    measureSpan(b, start, end, now);
     const TDateDiff &span = b.span;
     const double perPeriod = 60.0 * hoursOf(duration) + minutesOf(duration);
     b.rate = perPeriod;
@@ -50,11 +56,17 @@ TotalBreakdown hourBreakdown(const QString &duration, const QString &per, const 
 TotalBreakdown moneyBreakdown(const QString &amount, const QString &per, const QString &start, const QString &end,
                               bool isMoney, qint64 income)
 {
+    return moneyBreakdownAt(Clock::now(), amount, per, start, end, isMoney, income);
+}
+
+TotalBreakdown moneyBreakdownAt(DateValue now, const QString &amount, const QString &per, const QString &start,
+                                const QString &end, bool isMoney, qint64 income)
+{
     TotalBreakdown b;
     b.kind = isMoney ? TableKind::Money : TableKind::Frequency;
     b.per = per;
     b.reference = isMoney ? double(income) : 0;
-    measureSpan(b, start, end);
+    measureSpan(b, start, end, now);
     const TDateDiff &span = b.span;
     const double a = strToFloat(digitsOnly(amount));
     b.rate = a;

@@ -32,6 +32,11 @@ TotalBreakdown hourBreakdown(const QString &duration, const QString &per, const 
                              double hoursAlive);
 TotalBreakdown moneyBreakdown(const QString &amount, const QString &per, const QString &start, const QString &end,
                               bool isMoney, qint64 income);
+// The same with "Now" read as `now`: what a row that is still going on comes to by another day.
+TotalBreakdown hourBreakdownAt(DateValue now, const QString &duration, const QString &per, const QString &start,
+                               const QString &end, double hoursAlive);
+TotalBreakdown moneyBreakdownAt(DateValue now, const QString &amount, const QString &per, const QString &start,
+                                const QString &end, bool isMoney, qint64 income);
 // The total cell text of a breakdown: "1,235 (0.40%)", "$52,000 (20.80%)", "1,560".
 QString totalText(const TotalBreakdown &b);
 

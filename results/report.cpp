@@ -50,10 +50,33 @@ QVector<int> printedRows(const ActivityModel &table)
 
 QStringList rowPieces(const ActivityModel &table, int row, const QVector<int> &widths)
 {
+    return textPieces(table.rowTexts(row), widths);
+}
+
+QStringList textPieces(const QStringList &cells, const QVector<int> &widths)
+{
     QStringList pieces;
     for (int col = 0; col < ActivityModel::ColCount; ++col)
-        pieces.append(cellPiece(table.cell(row, col), widths.value(col)));
+        pieces.append(cellPiece(cells.value(col), widths.value(col)));
     return pieces;
+}
+
+QString lookAheadHeading(int age)
+{
+    return QStringLiteral("By age ") + QString::number(age) + QStringLiteral(" at this pace");
+}
+
+QVector<QStringList> lookAheadRows(const ActivityModel &table)
+{
+    QVector<QStringList> rows{table.rowTexts(0)};
+    for (int row : printedRows(table)) {
+        if (row == 0 || table.cell(row, ActivityModel::End) != QLatin1String("Now"))
+            continue;
+        QStringList cells = table.rowTexts(row);
+        cells[ActivityModel::Total] = table.projectedTotal(row);
+        rows.append(cells);
+    }
+    return rows;
 }
 
 } // namespace report

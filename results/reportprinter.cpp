@@ -56,6 +56,7 @@ bool ReportPrinter::writeHeader(const QString &identity, const QString &income)
 void ReportPrinter::printGrid(const ActivityModel &table, const QVector<int> &widths, const QString &identity,
                               const QString &income, bool header, bool close)
 {
+    m_widths = widths;
     if (header && !writeHeader(identity, income)) {
         // The tables that follow find no job; the report ends here.
         if (m_writer.isOpen())
@@ -82,4 +83,32 @@ void ReportPrinter::printGrid(const ActivityModel &table, const QVector<int> &wi
     }
     if (close)
         m_writer.close();
+}
+
+void ReportPrinter::printLookAhead(const QVector<const ActivityModel *> &tables)
+{
+    if (!m_writer.isOpen())
+        return;
+    std::optional<LookAhead> ahead;
+    if (!tables.isEmpty())
+        ahead = tables.first()->lookAhead();
+    if (ahead) {
+        BusyCursor busy;
+        try {
+            m_writer.endLine();
+            m_writer.endLine();
+            m_writer.writeLine(report::lookAheadHeading(ahead->age));
+            for (const ActivityModel *table : tables) {
+                m_writer.endLine();
+                for (const QStringList &cells : report::lookAheadRows(*table)) {
+                    for (const QString &piece : report::textPieces(cells, m_widths))
+                        m_writer.write(piece);
+                    m_writer.endLine();
+                }
+            }
+        } catch (const PrintError &) {
+            Prompts::showPrintError(m_parent);
+        }
+    }
+    m_writer.close();
 }

@@ -21,6 +21,12 @@ public:
     void printGrid(const ActivityModel &table, const QVector<int> &widths, const QString &identity,
                    const QString &income, bool header, bool close);
 
+    // After the three tables: the heading "By age <A> at this pace" and, for each table, its titles
+    // and the rows that are still going on with their totals by that age, in the columns the
+    // tables were printed in; then closes the job. Nothing when the job is not open, and no
+    // section when the tables have no look-ahead.
+    void printLookAhead(const QVector<const ActivityModel *> &tables);
+
     // "Courier" 9 points, or the desktop's fixed-pitch face when "Courier" maps to one that is not.
     static QFont reportFont();
 
@@ -29,4 +35,5 @@ private:
 
     LineWriter m_writer;
     QWidget *m_parent;
+    QVector<int> m_widths; // of the last table printed
 };

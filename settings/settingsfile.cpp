@@ -12,6 +12,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -176,6 +177,21 @@ void setSettingsFilePath(const QString &path)
     chosenPath() = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
 }
 
+namespace {
+const QString ProjectionSection = QStringLiteral("Projection");
+const QString AgeKey = QStringLiteral("Age");
+
+// A whole number from 1 to the highest age; anything else reads as no value.
+int readLookAheadAge(const IniFile &ini)
+{
+    const QString text = ini.readString(ProjectionSection, AgeKey, QString()).trimmed();
+    bool ok = false;
+    const int age = text.toInt(&ok, 10);
+    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    return ok && digits && age >= 1 && age <= MaxLookAheadAge ? age : DefaultLookAheadAge;
+}
+} // namespace
+
 FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money,
                                  TableCells &freq)
 {
@@ -184,6 +200,7 @@ FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells
     bio.name = ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
     bio.birthDate = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
     bio.income = ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), 250000);
+    bio.lookAheadAge = readLookAheadAge(ini);
     readTable(ini, HoursKeys, hours);
     readTable(ini, MoneyKeys, money);
     readTable(ini, FreqKeys, freq);
@@ -224,6 +241,10 @@ void fillFile(IniFile &ini, const BioFields &bio, const TableCells &hours, const
     if ((readAs != FileFormatState::Foreign && readAs != FileFormatState::Unknown) ||
         textsReadIn(storedTexts(bio, hours, money, freq), LocaleSettings::current()))
         writeFileFormat(ini, LocaleSettings::current());
+    // Only a chosen age is written, so a file that never had one stays as it was; once written, a
+    // return to the default must be written too.
+    if (bio.lookAheadAge != DefaultLookAheadAge || ini.contains(ProjectionSection, AgeKey))
+        ini.writeInteger(ProjectionSection, AgeKey, bio.lookAheadAge);
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/lookahead.h"
 #include "settings/fileformat.h"
 #include <QByteArray>
 #include <QString>
@@ -12,6 +13,8 @@ struct BioFields {
     QString name;
     QString birthDate; // the birth-date field's text, as the user left it
     int income = 0;
+    // The results page's look-ahead age, kept with the biography it depends on.
+    int lookAheadAge = DefaultLookAheadAge;
 };
 
 // One activity table as the file sees it: rows 0 to TableRows - 1 of cell texts, row 0 the column

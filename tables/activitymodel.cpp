@@ -142,13 +142,33 @@ void ActivityModel::setExplanationContext(TableKind kind, double hoursAlive, qin
     forgetExplanations(0, RowCount - 1);
 }
 
+void ActivityModel::setLookAhead(const std::optional<LookAhead> &ahead)
+{
+    const auto same = [](const LookAhead &a, const LookAhead &b) {
+        return a.age == b.age && a.day == b.day && a.hoursAlive == b.hoursAlive;
+    };
+    if (ahead.has_value() == m_ahead.has_value() && (!ahead || same(*ahead, *m_ahead)))
+        return;
+    m_ahead = ahead;
+    forgetExplanations(0, RowCount - 1);
+    // Views and screen readers that hold a description ask again.
+    emit dataChanged(index(0, Total), index(RowCount - 2, Total), {Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
+}
+
+QString ActivityModel::projectedTotal(int row) const
+{
+    if (!m_ahead || !m_hasContext)
+        return cell(row, Total);
+    return projectedTotalText(m_kind, m_cells.value(row), *m_ahead, m_income);
+}
+
 QString ActivityModel::explanation(int row) const
 {
     Explained &e = m_explained[row];
     const double today = wholeDay(Clock::now());
     if (!e.valid || e.day != today) {
         const QStringList &c = m_cells[row];
-        e.text = explainRow(m_kind, c[Amount], c[Per], c[Start], c[End], c[Total], m_hoursAlive, m_income);
+        e.text = explainRow(m_kind, c[Amount], c[Per], c[Start], c[End], c[Total], m_hoursAlive, m_income, m_ahead);
         e.day = today;
         e.valid = true;
     }

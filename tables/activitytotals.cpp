@@ -39,3 +39,11 @@ double computeSubTotal(const ActivityModel &table)
         sum += totalCellValue(table.cell(row, ActivityModel::Total));
     return sum;
 }
+
+double computeProjectedSubTotal(const ActivityModel &table)
+{
+    double sum = 0;
+    for (int row : table.usedRows())
+        sum += totalCellValue(table.projectedTotal(row));
+    return sum;
+}

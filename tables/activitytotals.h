@@ -15,3 +15,5 @@ void computeAllRowTotals(ActivityModel &hours, ActivityModel &money, ActivityMod
                          qint64 income);
 // Sum of the numeric values of the total cells of the used rows.
 double computeSubTotal(const ActivityModel &table);
+// Sum of the numeric values of the used rows' totals by the look-ahead age (projectedTotal).
+double computeProjectedSubTotal(const ActivityModel &table);

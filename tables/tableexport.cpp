@@ -55,7 +55,7 @@ QStringList exportedRow(const ActivityModel &table, int row)
     for (const QString &text : table.rowTexts(row))
         fields.append(guardFormula(text));
     const QString total = table.cell(row, ActivityModel::Total);
-    fields << plainTotal(total) << plainShare(total);
+    fields << plainTotal(total) << plainShare(total) << plainTotal(table.projectedTotal(row));
     return fields;
 }
 
@@ -72,7 +72,12 @@ QString tableName(TableKind kind)
     return QStringLiteral("Frequency");
 }
 
-const QStringList NumberTitles = {QStringLiteral("Total (number)"), QStringLiteral("Share (%)")};
+QStringList numberTitles(const ActivityModel &table)
+{
+    const std::optional<LookAhead> &ahead = table.lookAhead();
+    return {QStringLiteral("Total (number)"), QStringLiteral("Share (%)"),
+            QStringLiteral("Total by age %1 (number)").arg(ahead ? ahead->age : DefaultLookAheadAge)};
+}
 
 } // namespace
 
@@ -123,7 +128,7 @@ QByteArray csv(const ActivityModel &table)
     QStringList titles;
     for (const QString &title : table.rowTexts(0))
         titles.append(guardFormula(title));
-    QString text = csvLine(titles + NumberTitles);
+    QString text = csvLine(titles + numberTitles(table));
     for (int row : table.usedRows())
         text += csvLine(exportedRow(table, row));
     return text.toUtf8();
@@ -135,7 +140,7 @@ QByteArray csvAll(const ActivityModel &hours, const ActivityModel &money, const 
         csvLine(QStringList{QStringLiteral("Table"), QStringLiteral("Activity"),
                             QStringLiteral("Time/Amount/Frequency"), QStringLiteral("Per"),
                             QStringLiteral("Start date"), QStringLiteral("End date"), QStringLiteral("Total")} +
-                NumberTitles);
+                numberTitles(hours));
     const std::pair<TableKind, const ActivityModel *> tables[] = {
         {TableKind::Hours, &hours}, {TableKind::Money, &money}, {TableKind::Frequency, &freq}};
     for (const auto &[kind, table] : tables)

@@ -18,8 +18,9 @@ namespace tableexport {
 // a tab or line break inside a cell becomes a blank.
 QString tabSeparated(const ActivityModel &table, const QVector<int> &rows);
 
-// One table: its column titles and two more, "Total (number)" and "Share (%)", then every row that
-// holds an activity.
+// One table: its column titles and three more, "Total (number)", "Share (%)" and "Total by age 80
+// (number)" (the row's total by the look-ahead age; a row with an end date: its total), then every
+// row that holds an activity.
 QByteArray csv(const ActivityModel &table);
 // The three tables in one file: a first column "Table" naming each row's table ("Hours", "Money",
 // "Frequency"), then the columns of csv() under titles that fit all three.

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -100,6 +101,23 @@ private slots:
         QTest::newRow("csv to standard output") << QStringList{"--settings", "@/pat.ini", "--csv", "-"} << 0
                                                 << "\r\nMoney,Caf\u00e9 yyyyyyyyyyyyyyyyyyyyyyyyy,$5.00,Once,"
                                                 << "" << none;
+        // The look-ahead age: given, else the file's (none here: 80); one that is not a whole number
+        // from 1 to 120 writes nothing. 8 hours a day from birth to 3/15/2041 is 248,368 hours.
+        QTest::newRow("csv with an age") << QStringList{"--settings", "@/pat.ini", "--csv", "-", "--age", "85"} << 0
+                                         << "Total by age 85 (number)\r\nHours,Sleeping,8 Hrs,Day,3/15/1956,Now,"
+                                         << "" << none;
+        QTest::newRow("csv by age 85 of a row going on")
+            << QStringList{"--settings", "@/pat.ini", "--csv", "-", "--age=85"} << 0 << ",248368\r\n"
+            << "" << none;
+        QTest::newRow("csv with the file's age")
+            << QStringList{"--settings", "@/pat.ini", "--csv", "-"} << 0 << ",Total by age 80 (number)\r\n"
+            << "" << none;
+        for (const char *age : {"0", "121", "85.5", "-3", "eighty", ""})
+            QTest::newRow(qPrintable(QStringLiteral("age '%1'").arg(QLatin1String(age))))
+                << QStringList{"--settings", "@/pat.ini", "--report", "@/r.pdf",
+                               "--csv",      "@/all.csv", "--age",    QLatin1String(age)}
+                << 2 << ""
+                << QStringLiteral("The age '%1' is not a whole number from 1 to 120.").arg(QLatin1String(age)) << none;
         QTest::newRow("report to standard output")
             << QStringList{"--settings", "@/pat.ini", "--report", "-", "--csv", "@/all.csv"} << 0 << "%PDF-"
             << "" << QStringList{"@/all.csv"};
@@ -148,9 +166,11 @@ private slots:
         if (out == QLatin1String("%PDF-") && !pdftotextProgram().isEmpty()) {
             // The bytes as written: a PDF that reads back as the report.
             writeFile(dir.filePath(QStringLiteral("out.pdf")), rawOut);
-            QVERIFY(reportLines(dir.filePath(QStringLiteral("out.pdf")))
-                        .join(QLatin1Char('\n'))
-                        .contains(QStringLiteral("Ann Lee 3/15/1956")));
+            const QString text = reportLines(dir.filePath(QStringLiteral("out.pdf"))).join(QLatin1Char('\n'));
+            QVERIFY(text.contains(QStringLiteral("Ann Lee 3/15/1956")));
+            // After the tables, the rows still going on by the file's look-ahead age.
+            QVERIFY(text.contains(QRegularExpression(QStringLiteral("By age 80 at this pace\n+Activity .*\n"
+                                                                    "Sleeping +8 Hrs +Day +3/15/1956 +Now +"))));
             QFile::remove(dir.filePath(QStringLiteral("out.pdf")));
         }
 
@@ -236,6 +256,18 @@ private slots:
             // A name of 30 characters pushes the rest of its row 2 to the right.
             QStringLiteral("Café yyyyyyyyyyyyyyyyyyyyyyyyy $5.00          Once   1/1/2000    Now         $5 (0.00%)"),
             QString(),
+            QString(),
+            FreqTitles,
+            QString(),
+            QString(),
+            QStringLiteral("By age 80 at this pace"),
+            QString(),
+            HoursTitles,
+            QStringLiteral(
+                "Sleeping                     8 Hrs          Day    3/15/1956   Now         233,760 (33.33%)"),
+            QString(),
+            MoneyTitles,
+            QStringLiteral("Café yyyyyyyyyyyyyyyyyyyyyyyyy $5.00          Once   1/1/2000    Now         $5 (0.00%)"),
             QString(),
             FreqTitles,
         };

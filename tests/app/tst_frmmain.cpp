@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -101,6 +102,52 @@ private slots:
         QVERIFY(Prompts::shown().isEmpty());
         QCOMPARE(child<QLabel>(&w, "Label10")->text(), QStringLiteral("Age: 35 years 3 months  Hours: 308,918"));
         QCOMPARE(child<QLabel>(&w, "label11")->text(), QStringLiteral("Lifetime income: $250,000"));
+    }
+
+    // The look-ahead age comes from the file; every explanation of a row still going on, in full
+    // tables, ends with what it comes to by then, and only those. Changing the age changes them
+    // and the line under the income at once, and Close keeps it.
+    void lookAheadAgeChangesTheExplanations()
+    {
+        QByteArray ini = "[DOB]\nDate=3/15/1990\n[Income]\nincome=0\n[Projection]\nAge=85\n";
+        const char *tables[][3] = {{"Hours", "Hour", "8 Hrs"}, {"Money", "Money", "$5.00"}, {"Freq", "Freq", "2"}};
+        for (const auto &t : tables) {
+            ini += QByteArray("[") + t[0] + "]\nCount=50\n";
+            for (int n = 1; n <= 50; ++n)
+                ini += QStringLiteral("[%1%2]\nDesc=Row %2\nAmount=%3\nHrMin=%3\nPer=Day\nStart=1/1/2000\nEnd=%4\n")
+                           .arg(QLatin1String(t[1]))
+                           .arg(n)
+                           .arg(QLatin1String(t[2]), QLatin1String(n % 2 ? "Now" : "1/1/2010"))
+                           .toUtf8();
+        }
+        writeIni(ini);
+        TfrmMain w;
+        w.show();
+        for (int i = 0; i < 5; ++i)
+            btn(w, "btNext")->click();
+        auto *age = child<QSpinBox>(&w, "numLookAhead");
+        QCOMPARE(age->value(), 85);
+        QCOMPARE(age->minimum(), 36);
+        QCOMPARE(child<QLabel>(&w, "lblLookAhead")->buddy(), age);
+        for (const ActivityModel *model : {&w.hoursModel(), &w.moneyModel(), &w.freqModel()})
+            for (int row = 0; row < 50; ++row) {
+                const QString text = model->index(row, ActivityModel::Total).data(Qt::ToolTipRole).toString();
+                QVERIFY2(text.contains(QStringLiteral("\nBy age 85 at this pace: ")) == (row % 2 == 0),
+                         qPrintable(text));
+            }
+        const QModelIndex total = w.hoursModel().index(0, ActivityModel::Total);
+        const auto sentence = [&total] {
+            return total.data(Qt::AccessibleDescriptionRole).toString().section(QLatin1Char('\n'), -1);
+        };
+        QCOMPARE(sentence(), QStringLiteral("By age 85 at this pace: 219,736 hours; 29.49% of the 745,104 hours you "
+                                            "will have been alive"));
+        age->setValue(90);
+        QCOMPARE(sentence(), QStringLiteral("By age 90 at this pace: 234,352 hours; 29.70% of the 788,952 hours you "
+                                            "will have been alive"));
+        QCOMPARE(child<QLabel>(&w, "lblByAge")->text(),
+                 QStringLiteral("By age 90 at this pace: 6,589,400 hours and $4,118,375 spent"));
+        btn(w, "btClose")->click();
+        QVERIFY(readIni().contains("[Projection]\nAge=90\n"));
     }
 
     // Each table's title row appears when its page is first shown, above the rows as before.

@@ -122,6 +122,47 @@ private slots:
                                     "Currency=$\nCurrencyPlacement=Before\n");
     }
 
+    void lookAheadAge_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<int>("age");
+        QTest::newRow("valid") << QByteArray("[Projection]\nAge=85\n") << 85;
+        QTest::newRow("highest") << QByteArray("[Projection]\nAge=120\n") << 120;
+        QTest::newRow("missing") << QByteArray() << 80;
+        QTest::newRow("empty") << QByteArray("[Projection]\nAge=\n") << 80;
+        QTest::newRow("garbage") << QByteArray("[Projection]\nAge=eighty\n") << 80;
+        QTest::newRow("not whole") << QByteArray("[Projection]\nAge=85.5\n") << 80;
+        QTest::newRow("hexadecimal") << QByteArray("[Projection]\nAge=0x50\n") << 80;
+        QTest::newRow("zero") << QByteArray("[Projection]\nAge=0\n") << 80;
+        QTest::newRow("negative") << QByteArray("[Projection]\nAge=-5\n") << 80;
+        QTest::newRow("above 120") << QByteArray("[Projection]\nAge=121\n") << 80;
+    }
+    void lookAheadAge()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(int, age);
+        QFile f(path());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Name]\nname=Ann\n\n" + section);
+        f.close();
+        QCOMPARE(read().bio.lookAheadAge, age);
+    }
+    // A chosen age is written; going back to the default writes the default rather than leaving
+    // the chosen one behind.
+    void lookAheadAgeRoundTrip()
+    {
+        Settings s = sampleIn(usLocale());
+        s.bio.lookAheadAge = 95;
+        write(s);
+        QCOMPARE(read().bio.lookAheadAge, 95);
+        s.bio.lookAheadAge = 80;
+        write(s);
+        QFile f(path());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().endsWith("\n[Projection]\nAge=80\n"));
+        QCOMPARE(read().bio.lookAheadAge, 80);
+    }
+
     void readsTheSameInOtherRegionalSettings_data()
     {
         QTest::addColumn<LocaleSettings>("from");

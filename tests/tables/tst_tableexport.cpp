@@ -1,9 +1,9 @@
 // The tables as text for spreadsheets: CSV quoting, the formula guard, UTF-8 and the number
 // columns under other regional settings; the clipboard's tab-separated text.
 #include "calc/localesettings.h"
-#include "tables/tableexport.h"
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
+#include "tables/tableexport.h"
 #include <QTest>
 
 namespace {
@@ -65,7 +65,7 @@ private slots:
         QFETCH(QByteArray, field);
         const auto hours = table(TableKind::Hours, {row(activity, QStringLiteral("5"))});
         const QByteArray csv = tableexport::csv(*hours);
-        QVERIFY2(csv.contains("\r\n" + field + ",8 Hrs,Day,3/15/1956,Now,5,5,\r\n"), csv.constData());
+        QVERIFY2(csv.contains("\r\n" + field + ",8 Hrs,Day,3/15/1956,Now,5,5,,5\r\n"), csv.constData());
     }
 
     void numberColumns_data()
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(tableexport::plainShare(cell), share);
         // In the file, a cell with the locale's separators is quoted; the plain numbers never are.
         const auto money = table(TableKind::Money, {row(QStringLiteral("Rent"), cell)});
-        QVERIFY(tableexport::csv(*money).endsWith(("," + total + "," + share + "\r\n").toUtf8()));
+        QVERIFY(tableexport::csv(*money).endsWith(("," + total + "," + share + "," + total + "\r\n").toUtf8()));
     }
 
     void oneTableAndAllThree()
@@ -116,18 +116,20 @@ private slots:
         const auto money = table(TableKind::Money, {row(QStringLiteral("Rent"), QStringLiteral("$5 (0.01%)"))});
         const auto freq = table(TableKind::Frequency, {});
 
-        QCOMPARE(csvLines(tableexport::csv(*hours)),
-                 (QList<QByteArray>{
-                     "Activity,Time,Per,Start date,End date,Total Hrs,Total (number),Share (%)\r",
-                     "Sleeping,8 Hrs,Day,3/15/1956,Now,\"200,000 (33.61%)\",200000,33.61\r",
-                     "Eating,8 Hrs,Day,3/15/1956,Now,\"25,000\",25000,\r",
-                 }));
+        QCOMPARE(
+            csvLines(tableexport::csv(*hours)),
+            (QList<QByteArray>{
+                "Activity,Time,Per,Start date,End date,Total Hrs,Total (number),Share (%),Total by age 80 (number)\r",
+                "Sleeping,8 Hrs,Day,3/15/1956,Now,\"200,000 (33.61%)\",200000,33.61,200000\r",
+                "Eating,8 Hrs,Day,3/15/1956,Now,\"25,000\",25000,,25000\r",
+            }));
         QCOMPARE(csvLines(tableexport::csvAll(*hours, *money, *freq)),
                  (QList<QByteArray>{
-                     "Table,Activity,Time/Amount/Frequency,Per,Start date,End date,Total,Total (number),Share (%)\r",
-                     "Hours,Sleeping,8 Hrs,Day,3/15/1956,Now,\"200,000 (33.61%)\",200000,33.61\r",
-                     "Hours,Eating,8 Hrs,Day,3/15/1956,Now,\"25,000\",25000,\r",
-                     "Money,Rent,8 Hrs,Day,3/15/1956,Now,$5 (0.01%),5,0.01\r",
+                     "Table,Activity,Time/Amount/Frequency,Per,Start date,End date,Total,Total (number),Share (%),"
+                     "Total by age 80 (number)\r",
+                     "Hours,Sleeping,8 Hrs,Day,3/15/1956,Now,\"200,000 (33.61%)\",200000,33.61,200000\r",
+                     "Hours,Eating,8 Hrs,Day,3/15/1956,Now,\"25,000\",25000,,25000\r",
+                     "Money,Rent,8 Hrs,Day,3/15/1956,Now,$5 (0.01%),5,0.01,5\r",
                  }));
         QCOMPARE(tableexport::suggestedFileName(TableKind::Frequency), QStringLiteral("lifetally-frequency.csv"));
     }

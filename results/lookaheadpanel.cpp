@@ -1,0 +1,67 @@
+#include "results/lookaheadpanel.h"
+
+#include "calc/clock.h"
+#include "calc/conversionerror.h"
+#include "calc/datetext.h"
+#include "calc/numbertext.h"
+#include "tables/activitymodel.h"
+#include "tables/activitytotals.h"
+#include "widgets/guarded.h"
+#include <QLabel>
+#include <QSpinBox>
+
+LookAheadPanel::LookAheadPanel(QSpinBox *age, QLabel *summary, const std::array<ActivityModel *, 3> &tables,
+                               QObject *parent)
+    : QObject(parent), m_age(age), m_summary(summary), m_tables(tables)
+{
+    m_age->setRange(1, MaxLookAheadAge);
+    m_age->setValue(m_chosen);
+    connect(m_age, &QSpinBox::valueChanged, this, [this] { guarded(m_age->window(), [this] { ageEdited(); }); });
+}
+
+void LookAheadPanel::setChosenAge(int age)
+{
+    m_chosen = age;
+    m_adjusting = true;
+    m_age->setValue(age);
+    m_adjusting = false;
+}
+
+void LookAheadPanel::refresh(const QString &birthText)
+{
+    m_birthText = birthText;
+    DateValue birth = 0;
+    if (tryStrToDate(birthText, birth)) {
+        m_adjusting = true;
+        m_age->setMinimum(lowestLookAheadAge(birth, Clock::now()));
+        m_age->setValue(boundedLookAheadAge(m_chosen, birth, Clock::now()));
+        m_adjusting = false;
+    }
+    apply();
+}
+
+void LookAheadPanel::ageEdited()
+{
+    if (m_adjusting)
+        return;
+    m_chosen = m_age->value();
+    apply();
+}
+
+void LookAheadPanel::apply()
+{
+    const std::optional<LookAhead> ahead = lookAheadOf(m_birthText, m_age->value());
+    for (ActivityModel *table : m_tables)
+        table->setLookAhead(ahead);
+    m_summary->clear();
+    if (!ahead)
+        return;
+    try {
+        const double hours = computeProjectedSubTotal(*m_tables[0]);
+        const double money = computeProjectedSubTotal(*m_tables[1]);
+        m_summary->setText(QStringLiteral("By age %1 at this pace: %2 hours and %3 spent")
+                               .arg(QString::number(ahead->age), formatWhole(hours), formatMoneyWhole(money)));
+    } catch (const ConversionError &) {
+        // A row that cannot be counted is reported when the totals are counted; the line stays empty.
+    }
+}

@@ -1,0 +1,108 @@
+#include "calc/clock.h"
+#include "calc/datetext.h"
+#include "calc/explain.h"
+#include "calc/lookahead.h"
+#include "support/testsupport.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(TableKind)
+
+class TestLookAhead : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        testsupport::resetSharedState();
+        testsupport::fixClock(2025, 2, 10, 14);
+    }
+    void cleanup() { testsupport::resetSharedState(); }
+
+    void ages_data()
+    {
+        QTest::addColumn<QString>("birth");
+        QTest::addColumn<int>("wanted");
+        QTest::addColumn<int>("lowest");
+        QTest::addColumn<int>("bounded");
+        QTest::addColumn<QString>("day"); // the day the user turns `bounded`
+        QTest::newRow("default age") << "1/1/1990" << 80 << 36 << 80 << "1/1/2070";
+        QTest::newRow("birthday still to come this year") << "3/15/1990" << 35 << 35 << 35 << "3/15/2025";
+        QTest::newRow("birthday today") << "2/10/1990" << 35 << 36 << 36 << "2/10/2026";
+        QTest::newRow("29 February in a common year") << "2/29/1988" << 30 << 37 << 37 << "2/28/2025";
+        QTest::newRow("29 February in a leap year") << "2/29/1988" << 40 << 37 << 40 << "2/29/2028";
+        QTest::newRow("above the highest age") << "1/1/1990" << 130 << 36 << 120 << "1/1/2110";
+        QTest::newRow("older than 80") << "1/1/1940" << 80 << 86 << 86 << "1/1/2026";
+        QTest::newRow("born after today") << "1/1/2030" << 80 << 1 << 80 << "1/1/2110";
+    }
+    void ages()
+    {
+        QFETCH(QString, birth);
+        QFETCH(int, wanted);
+        QFETCH(int, lowest);
+        QFETCH(int, bounded);
+        QFETCH(QString, day);
+        const DateValue b = strToDate(birth);
+        QCOMPARE(lowestLookAheadAge(b, Clock::now()), lowest);
+        QCOMPARE(boundedLookAheadAge(wanted, b, Clock::now()), bounded);
+        QCOMPARE(shortDateText(birthdayAt(b, bounded)), day);
+    }
+
+    void sentences_data()
+    {
+        QTest::addColumn<TableKind>("kind");
+        QTest::addColumn<QString>("birth");
+        QTest::addColumn<int>("age");
+        QTest::addColumn<QString>("row"); // amount|per|start|end
+        QTest::addColumn<QString>("sentence");
+        const auto H = TableKind::Hours, M = TableKind::Money, F = TableKind::Frequency;
+        // Born 1/1/1990: 701,280 hours by 1/1/2070; from 1/1/2000 that day is 25,568 days, 840 months
+        // and 70 whole years on.
+        // clang-format off
+        QTest::newRow("hours a day") << H << "1/1/1990" << 80 << "8 Hrs|Day|1/1/2000|Now"
+            << "By age 80 at this pace: 204,544 hours; 29.17% of the 701,280 hours you will have been alive";
+        QTest::newRow("hours a week") << H << "1/1/1990" << 80 << "2 Hrs|Week|1/1/2000|Now"
+            << "By age 80 at this pace: 7,305 hours; 1.04% of the 701,280 hours you will have been alive";
+        QTest::newRow("hours a month") << H << "1/1/1990" << 80 << "10 Hrs|Month|1/1/2000|Now"
+            << "By age 80 at this pace: 8,400 hours; 1.20% of the 701,280 hours you will have been alive";
+        QTest::newRow("money a year") << M << "1/1/1990" << 80 << "$1,000.00|Year|1/1/2000|Now"
+            << "By age 80 at this pace: $70,000; 2.80% of your lifetime income of $2,500,000";
+        QTest::newRow("money once") << M << "1/1/1990" << 80 << "$500.00|Once|1/1/2000|Now"
+            << "By age 80 at this pace: $500; 0.02% of your lifetime income of $2,500,000";
+        QTest::newRow("frequency a day: no share") << F << "1/1/1990" << 80 << "2|Day|1/1/2025|Now"
+            << "By age 80 at this pace: 32,872 times";
+        QTest::newRow("29 February, one year above the age") << H << "2/29/1988" << 37 << "1 Hr|Day|2/1/2025|Now"
+            << "By age 37 at this pace: 27 hours; 0.01% of the 324,336 hours you will have been alive";
+        QTest::newRow("a row with an end date gains nothing") << H << "1/1/1990" << 80 << "8 Hrs|Day|1/1/2000|1/1/2020"
+            << "";
+        // clang-format on
+    }
+    // The sentence ends the row's explanation; the total by then is what the cell would show.
+    void sentences()
+    {
+        QFETCH(TableKind, kind);
+        QFETCH(QString, birth);
+        QFETCH(int, age);
+        QFETCH(QString, row);
+        QFETCH(QString, sentence);
+        const QStringList c = row.split(QLatin1Char('|'));
+        const qint64 income = 2500000;
+        const std::optional<LookAhead> ahead = lookAheadOf(birth, age);
+        QVERIFY(ahead);
+        const QString now = explainRow(kind, c[0], c[1], c[2], c[3], QString(), 0, income);
+        const QString ahead80 = explainRow(kind, c[0], c[1], c[2], c[3], QString(), 0, income, ahead);
+        QCOMPARE(ahead80, sentence.isEmpty() ? now : now + QLatin1Char('\n') + sentence);
+        const QStringList cells = QStringList{QStringLiteral("A")} + c + QStringList{QStringLiteral("shown")};
+        const QString projected = projectedTotalText(kind, cells, *ahead, income);
+        if (sentence.isEmpty())
+            QCOMPARE(projected, QStringLiteral("shown"));
+        else
+            QVERIFY2(sentence.contains(QStringLiteral(": ") + projected.section(QLatin1Char(' '), 0, 0)),
+                     qPrintable(projected));
+    }
+
+    void noLookAheadWithoutABirthDate() { QVERIFY(!lookAheadOf(QStringLiteral("2/30/1990"), 80)); }
+};
+
+QTEST_GUILESS_MAIN(TestLookAhead)
+#include "tst_lookahead.moc"

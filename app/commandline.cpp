@@ -11,10 +11,14 @@ CommandLine::CommandLine()
                QStringLiteral("file")),
       m_csv(QStringLiteral("csv"), QStringLiteral("Write the three tables to the CSV file <file> and quit."),
             QStringLiteral("file")),
-      m_ageOption(QStringLiteral("age"),
-                  QStringLiteral("Look ahead to age <A> (1 to 120) in the report and the CSV file; otherwise the "
-                                 "age kept in the settings file, else 80."),
-                  QStringLiteral("A"))
+      m_ageOption(
+          QStringLiteral("age"),
+          QStringLiteral("Look ahead to age <A> (1 to 120) in the report, the CSV file and the weeks; otherwise the "
+                         "age kept in the settings file, else 80."),
+          QStringLiteral("A")),
+      m_weeks(QStringLiteral("weeks"),
+              QStringLiteral("Draw your life in weeks to <file> (.png, .svg or .pdf) and quit."),
+              QStringLiteral("file"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("How much time and money you have spent in your lifetime, and on what.\n"
@@ -22,6 +26,7 @@ CommandLine::CommandLine()
     m_parser.addOption(m_settings);
     m_parser.addOption(m_report);
     m_parser.addOption(m_csv);
+    m_parser.addOption(m_weeks);
     m_parser.addOption(m_ageOption);
 }
 
@@ -41,6 +46,12 @@ bool CommandLine::parse(const QStringList &arguments)
     if (m_parser.isSet(m_report) && m_parser.isSet(m_csv) && isStandardOutput(reportFile()) &&
         isStandardOutput(csvFile())) {
         m_error = QStringLiteral("Only one of --report and --csv can write to standard output ('-').");
+        return false;
+    }
+    static const QRegularExpression picture(QStringLiteral("\\.(png|svg|pdf)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (m_parser.isSet(m_weeks) && !picture.match(weeksFile()).hasMatch()) {
+        m_error = QStringLiteral("The file '%1' for --weeks must end in .png, .svg or .pdf.").arg(weeksFile());
         return false;
     }
     if (m_parser.isSet(m_ageOption)) {
@@ -68,7 +79,7 @@ bool CommandLine::wantsHelpOrVersion() const
 
 bool CommandLine::windowless() const
 {
-    return wantsHelpOrVersion() || m_parser.isSet(m_report) || m_parser.isSet(m_csv);
+    return wantsHelpOrVersion() || m_parser.isSet(m_report) || m_parser.isSet(m_csv) || m_parser.isSet(m_weeks);
 }
 
 bool CommandLine::asksNoWindow(const QStringList &arguments)

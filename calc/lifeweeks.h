@@ -46,6 +46,7 @@ public:
     int activityCount() const { return int(m_names.size()); }
     const QStringList &names() const { return m_names; }
     DateValue firstDay(int year, int week) const { return weekFirstDay(m_birth, year, week); }
+    int days(int year, int week) const { return weekDays(m_birth, year, week); }
     // The hours of activity `activity` in the week.
     double hours(int year, int week, int activity) const;
     QVector<double> hours(int year, int week) const;

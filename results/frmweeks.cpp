@@ -107,12 +107,15 @@ void TfrmWeeks::fitTo(const QSize &available)
         layout()->invalidate();
         return layout()->sizeHint();
     };
-    // What is not the grid, at any size of week: headers, legend, buttons and the frames.
-    const QSize around = sizeWithCell(0);
-    const int years = std::max(m_model->rowCount(), 1);
-    const int byWidth = (available.width() * 9 / 10 - around.width()) / WeeksPerYear;
-    const int byHeight = (available.height() * 9 / 10 - around.height()) / years;
-    resize(sizeWithCell(std::clamp(std::min(byWidth, byHeight), kMinCell, kMaxCell)));
+    // The largest weeks with which the window takes at most nine tenths of the screen.
+    const QSize room = available * 9 / 10;
+    QSize size;
+    for (int cell = kMaxCell; cell >= kMinCell; --cell) {
+        size = sizeWithCell(cell);
+        if (size.width() <= room.width() && size.height() <= room.height())
+            break;
+    }
+    resize(size);
 }
 
 void TfrmWeeks::legendActivated(int row)

@@ -1,6 +1,7 @@
 #include "results/weekmodel.h"
 
 #include "tables/activitymodel.h"
+#include <algorithm>
 
 WeekModel::WeekModel(LifeWeeks weeks, QObject *parent) : QAbstractTableModel(parent), m_weeks(std::move(weeks)) {}
 
@@ -26,6 +27,11 @@ void WeekModel::setHighlighted(int activity)
     if (activity == m_highlighted)
         return;
     m_highlighted = activity;
+    m_peak = 0;
+    for (int y = 0; activity >= 0 && y < m_weeks.years(); ++y) {
+        for (int k = 0; k < WeeksPerYear; ++k)
+            m_peak = std::max(m_peak, m_weeks.hours(y, k, activity) / m_weeks.days(y, k));
+    }
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 

@@ -22,6 +22,9 @@ public:
     const LifeWeeks &weeks() const { return m_weeks; }
     // The activity shown alone, or -1 for all.
     int highlighted() const { return m_highlighted; }
+    // The most hours a day the activity shown alone took in any week: its weeks are drawn against
+    // that, so that an hour or two a week can still be seen.
+    double highlightedPeak() const { return m_peak; }
     void setHighlighted(int activity);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -33,4 +36,5 @@ public:
 private:
     LifeWeeks m_weeks;
     int m_highlighted = -1;
+    double m_peak = 0;
 };

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -51,12 +52,15 @@ void TWeekHeader::paintEvent(QPaintEvent *)
             continue;
         const int at = sectionViewportPosition(section);
         const int size = sectionSize(section);
-        if (orientation() == Qt::Horizontal)
-            painter.drawText(QRect(at, 0, fm.horizontalAdvance(label) + 2, height()), Qt::AlignLeft | Qt::AlignVCenter,
-                             label);
-        else
+        if (orientation() == Qt::Horizontal) {
+            // The last label ends at the grid's edge rather than past it.
+            const int wide = fm.horizontalAdvance(label) + 2;
+            painter.drawText(QRect(std::min(at, length() - offset() - wide), 0, wide, height()),
+                             Qt::AlignLeft | Qt::AlignVCenter, label);
+        } else {
             painter.drawText(QRect(0, at + size / 2 - fm.height(), width() - 4, 2 * fm.height()),
                              Qt::AlignRight | Qt::AlignVCenter, label);
+        }
     }
 }
 
@@ -69,20 +73,25 @@ void TWeekDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     const int year = index.row();
     const int week = index.column();
     const QPalette &palette = option.palette;
-    // A pixel between weeks while they are big enough to spare it.
-    QRect cell = option.rect;
-    if (cell.width() >= 5 && cell.height() >= 5)
-        cell.adjust(0, 0, -1, -1);
+    // A device pixel between weeks while they are big enough to spare it.
+    const qreal pixel = 1 / painter->device()->devicePixelRatioF();
+    QRectF cell = option.rect;
+    if (cell.width() >= 5 * pixel && cell.height() >= 5 * pixel)
+        cell.adjust(0, 0, -pixel, -pixel);
     painter->save();
     const bool ahead = weeks.isAhead(year, week);
     painter->setOpacity(ahead ? kAheadOpacity : 1.0);
     painter->fillRect(cell, palette.base());
 
+    // A week is drawn against its own hours: week 51 has 8 or 9 days.
+    const double hours = 24.0 * weeks.days(year, week);
     const double total = weeks.totalHours(year, week);
-    const bool over = total > HoursPerWeek + 0.5;
-    const double scale = over ? total : HoursPerWeek;
-    double bottom = cell.bottom() + 1;
+    const bool over = total > hours + 0.5;
     const int shown = model->highlighted();
+    const double scale = shown >= 0 ? std::max(model->highlightedPeak(), 1e-9) * weeks.days(year, week)
+                         : over     ? total
+                                    : hours;
+    double bottom = cell.bottom();
     for (int a = 0; a < weeks.activityCount(); ++a) {
         if (shown >= 0 && a != shown)
             continue;
@@ -92,23 +101,23 @@ void TWeekDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
         painter->fillRect(QRectF(cell.left(), bottom - height, cell.width(), height), weekColour(a));
         bottom -= height;
     }
-    if (over && cell.width() >= 4) {
+    if (over && shown < 0 && cell.width() >= 4) {
         const double side = std::max(2.0, cell.width() / 2.5);
         QPainterPath corner;
-        corner.moveTo(cell.right() + 1 - side, cell.top());
-        corner.lineTo(cell.right() + 1, cell.top());
-        corner.lineTo(cell.right() + 1, cell.top() + side);
+        corner.moveTo(cell.right() - side, cell.top());
+        corner.lineTo(cell.right(), cell.top());
+        corner.lineTo(cell.right(), cell.top() + side);
         corner.closeSubpath();
         painter->fillPath(corner, palette.windowText());
     }
     painter->setOpacity(1.0);
     if (weeks.currentWeek().year == year && weeks.currentWeek().week == week) {
         painter->setPen(QPen(palette.color(QPalette::Text), 2));
-        painter->drawRect(QRectF(cell).adjusted(-0.5, -0.5, 0.5, 0.5));
+        painter->drawRect(cell.adjusted(-0.5, -0.5, 0.5, 0.5));
     }
     if (option.state & QStyle::State_HasFocus) {
         painter->setPen(QPen(palette.color(QPalette::Highlight), 2));
-        painter->drawRect(QRectF(cell).adjusted(1, 1, -1, -1));
+        painter->drawRect(cell.adjusted(1, 1, -1, -1));
     }
     painter->restore();
 }

@@ -22,9 +22,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// One week: its 168 hours as bands from the bottom up in table order, the rest blank; a week over
-// 168 hours is drawn full, in proportion, with a mark in its corner. Weeks ahead are lighter, the
-// week holding today is outlined.
+// One week: its hours (168; 24 a day of a longer week 51) as bands from the bottom up in table
+// order, the rest blank; a week over its hours is drawn full, in proportion, with a mark in its
+// corner. With one activity shown alone, its weeks are drawn against its busiest. Weeks ahead
+// are lighter, the week holding today is outlined.
 class TWeekDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

@@ -88,6 +88,7 @@ private slots:
         QCOMPARE(legend->count(), 3);
         QTest::mouseClick(legend->viewport(), Qt::LeftButton, {}, legend->visualItemRect(legend->item(1)).center());
         QCOMPARE(window.model().highlighted(), 1);
+        QCOMPARE(window.model().highlightedPeak(), 30.0 / 7);
         legend->setFocus();
         legend->setCurrentRow(1);
         QTest::keyClick(legend, Qt::Key_Return);

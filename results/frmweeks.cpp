@@ -17,6 +17,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPixmap>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSpinBox>
 
@@ -150,28 +151,22 @@ void TfrmWeeks::saveImage(const QString &path) const
 
 bool TfrmWeeks::printOn(QPagedPaintDevice &printer) const
 {
-    const QPageLayout::Orientation before = printer.pageLayout().orientation();
+    // Landscape for this page only: afterwards the printer is as the user chose it.
+    const QPageLayout::Orientation chosen = printer.pageLayout().orientation();
+    const auto restore = qScopeGuard([&printer, chosen] { printer.setPageOrientation(chosen); });
     printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        printer.setPageOrientation(before);
+    if (!painter.begin(&printer))
         throw PrintError("The printer could not start the print job");
-    }
-    // The picture fitted within 5 % margins, in the painter's coordinates, which start at the
-    // printable area's corner.
-    const QRectF paper = OutputDevices::paperRect(printer);
-    const QRectF printable = OutputDevices::pageRect(printer);
-    QRectF target =
-        paper.adjusted(paper.width() * 0.05, paper.height() * 0.05, -paper.width() * 0.05, -paper.height() * 0.05);
-    target = target.intersected(printable).translated(-printable.topLeft());
+    // As large as the printable area allows, less 5 % all round, in the middle.
+    const QRectF page = painter.viewport();
     const QSize size = picture()->size();
-    const double scale = std::min(target.width() / size.width(), target.height() / size.height());
-    painter.translate(target.center() - QPointF(size.width(), size.height()) * scale / 2);
+    const double scale = 0.9 * std::min(page.width() / size.width(), page.height() / size.height());
+    painter.translate(page.center() - QPointF(size.width(), size.height()) * scale / 2);
     painter.scale(scale, scale);
     picture()->render(&painter);
-    const bool sent = painter.end();
-    printer.setPageOrientation(before);
-    return sent;
+    // Ending the job is what sends the page.
+    return painter.end();
 }
 
 void TfrmWeeks::btSaveImageClick()

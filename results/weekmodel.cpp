@@ -54,6 +54,10 @@ QVariant WeekModel::data(const QModelIndex &index, int role) const
 
 QVariant WeekModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    // Every row and column has a name for screen readers, though few show a label.
+    if (role == Qt::AccessibleTextRole)
+        return orientation == Qt::Vertical ? QStringLiteral("Age %1").arg(section)
+                                           : QStringLiteral("Week %1").arg(section + 1);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical) {

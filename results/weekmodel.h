@@ -30,7 +30,8 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    // Ages every ten years down the side (every five for a short life), weeks 1, 10, 20, ... along the top.
+    // Ages every ten years down the side (every five for a short life), weeks 1, 10, 20, ... along the
+    // top; every row and column as "Age 40", "Week 39" for screen readers.
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:

@@ -80,6 +80,7 @@ private slots:
         QCOMPARE(grid->currentIndex(), grid->model()->index(40, 38));
         QCOMPARE(grid->model()->index(17, 0).data(Qt::ToolTipRole).toString(),
                  QStringLiteral("Week of 3/15/2003, age 17: Sleep 56 h, School 30 h, Guitar 3 h"));
+        QCOMPARE(grid->model()->headerData(39, Qt::Horizontal, Qt::AccessibleTextRole).toString(), "Week 40");
         QCOMPARE(grid->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
                  QStringLiteral("Week of 3/15/1986, age 0: Sleep 70 h"));
 

@@ -7,6 +7,7 @@
 #include "calc/datetext.h"
 #include "calc/numbertext.h"
 #include "calc/totals.h"
+#include "results/frmweeks.h"
 #include "results/linewriter.h"
 #include "results/outputdevices.h"
 #include "results/report.h"
@@ -20,7 +21,9 @@
 #include "tables/tablesettings.h"
 #include "widgets/prompts.h"
 #include <QFile>
+#include <QLayout>
 #include <QLocale>
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -91,6 +94,8 @@ void BatchExport::load(int lookAheadAge)
     computeAllRowTotals(*m_hours, *m_money, *m_freq, hoursAlive, income);
     if (lookAheadAge == 0)
         lookAheadAge = boundedLookAheadAge(bio.lookAheadAge, birth, Clock::now());
+    m_birthText = bio.birthDate;
+    m_lookAheadAge = lookAheadAge;
     const std::optional<LookAhead> ahead = lookAheadOf(bio.birthDate, lookAheadAge);
     for (ActivityModel *table : {m_hours.get(), m_money.get(), m_freq.get()})
         table->setLookAhead(ahead);
@@ -130,7 +135,32 @@ void BatchExport::writeCsv(const QString &csvPath) const
     deliver(csvPath, tableexport::csvAll(*m_hours, *m_money, *m_freq));
 }
 
-int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAheadAge)
+void BatchExport::writeWeeks(const QString &path) const
+{
+    TfrmWeeks window(TfrmWeeks::weeksOf(*m_hours, m_birthText, m_lookAheadAge));
+    // The size the window opens at on a common screen.
+    window.fitTo(QSize(1280, 1024));
+    window.layout()->activate();
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        window.saveImage(path);
+        return;
+    }
+    // Printed into a file of its own first, as the report is, so that a failure leaves nothing behind.
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        throw FileWriteError(path);
+    const QString printed = scratch.filePath(QStringLiteral("weeks.pdf"));
+    const std::unique_ptr<QPagedPaintDevice> printer = OutputDevices::newPrinter();
+    OutputDevices::printToPdf(*printer, printed);
+    if (!window.printOn(*printer))
+        throw PrintError("The weeks could not be printed");
+    QFile file(printed);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileWriteError(path);
+    writeFileAtomically(path, file.readAll());
+}
+
+int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAheadAge, const QString &weeksPath)
 {
     const QString settings = settingsFilePath();
     const QString problem = settingsProblem(settings);
@@ -148,6 +178,8 @@ int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAhe
             job.writeReport(pdfPath);
         if (!csvPath.isEmpty())
             job.writeCsv(csvPath);
+        if (!weeksPath.isEmpty())
+            job.writeWeeks(weeksPath);
     } catch (const ConversionError &e) {
         // The window's message, with the file it came from.
         printError(QStringLiteral("lifetally: %1: %2").arg(settings, e.message()));

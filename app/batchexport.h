@@ -24,6 +24,9 @@ public:
     void writeReport(const QString &pdfPath) const;
     // All three tables in one file; "-" is standard output. Throws FileWriteError.
     void writeCsv(const QString &csvPath) const;
+    // The life in weeks to the look-ahead age as a PNG, SVG or PDF file, by the name's ending.
+    // Throws ConversionError, FileWriteError or PrintError.
+    void writeWeeks(const QString &path) const;
 
     const ActivityModel &hours() const { return *m_hours; }
     const ActivityModel &money() const { return *m_money; }
@@ -32,7 +35,8 @@ public:
     // Checks that the settings file can be read and holds entries, loads it, then writes the files
     // that are named (an empty path: none). A failure's message goes to standard error, naming the
     // file; returns the exit status, 0 or 1.
-    static int run(const QString &pdfPath, const QString &csvPath, int lookAheadAge = 0);
+    static int run(const QString &pdfPath, const QString &csvPath, int lookAheadAge = 0,
+                   const QString &weeksPath = QString());
 
 private:
     std::unique_ptr<ActivityModel> m_hours;
@@ -40,4 +44,6 @@ private:
     std::unique_ptr<ActivityModel> m_freq;
     QString m_identity;
     QString m_income;
+    QString m_birthText;
+    int m_lookAheadAge = 0;
 };

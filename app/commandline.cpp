@@ -14,10 +14,14 @@ CommandLine::CommandLine()
                            "RFC 4180 under any regional settings: UTF-8 without a byte-order mark, \",\" "
                            "between fields, \".\" as the decimal point."),
             QStringLiteral("file")),
-      m_ageOption(QStringLiteral("age"),
-                  QStringLiteral("Look ahead to age <A> (1 to 120) in the report and the CSV file; otherwise the "
-                                 "age kept in the settings file, else 80."),
-                  QStringLiteral("A"))
+      m_ageOption(
+          QStringLiteral("age"),
+          QStringLiteral("Look ahead to age <A> (1 to 120) in the report, the CSV file and the weeks; otherwise the "
+                         "age kept in the settings file, else 80."),
+          QStringLiteral("A")),
+      m_weeks(QStringLiteral("weeks"),
+              QStringLiteral("Draw your life in weeks to <file> (.png, .svg or .pdf) and quit."),
+              QStringLiteral("file"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("How much time and money you have spent in your lifetime, and on what.\n"
@@ -25,6 +29,7 @@ CommandLine::CommandLine()
     m_parser.addOption(m_settings);
     m_parser.addOption(m_report);
     m_parser.addOption(m_csv);
+    m_parser.addOption(m_weeks);
     m_parser.addOption(m_ageOption);
 }
 
@@ -44,6 +49,12 @@ bool CommandLine::parse(const QStringList &arguments)
     if (m_parser.isSet(m_report) && m_parser.isSet(m_csv) && isStandardOutput(reportFile()) &&
         isStandardOutput(csvFile())) {
         m_error = QStringLiteral("Only one of --report and --csv can write to standard output ('-').");
+        return false;
+    }
+    static const QRegularExpression picture(QStringLiteral("\\.(png|svg|pdf)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (m_parser.isSet(m_weeks) && !picture.match(weeksFile()).hasMatch()) {
+        m_error = QStringLiteral("The file '%1' for --weeks must end in .png, .svg or .pdf.").arg(weeksFile());
         return false;
     }
     if (m_parser.isSet(m_ageOption)) {
@@ -71,7 +82,7 @@ bool CommandLine::wantsHelpOrVersion() const
 
 bool CommandLine::windowless() const
 {
-    return wantsHelpOrVersion() || m_parser.isSet(m_report) || m_parser.isSet(m_csv);
+    return wantsHelpOrVersion() || m_parser.isSet(m_report) || m_parser.isSet(m_csv) || m_parser.isSet(m_weeks);
 }
 
 bool CommandLine::asksNoWindow(const QStringList &arguments)

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // The program's options: --help, --version, --settings FILE, --report FILE.pdf, --csv FILE.csv,
-// --age A (the look-ahead age of the report and the CSV file).
+// --weeks FILE.png|svg|pdf, --age A (the look-ahead age of the report, the CSV file and the weeks).
 // "-" as the report's or the CSV file's name means standard output.
 class CommandLine
 {
@@ -14,8 +14,8 @@ public:
     CommandLine();
 
     // False on an unknown option, a missing file name, an argument that is no option's (a script's
-    // typo would otherwise go unnoticed), both files on standard output, or an age that is not a
-    // whole number from 1 to 120; errorText() says which.
+    // typo would otherwise go unnoticed), both files on standard output, an age that is not a
+    // whole number from 1 to 120, or a weeks file of another format; errorText() says which.
     bool parse(const QStringList &arguments);
     QString errorText() const { return m_error; }
     // Prints the help or the version and ends the process, as QCommandLineParser does.
@@ -25,6 +25,7 @@ public:
     QString settingsFile() const { return m_parser.value(m_settings); }
     QString reportFile() const { return m_parser.value(m_report); }
     QString csvFile() const { return m_parser.value(m_csv); }
+    QString weeksFile() const { return m_parser.value(m_weeks); }
     // The --age given, or 0 when none was.
     int lookAheadAge() const { return m_age; }
     static bool isStandardOutput(const QString &file) { return file == QLatin1String("-"); }
@@ -45,5 +46,6 @@ private:
     QCommandLineOption m_report;
     QCommandLineOption m_csv;
     QCommandLineOption m_ageOption;
+    QCommandLineOption m_weeks;
     int m_age = 0;
 };

@@ -8,6 +8,7 @@
 #include "calc/explain.h"
 #include "results/chartdata.h"
 #include "results/frmgraph.h"
+#include "results/frmweeks.h"
 #include "results/lookaheadpanel.h"
 #include "results/outputdevices.h"
 #include "results/printerchoice.h"
@@ -130,6 +131,7 @@ void TfrmMain::setUpControls()
     connectGuarded(ui->btGrHour, &QPushButton::clicked, this, &TfrmMain::btGrHourClick);
     connectGuarded(ui->btGrMoney, &QPushButton::clicked, this, &TfrmMain::btGrMoneyClick);
     connectGuarded(ui->btGrFreq, &QPushButton::clicked, this, &TfrmMain::btGrFreqClick);
+    TfrmWeeks::openFrom(ui->btWeeks, *m_hours, ui->edDOB, ui->numLookAhead);
     ui->edDOB->installEventFilter(this);
     for (QPushButton *button : findChildren<QPushButton *>())
         button->installEventFilter(this);

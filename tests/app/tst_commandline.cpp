@@ -6,6 +6,7 @@
 #include "results/printerchoice.h"
 #include "settings/settingsfile.h"
 #include "support/pdftext.h"
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -115,6 +116,13 @@ private slots:
                                "--csv",      "@/all.csv", "--age",    QLatin1String(age)}
                 << 2 << ""
                 << QStringLiteral("The age '%1' is not a whole number from 1 to 120.").arg(QLatin1String(age)) << none;
+        // The life in weeks in each format, and in none other.
+        for (const char *file : {"@/w.png", "@/w.svg", "@/w.PDF"})
+            QTest::newRow(file) << QStringList{"--settings", "@/pat.ini", "--weeks", QLatin1String(file), "--age", "90"}
+                                << 0 << ""
+                                << "" << QStringList{QLatin1String(file)};
+        QTest::newRow("weeks as GIF") << QStringList{"--settings", "@/pat.ini", "--weeks", "@/w.gif"} << 2 << ""
+                                      << "The file '@/w.gif' for --weeks must end in .png, .svg or .pdf." << none;
         QTest::newRow("report to standard output")
             << QStringList{"--settings", "@/pat.ini", "--report", "-", "--csv", "@/all.csv"} << 0 << "%PDF-"
             << "" << QStringList{"@/all.csv"};
@@ -171,13 +179,18 @@ private slots:
             QFile::remove(dir.filePath(QStringLiteral("out.pdf")));
         }
 
-        QStringList files = QDir(dir.path()).entryList({QStringLiteral("*.pdf"), QStringLiteral("*.csv")}, QDir::Files);
+        QStringList files = QDir(dir.path())
+                                .entryList({QStringLiteral("*.pdf"), QStringLiteral("*.csv"), QStringLiteral("*.png"),
+                                            QStringLiteral("*.svg")},
+                                           QDir::Files);
         QStringList expected;
         for (const QString &file : written)
             expected.append(QFileInfo(inDir(file)).fileName());
         files.sort();
         expected.sort();
         QCOMPARE(files, expected);
+        if (QFileInfo::exists(dir.filePath(QStringLiteral("w.png"))))
+            QVERIFY(!QImage(dir.filePath(QStringLiteral("w.png"))).isNull());
         QFile csv(dir.filePath(QStringLiteral("all.csv")));
         if (csv.open(QIODevice::ReadOnly)) // a UTF-8 name from the settings file goes out as UTF-8
             QVERIFY(csv.readAll().contains("\r\nMoney,Caf\xC3\xA9 yyyyyyyyyyyyyyyyyyyyyyyyy,$5.00,Once,"));

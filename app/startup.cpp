@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QScreen>
@@ -45,11 +44,11 @@ bool haveDisplay()
 // Why no platform opened a window, in one line.
 QString noDisplayMessage()
 {
-    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
-    const bool waylandPlugin = !platforms.entryList({QStringLiteral("libqwayland-*")}).isEmpty();
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !waylandPlugin)
-        return QStringLiteral("lifetally: this is a Wayland desktop, and Qt's Wayland support is not installed "
-                              "(sudo apt install qt6-wayland); --report and --csv work without a display.");
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        return QStringLiteral("lifetally: could not open a window on this Wayland desktop (WAYLAND_DISPLAY=%1); "
+                              "Qt's Wayland support may be missing (sudo apt install qt6-wayland). "
+                              "--report and --csv work without a display.")
+            .arg(qEnvironmentVariable("WAYLAND_DISPLAY"));
     return QStringLiteral("lifetally: could not open a window on the display (DISPLAY=%1, WAYLAND_DISPLAY=%2); "
                           "--report and --csv work without a display.")
         .arg(qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"));

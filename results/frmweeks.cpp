@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QBuffer>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -52,12 +53,10 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
 
     connect(ui->lstLegend, &QListWidget::clicked, this,
             [this](const QModelIndex &index) { legendActivated(index.row()); });
-    // Enter on an entry; a style that activates on a single click has already toggled it on the click.
-    connect(ui->lstLegend, &QListWidget::activated, this, [this](const QModelIndex &index) {
-        if (!style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr, ui->lstLegend) ||
-            !ui->lstLegend->underMouse())
-            legendActivated(index.row());
-    });
+    // Enter and Space are taken as keys, not through `activated`: some styles activate on a single
+    // click too, and the click has toggled the entry already.
+    ui->lstLegend->installEventFilter(this);
+    ui->gridWeeks->setAccessibleName(QStringLiteral("Weeks from birth to age %1").arg(m_model->rowCount()));
     connectGuarded(ui->btSaveImage, &QPushButton::clicked, this, &TfrmWeeks::btSaveImageClick);
     connectGuarded(ui->btPrint, &QPushButton::clicked, this, &TfrmWeeks::btPrintClick);
     // Escape rejects the dialog too, the same as Close.
@@ -117,6 +116,19 @@ void TfrmWeeks::fitTo(const QSize &available)
             break;
     }
     resize(size);
+}
+
+bool TfrmWeeks::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->lstLegend && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const int row = ui->lstLegend->currentRow();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && row >= 0) {
+            legendActivated(row);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TfrmWeeks::legendActivated(int row)

@@ -45,6 +45,9 @@ public:
     // Sizes the window to show every week within `available` (a screen's free area).
     void fitTo(const QSize &available);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void btSaveImageClick();
     void btPrintClick();

@@ -90,10 +90,14 @@ private slots:
         QTest::mouseClick(legend->viewport(), Qt::LeftButton, {}, legend->visualItemRect(legend->item(1)).center());
         QCOMPARE(window.model().highlighted(), 1);
         QCOMPARE(window.model().highlightedPeak(), 30.0 / 7);
-        legend->setFocus();
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(window.focusWidget(), legend);
         legend->setCurrentRow(1);
         QTest::keyClick(legend, Qt::Key_Return);
         QCOMPARE(window.model().highlighted(), -1);
+        QTest::keyClick(legend, Qt::Key_Space);
+        QCOMPARE(window.model().highlighted(), 1);
     }
 
     void badBirthDateOpensNothing()

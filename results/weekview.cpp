@@ -133,6 +133,8 @@ TWeekView::TWeekView(QWidget *parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setCornerButtonEnabled(false);
+    // The corner between the headers is blank like them, not an empty button.
+    setStyleSheet(QStringLiteral("QTableCornerButton::section { background: palette(window); border: none; }"));
     setWordWrap(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -58,8 +58,9 @@ void TWeekHeader::paintEvent(QPaintEvent *)
             painter.drawText(QRect(std::min(at, length() - offset() - wide), 0, wide, height()),
                              Qt::AlignLeft | Qt::AlignVCenter, label);
         } else {
-            painter.drawText(QRect(0, at + size / 2 - fm.height(), width() - 4, 2 * fm.height()),
-                             Qt::AlignRight | Qt::AlignVCenter, label);
+            // The first label starts at the grid's top rather than above it.
+            const int top = std::max(at + size / 2 - fm.height(), -fm.height() / 2 - offset());
+            painter.drawText(QRect(0, top, width() - 4, 2 * fm.height()), Qt::AlignRight | Qt::AlignVCenter, label);
         }
     }
 }

@@ -156,6 +156,8 @@ TfrmGraph::~TfrmGraph() = default;
 void TfrmGraph::setTitle(const QString &title)
 {
     m_title = title;
+    // A screen reader names the focused chart by what it shows.
+    ui->Chart1->setAccessibleName(title.simplified());
     // The chart lays its title out as rich text, which would fold the double blanks.
     chart->setTitle(title.toHtmlEscaped().replace(QStringLiteral("  "), QStringLiteral("&nbsp; ")));
 }

@@ -589,7 +589,7 @@ private slots:
         main.freqModel().setRowTexts(
             1, {QStringLiteral("Haircut"), QString(), QString(), QString(), QString(), QStringLiteral("600")});
 
-        QString seenTitle;
+        QString seenTitle, seenName;
         QVector<ChartPoint> seenPoints;
         bool maximised = false;
         QTimer::singleShot(0, this, [&] {
@@ -597,6 +597,7 @@ private slots:
             if (!graph)
                 return;
             seenTitle = graph->title();
+            seenName = child<QWidget>(*graph, "Chart1")->accessibleName();
             seenPoints = graph->points();
             maximised = graph->windowState().testFlag(Qt::WindowMaximized);
             child<QPushButton>(*graph, "btClose")->click();
@@ -604,6 +605,7 @@ private slots:
         main.findChild<QPushButton *>(button)->click();
 
         QCOMPARE(seenTitle, title);
+        QCOMPARE(seenName, title.simplified());
         QStringList seenLabels;
         for (const ChartPoint &p : seenPoints)
             seenLabels.append(p.label);

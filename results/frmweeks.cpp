@@ -49,7 +49,13 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
     for (int a = 0; a < names.size(); ++a)
         ui->lstLegend->addItem(
             new QListWidgetItem(swatch(weekColour(a), palette().color(QPalette::WindowText)), names[a]));
-    ui->lstLegend->setFixedWidth(ui->lstLegend->sizeHintForColumn(0) + 2 * ui->lstLegend->frameWidth() + 8);
+    // Entries that outrun the legend's height wrap into another column, so that every activity is on
+    // the screen, in the saved image and on paper.
+    ui->lstLegend->setFlow(QListView::TopToBottom);
+    ui->lstLegend->setWrapping(true);
+    ui->lstLegend->setResizeMode(QListView::Adjust);
+    ui->lstLegend->setUniformItemSizes(true);
+    fitLegend(ui->gridWeeks->sizeHint().height());
 
     connect(ui->lstLegend, &QListWidget::clicked, this,
             [this](const QModelIndex &index) { legendActivated(index.row()); });
@@ -102,6 +108,7 @@ void TfrmWeeks::fitTo(const QSize &available)
     // The layouts of a window not yet shown keep their sizes until told.
     const auto sizeWithCell = [this](int cell) {
         ui->gridWeeks->setCellSize(cell);
+        fitLegend(ui->gridWeeks->sizeHint().height());
         ui->pnlPicture->updateGeometry();
         ui->pnlPicture->layout()->invalidate();
         layout()->invalidate();
@@ -118,8 +125,29 @@ void TfrmWeeks::fitTo(const QSize &available)
     resize(size);
 }
 
+void TfrmWeeks::fitLegend(int height)
+{
+    QListWidget *legend = ui->lstLegend;
+    // Measured in the font and style the legend is shown in.
+    legend->ensurePolished();
+    const int frame = 2 * legend->frameWidth();
+    const int count = legend->count();
+    if (count == 0) {
+        legend->setFixedWidth(frame + 8);
+        return;
+    }
+    const QSize entry(legend->sizeHintForColumn(0) + 8, legend->sizeHintForRow(0));
+    const int perColumn = std::max(1, (height - frame) / std::max(1, entry.height()));
+    const int columns = (count + perColumn - 1) / perColumn;
+    legend->setGridSize(entry);
+    if (legend->width() != columns * entry.width() + frame || legend->minimumWidth() != legend->maximumWidth())
+        legend->setFixedWidth(columns * entry.width() + frame);
+}
+
 bool TfrmWeeks::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->lstLegend && event->type() == QEvent::Resize)
+        fitLegend(ui->lstLegend->height());
     if (watched == ui->lstLegend && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         const int row = ui->lstLegend->currentRow();

@@ -52,6 +52,8 @@ private:
     void btSaveImageClick();
     void btPrintClick();
     void legendActivated(int row);
+    // The legend's width for its entries in columns of `height`.
+    void fitLegend(int height);
 
     std::unique_ptr<Ui::TfrmWeeks> ui;
     WeekModel *m_model = nullptr;

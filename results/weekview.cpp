@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 // Lightness between that of light and dark window backgrounds, hues far apart.
@@ -19,7 +20,14 @@ QColor weekColour(int activity)
 {
     const QColor base = QColor::fromRgb(kColours[std::size_t(activity) % kColours.size()]);
     const int round = activity / int(kColours.size());
-    return round == 0 ? base : base.lighter(100 + 25 * round);
+    if (round == 0)
+        return base;
+    // Past the twelve, each hue comes again a little turned, lighter and darker in turn, and never
+    // so pale or so deep that it would vanish into a light or a dark background.
+    const double step = 0.12 * ((round + 1) / 2);
+    const double lightness = std::clamp(base.lightnessF() + (round % 2 ? step : -step), 0.35, 0.75);
+    const double hue = std::fmod(base.hslHueF() + 0.03 * round, 1.0);
+    return QColor::fromHslF(float(hue), base.hslSaturationF(), float(lightness));
 }
 
 TWeekHeader::TWeekHeader(Qt::Orientation orientation, QWidget *parent) : QHeaderView(orientation, parent)

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -98,6 +99,31 @@ private slots:
         QCOMPARE(window.model().highlighted(), -1);
         QTest::keyClick(legend, Qt::Key_Space);
         QCOMPARE(window.model().highlighted(), 1);
+    }
+
+    void fiftyActivities()
+    {
+        // On a laptop's screen the legend wraps into columns and shows every entry.
+        ActivityModel hours{QSet<int>{ActivityModel::Total}};
+        for (int row = 1; row <= 50; ++row)
+            hours.setRowTexts(row, {QStringLiteral("Activity %1").arg(row), "1 Hrs", "Week", "1/1/2000", "Now", ""});
+        TfrmWeeks window(TfrmWeeks::weeksOf(hours, Birth, 80));
+        window.fitTo(QSize(1366, 700));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *legend = window.findChild<QListWidget *>(QStringLiteral("lstLegend"));
+        QCOMPARE(legend->count(), 50);
+        for (int row = 0; row < legend->count(); ++row)
+            QVERIFY2(legend->viewport()->rect().contains(legend->visualItemRect(legend->item(row))),
+                     qPrintable(legend->item(row)->text()));
+
+        QSet<QRgb> seen;
+        for (int a = 0; a < 50; ++a) {
+            const QColor colour = weekColour(a);
+            QVERIFY2(colour.lightnessF() >= 0.34 && colour.lightnessF() <= 0.82, qPrintable(colour.name()));
+            seen.insert(colour.rgb());
+        }
+        QCOMPARE(seen.size(), 50);
     }
 
     void badBirthDateOpensNothing()

@@ -140,8 +140,10 @@ void TfrmWeeks::fitLegend(int height)
     const int perColumn = std::max(1, (height - frame) / std::max(1, entry.height()));
     const int columns = (count + perColumn - 1) / perColumn;
     legend->setGridSize(entry);
-    if (legend->width() != columns * entry.width() + frame || legend->minimumWidth() != legend->maximumWidth())
-        legend->setFixedWidth(columns * entry.width() + frame);
+    const int width = columns * entry.width() + frame;
+    // Set only on a change: setting it resizes the legend, which calls this again.
+    if (legend->minimumWidth() != width || legend->maximumWidth() != width)
+        legend->setFixedWidth(width);
 }
 
 bool TfrmWeeks::eventFilter(QObject *watched, QEvent *event)

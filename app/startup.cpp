@@ -169,7 +169,7 @@ int runLifetally(int argc, char *argv[])
         options.showHelpOrVersion();
 
     // Regional settings are read once; everything afterwards reads this record.
-    LocaleSettings::setCurrent(LocaleSettings::fromQLocale(QLocale::system()));
+    LocaleSettings::setCurrent(LocaleSettings::fromEnvironment());
     setSettingsFilePath(options.settingsFile());
     if (options.windowless())
         return BatchExport::run(options.reportFile(), options.csvFile(), options.lookAheadAge(), options.weeksFile());

@@ -138,45 +138,69 @@ LocaleSettings LocaleSettings::fallback()
 
 LocaleSettings LocaleSettings::fromQLocale(const QLocale &locale)
 {
+    return fromCategories(locale, locale, locale);
+}
+
+LocaleSettings LocaleSettings::fromCategories(const QLocale &time, const QLocale &numeric, const QLocale &monetary)
+{
     LocaleSettings s = fallback();
-    // The C locale stands for "no regional settings at all".
-    if (locale.language() == QLocale::C)
-        return s;
+    // The C locale stands for "no regional settings" in its category.
+    if (time.language() != QLocale::C) {
+        QString pattern;
+        QChar separator;
+        mapShortDateFormat(time.dateFormat(QLocale::ShortFormat), pattern, separator);
+        if (pattern.contains(QLatin1Char('d')) && pattern.contains(QLatin1Char('m')) &&
+            pattern.contains(QLatin1Char('y'))) {
+            s.shortDatePattern = pattern;
+            if (!separator.isNull())
+                s.dateSeparator = separator;
+        }
 
-    QString pattern;
-    QChar separator;
-    mapShortDateFormat(locale.dateFormat(QLocale::ShortFormat), pattern, separator);
-    if (pattern.contains(QLatin1Char('d')) && pattern.contains(QLatin1Char('m')) &&
-        pattern.contains(QLatin1Char('y'))) {
-        s.shortDatePattern = pattern;
-        if (!separator.isNull())
-            s.dateSeparator = separator;
+        QStringList months;
+        for (int m = 1; m <= 12; ++m)
+            months.append(time.standaloneMonthName(m, QLocale::LongFormat));
+        if (!months.contains(QString()))
+            s.longMonthNames = months;
+
+        const QString timeFormat = withoutQuotedText(time.timeFormat(QLocale::LongFormat));
+        const QChar timeSeparator = timeSeparatorOf(timeFormat);
+        if (!timeSeparator.isNull())
+            s.timeSeparator = timeSeparator;
+        const bool leadingZero = timeFormat.contains(QLatin1String("hh"), Qt::CaseInsensitive);
+        const bool twelveHour = timeFormat.contains(QLatin1Char('a'), Qt::CaseInsensitive);
+        s.longTimeFormat = (leadingZero ? QStringLiteral("hh") : QStringLiteral("h")) + QStringLiteral(":mm:ss") +
+                           (twelveHour ? QStringLiteral(" AMPM") : QString());
+        if (!time.amText().isEmpty())
+            s.amText = time.amText();
+        if (!time.pmText().isEmpty())
+            s.pmText = time.pmText();
     }
-
-    QStringList months;
-    for (int m = 1; m <= 12; ++m)
-        months.append(locale.standaloneMonthName(m, QLocale::LongFormat));
-    if (!months.contains(QString()))
-        s.longMonthNames = months;
-
-    const QString timeFormat = withoutQuotedText(locale.timeFormat(QLocale::LongFormat));
-    const QChar timeSeparator = timeSeparatorOf(timeFormat);
-    if (!timeSeparator.isNull())
-        s.timeSeparator = timeSeparator;
-    const bool leadingZero = timeFormat.contains(QLatin1String("hh"), Qt::CaseInsensitive);
-    const bool twelveHour = timeFormat.contains(QLatin1Char('a'), Qt::CaseInsensitive);
-    s.longTimeFormat = (leadingZero ? QStringLiteral("hh") : QStringLiteral("h")) + QStringLiteral(":mm:ss") +
-                       (twelveHour ? QStringLiteral(" AMPM") : QString());
-    if (!locale.amText().isEmpty())
-        s.amText = locale.amText();
-    if (!locale.pmText().isEmpty())
-        s.pmText = locale.pmText();
-
-    s.thousandsSeparator = firstCharOr(locale.groupSeparator(), s.thousandsSeparator);
-    s.decimalSeparator = firstCharOr(locale.decimalPoint(), s.decimalSeparator);
-    s.currencySymbol = locale.currencySymbol(QLocale::CurrencySymbol);
-    s.currencyPlacement = placementOf(locale.toCurrencyString(1234.0), s.currencySymbol);
+    if (numeric.language() != QLocale::C) {
+        s.thousandsSeparator = firstCharOr(numeric.groupSeparator(), s.thousandsSeparator);
+        s.decimalSeparator = firstCharOr(numeric.decimalPoint(), s.decimalSeparator);
+    }
+    if (monetary.language() != QLocale::C) {
+        s.currencySymbol = monetary.currencySymbol(QLocale::CurrencySymbol);
+        s.currencyPlacement = placementOf(monetary.toCurrencyString(1234.0), s.currencySymbol);
+    }
     return s;
+}
+
+LocaleSettings LocaleSettings::fromEnvironment()
+{
+    return fromCategories(regionalLocale("LC_TIME"), regionalLocale("LC_NUMERIC"), regionalLocale("LC_MONETARY"));
+}
+
+QLocale regionalLocale(const char *category)
+{
+    // The order POSIX gives; QLocale::system() would take currency placement from the interface
+    // language instead (LANGUAGE, LC_MESSAGES), so the money would change with the menus' language.
+    for (const char *variable : {"LC_ALL", category, "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return QLocale(name);
+    }
+    return QLocale::c();
 }
 
 const LocaleSettings &LocaleSettings::current()

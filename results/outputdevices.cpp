@@ -1,5 +1,7 @@
 #include "results/outputdevices.h"
 
+#include "calc/localesettings.h"
+
 #include <QLocale>
 #include <QPageSize>
 #include <QPrintDialog>
@@ -22,7 +24,7 @@ const QPrinter &printerOf(const QPagedPaintDevice &device)
 namespace OutputDevices {
 QPageSize regionalPaper()
 {
-    const QLocale::Territory territory = QLocale::system().territory();
+    const QLocale::Territory territory = regionalLocale("LC_PAPER").territory();
     return QPageSize(territory == QLocale::UnitedStates || territory == QLocale::Canada ? QPageSize::Letter
                                                                                        : QPageSize::A4);
 }

@@ -60,6 +60,50 @@ private slots:
         QCOMPARE(s.longMonthNames.size(), 12);
     }
 
+    // Every part of the regional format comes from its own category, never from the interface
+    // language: English menus with German formats, or the reverse, keep the region's money.
+    void fromEnvironment_data()
+    {
+        QTest::addColumn<QStringList>("environment"); // NAME=value pairs; the rest unset
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QChar>("decimal");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<int>("placement");
+        const int after = int(CurrencyPlacement::AfterWithBlank);
+        const int before = int(CurrencyPlacement::Before);
+        // clang-format off
+        QTest::newRow("German region, English messages")
+            << QStringList{"LANG=de_DE.UTF-8", "LC_MESSAGES=en_US.UTF-8"} << "dd/mm/yy" << QChar(',') << "€" << after;
+        QTest::newRow("U.S. region, German interface language")
+            << QStringList{"LC_ALL=en_US.UTF-8", "LANGUAGE=de"} << "m/d/yy" << QChar('.') << "$" << before;
+        QTest::newRow("LC_ALL over the categories")
+            << QStringList{"LC_ALL=de_DE.UTF-8", "LC_MONETARY=en_US.UTF-8"} << "dd/mm/yy" << QChar(',') << "€" << after;
+        QTest::newRow("each category its own")
+            << QStringList{"LANG=en_US.UTF-8", "LC_TIME=de_DE.UTF-8", "LC_MONETARY=de_DE.UTF-8"}
+            << "dd/mm/yy" << QChar('.') << "€" << after;
+        QTest::newRow("nothing set") << QStringList{} << "m/d/yy" << QChar('.') << "" << before;
+        // clang-format on
+    }
+    void fromEnvironment()
+    {
+        QFETCH(QStringList, environment);
+        const char *names[] = {"LC_ALL", "LC_TIME", "LC_NUMERIC", "LC_MONETARY", "LC_MESSAGES", "LANG", "LANGUAGE"};
+        QHash<QByteArray, QByteArray> saved;
+        for (const char *name : names) {
+            saved.insert(name, qgetenv(name));
+            qunsetenv(name);
+        }
+        for (const QString &pair : environment)
+            qputenv(pair.section('=', 0, 0).toLatin1(), pair.section('=', 1).toLatin1());
+        const LocaleSettings s = LocaleSettings::fromEnvironment();
+        for (auto it = saved.cbegin(); it != saved.cend(); ++it)
+            it.value().isNull() ? qunsetenv(it.key()) : qputenv(it.key(), it.value());
+        QTEST(s.shortDatePattern, "pattern");
+        QTEST(s.decimalSeparator, "decimal");
+        QTEST(s.currencySymbol, "symbol");
+        QTEST(int(s.currencyPlacement), "placement");
+    }
+
     void strictConversion_data()
     {
         QTest::addColumn<QString>("pattern");

@@ -11,6 +11,9 @@
 // the weeks of a year cover it without a gap.
 
 constexpr int WeeksPerYear = 52;
+
+// How the weeks are coloured: by the activity that took most of each week, or every hour stacked.
+enum class WeekLook { MainActivity, AllHours };
 constexpr double HoursPerWeek = 168;
 
 // The first day of week `week` of year of age `year`.

@@ -185,7 +185,9 @@ WeekPicture TfrmWeeks::paperPicture() const
 
 QSize TfrmWeeks::imageSize(const QPageSize &paper) const
 {
-    const QSize portrait = paper.sizePixels(300);
+    // From millimetres, which every paper offered is defined in or rounds from: A4 is 2480 × 3508.
+    const QSizeF mm = paper.size(QPageSize::Millimeter);
+    const QSize portrait(qRound(mm.width() * 300 / 25.4), qRound(mm.height() * 300 / 25.4));
     const QSize landscape = portrait.transposed();
     const WeekPicture picture = paperPicture();
     return picture.scaleFor(landscape) > picture.scaleFor(portrait) ? landscape : portrait;

@@ -32,6 +32,9 @@ public:
     const ActivityModel &hours() const { return *m_hours; }
     const ActivityModel &money() const { return *m_money; }
     const ActivityModel &freq() const { return *m_freq; }
+    QString name() const { return m_name; }
+    QString birthText() const { return m_birthText; }
+    int lookAheadAge() const { return m_lookAheadAge; }
 
     // Checks that the settings file can be read and holds entries, loads it, then writes the files
     // that are named (an empty path: none). A failure's message goes to standard error, naming the

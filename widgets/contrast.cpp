@@ -49,3 +49,17 @@ QColor withLuminance(const QColor &colour, double luminance)
     }
     return QColor::fromHslF(std::max(0.0f, hsl.hslHueF()), hsl.hslSaturationF(), high).toRgb();
 }
+
+QColor readableOn(const QColor &colour, const QColor &background, double ratio)
+{
+    if (contrastRatio(colour, background) >= ratio)
+        return colour;
+    const double back = relativeLuminance(background);
+    // A little past the bound, so that rounding to whole RGB values stays on its side.
+    const double darker = (back + 0.05) / (ratio + 0.02) - 0.05;
+    const double lighter = (ratio + 0.02) * (back + 0.05) - 0.05;
+    const double own = relativeLuminance(colour);
+    if (darker < 0 || (lighter <= 1 && std::abs(lighter - own) < std::abs(own - darker)))
+        return withLuminance(colour, std::min(1.0, lighter));
+    return withLuminance(colour, darker);
+}

@@ -13,3 +13,6 @@ double relativeLuminance(const QColor &colour);
 double contrastRatio(const QColor &a, const QColor &b);
 // `colour` with its HSL lightness moved until its luminance is `luminance`, hue and saturation kept.
 QColor withLuminance(const QColor &colour, double luminance);
+// `colour` itself when it has a contrast of `ratio` with `background`, else the colour of its hue
+// and saturation nearest it in luminance that has.
+QColor readableOn(const QColor &colour, const QColor &background, double ratio = 3.0);

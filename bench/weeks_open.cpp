@@ -1,9 +1,10 @@
 // Time to open Life in Weeks at age 120 with three full tables (50 hours rows, 50 money and 50
 // frequency rows, all "Once") up to its first painted frame: `weeks_open [runs]` (21 by default).
 // The first run also pays for what a process does once, so it is shown apart and left out of the median.
-// `weeks_open --shot FILE.png [--all] [--settings FILE.ini]` instead saves the window as shown,
-// with the entries of a settings file, in Main activity or All hours.
+// `weeks_open --shot FILE.png [--all] [--dark] [--settings FILE.ini]` instead saves the window as
+// shown, with the entries of a settings file, in Main activity or All hours, on a dark palette.
 #include "app/batchexport.h"
+#include "calc/localesettings.h"
 #include "results/frmweeks.h"
 #include "settings/settingsfile.h"
 #include "tables/activitymodel.h"
@@ -11,6 +12,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLocale>
+#include <QPalette>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +23,16 @@ namespace {
 int shot(const QStringList &args)
 {
     const QString out = args.value(args.indexOf(QStringLiteral("--shot")) + 1);
+    if (args.contains(QStringLiteral("--dark"))) {
+        // A dark desktop, as the dark themes give it.
+        QPalette dark(QColor(0xee, 0xee, 0xee), QColor(0x35, 0x35, 0x35), QColor(0x50, 0x50, 0x50),
+                      QColor(0x20, 0x20, 0x20), QColor(0x55, 0x55, 0x55), QColor(0xee, 0xee, 0xee),
+                      QColor(0x2d, 0x2d, 0x2d));
+        dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(dark);
+    }
     const int at = args.indexOf(QStringLiteral("--settings"));
     if (at >= 0)
         setSettingsFilePath(args.value(at + 1));
@@ -41,6 +54,8 @@ int shot(const QStringList &args)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Dates and amounts as the program writes them under these regional settings.
+    LocaleSettings::setCurrent(LocaleSettings::fromQLocale(QLocale::system()));
     const QStringList args = QApplication::arguments();
     if (args.contains(QStringLiteral("--shot")))
         return shot(args);

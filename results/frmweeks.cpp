@@ -68,7 +68,8 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
         p.setPen(frame);
         p.drawRect(r.adjusted(0, 0, -1, -1));
     });
-    mark(QStringLiteral("Ahead"), [](QPainter &p, QRect r) { p.fillRect(r, aheadColour(weekColour(0))); });
+    const QColor base = palette().color(QPalette::Base);
+    mark(QStringLiteral("Ahead"), [&base](QPainter &p, QRect r) { p.fillRect(r, aheadColour(weekColour(0), base)); });
     if (m_model->weeks().currentWeek().isValid())
         mark(QStringLiteral("This week"), [&ink](QPainter &p, QRect r) {
             p.setPen(QPen(ink, 2));
@@ -105,6 +106,11 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
     ui->lstLegend->setWrapping(true);
     ui->lstLegend->setResizeMode(QListView::Adjust);
     ui->lstLegend->setUniformItemSizes(true);
+    // On the window's background, as a legend beside a picture is.
+    for (QListWidget *list : {ui->lstLegend, ui->lstMarks}) {
+        list->viewport()->setAutoFillBackground(false);
+        list->setAutoFillBackground(false);
+    }
     fitLegend(ui->gridWeeks->sizeHint().height());
 
     connect(ui->lstLegend, &QListWidget::clicked, this,
@@ -229,7 +235,9 @@ void TfrmWeeks::fitTo(const QSize &available)
         ui->gridWeeks->setCellSize(cell);
         fitLegend(ui->gridWeeks->sizeHint().height());
         ui->pnlPicture->updateGeometry();
-        ui->pnlPicture->layout()->invalidate();
+        // Nested layouts keep their sizes until each is told.
+        for (QLayout *nested : findChildren<QLayout *>())
+            nested->invalidate();
         layout()->invalidate();
         return layout()->sizeHint();
     };
@@ -259,10 +267,14 @@ void TfrmWeeks::fitLegend(int height)
     const int perColumn = std::max(1, (height - frame) / std::max(1, entry.height()));
     const int columns = (count + perColumn - 1) / perColumn;
     legend->setGridSize(entry);
-    const int width = columns * entry.width() + frame;
+    // The marks below are as wide as the legend, or the legend as they.
+    const int marks = ui->lstMarks->sizeHintForColumn(0) + 2 * ui->lstMarks->frameWidth() + 8;
+    const int width = std::max(columns * entry.width() + frame, marks);
     // Set only on a change: setting it resizes the legend, which calls this again.
-    if (legend->minimumWidth() != width || legend->maximumWidth() != width)
+    if (legend->minimumWidth() != width || legend->maximumWidth() != width) {
         legend->setFixedWidth(width);
+        ui->lstMarks->setFixedWidth(width);
+    }
 }
 
 bool TfrmWeeks::eventFilter(QObject *watched, QEvent *event)

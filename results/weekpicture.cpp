@@ -100,11 +100,12 @@ QColor weekColour(int activity)
     return withLuminance(QColor::fromHslF(float(hue), base.hslSaturationF(), base.lightnessF()), luminance);
 }
 
-QColor aheadColour(const QColor &colour)
+QColor aheadColour(const QColor &colour, const QColor &background)
 {
     const QColor c = colour.toRgb();
-    const auto fade = [](int v) { return v + (255 - v) * 60 / 100; };
-    return QColor(fade(c.red()), fade(c.green()), fade(c.blue()));
+    const QColor b = background.toRgb();
+    const auto fade = [](int v, int to) { return v + (to - v) * 60 / 100; };
+    return QColor(fade(c.red(), b.red()), fade(c.green(), b.green()), fade(c.blue(), b.blue()));
 }
 
 bool isOverfull(const LifeWeeks &weeks, int year, int week)

@@ -13,8 +13,8 @@ class QPainter;
 // keeps a contrast of 3:1 with white and with a dark window's background; past the set, its hues
 // come again turned.
 QColor weekColour(int activity);
-// A week ahead: the colour faded towards white.
-QColor aheadColour(const QColor &colour);
+// A week ahead: the colour faded towards the background, white on paper.
+QColor aheadColour(const QColor &colour, const QColor &background = Qt::white);
 
 // Where a week's hours go in its square, as fractions of its height from the bottom, for activity
 // `activity` with `alone` the activity shown alone or -1. `peak` is the busiest day's hours of the

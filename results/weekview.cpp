@@ -67,8 +67,8 @@ void TWeekDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
         cell.adjust(0, 0, -pixel, -pixel);
     painter->save();
     const bool ahead = weeks.isAhead(year, week);
-    const auto shade = [ahead](int activity) {
-        return ahead ? aheadColour(weekColour(activity)) : weekColour(activity);
+    const auto shade = [ahead, &palette](int activity) {
+        return ahead ? aheadColour(weekColour(activity), palette.color(QPalette::Base)) : weekColour(activity);
     };
     painter->fillRect(cell, palette.base());
     const int shown = model->highlighted();

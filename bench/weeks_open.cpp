@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QPalette>
+#include <QScreen>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -42,7 +43,7 @@ int shot(const QStringList &args)
     window.setPerson(job.name(), job.birthText());
     if (args.contains(QStringLiteral("--all")))
         window.setLook(WeekLook::AllHours);
-    window.fitTo(QSize(1280, 1024));
+    window.fitTo(window.screen()->availableGeometry().size());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

@@ -161,7 +161,8 @@ void TWeekView::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(viewport());
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    painter.drawRect(QRectF(visualRect(currentIndex())).adjusted(-1, -1, 0, 0));
+    // A 2-pixel pen on the lines a pixel outside the week: over the gap and the neighbours' edges.
+    painter.drawRect(QRectF(visualRect(currentIndex())).adjusted(-1, -1, 1, 1));
 }
 
 void TWeekView::keyPressEvent(QKeyEvent *event)

@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QScreen>
 #include <QSpinBox>
 #include <functional>
@@ -28,6 +29,8 @@ constexpr int kSwatch = 12;
 // The smallest and largest side of a week when the window opens.
 constexpr int kMinCell = 3;
 constexpr int kMaxCell = 14;
+// The rows the marks and events show before they scroll.
+constexpr int kMostMarkRows = 14;
 
 QIcon swatch(const QColor &colour, const QColor &frame)
 {
@@ -88,8 +91,14 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
             p.setBrush(ink);
             p.drawEllipse(QRectF(r).center(), 3.5, 3.5);
         });
-    ui->lstMarks->setFixedHeight(ui->lstMarks->count() * ui->lstMarks->sizeHintForRow(0) +
-                                 2 * ui->lstMarks->frameWidth() + 2);
+    // Many events scroll, rather than push the grid off the screen; then the list takes the focus too,
+    // so that the keyboard reaches every entry.
+    const int rows = std::min(ui->lstMarks->count(), kMostMarkRows);
+    ui->lstMarks->setFixedHeight(rows * ui->lstMarks->sizeHintForRow(0) + 2 * ui->lstMarks->frameWidth() + 2);
+    if (ui->lstMarks->count() > kMostMarkRows) {
+        ui->lstMarks->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        ui->lstMarks->setFocusPolicy(Qt::StrongFocus);
+    }
     QFont big = ui->lblTitle->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
@@ -268,7 +277,8 @@ void TfrmWeeks::fitLegend(int height)
     const int columns = (count + perColumn - 1) / perColumn;
     legend->setGridSize(entry);
     // The marks below are as wide as the legend, or the legend as they.
-    const int marks = ui->lstMarks->sizeHintForColumn(0) + 2 * ui->lstMarks->frameWidth() + 8;
+    const int marks = ui->lstMarks->sizeHintForColumn(0) + 2 * ui->lstMarks->frameWidth() + 8 +
+                      (ui->lstMarks->count() > kMostMarkRows ? ui->lstMarks->verticalScrollBar()->sizeHint().width() : 0);
     const int width = std::max(columns * entry.width() + frame, marks);
     // Set only on a change: setting it resizes the legend, which calls this again.
     if (legend->minimumWidth() != width || legend->maximumWidth() != width) {

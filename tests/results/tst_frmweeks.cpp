@@ -143,6 +143,67 @@ private slots:
         QCOMPARE(window.model().rowCount(), age);
     }
 
+    void bands_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("week");
+        QTest::addColumn<int>("activity");
+        QTest::addColumn<int>("alone");
+        QTest::addColumn<double>("bottom");
+        QTest::addColumn<double>("height");
+        // Age 17: Sleep 56 h, School 30 h, Guitar 3 h of 168; age 13's week 51 has 9 days.
+        // clang-format off
+        QTest::newRow("first from the bottom") << 17 << 0 << 0 << -1 << 0.0 << 56.0 / 168;
+        QTest::newRow("stacked on those before") << 17 << 0 << 2 << -1 << 86.0 / 168 << 3.0 / 168;
+        QTest::newRow("nine-day week against its 216 hours") << 13 << 51 << 0 << -1 << 0.0 << 90.0 / 216;
+        QTest::newRow("alone, against its busiest week") << 17 << 0 << 1 << 1 << 0.0 << 1.0;
+        QTest::newRow("alone hides the others") << 17 << 0 << 0 << 1 << 0.0 << 0.0;
+        // clang-format on
+    }
+    void bands()
+    {
+        QFETCH(int, year);
+        QFETCH(int, week);
+        QFETCH(int, activity);
+        QFETCH(int, alone);
+        const LifeWeeks weeks = TfrmWeeks::weeksOf(m_hours, Birth, 80);
+        QCOMPARE(weeks.days(13, 51), 9);
+        const WeekBand band = weekBand(weeks, year, week, activity, alone, 30.0 / 7);
+        QFETCH(double, bottom);
+        QFETCH(double, height);
+        QVERIFY(qAbs(band.bottom - bottom) < 1e-9);
+        QVERIFY2(qAbs(band.height - height) < 1e-9, qPrintable(QString::number(band.height)));
+    }
+
+    void overfullDrawnInProportion()
+    {
+        ActivityModel hours{QSet<int>{ActivityModel::Total}};
+        hours.setRowTexts(1, {"Sleep", "10 Hrs", "Day", "3/15/1986", "Now", ""});
+        hours.setRowTexts(2, {"Work", "16 Hrs", "Day", "3/15/2000", "3/15/2001", ""});
+        const LifeWeeks weeks = TfrmWeeks::weeksOf(hours, Birth, 80);
+        QVERIFY(isOverfull(weeks, 14, 3));
+        QVERIFY(!isOverfull(weeks, 15, 3));
+        QVERIFY(qAbs(weekBand(weeks, 14, 3, 1, -1, 0).bottom - 10.0 / 26) < 1e-9);
+        QVERIFY(qAbs(weekBand(weeks, 14, 3, 1, -1, 0).height - 16.0 / 26) < 1e-9);
+    }
+
+    void paperTurnsToFit_data()
+    {
+        QTest::addColumn<int>("age");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("a long life stands") << 90 << false;
+        QTest::newRow("thirty years lie") << 30 << true;
+    }
+    void paperTurnsToFit()
+    {
+        QFETCH(int, age);
+        QFETCH(bool, landscape);
+        TfrmWeeks window(TfrmWeeks::weeksOf(m_hours, Birth, age));
+        const QSize size = window.imageSize(QPageSize(QPageSize::A2));
+        QCOMPARE(size.width() > size.height(), landscape);
+        QCOMPARE(std::max(size.width(), size.height()), 7016);
+    }
+
     void eventsFromOnceRows()
     {
         ActivityModel money{QSet<int>{ActivityModel::Total}};

@@ -20,6 +20,7 @@
 #include <QPixmap>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QScreen>
 #include <QSpinBox>
 #include <functional>
@@ -122,6 +123,8 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
     }
     fitLegend(ui->gridWeeks->sizeHint().height());
 
+    // Moving along the legend or pressing on an entry would select it; only the one shown alone is.
+    connect(ui->lstLegend, &QListWidget::itemSelectionChanged, this, &TfrmWeeks::keepLegendSelection);
     connect(ui->lstLegend, &QListWidget::clicked, this,
             [this](const QModelIndex &index) { legendActivated(index.row()); });
     // Enter and Space are taken as keys, not through `activated`: some styles activate on a single
@@ -312,9 +315,16 @@ void TfrmWeeks::legendActivated(int row)
         QFont font = item->font();
         font.setBold(i == shown);
         item->setFont(font);
-        item->setSelected(i == shown);
     }
+    keepLegendSelection();
     showRule();
+}
+
+void TfrmWeeks::keepLegendSelection()
+{
+    const QSignalBlocker quiet(ui->lstLegend);
+    for (int i = 0; i < ui->lstLegend->count(); ++i)
+        ui->lstLegend->item(i)->setSelected(i == m_model->highlighted());
 }
 
 void TfrmWeeks::saveImage(const QString &path) const

@@ -71,6 +71,7 @@ private:
     void btPrintClick();
     void legendActivated(int row);
     void showRule();
+    void keepLegendSelection();
     // The legend's width for its entries in columns of `height`.
     void fitLegend(int height);
 

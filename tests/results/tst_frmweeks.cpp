@@ -110,6 +110,11 @@ private slots:
         QAccessibleInterface *list = QAccessible::queryAccessibleInterface(legend);
         QVERIFY(list->child(1)->state().selected);
         QVERIFY(!list->child(0)->state().selected);
+        // Moving along the legend selects nothing; only what is shown alone is selected.
+        QTest::keyClick(legend, Qt::Key_Down);
+        QVERIFY(list->child(1)->state().selected);
+        QVERIFY(!list->child(2)->state().selected);
+        QTest::keyClick(legend, Qt::Key_Up);
         QTest::keyClick(legend, Qt::Key_Space);
         QVERIFY(!list->child(1)->state().selected);
 

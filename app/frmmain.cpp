@@ -131,7 +131,7 @@ void TfrmMain::setUpControls()
     connectGuarded(ui->btGrHour, &QPushButton::clicked, this, &TfrmMain::btGrHourClick);
     connectGuarded(ui->btGrMoney, &QPushButton::clicked, this, &TfrmMain::btGrMoneyClick);
     connectGuarded(ui->btGrFreq, &QPushButton::clicked, this, &TfrmMain::btGrFreqClick);
-    TfrmWeeks::openFrom(ui->btWeeks, *m_hours, ui->edDOB, ui->numLookAhead);
+    TfrmWeeks::openFrom(ui->btWeeks, *m_hours, *m_money, *m_freq, ui->edName, ui->edDOB, ui->numLookAhead);
     ui->edDOB->installEventFilter(this);
     for (QPushButton *button : findChildren<QPushButton *>())
         button->installEventFilter(this);

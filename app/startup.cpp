@@ -172,7 +172,8 @@ int runLifetally(int argc, char *argv[])
     LocaleSettings::setCurrent(LocaleSettings::fromEnvironment());
     setSettingsFilePath(options.settingsFile());
     if (options.windowless())
-        return BatchExport::run(options.reportFile(), options.csvFile(), options.lookAheadAge(), options.weeksFile());
+        return BatchExport::run(options.reportFile(), options.csvFile(), options.lookAheadAge(), options.weeksFile(),
+                                options.paper());
 
     if (offscreen) {
         std::fprintf(stderr, "Lifetally needs a graphical desktop, but no display was found "

@@ -187,13 +187,16 @@ void TfrmGraph::setPoints(const QVector<ChartPoint> &points)
     Series2->clear();
     m_points = points;
     // Each series takes its points in one call: the legend rebuilds its markers at every append.
+    // The chart's background: the palette's base on a dark desktop, else the light theme's white.
+    const QColor chartBackground =
+        palette().color(QPalette::Window).lightness() < 128 ? palette().color(QPalette::Base) : QColor(Qt::white);
     QList<QPieSlice *> slices;
     QList<QBarSet *> sets;
     slices.reserve(points.size());
     sets.reserve(points.size());
     for (qsizetype i = 0; i < points.size(); ++i) {
         const ChartPoint &point = points[i];
-        const QColor colour = chartColour(point.colour);
+        const QColor colour = readableChartColour(point.colour, chartBackground);
         auto *slice = new QPieSlice(point.label, point.value);
         slice->setBrush(colour);
         // An outline, so that a white slice (and its legend box) still shows on the white chart.

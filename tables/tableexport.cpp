@@ -153,6 +153,9 @@ QString tabSeparated(const ActivityModel &table, const QVector<int> &rows, const
             cell.replace(QLatin1Char('\t'), QLatin1Char(' '));
             cell.replace(QLatin1Char('\r'), QLatin1Char(' '));
             cell.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            // Quoted as in the file, so that an import with commas or semicolons ticked as well
+            // as tabs keeps the cells whole.
+            cell = csvField(cell, QLatin1Char('\t'));
         }
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }

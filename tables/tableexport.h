@@ -34,7 +34,7 @@ struct CsvStyle {
 // numbers written with the style's decimal point; texts are guarded, not quoted.
 QList<QStringList> copiedRows(const ActivityModel &table, const QVector<int> &rows, const CsvStyle &style = {});
 // copiedRows() one line per row, cells split by tabs; a tab or line break inside a cell becomes
-// a blank.
+// a blank, and a cell with a comma, semicolon or quote is quoted as in a CSV file.
 QString tabSeparated(const ActivityModel &table, const QVector<int> &rows, const CsvStyle &style = {});
 // copiedRows() as an HTML table, which spreadsheets paste cell by cell.
 QString htmlTable(const ActivityModel &table, const QVector<int> &rows, const CsvStyle &style = {});

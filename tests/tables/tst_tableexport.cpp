@@ -256,6 +256,8 @@ private slots:
         // Nothing selected, or only a row without an activity: the whole table.
         QCOMPARE(tableexport::copiedRows(*money, {7}, style), file);
 
+        QCOMPARE(tableexport::tabSeparated(*money, {1}, style).section(QLatin1Char('\n'), 1),
+                 QStringLiteral("Miete\t8 Hrs\tDay\t3/15/1956\tNow\t\"1.235 € (0,49%)\"\t1235\t\"0,49\"\t1235\n"));
         const QString text = tableexport::tabSeparated(*money, {3}, style);
         QCOMPARE(text.split(QLatin1Char('\n')),
                  (QStringList{file[0].join(QLatin1Char('\t')), "Tea break <b>\t8 Hrs\tDay\t3/15/1956\tNow\t3\t3\t\t3", ""}));

@@ -2,11 +2,13 @@
 #include "app/frmmain.h"
 #include "calc/clock.h"
 #include "results/chartcolour.h"
+#include "results/chartlegend.h"
 #include "results/frmgraph.h"
 #include "results/printerchoice.h"
 #include "results/spinningpie.h"
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
+#include "widgets/fonts.h"
 #include "widgets/prompts.h"
 #include <QApplication>
 #include <QBarSet>
@@ -294,6 +296,33 @@ private slots:
         QCOMPARE(markers.size(), 5);
         for (const QLegendMarker *marker : markers)
             QVERIFY(!marker->isVisible());
+    }
+
+    // Swatches as high as the legend's text; the bars with a value axis and their values.
+    void legendSwatchesAndBarValues()
+    {
+        TfrmGraph graph;
+        graph.setPoints(makePoints(5, true));
+        graph.resize(900, 600);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        QVERIFY(!graph.chart->legend()->isVisible());
+        QCOMPARE(graph.legend()->entries().size(), 5);
+        QCOMPARE(graph.legend()->entries()[0].text, QStringLiteral("Other (41.67%)"));
+        QVERIFY(graph.legend()->swatchSize() >= QFontMetrics(sansFont(11)).height());
+        // Right of the plot, clear of the pie.
+        QVERIFY(graph.legend()->mapRectToScene(graph.legend()->boundingRect()).left() >= graph.chart->plotArea().right());
+
+        child<QRadioButton>(graph, "rbBar")->click();
+        QTRY_VERIFY(graph.Series2->isVisible());
+        QVERIFY(graph.Series2->attachedAxes().constFirst()->isVisible() ||
+                graph.Series2->attachedAxes().constLast()->isVisible());
+        QCOMPARE(graph.barValueTexts(),
+                 (QStringList{QStringLiteral("100"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),
+                              QStringLiteral("50")}));
+        child<QToolButton>(graph, "SpeedButton1")->click();
+        QCOMPARE(graph.barValueTexts().size(), 4);
+        QCOMPARE(graph.legend()->entries().size(), 4);
     }
 
     void tabReachesEveryControl()

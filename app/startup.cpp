@@ -65,7 +65,7 @@ void refuseSecondCopy(const SettingsLock &lock)
         Prompts::warning(nullptr, text);
         return;
     }
-    if (Prompts::ask(nullptr, text, QStringLiteral("Show It"), QStringLiteral("Quit")))
+    if (Prompts::ask(nullptr, text, QStringLiteral("&Show It"), QStringLiteral("&Quit")))
         ::kill(static_cast<pid_t>(holder), SIGUSR1);
 }
 

@@ -23,8 +23,8 @@
 #include <QCursor>
 #include <QEvent>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QFocusFrame>
+#include <QFontMetricsF>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QKeyEvent>
@@ -208,8 +208,8 @@ void TfrmGraph::layOutLegend()
         sum += point.value;
     // With its share, which a slice too thin for a label of its own does not show.
     for (const ChartPoint &point : std::as_const(m_points))
-        entries.append({point.label + (sum > 0 ? formatShare(100 * point.value / sum) : QString()),
-                        chartColour(point.colour)});
+        entries.append(
+            {point.label + (sum > 0 ? formatShare(100 * point.value / sum) : QString()), chartColour(point.colour)});
     m_legend->setEntries(entries);
     const QRectF area = chart->rect();
     const qreal top = 60, bottom = 40;
@@ -347,9 +347,8 @@ void TfrmGraph::updatePieMarks()
         values.append(slice->value());
     const QRectF plot = chart->plotArea();
     const QSizeF label = QFontMetricsF(slices.first()->labelFont()).size(0, QStringLiteral("100%"));
-    const QVector<bool> shown = pieLabelsThatFit(values, Series1->pieStartAngle(),
-                                                 PieSize * std::min(plot.width(), plot.height()) / 2,
-                                                 LabelArmFactor, label);
+    const QVector<bool> shown = pieLabelsThatFit(
+        values, Series1->pieStartAngle(), PieSize * std::min(plot.width(), plot.height()) / 2, LabelArmFactor, label);
     for (int i = 0; i < slices.size(); ++i) {
         slices[i]->setLabel(QString::number(std::lround(slices[i]->percentage() * 100)) + QLatin1Char('%'));
         slices[i]->setLabelVisible(shown[i]);
@@ -560,7 +559,7 @@ void TfrmGraph::setLookAhead(int age, const QVector<ChartPoint> &points)
     m_todayPoints = m_points;
     m_agePoints = points;
     const QString byAge = QStringLiteral("By age ") + QString::number(age);
-    m_byAge = new QCheckBox(byAge, ui->Panel1);
+    m_byAge = new QCheckBox(QStringLiteral("By &age ") + QString::number(age), ui->Panel1);
     m_byAge->setObjectName(QStringLiteral("cbByAge"));
     // Between "Bar" and "Reduce # visible points", where the panel has room.
     m_byAge->setGeometry(124, 12, 96, 17);

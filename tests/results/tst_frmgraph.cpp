@@ -311,15 +311,15 @@ private slots:
         QCOMPARE(graph.legend()->entries()[0].text, QStringLiteral("Other (41.67%)"));
         QVERIFY(graph.legend()->swatchSize() >= QFontMetrics(sansFont(11)).height());
         // Right of the plot, clear of the pie.
-        QVERIFY(graph.legend()->mapRectToScene(graph.legend()->boundingRect()).left() >= graph.chart->plotArea().right());
+        QVERIFY(graph.legend()->mapRectToScene(graph.legend()->boundingRect()).left() >=
+                graph.chart->plotArea().right());
 
         child<QRadioButton>(graph, "rbBar")->click();
         QTRY_VERIFY(graph.Series2->isVisible());
         QVERIFY(graph.Series2->attachedAxes().constFirst()->isVisible() ||
                 graph.Series2->attachedAxes().constLast()->isVisible());
-        QCOMPARE(graph.barValueTexts(),
-                 (QStringList{QStringLiteral("100"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),
-                              QStringLiteral("50")}));
+        QCOMPARE(graph.barValueTexts(), (QStringList{QStringLiteral("100"), QStringLiteral("20"), QStringLiteral("30"),
+                                                     QStringLiteral("40"), QStringLiteral("50")}));
         child<QToolButton>(graph, "SpeedButton1")->click();
         QCOMPARE(graph.barValueTexts().size(), 4);
         QCOMPARE(graph.legend()->entries().size(), 4);

@@ -104,8 +104,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("semicolonStyle");
         const std::pair<const char *, QString> specials[] = {
-            {"comma", QStringLiteral("1.250,00 €")},   {"semicolon", QStringLiteral("Miete; Strom")},
-            {"tab", QStringLiteral("Tea\tbreak")},     {"quote", QStringLiteral("The \"big\" one")},
+            {"comma", QStringLiteral("1.250,00 €")},     {"semicolon", QStringLiteral("Miete; Strom")},
+            {"tab", QStringLiteral("Tea\tbreak")},       {"quote", QStringLiteral("The \"big\" one")},
             {"line feed", QStringLiteral("two\nlines")}, {"carriage return", QStringLiteral("two\rlines")},
         };
         for (const auto &[name, text] : specials) {
@@ -259,8 +259,9 @@ private slots:
         QCOMPARE(tableexport::tabSeparated(*money, {1}, style).section(QLatin1Char('\n'), 1),
                  QStringLiteral("Miete\t8 Hrs\tDay\t3/15/1956\tNow\t\"1.235 € (0,49%)\"\t1235\t\"0,49\"\t1235\n"));
         const QString text = tableexport::tabSeparated(*money, {3}, style);
-        QCOMPARE(text.split(QLatin1Char('\n')),
-                 (QStringList{file[0].join(QLatin1Char('\t')), "Tea break <b>\t8 Hrs\tDay\t3/15/1956\tNow\t3\t3\t\t3", ""}));
+        QCOMPARE(
+            text.split(QLatin1Char('\n')),
+            (QStringList{file[0].join(QLatin1Char('\t')), "Tea break <b>\t8 Hrs\tDay\t3/15/1956\tNow\t3\t3\t\t3", ""}));
         const QString html = tableexport::htmlTable(*money, {2}, style);
         QVERIFY(html.contains(QStringLiteral("<tr><td>'=cmd</td><td>8 Hrs</td>")));
         QVERIFY(tableexport::htmlTable(*money, {3}, style).contains(QStringLiteral("Tea\tbreak &lt;b&gt;</td>")));

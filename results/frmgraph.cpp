@@ -196,6 +196,7 @@ void TfrmGraph::fitBarAxes()
     }
     // Room past the longest bar for its value.
     m_valueAxis->setRange(0, largest > 0 ? largest * 1.15 : 1);
+    m_valueAxis->setTickCount(5);
     m_valueAxis->applyNiceNumbers();
     m_rowAxis->setCategories(rows);
 }
@@ -350,7 +351,10 @@ void TfrmGraph::updatePieMarks()
     const QVector<bool> shown = pieLabelsThatFit(
         values, Series1->pieStartAngle(), PieSize * std::min(plot.width(), plot.height()) / 2, LabelArmFactor, label);
     for (int i = 0; i < slices.size(); ++i) {
-        slices[i]->setLabel(QString::number(std::lround(slices[i]->percentage() * 100)) + QLatin1Char('%'));
+        // A thin slice whose label shows is not nothing: a tenth below one per cent.
+        const qreal percent = slices[i]->percentage() * 100;
+        slices[i]->setLabel((percent < 0.5 ? formatNumber(percent, 1) : QString::number(std::lround(percent))) +
+                            QLatin1Char('%'));
         slices[i]->setLabelVisible(shown[i]);
         if (i < markers.size() && i < m_points.size())
             markers[i]->setLabel(m_points[i].label);

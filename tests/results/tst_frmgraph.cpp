@@ -23,9 +23,11 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -33,6 +35,18 @@
 #include <QToolTip>
 
 namespace {
+// The text of a PDF, by pdftotext; null when it is not installed.
+QString pdfText(const QString &pdf)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (program.isEmpty())
+        return QString();
+    QProcess run;
+    run.start(program, {pdf, QStringLiteral("-")});
+    run.waitForFinished();
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
 QVector<ChartPoint> makePoints(int count, bool withOther)
 {
     QVector<ChartPoint> points;
@@ -551,6 +565,9 @@ private slots:
             bytes.mid(box + 11, bytes.indexOf(']', box) - box - 11).simplified().split(' ');
         QCOMPARE(numbers.size(), 4);
         QVERIFY(numbers[2].toDouble() > numbers[3].toDouble());
+        // The page shows what the window does: the legend with its shares.
+        if (const QString text = pdfText(pdf); !text.isNull())
+            QVERIFY2(text.contains(QStringLiteral("Other (52.63%)")), qPrintable(text));
     }
 
     // A PDF in a folder that does not exist fails as the job starts (Qt's PDF engine never fails at

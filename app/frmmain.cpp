@@ -93,6 +93,8 @@ void TfrmMain::setUpControls()
     PopupMenu1->addActions({ui->ActivitySort, ui->StartDate1, ui->Total1});
     keepMenuFrameVisible(PopupMenu1);
     PopupMenu1->addSeparator();
+    QAction *copyRows = TTablePage::addCopyAction(PopupMenu1);
+    connect(copyRows, &QAction::triggered, this, &TfrmMain::copyClick);
     QAction *exportCsv = TTablePage::addExportAction(PopupMenu1);
     setUpPages();
     for (QWidget *page : m_pages)
@@ -527,6 +529,12 @@ void TfrmMain::sortCurrentPage(ActivitySort order)
 {
     if (TTablePage *page = currentTablePage())
         page->sortBy(static_cast<int>(order));
+}
+
+void TfrmMain::copyClick()
+{
+    if (TTablePage *page = currentTablePage())
+        page->copyRows();
 }
 
 void TfrmMain::ExportCsv1Click()

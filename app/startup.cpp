@@ -65,7 +65,7 @@ void refuseSecondCopy(const SettingsLock &lock)
         Prompts::warning(nullptr, text);
         return;
     }
-    if (Prompts::ask(nullptr, text, QStringLiteral("Show It"), QStringLiteral("Quit")))
+    if (Prompts::ask(nullptr, text, QStringLiteral("&Show It"), QStringLiteral("&Quit")))
         ::kill(static_cast<pid_t>(holder), SIGUSR1);
 }
 
@@ -155,6 +155,8 @@ int runLifetally(int argc, char *argv[])
             return 1;
         }
     }
+    // Also the window class on X11, which the desktop file names as its StartupWMClass so that docks
+    // group the window with its launcher; Wayland matches the desktop file's name instead.
     QApplication::setApplicationName(QStringLiteral("Lifetally"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setDesktopFileName(QStringLiteral("example.brightwell.lifetally"));

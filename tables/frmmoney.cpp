@@ -17,11 +17,12 @@ TfrmMoney::~TfrmMoney() = default;
 
 void TfrmMoney::FormShow()
 {
-    ui->Label5->setText(isMoney ? QStringLiteral("Amount of money spent per:")
-                                : QStringLiteral("Frequency performed per:"));
-    ui->Label3->setText(isMoney ? QStringLiteral("Money") : QStringLiteral("Number"));
-    ui->numMoney->setAccessibleName(ui->Label3->text());
-    ui->cbWhen->setAccessibleName(ui->Label5->text());
+    ui->Label5->setText(isMoney ? QStringLiteral("&Amount of money spent per:")
+                                : QStringLiteral("&Frequency performed per:"));
+    ui->Label3->setText(isMoney ? QStringLiteral("&Money") : QStringLiteral("N&umber"));
+    // The labels' words, without the access key's mark.
+    ui->numMoney->setAccessibleName(QString(ui->Label3->text()).remove(QLatin1Char('&')));
+    ui->cbWhen->setAccessibleName(QString(ui->Label5->text()).remove(QLatin1Char('&')));
     ui->numMoney->setMask(isMoney, isMoney ? 2 : 0);
     double value = 0;
     if (amountText.isEmpty() || !tryStrToFloat(amountText, value))

@@ -66,8 +66,8 @@ bool Prompts::keepOrChange(QWidget *parent, const QString &text)
     if (record(Kind::Check, title, text))
         return state().keepAnswers.isEmpty() || state().keepAnswers.takeFirst();
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
-    QPushButton *keep = box.addButton(QStringLiteral("Keep it"), QMessageBox::AcceptRole);
-    QPushButton *change = box.addButton(QStringLiteral("Change it"), QMessageBox::RejectRole);
+    QPushButton *keep = box.addButton(QStringLiteral("&Keep it"), QMessageBox::AcceptRole);
+    QPushButton *change = box.addButton(QStringLiteral("&Change it"), QMessageBox::RejectRole);
     box.setDefaultButton(change);
     box.setEscapeButton(change);
     box.exec();

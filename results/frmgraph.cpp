@@ -201,8 +201,15 @@ void TfrmGraph::fitBarAxes()
     m_rowAxis->setCategories(rows);
 }
 
+// The chart's background: the palette's base on a dark desktop, else the light theme's white.
+QColor TfrmGraph::chartBackground() const
+{
+    return palette().color(QPalette::Window).lightness() < 128 ? palette().color(QPalette::Base) : QColor(Qt::white);
+}
+
 void TfrmGraph::layOutLegend()
 {
+    const QColor background = chartBackground();
     QVector<ChartLegend::Entry> entries;
     double sum = 0;
     for (const ChartPoint &point : std::as_const(m_points))
@@ -210,7 +217,8 @@ void TfrmGraph::layOutLegend()
     // With its share, which a slice too thin for a label of its own does not show.
     for (const ChartPoint &point : std::as_const(m_points))
         entries.append(
-            {point.label + (sum > 0 ? formatShare(100 * point.value / sum) : QString()), chartColour(point.colour)});
+            {point.label + (sum > 0 ? formatShare(100 * point.value / sum) : QString()),
+             readableChartColour(point.colour, background)});
     m_legend->setEntries(entries);
     const QRectF area = chart->rect();
     const qreal top = 60, bottom = 40;
@@ -256,16 +264,14 @@ void TfrmGraph::setPoints(const QVector<ChartPoint> &points)
     Series2->clear();
     m_points = points;
     // Each series takes its points in one call: the legend rebuilds its markers at every append.
-    // The chart's background: the palette's base on a dark desktop, else the light theme's white.
-    const QColor chartBackground =
-        palette().color(QPalette::Window).lightness() < 128 ? palette().color(QPalette::Base) : QColor(Qt::white);
+    const QColor background = chartBackground();
     QList<QPieSlice *> slices;
     QList<QBarSet *> sets;
     slices.reserve(points.size());
     sets.reserve(points.size());
     for (qsizetype i = 0; i < points.size(); ++i) {
         const ChartPoint &point = points[i];
-        const QColor colour = readableChartColour(point.colour, chartBackground);
+        const QColor colour = readableChartColour(point.colour, background);
         auto *slice = new QPieSlice(point.label, point.value);
         slice->setBrush(colour);
         // An outline, so that a white slice (and its legend box) still shows on the white chart.

@@ -86,6 +86,7 @@ private:
     void addBarsToChart();
     void placeFooter();
     // The legend's entries and place, and the room the chart leaves it.
+    QColor chartBackground() const;
     void layOutLegend();
     void placeBarValues();
 

@@ -62,12 +62,11 @@ TotalBreakdown projectedBreakdown(TableKind kind, const QStringList &cells, cons
     DateValue endDay = 0;
     if (end != Now && tryStrToDate(end, endDay) && wholeDay(endDay) > ahead.day)
         end = Now;
-    TotalBreakdown b =
-        kind == TableKind::Hours
-            ? hourBreakdownAt(ahead.day, cells.value(Amount), cells.value(Per), cells.value(Start), end,
-                              ahead.hoursAlive)
-            : moneyBreakdownAt(ahead.day, cells.value(Amount), cells.value(Per), cells.value(Start), end,
-                               kind == TableKind::Money, income);
+    TotalBreakdown b = kind == TableKind::Hours
+                           ? hourBreakdownAt(ahead.day, cells.value(Amount), cells.value(Per), cells.value(Start), end,
+                                             ahead.hoursAlive)
+                           : moneyBreakdownAt(ahead.day, cells.value(Amount), cells.value(Per), cells.value(Start), end,
+                                              kind == TableKind::Money, income);
     // Measured backwards, a row begun after the day would count the time between.
     if (wholeDay(b.from) > ahead.day) {
         b.to = b.from;

@@ -48,8 +48,7 @@ TotalBreakdown hourBreakdownAt(DateValue now, const QString &duration, const QSt
     b.reference = hoursAlive;
     measureSpan(b, start, end, now);
     const TDateDiff &span = b.span;
-    const double perPeriod =
-        inColumn(AmountColumn, [&] { return 60.0 * hoursOf(duration) + minutesOf(duration); });
+    const double perPeriod = inColumn(AmountColumn, [&] { return 60.0 * hoursOf(duration) + minutesOf(duration); });
     b.rate = perPeriod;
     // A later match replaces an earlier one; a period word the table does not know totals 0.
     double minutes = 0;

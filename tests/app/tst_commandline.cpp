@@ -115,10 +115,6 @@ private slots:
         QTest::newRow("csv by age 85 of a row going on")
             << QStringList{"--settings", "@/pat.ini", "--csv", "-", "--age=85"} << 0 << ",248368\r\n"
             << "" << none;
-        // By an age already reached: Eating began after the 30th birthday.
-        QTest::newRow("csv by age 30, behind today")
-            << QStringList{"--settings", "@/pat.ini", "--csv", "-", "--age", "30"} << 0 << ",0\r\nMoney,Caf"
-            << "" << none;
         QTest::newRow("csv with the file's age")
             << QStringList{"--settings", "@/pat.ini", "--csv", "-"} << 0 << ",Total by age 80 (number)\r\n"
             << "" << none;

@@ -80,39 +80,6 @@ private slots:
         for (int i = 0; i < printed.size(); ++i)
             QCOMPARE(printed[i], i);
     }
-
-    // The look-ahead section lists every row still going on today, with its total by the age;
-    // an age already reached drops "at this pace".
-    void lookAheadSection_data()
-    {
-        QTest::addColumn<int>("age");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<QString>("rows"); // activity total, ...
-        // Born 3/15/1986, today 12/10/2026: the 30th birthday is behind, the 50th ahead.
-        QTest::newRow("ahead") << 50 << "By age 50 at this pace" << "Work 57469, Guitar 2536";
-        QTest::newRow("already reached") << 30 << "By age 30" << "Work 15726, Guitar 0";
-    }
-    void lookAheadSection()
-    {
-        QFETCH(int, age);
-        testsupport::fixClock(2026, 12, 10, 14);
-        ActivityModel table({});
-        table.setRowTexts(0, {"Activity", "Time", "Per", "Start date", "End date", "Total Hrs"});
-        table.setRowTexts(1, {"Old job", "8 Hrs", "Day", "1/1/2005", "1/1/2008", "8,760"});
-        table.setRowTexts(2, {"Work", "40 Hrs", "Week", "9/1/2008", "3/31/2051", "1"});
-        table.setRowTexts(3, {"Guitar", "3 Hrs", "Week", "1/1/2020", "Now", "1"});
-        table.setExplanationContext(TableKind::Hours, 0, 0);
-        const std::optional<LookAhead> ahead = lookAheadOf(QStringLiteral("3/15/1986"), age);
-        table.setLookAhead(ahead);
-        QTEST(report::lookAheadHeading(*ahead), "heading");
-        const QVector<QStringList> section = report::lookAheadRows(table);
-        QCOMPARE(section.first(), table.rowTexts(0));
-        QStringList rows;
-        for (const QStringList &cells : section.mid(1))
-            rows << cells[ActivityModel::Activity] + QLatin1Char(' ') +
-                        QString::number(totalCellValue(cells[ActivityModel::Total]));
-        QTEST(rows.join(QStringLiteral(", ")), "rows");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestReport)

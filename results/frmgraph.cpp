@@ -566,9 +566,10 @@ bool TfrmGraph::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TfrmGraph::setLookAhead(int age, const QVector<ChartPoint> &points)
+void TfrmGraph::setLookAhead(int age, const QString &title, const QVector<ChartPoint> &points)
 {
     m_todayTitle = m_title;
+    m_ageTitle = title;
     m_todayPoints = m_points;
     m_agePoints = points;
     const QString byAge = QStringLiteral("By age ") + QString::number(age);
@@ -577,9 +578,9 @@ void TfrmGraph::setLookAhead(int age, const QVector<ChartPoint> &points)
     // Between "Bar" and "Reduce # visible points", where the panel has room.
     m_byAge->setGeometry(124, 12, 96, 17);
     m_byAge->show();
-    connect(m_byAge, &QCheckBox::toggled, this, [this, byAge](bool checked) {
+    connect(m_byAge, &QCheckBox::toggled, this, [this](bool checked) {
         settlePie();
-        setTitle(checked ? m_todayTitle + QStringLiteral("  ") + byAge : m_todayTitle);
+        setTitle(checked ? m_ageTitle : m_todayTitle);
         setPoints(checked ? m_agePoints : m_todayPoints);
         m_pointCount = static_cast<int>(Series1->count());
         ui->SpeedButton1->setVisible(m_pointCount > 3);

@@ -5,6 +5,7 @@
 #include "calc/datetext.h"
 #include "calc/numbertext.h"
 #include "calc/periodtext.h"
+#include "calc/todayprices.h"
 
 #include <algorithm>
 #include <cmath>
@@ -161,7 +162,11 @@ QString explainRow(TableKind kind, const QString &amount, const QString &per, co
                                      ? hourBreakdown(amount, per, start, end, hoursAlive)
                                      : moneyBreakdown(amount, per, start, end, kind == TableKind::Money, income);
         QString text = totalExplanation(b);
-        if (totalText(b) != shownTotal)
+        const PriceBasis *prices = kind == TableKind::Money ? todayprices::inForce() : nullptr;
+        if (prices)
+            text += QLatin1Char('\n') + todayprices::sentence(b, *prices) + QLatin1Char(' ') +
+                    todayprices::noShareSentence();
+        if (todayprices::shownTotalText(b) != shownTotal)
             text += QStringLiteral("\nThe total shown is from an earlier count; it is brought up to date when the "
                                    "totals are counted again.");
         if (ahead && b.toIsNow)

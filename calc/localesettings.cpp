@@ -176,6 +176,16 @@ LocaleSettings LocaleSettings::fromQLocale(const QLocale &locale)
     s.decimalSeparator = firstCharOr(locale.decimalPoint(), s.decimalSeparator);
     s.currencySymbol = locale.currencySymbol(QLocale::CurrencySymbol);
     s.currencyPlacement = placementOf(locale.toCurrencyString(1234.0), s.currencySymbol);
+    s.territory = QLocale::territoryToCode(locale.territory());
+    s.regionCurrency = s.currencySymbol;
+    return s;
+}
+
+LocaleSettings LocaleSettings::withCurrency(const QString &currency) const
+{
+    LocaleSettings s = *this;
+    s.regionCurrency = homeCurrency();
+    s.currencySymbol = currency.isEmpty() ? s.regionCurrency : currency;
     return s;
 }
 

@@ -2,6 +2,7 @@
 
 #include "calc/datediff.h"
 #include "calc/datetext.h"
+#include "calc/todayprices.h"
 
 #include <algorithm>
 
@@ -69,5 +70,5 @@ QString projectedTotalText(TableKind kind, const QStringList &cells, const LookA
 {
     if (!stillGoingOn(cells))
         return cells.value(Total);
-    return totalText(projectedBreakdown(kind, cells, ahead, income));
+    return todayprices::shownTotalText(projectedBreakdown(kind, cells, ahead, income));
 }

@@ -17,7 +17,7 @@ struct BioFields {
     // The results page's look-ahead age, kept with the biography it depends on.
     int lookAheadAge = DefaultLookAheadAge;
     // Money in today's prices, with the rate and the euro country the user chose.
-    PricesChoice prices;
+    PricesChoice prices = {};
 };
 
 // One activity table as the file sees it: rows 0 to TableRows - 1 of cell texts, row 0 the column

@@ -78,6 +78,12 @@ BatchExport::BatchExport()
 
 BatchExport::~BatchExport() = default;
 
+std::optional<bool> &BatchExport::pricesOverride()
+{
+    static std::optional<bool> today;
+    return today;
+}
+
 void BatchExport::load(int lookAheadAge)
 {
     BioFields bio;
@@ -91,6 +97,10 @@ void BatchExport::load(int lookAheadAge)
     const QString age = ageLine(bio.birthDate);
     m_identity = report::identityLine(bio.name, bio.birthDate, age);
     m_income = incomeLine(formatMoney(double(income), 0));
+    PricesChoice prices = bio.prices;
+    if (pricesOverride())
+        prices.today = *pricesOverride();
+    todayprices::setInForce(priceBasisOf(prices, LocaleSettings::current(), Clock::now()));
     computeAllRowTotals(*m_hours, *m_money, *m_freq, hoursAlive, income);
     if (lookAheadAge == 0)
         lookAheadAge = boundedLookAheadAge(bio.lookAheadAge, birth, Clock::now());

@@ -21,7 +21,12 @@ CommandLine::CommandLine()
           QStringLiteral("A")),
       m_weeks(QStringLiteral("weeks"),
               QStringLiteral("Draw your life in weeks to <file> (.png, .svg or .pdf) and quit."),
-              QStringLiteral("file"))
+              QStringLiteral("file")),
+      m_pricesOption(QStringLiteral("prices"),
+                     QStringLiteral("Money in the report and the CSV file: \"today\" for today's prices (from the "
+                                    "public price tables the program carries), \"paid\" as paid; otherwise the "
+                                    "settings file's choice."),
+                     QStringLiteral("today|paid"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("How much time and money you have spent in your lifetime, and on what.\n"
@@ -31,6 +36,7 @@ CommandLine::CommandLine()
     m_parser.addOption(m_csv);
     m_parser.addOption(m_weeks);
     m_parser.addOption(m_ageOption);
+    m_parser.addOption(m_pricesOption);
 }
 
 bool CommandLine::parse(const QStringList &arguments)
@@ -38,6 +44,7 @@ bool CommandLine::parse(const QStringList &arguments)
     m_arguments = arguments;
     m_error.clear();
     m_age = 0;
+    m_prices.reset();
     if (!m_parser.parse(arguments)) {
         m_error = m_parser.errorText();
         return false;
@@ -66,6 +73,14 @@ bool CommandLine::parse(const QStringList &arguments)
             return false;
         }
         m_age = age;
+    }
+    if (m_parser.isSet(m_pricesOption)) {
+        const QString text = m_parser.value(m_pricesOption);
+        if (text != QLatin1String("today") && text != QLatin1String("paid")) {
+            m_error = QStringLiteral("The prices '%1' are neither 'today' nor 'paid'.").arg(text);
+            return false;
+        }
+        m_prices = text == QLatin1String("today");
     }
     return true;
 }

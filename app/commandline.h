@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The program's options: --help, --version, --settings FILE, --report FILE.pdf, --csv FILE.csv,
 // --weeks FILE.png|svg|pdf, --age A (the look-ahead age of the report, the CSV file and the weeks).
@@ -28,6 +29,8 @@ public:
     QString weeksFile() const { return m_parser.value(m_weeks); }
     // The --age given, or 0 when none was.
     int lookAheadAge() const { return m_age; }
+    // --prices: true for "today", false for "paid"; none when not given.
+    std::optional<bool> todaysPrices() const { return m_prices; }
     static bool isStandardOutput(const QString &file) { return file == QLatin1String("-"); }
     // Whether the run writes files or text and ends without a window.
     bool windowless() const;
@@ -48,4 +51,6 @@ private:
     QCommandLineOption m_ageOption;
     QCommandLineOption m_weeks;
     int m_age = 0;
+    QCommandLineOption m_pricesOption;
+    std::optional<bool> m_prices;
 };

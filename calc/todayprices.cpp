@@ -1,6 +1,7 @@
 #include "calc/todayprices.h"
 
 #include "calc/numbertext.h"
+#include <QLocale>
 #include <cmath>
 
 QStringList euroRegions()
@@ -77,6 +78,19 @@ double PriceBasis::todayLevel() const
     return m_series->anchorLevel() * std::pow(1 + m_rate / 100, yearTime(m_today) - m_series->anchorTime());
 }
 
+QString priceRegionOf(const PricesChoice &choice, const LocaleSettings &locale)
+{
+    return priceRegionFor(locale.territory, locale.homeCurrency(), locale.currencySymbol, choice.euroRegion);
+}
+
+std::optional<PriceBasis> priceBasisOf(const PricesChoice &choice, const LocaleSettings &locale, DateValue today)
+{
+    if (!choice.today)
+        return std::nullopt;
+    const PriceSeries *series = PriceTables::builtIn().find(priceRegionOf(choice, locale));
+    return PriceBasis(series, priceRateFor(choice, series), today);
+}
+
 double priceRateFor(const PricesChoice &choice, const PriceSeries *series)
 {
     if (choice.rate)
@@ -147,6 +161,35 @@ QString sentence(const TotalBreakdown &b, const PriceBasis &basis)
                 QStringLiteral(" \u00d7 since ") + QString::number(y) + QStringLiteral(" on average");
     }
     return text + QLatin1Char('.');
+}
+
+QString tableInUse(const PriceBasis &basis, const QString &region)
+{
+    const PriceSeries *s = basis.series();
+    if (!s)
+        return (region.isEmpty() ? QStringLiteral("This currency") : QLocale::territoryToString(
+                                                                          QLocale::codeToTerritory(region))) +
+               QStringLiteral(": no price table");
+    QString text = s->country + QStringLiteral(", ") + QString::number(s->firstYear) + QStringLiteral(" to ") +
+                   QString::number(s->lastYear());
+    if (s->latestMonth > 0)
+        text += QStringLiteral(" (monthly to ") + QLocale::c().monthName(s->latestMonth) + QLatin1Char(' ') +
+                QString::number(s->latestYear) + QLatin1Char(')');
+    return text;
+}
+
+QString creditText(const PriceBasis &basis)
+{
+    const QString rate = formatNumber(basis.ratePercent(), 1) + QStringLiteral(" % a year");
+    const PriceSeries *s = basis.series();
+    if (!s)
+        return QStringLiteral("Money in ") + yearPrices(basis) + QStringLiteral(": no price table, ") + rate +
+               QStringLiteral(" for every year.");
+    return QStringLiteral("Money in ") + yearPrices(basis) + QStringLiteral(": ") + s->source.title +
+           QStringLiteral(" (") + s->country + QStringLiteral(", ") + QString::number(s->firstYear) +
+           QStringLiteral(" to ") + QString::number(s->lastYear()) + QStringLiteral("; ") + s->source.licence +
+           QStringLiteral("; copy of ") + s->source.copyDate + QStringLiteral("), ") + rate +
+           QStringLiteral(" after and before it. ") + s->source.credit;
 }
 
 QString noShareSentence()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/datevalue.h"
+#include "calc/localesettings.h"
 #include "calc/pricetable.h"
 #include "calc/totals.h"
 #include <QString>
@@ -57,6 +58,11 @@ private:
     DateValue m_today;
 };
 
+// The region whose table measures the amounts under `locale`, for the choice.
+QString priceRegionOf(const PricesChoice &choice, const LocaleSettings &locale);
+// The basis of the choice under `locale` on `today`; none when money is shown as paid.
+std::optional<PriceBasis> priceBasisOf(const PricesChoice &choice, const LocaleSettings &locale, DateValue today);
+
 // The rate the user set, or the table's mean of its last ten years, or NoTablePriceRate.
 double priceRateFor(const PricesChoice &choice, const PriceSeries *series);
 
@@ -76,6 +82,11 @@ QString shownTotalText(const TotalBreakdown &b);
 QString yearPrices(const PriceBasis &basis);
 // "In 2026 prices: $1,234,567 — prices rose 2.4 × since 1990 on average."
 QString sentence(const TotalBreakdown &b, const PriceBasis &basis);
+// "United States, 1913 to 2025 (monthly to May 2026)"; "Japan: no price table".
+QString tableInUse(const PriceBasis &basis, const QString &region);
+// What the figures in today's prices rest on, for the report and the About window: the table,
+// the rate and the credit line.
+QString creditText(const PriceBasis &basis);
 // Why the money totals show no share of the lifetime income in today's prices.
 QString noShareSentence();
 } // namespace todayprices

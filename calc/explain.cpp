@@ -169,10 +169,12 @@ QString explainRow(TableKind kind, const QString &amount, const QString &per, co
         if (todayprices::shownTotalText(b) != shownTotal)
             text += QStringLiteral("\nThe total shown is from an earlier count; it is brought up to date when the "
                                    "totals are counted again.");
-        if (ahead && b.toIsNow)
-            text += QLatin1Char('\n') +
-                    projectionSentence(projectedBreakdown(kind, {QString(), amount, per, start, end}, *ahead, income),
-                                       ahead->age);
+        if (ahead && b.toIsNow) {
+            TotalBreakdown projected = projectedBreakdown(kind, {QString(), amount, per, start, end}, *ahead, income);
+            if (prices)
+                projected = todayprices::inTodaysPricesBreakdown(projected, *prices);
+            text += QLatin1Char('\n') + projectionSentence(projected, ahead->age);
+        }
         return text;
     } catch (const ConversionError &e) {
         return QStringLiteral("This row cannot be counted: ") + e.message() + QLatin1Char('.');

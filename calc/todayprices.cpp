@@ -178,18 +178,25 @@ QString tableInUse(const PriceBasis &basis, const QString &region)
     return text;
 }
 
-QString creditText(const PriceBasis &basis)
+TotalBreakdown inTodaysPricesBreakdown(const TotalBreakdown &b, const PriceBasis &basis)
+{
+    TotalBreakdown today = b;
+    today.total = inTodaysPrices(b, basis);
+    today.share = 0;
+    return today;
+}
+
+QStringList creditLines(const PriceBasis &basis, const QString &region)
 {
     const QString rate = formatNumber(basis.ratePercent(), 1) + QStringLiteral(" % a year");
     const PriceSeries *s = basis.series();
     if (!s)
-        return QStringLiteral("Money in ") + yearPrices(basis) + QStringLiteral(": no price table, ") + rate +
-               QStringLiteral(" for every year.");
-    return QStringLiteral("Money in ") + yearPrices(basis) + QStringLiteral(": ") + s->source.title +
-           QStringLiteral(" (") + s->country + QStringLiteral(", ") + QString::number(s->firstYear) +
-           QStringLiteral(" to ") + QString::number(s->lastYear()) + QStringLiteral("; ") + s->source.licence +
-           QStringLiteral("; copy of ") + s->source.copyDate + QStringLiteral("), ") + rate +
-           QStringLiteral(" after and before it. ") + s->source.credit;
+        return {tableInUse(basis, region) + QStringLiteral(": ") + rate + QStringLiteral(" for every year.")};
+    return {QStringLiteral("Table: ") + tableInUse(basis, region) + QStringLiteral("; ") + rate +
+                QStringLiteral(" after it and before it."),
+            s->source.title + QStringLiteral("."),
+            s->source.licence + QStringLiteral("; copy of ") + s->source.copyDate + QStringLiteral("."),
+            s->source.credit};
 }
 
 QString noShareSentence()

@@ -84,9 +84,11 @@ QString yearPrices(const PriceBasis &basis);
 QString sentence(const TotalBreakdown &b, const PriceBasis &basis);
 // "United States, 1913 to 2025 (monthly to May 2026)"; "Japan: no price table".
 QString tableInUse(const PriceBasis &basis, const QString &region);
-// What the figures in today's prices rest on, for the report and the About window: the table,
-// the rate and the credit line.
-QString creditText(const PriceBasis &basis);
+// The same breakdown with its total in today's prices and no share, for the texts that show it.
+TotalBreakdown inTodaysPricesBreakdown(const TotalBreakdown &b, const PriceBasis &basis);
+// What the figures in today's prices rest on, for the report: the table and the rate, the table's
+// publisher and name, its licence and the date of the copy, and its credit line.
+QStringList creditLines(const PriceBasis &basis, const QString &region);
 // Why the money totals show no share of the lifetime income in today's prices.
 QString noShareSentence();
 } // namespace todayprices

@@ -23,7 +23,9 @@ QVector<QStringList> pricesSection(const ActivityModel &money)
         lines.append({money.cell(row, C::Activity), formatMoneyWhole(b.total),
                       formatMoneyWhole(inTodaysPrices(b, *basis))});
     }
-    lines.append({todayprices::creditText(*basis)});
+    const QString region = basis->series() ? basis->series()->region : QString();
+    for (const QString &line : todayprices::creditLines(*basis, region))
+        lines.append({line});
     return lines;
 }
 

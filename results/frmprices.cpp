@@ -10,7 +10,8 @@ TfrmPrices::TfrmPrices(const PricesChoice &choice, const LocaleSettings &locale,
 {
     ui->setupUi(this);
     setFixedSize(size());
-    const bool euro = locale.currencySymbol == QStringLiteral("€");
+    // Only euros of another region need a euro country; euros at home take the home table.
+    const bool euro = locale.currencySymbol == QStringLiteral("€") && locale.homeCurrency() != locale.currencySymbol;
     for (const QString &code : euroRegions())
         ui->cbEuro->addItem(QLocale::territoryToString(QLocale::codeToTerritory(code)), code);
     ui->lblEuro->setVisible(euro);
@@ -51,8 +52,8 @@ void TfrmPrices::showTable()
     const PriceBasis basis(series, ui->numRate->value(), m_today);
     ui->lblTable->setText(todayprices::tableInUse(basis, region));
     if (series) {
-        ui->lblCredit->setText(series->source.credit + QStringLiteral(" (") + series->source.licence +
-                               QStringLiteral(", copy of ") + series->source.copyDate + QStringLiteral(")."));
+        ui->lblCredit->setText(series->source.credit + QStringLiteral("\nLicence: ") + series->source.licence +
+                               QStringLiteral("; copy of ") + series->source.copyDate + QLatin1Char('.'));
         ui->lblRate->setText(QStringLiteral("&Rate after its last year (and before its first), % a year:"));
         ui->lblDefaultRate->setText(QStringLiteral("Default: the table's mean of its last ten years, ") +
                                     QLocale().toString(series->recentRate(), 'f', 1) + QStringLiteral(" %."));

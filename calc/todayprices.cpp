@@ -167,8 +167,8 @@ QString tableInUse(const PriceBasis &basis, const QString &region)
 {
     const PriceSeries *s = basis.series();
     if (!s)
-        return (region.isEmpty() ? QStringLiteral("This currency") : QLocale::territoryToString(
-                                                                          QLocale::codeToTerritory(region))) +
+        return (region.isEmpty() ? QStringLiteral("This currency")
+                                 : QLocale::territoryToString(QLocale::codeToTerritory(region))) +
                QStringLiteral(": no price table");
     QString text = s->country + QStringLiteral(", ") + QString::number(s->firstYear) + QStringLiteral(" to ") +
                    QString::number(s->lastYear());

@@ -25,8 +25,8 @@ PricesChoice readPricesChoice(const IniFile &ini)
 
 void writePricesChoice(IniFile &ini, const PricesChoice &choice)
 {
-    const bool present = ini.contains(Section, TodayKey) || ini.contains(Section, RateKey) ||
-                         ini.contains(Section, RegionKey);
+    const bool present =
+        ini.contains(Section, TodayKey) || ini.contains(Section, RateKey) || ini.contains(Section, RegionKey);
     if (!present && choice == PricesChoice())
         return;
     ini.writeString(Section, TodayKey, choice.today ? QStringLiteral("1") : QStringLiteral("0"));

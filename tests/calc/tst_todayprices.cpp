@@ -114,13 +114,41 @@ private slots:
         QTest::addColumn<QString>("amounts");
         QTest::addColumn<QString>("euroChoice");
         QTest::addColumn<QString>("region");
-        QTest::newRow("own currency: own country") << "DE" << "€" << "€" << "" << "DE";
-        QTest::newRow("dollars in Germany: U.S.") << "DE" << "€" << "$" << "" << "US";
-        QTest::newRow("pounds in France: UK") << "FR" << "€" << "£" << "" << "GB";
-        QTest::newRow("euros in the U.S.: default") << "US" << "$" << "€" << "" << "DE";
-        QTest::newRow("euros in the U.S.: chosen") << "US" << "$" << "€" << "FR" << "FR";
-        QTest::newRow("euros in France: own") << "FR" << "€" << "€" << "IT" << "FR";
-        QTest::newRow("francs in Japan: no home") << "JP" << "¥" << "CHF" << "" << "";
+        QTest::newRow("own currency: own country") << "DE"
+                                                   << "€"
+                                                   << "€"
+                                                   << ""
+                                                   << "DE";
+        QTest::newRow("dollars in Germany: U.S.") << "DE"
+                                                  << "€"
+                                                  << "$"
+                                                  << ""
+                                                  << "US";
+        QTest::newRow("pounds in France: UK") << "FR"
+                                              << "€"
+                                              << "£"
+                                              << ""
+                                              << "GB";
+        QTest::newRow("euros in the U.S.: default") << "US"
+                                                    << "$"
+                                                    << "€"
+                                                    << ""
+                                                    << "DE";
+        QTest::newRow("euros in the U.S.: chosen") << "US"
+                                                   << "$"
+                                                   << "€"
+                                                   << "FR"
+                                                   << "FR";
+        QTest::newRow("euros in France: own") << "FR"
+                                              << "€"
+                                              << "€"
+                                              << "IT"
+                                              << "FR";
+        QTest::newRow("francs in Japan: no home") << "JP"
+                                                  << "¥"
+                                                  << "CHF"
+                                                  << ""
+                                                  << "";
     }
     void regionOfTheAmounts()
     {

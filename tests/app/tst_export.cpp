@@ -155,7 +155,8 @@ private slots:
         TfrmMain w;
         openOnPage(w, TfrmMain::Hours);
         w.sortMenu()->actions().last()->trigger();
-        QCOMPARE(promptTexts(), QStringList{QStringLiteral("Unable to write to ") + path + QLatin1Char('.')});
+        QCOMPARE(promptTexts(),
+                 QStringList{QStringLiteral("Unable to write to ") + path + QStringLiteral(": No such file or directory.")});
         QVERIFY(!QFile::exists(path));
 
         // Cancelling the dialog writes nothing and says nothing.

@@ -121,7 +121,7 @@ void writeFileAtomically(const QString &path, const QByteArray &data, const Atom
     // file, the settings file's.
     std::optional<struct stat> owner = replacesFile ? old : std::nullopt;
     if (!owner && access == FileAccess::Beside && !ownerFrom.isEmpty())
-        owner = statOf(ownerFrom, true);
+        owner = statOf(ownerFrom, false); // the name's owner: a link there may lead to anyone's file
 
     const auto next = [&hooks] { return !hooks.step || hooks.step(); };
     if (!next())

@@ -93,7 +93,7 @@ SettingsFileStatus SettingsKeeper::findUnsaved(Entries &entries, QString &reason
 void SettingsKeeper::adoptUnsaved()
 {
     m_format = m_unsavedFormat;
-    QFile file(recoveryPath());
-    if (file.open(QIODevice::ReadOnly))
-        m_unsaved = file.readAll();
+    QString reason;
+    if (!readIniBytes(recoveryPath(), m_unsaved, reason))
+        m_unsaved.clear();
 }

@@ -166,6 +166,27 @@ private slots:
         QVERIFY(Prompts::shown().isEmpty());
     }
 
+    // The export dialog's answer that would replace the entries is refused, naming both files.
+    void exportOverTheEntriesIsRefused()
+    {
+        const QString ini = m_scope->settingsPath();
+        const QByteArray saved = "[Name]\nname=Ann\n";
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(saved) == saved.size());
+        file.close();
+        TfrmMain w;
+        openOnPage(w, TfrmMain::Hours);
+        answerSaveDialog(ini + QStringLiteral(".bak"));
+        w.sortMenu()->actions().last()->trigger();
+        QCOMPARE(promptTexts(), QStringList{QStringLiteral("The file %1.bak is the settings file's backup %1.bak; "
+                                                           "choose another name. Nothing was written.")
+                                                .arg(ini)});
+        Prompts::clearShown();
+        answerSaveDialog(ini);
+        w.sortMenu()->actions().last()->trigger();
+        QCOMPARE(contents(ini), saved);
+    }
+
     void saveImageBySuffix_data()
     {
         QTest::addColumn<QString>("name");

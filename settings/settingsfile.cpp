@@ -139,16 +139,21 @@ bool holdsEntries(const IniFile &ini)
 SettingsFileCheck checkSettingsFile(const QString &path)
 {
     IniFile ini{QString()};
-    return loadSettingsFile(path, ini);
+    return loadSettingsFile(path, ini, nullptr);
 }
 
-SettingsFileCheck loadSettingsFile(const QString &path, IniFile &ini)
+SettingsFileCheck loadSettingsFile(const QString &path, IniFile &ini, std::optional<QByteArray> *fingerprint)
 {
+    if (fingerprint)
+        *fingerprint = std::nullopt;
     if (!QFileInfo::exists(path))
         return {SettingsFileStatus::Missing, QStringLiteral("No such file or directory")};
     QByteArray content;
     QString reason;
-    if (!readIniBytes(path, content, reason))
+    const bool read = readIniBytes(path, content, reason);
+    if (fingerprint)
+        *fingerprint = read ? QCryptographicHash::hash(content, QCryptographicHash::Sha256) : QByteArray("unreadable");
+    if (!read)
         return {SettingsFileStatus::Unreadable, reason};
     ini.parse(content);
     if (!holdsEntries(ini))
@@ -270,12 +275,12 @@ std::optional<QByteArray> fileFingerprint(const QString &path)
     QFile file(path);
     if (!file.exists())
         return std::nullopt;
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > MaxIniFileBytes || !file.open(QIODevice::ReadOnly))
+    // As loadSettingsFile() tells it, so that a file read at start is read once.
+    QByteArray content;
+    QString reason;
+    if (!readIniBytes(path, content, reason))
         return QByteArray("unreadable");
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result();
+    return QCryptographicHash::hash(content, QCryptographicHash::Sha256);
 }
 
 namespace {

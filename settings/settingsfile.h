@@ -40,8 +40,9 @@ struct SettingsFileCheck {
 // A file that is not a regular file or is larger than MaxIniFileBytes is Unreadable, and is never
 // opened or read.
 SettingsFileCheck checkSettingsFile(const QString &path);
-// The same check, keeping what was read in `ini`: a file read at start is read once.
-SettingsFileCheck loadSettingsFile(const QString &path, IniFile &ini);
+// The same check, keeping what was read in `ini`, and in `fingerprint` (when given) what
+// fileFingerprint() gives: a file read at start is read once.
+SettingsFileCheck loadSettingsFile(const QString &path, IniFile &ini, std::optional<QByteArray> *fingerprint);
 
 // Reads every value with its default; an empty birth date becomes today's date text.
 // A missing file reads as all defaults and is not created. Dates and amounts come back in the

@@ -30,10 +30,9 @@ void SettingsKeeper::read(Entries &entries)
     m_path = path;
     // Read once: what was checked is what is shown.
     IniFile ini{QString()};
-    const SettingsFileCheck check = loadSettingsFile(path, ini);
+    const SettingsFileCheck check = loadSettingsFile(path, ini, &m_fingerprint);
     m_unreadable = check.status == SettingsFileStatus::Unreadable ? check.reason : QString();
     m_format = readSettingsFile(ini, entries.bio, entries.hours, entries.money, entries.freq);
-    m_fingerprint = fileFingerprint(path);
 }
 
 bool SettingsKeeper::changedOnDisk() const

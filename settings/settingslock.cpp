@@ -13,7 +13,8 @@ QString SettingsLock::lockPath(const QString &settingsPath)
     return canonicalSettingsPath(settingsPath) + QStringLiteral(".lock");
 }
 
-SettingsLock::SettingsLock(const QString &settingsPath) : m_path(lockPath(settingsPath)), m_lock(m_path)
+SettingsLock::SettingsLock(const QString &settingsPath)
+    : m_settings(settingsPath), m_path(lockPath(settingsPath)), m_lock(m_path)
 {
     // A window stays open for hours: only a holder that no longer runs makes a lock stale, never
     // its age.
@@ -22,6 +23,10 @@ SettingsLock::SettingsLock(const QString &settingsPath) : m_path(lockPath(settin
 
 SettingsLock::Result SettingsLock::tryLock()
 {
+    // A device or a pipe is no file of entries: no lock file is made beside it (in /dev).
+    const QFileInfo settings(m_settings);
+    if (settings.exists() && !settings.isFile())
+        return Result::NotPossible;
     if (m_lock.tryLock(0))
         return Result::Locked;
     const QFileInfo file(m_path);

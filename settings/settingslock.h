@@ -19,7 +19,7 @@ public:
     // HeldByOther: a running copy holds it. Doubtful: a lock that cannot be judged, one that
     // cannot be read (empty, garbage, a folder of that name) or one from another computer older
     // than a day; the user may take it over. NotPossible: no lock file can be made there (a
-    // read-only folder), so no copy can hold one.
+    // read-only folder), so no copy can hold one; nor beside a device or a pipe.
     Result tryLock();
     // Removes a doubtful lock and takes it; false when it could not be taken.
     bool takeOver();
@@ -32,6 +32,7 @@ public:
     static constexpr qint64 ForeignLockSeconds = 24 * 60 * 60;
 
 private:
+    QString m_settings;
     QString m_path;
     QLockFile m_lock;
 };

@@ -14,8 +14,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -143,10 +141,6 @@ private slots:
                                  << QStringLiteral("lifetally: the %1 file %2 is %3; nothing was written.\n")
                                         .arg(QLatin1String(c.option), QLatin1String(c.output), QLatin1String(c.what))
                                  << none;
-        // A device is written as it is, not replaced (a null device of the test's own, so that a
-        // fault can never replace the system's).
-        QTest::newRow("csv to a null device") << QStringList{"--settings", "@/pat.ini", "--csv", "@/null"} << 0 << ""
-                                              << "" << none;
         QTest::newRow("report to standard output")
             << QStringList{"--settings", "@/pat.ini", "--report", "-", "--csv", "@/all.csv"} << 0 << "%PDF-"
             << "" << QStringList{"@/all.csv"};
@@ -169,10 +163,6 @@ private slots:
         const QString link = dir.filePath(QStringLiteral("link.pdf"));
         if (arguments.contains(QStringLiteral("@/link.pdf")))
             QVERIFY(QFile::link(dir.filePath(QStringLiteral("pat.ini")), link));
-        const QString nullDevice = dir.filePath(QStringLiteral("null"));
-        if (arguments.contains(QStringLiteral("@/null")) &&
-            ::mknod(QFile::encodeName(nullDevice).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
-            QSKIP("only root can make a device");
         if (arguments.contains(QStringLiteral("@/locked.ini")) && geteuid() == 0)
             QSKIP("permission bits do not stop root");
         for (QString &argument : arguments)
@@ -203,8 +193,6 @@ private slots:
         QVERIFY(entries.open(QIODevice::ReadOnly));
         QCOMPARE(entries.readAll(), Settings);
         QFile::remove(link);
-        if (QFileInfo::exists(nullDevice))
-            QVERIFY(!QFileInfo(nullDevice).isFile());
         if (out == QLatin1String("%PDF-") && !pdftotextProgram().isEmpty()) {
             // The bytes as written: a PDF that reads back as the report.
             writeFile(dir.filePath(QStringLiteral("out.pdf")), rawOut);

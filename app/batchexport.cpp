@@ -21,12 +21,14 @@
 #include "tables/tablesettings.h"
 #include "widgets/prompts.h"
 #include <QFile>
+#include <QFileInfo>
 #include <QLayout>
 #include <QLocale>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <utility>
 
 namespace {
 // The income field's range; a stored value beyond it is clamped, as the field does.
@@ -203,6 +205,17 @@ int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAhe
                      const QString &paper)
 {
     const QString settings = settingsFilePath();
+    // A slip such as "--csv lfy.ini" would replace the entries with a table.
+    const std::pair<const char *, QString> outputs[] = {{"--report", pdfPath}, {"--csv", csvPath}, {"--weeks", weeksPath}};
+    for (const auto &[option, path] : outputs) {
+        const QString input =
+            path.isEmpty() || CommandLine::isStandardOutput(path) ? QString() : settingsFileAt(path, settings);
+        if (!input.isEmpty()) {
+            std::fprintf(stderr, "lifetally: the %s file %s is %s; nothing was written.\n", option,
+                         QFileInfo(path).absoluteFilePath().toLocal8Bit().constData(), input.toLocal8Bit().constData());
+            return 2;
+        }
+    }
     const QString problem = settingsProblem(settings);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());

@@ -40,7 +40,8 @@ public:
 
     // Checks that the settings file can be read and holds entries, loads it, then writes the files
     // that are named (an empty path: none). A failure's message goes to standard error, naming the
-    // file; returns the exit status, 0 or 1.
+    // file; returns the exit status, 0 or 1. An output that is the settings file, its backup, its
+    // recovery file or its lock file is refused before anything is read or written: status 2.
     static int run(const QString &pdfPath, const QString &csvPath, int lookAheadAge = 0,
                    const QString &weeksPath = QString(), const QString &paper = QString());
 

@@ -69,13 +69,41 @@ void refuseSecondCopy(const SettingsLock &lock)
         ::kill(static_cast<pid_t>(holder), SIGUSR1);
 }
 
+// A lock that cannot be judged: it may be a running copy's, or one left behind. The user knows;
+// true when they open the file anyway.
+bool mayTakeOverLock(SettingsLock &lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString who;
+    if (lock.holder(pid, host))
+        who = QStringLiteral("It was made by process %1 on the computer \"%2\" on %3.")
+                  .arg(pid)
+                  .arg(host, QLocale().toString(QFileInfo(lock.path()).lastModified(), QLocale::ShortFormat));
+    else
+        who = QStringLiteral("It cannot be read, so which copy made it is unknown.");
+    const QString text = QStringLiteral("Lifetally may already be open with the entries in %1: the lock file %2 "
+                                        "says so.\n\n%3\n\nIf no copy of Lifetally is open with these entries, "
+                                        "open them anyway; otherwise two copies would each save over the other's "
+                                        "changes.")
+                             .arg(QDir::toNativeSeparators(settingsFilePath()), QDir::toNativeSeparators(lock.path()),
+                                  who);
+    if (!Prompts::ask(nullptr, text, QStringLiteral("Open anyway"), QStringLiteral("Quit")))
+        return false;
+    lock.takeOver();
+    return true;
+}
+
 int runWindow(const QString &settingsFile)
 {
     SettingsLock lock(settingsFilePath());
-    if (lock.tryLock() == SettingsLock::Result::HeldByOther) {
+    const SettingsLock::Result locked = lock.tryLock();
+    if (locked == SettingsLock::Result::HeldByOther) {
         refuseSecondCopy(lock);
         return 0;
     }
+    if (locked == SettingsLock::Result::Doubtful && !mayTakeOverLock(lock))
+        return 0;
     keepFieldFramesVisible();
     TfrmMain window;
     // One file per person: say whose it is.

@@ -3,6 +3,7 @@
 #include "calc/strictnumber.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -90,9 +91,40 @@ IniFile::IniFile(const QString &path) : m_path(path)
     // No path: a file held in memory only, with nothing to read.
     if (path.isEmpty())
         return;
+    QByteArray content;
+    QString reason;
+    if (readIniBytes(path, content, reason))
+        parse(content);
+}
+
+bool readIniBytes(const QString &path, QByteArray &content, QString &reason)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        reason = QStringLiteral("It is a folder");
+    else if (info.exists() && !info.isFile())
+        reason = QStringLiteral("It is not a regular file");
+    else if (info.size() > MaxIniFileBytes)
+        reason = QStringLiteral("It is larger than %1 MB").arg(MaxIniFileBytes >> 20);
+    if (!reason.isEmpty())
+        return false;
     QFile file(path);
-    if (file.exists() && file.open(QIODevice::ReadOnly))
-        parse(file.readAll());
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    // One byte more than the limit tells a file that grew since it was looked at.
+    content = file.read(MaxIniFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return false;
+    }
+    if (content.size() > MaxIniFileBytes) {
+        reason = QStringLiteral("It is larger than %1 MB").arg(MaxIniFileBytes >> 20);
+        content.clear();
+        return false;
+    }
+    return true;
 }
 
 void IniFile::addSection(Section section)
@@ -247,11 +279,13 @@ void IniFile::save()
     hooks.step = nextSaveStep;
     hooks.beforeReplace = [](const QString &fullPath) {
         // The backup is a convenience: the new file matters more than a copy of the old one.
-        QFile old(fullPath);
-        if (!nextSaveStep() || !old.open(QIODevice::ReadOnly))
+        QByteArray old;
+        QString reason;
+        if (!nextSaveStep() || !readIniBytes(fullPath, old, reason))
             return;
         try {
-            writeFileAtomically(backupPath(fullPath), old.readAll(), {}, FileAccess::OwnerOnly);
+            // Beside the name given, whatever it links to, and never through a link found there.
+            writeFileAtomically(backupPath(fullPath), old, {}, FileAccess::Beside, fullPath);
         } catch (const FileWriteError &) {
         }
     };

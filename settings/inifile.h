@@ -9,6 +9,15 @@
 // Raised when the settings file cannot be written; what() is "Unable to write to <path>".
 using IniWriteError = FileWriteError;
 
+// The largest file of entries read. A file with every row of every table filled holds some 40 KB;
+// a limit far above that still keeps a wrong file (a disk image, /dev/zero) from filling memory.
+constexpr qint64 MaxIniFileBytes = 4 * 1024 * 1024;
+
+// Reads the whole of a regular file of at most MaxIniFileBytes into `content`. Otherwise false,
+// with why in `reason` ("It is a folder", "It is not a regular file", "It is larger than 4 MB",
+// the system's reason); a device or a pipe is never opened, so it cannot block the reading.
+bool readIniBytes(const QString &path, QByteArray &content, QString &reason);
+
 // A private-profile initialisation file held in memory: an ordered list of sections of entries.
 // Sections and keys match without regard to letter case; entries the program does not know survive
 // a rewrite. Writes collect in memory and reach the disk only in save(), through one atomic
@@ -16,7 +25,8 @@ using IniWriteError = FileWriteError;
 class IniFile
 {
 public:
-    // Reads the file if it exists; a missing file reads as all defaults and is not created.
+    // Reads the file if it exists; a missing file, or one readIniBytes() refuses, reads as all
+    // defaults and is not created.
     explicit IniFile(const QString &path);
 
     const QString &path() const { return m_path; }

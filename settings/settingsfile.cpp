@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -134,33 +135,27 @@ bool holdsEntries(const IniFile &ini)
     return false;
 }
 
-// Takes group and other users' access away and leaves the owner's as it is: a read-only file
-// stays read-only, so a save still refuses it.
-void keepToOwner(const QString &path)
-{
-    const QFileDevice::Permissions own = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                         QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
-    const QFileDevice::Permissions now = QFile::permissions(path);
-    if (QFileInfo::exists(path) && (now & ~own))
-        QFile::setPermissions(path, now & own);
-}
-
 } // namespace
 
 SettingsFileCheck checkSettingsFile(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {SettingsFileStatus::Missing, QStringLiteral("No such file or directory")};
-    if (info.isDir())
-        return {SettingsFileStatus::Unreadable, QStringLiteral("It is a folder")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {SettingsFileStatus::Unreadable, file.errorString()};
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {SettingsFileStatus::Unreadable, file.errorString()};
     IniFile ini{QString()};
+    return loadSettingsFile(path, ini, nullptr);
+}
+
+SettingsFileCheck loadSettingsFile(const QString &path, IniFile &ini, std::optional<QByteArray> *fingerprint)
+{
+    if (fingerprint)
+        *fingerprint = std::nullopt;
+    if (!QFileInfo::exists(path))
+        return {SettingsFileStatus::Missing, QStringLiteral("No such file or directory")};
+    QByteArray content;
+    QString reason;
+    const bool read = readIniBytes(path, content, reason);
+    if (fingerprint)
+        *fingerprint = read ? QCryptographicHash::hash(content, QCryptographicHash::Sha256) : QByteArray("unreadable");
+    if (!read)
+        return {SettingsFileStatus::Unreadable, reason};
     ini.parse(content);
     if (!holdsEntries(ini))
         return {SettingsFileStatus::NoEntries, QStringLiteral("It holds no Lifetally entries")};
@@ -196,7 +191,12 @@ int readLookAheadAge(const IniFile &ini)
 FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money,
                                  TableCells &freq)
 {
-    const IniFile ini(path);
+    return readSettingsFile(IniFile(path), bio, hours, money, freq);
+}
+
+FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells &hours, TableCells &money,
+                                 TableCells &freq)
+{
     const LocaleSettings region = LocaleSettings::current().withCurrency(QString());
     bio.name = ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
     bio.birthDate = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
@@ -261,12 +261,8 @@ void writeSettingsFile(const QString &path, const BioFields &bio, const TableCel
 {
     IniFile ini(path);
     fillFile(ini, bio, hours, money, freq, readAs);
-    // The file holds a person's birth date and income. Tightened before the save as well as after:
-    // the backup is the old file itself, and the new one may take over the old one's permissions.
-    keepToOwner(path);
+    // The save gives the file and its backup to their owner alone (0600).
     ini.save();
-    keepToOwner(path);
-    keepToOwner(IniFile::backupPath(path));
 }
 
 QString recoveryFilePath(const QString &settingsPath)
@@ -287,9 +283,58 @@ std::optional<QByteArray> fileFingerprint(const QString &path)
     QFile file(path);
     if (!file.exists())
         return std::nullopt;
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    // As loadSettingsFile() tells it, so that a file read at start is read once.
+    QByteArray content;
+    QString reason;
+    if (!readIniBytes(path, content, reason))
         return QByteArray("unreadable");
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result();
+    return QCryptographicHash::hash(content, QCryptographicHash::Sha256);
+}
+
+namespace {
+// Where a write to `path` lands: the file its links lead to, even one that does not exist yet.
+QString landingPath(const QString &path)
+{
+    QFileInfo info(QFileInfo(path).absoluteFilePath());
+    for (int hops = 0; hops < 40 && info.isSymLink(); ++hops)
+        info.setFile(info.symLinkTarget());
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    if (landingPath(a) == landingPath(b))
+        return true;
+    // Two names of one file (a hard link): the same device and file number.
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+} // namespace
+
+QString canonicalSettingsPath(const QString &settingsPath)
+{
+    return landingPath(settingsPath);
+}
+
+QString settingsFileAt(const QString &output, const QString &settingsPath)
+{
+    const QString canonical = canonicalSettingsPath(settingsPath);
+    const struct {
+        QString path;
+        const char *what;
+    } inputs[] = {
+        {settingsPath, "the settings file"},
+        {IniFile::backupPath(settingsPath), "the settings file's backup"},
+        {recoveryFilePath(settingsPath), "the settings file's recovery file"},
+        {settingsPath + QStringLiteral(".lock"), "the settings file's lock file"},
+        {IniFile::backupPath(canonical), "the settings file's backup"},
+        {recoveryFilePath(canonical), "the settings file's recovery file"},
+        {canonical + QStringLiteral(".lock"), "the settings file's lock file"},
+    };
+    for (const auto &input : inputs)
+        if (sameFile(output, input.path))
+            return QStringLiteral("%1 %2").arg(QLatin1String(input.what), input.path);
+    return QString();
 }

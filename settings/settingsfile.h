@@ -3,6 +3,7 @@
 #include "calc/lookahead.h"
 #include "calc/todayprices.h"
 #include "settings/fileformat.h"
+#include "settings/inifile.h"
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -39,13 +40,21 @@ struct SettingsFileCheck {
 };
 // NoEntries: readable, but with neither a biography section (DOB, Name, Income) nor a table
 // section (Hours, Money, Freq or a row section of theirs) holding one of its keys.
+// A file that is not a regular file or is larger than MaxIniFileBytes is Unreadable, and is never
+// opened or read.
 SettingsFileCheck checkSettingsFile(const QString &path);
+// The same check, keeping what was read in `ini`, and in `fingerprint` (when given) what
+// fileFingerprint() gives: a file read at start is read once.
+SettingsFileCheck loadSettingsFile(const QString &path, IniFile &ini, std::optional<QByteArray> *fingerprint);
 
 // Reads every value with its default; an empty birth date becomes today's date text.
 // A missing file reads as all defaults and is not created. Dates and amounts come back in the
 // current regional format where the file's own format is recorded or can be told; the result
 // says which.
 FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money,
+                                 TableCells &freq);
+// The same from a file already read.
+FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells &hours, TableCells &money,
                                  TableCells &freq);
 // Rewrites every entry in one atomic replace; throws IniWriteError ("Unable to write to <path>").
 // `readAs` is how the entries were read: a file whose format could not be told gets a format
@@ -63,3 +72,10 @@ QString recoveryFilePath(const QString &settingsPath);
 // What the file held when last read or written, to tell a change made by someone else:
 // none for a missing file.
 std::optional<QByteArray> fileFingerprint(const QString &path);
+
+// The settings file with its links resolved: two names of one file are one file, with one lock.
+QString canonicalSettingsPath(const QString &settingsPath);
+// What an output file `output` would write over, when it is the settings file at `settingsPath`,
+// its backup, its recovery file or its lock file (links and hard links resolved): "the settings
+// file /home/ann/lfy.ini", "the settings file's backup /home/ann/lfy.ini.bak"; otherwise empty.
+QString settingsFileAt(const QString &output, const QString &settingsPath);

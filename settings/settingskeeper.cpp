@@ -29,10 +29,11 @@ void SettingsKeeper::read(Entries &entries)
 {
     const QString path = settingsFilePath();
     m_path = path;
-    const SettingsFileCheck check = checkSettingsFile(path);
+    // Read once: what was checked is what is shown.
+    IniFile ini{QString()};
+    const SettingsFileCheck check = loadSettingsFile(path, ini, &m_fingerprint);
     m_unreadable = check.status == SettingsFileStatus::Unreadable ? check.reason : QString();
-    m_format = readSettingsFile(path, entries.bio, entries.hours, entries.money, entries.freq);
-    m_fingerprint = fileFingerprint(path);
+    m_format = readSettingsFile(ini, entries.bio, entries.hours, entries.money, entries.freq);
 }
 
 bool SettingsKeeper::changedOnDisk() const
@@ -62,7 +63,7 @@ bool SettingsKeeper::keepUnsaved(const Entries &entries)
     if (content == m_unsaved)
         return true;
     try {
-        writeFileAtomically(recoveryPath(), content, {}, FileAccess::OwnerOnly);
+        writeFileAtomically(recoveryPath(), content, {}, FileAccess::Beside, settingsFilePath());
     } catch (const FileWriteError &) {
         return false;
     }
@@ -92,7 +93,7 @@ SettingsFileStatus SettingsKeeper::findUnsaved(Entries &entries, QString &reason
 void SettingsKeeper::adoptUnsaved()
 {
     m_format = m_unsavedFormat;
-    QFile file(recoveryPath());
-    if (file.open(QIODevice::ReadOnly))
-        m_unsaved = file.readAll();
+    QString reason;
+    if (!readIniBytes(recoveryPath(), m_unsaved, reason))
+        m_unsaved.clear();
 }

@@ -1,10 +1,20 @@
 #include "settings/settingslock.h"
 
+#include "settings/settingsfile.h"
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 
-SettingsLock::SettingsLock(const QString &settingsPath) : m_lock(lockPath(settingsPath))
+QString SettingsLock::lockPath(const QString &settingsPath)
+{
+    return canonicalSettingsPath(settingsPath) + QStringLiteral(".lock");
+}
+
+SettingsLock::SettingsLock(const QString &settingsPath)
+    : m_settings(settingsPath), m_path(lockPath(settingsPath)), m_lock(m_path)
 {
     // A window stays open for hours: only a holder that no longer runs makes a lock stale, never
     // its age.
@@ -13,9 +23,43 @@ SettingsLock::SettingsLock(const QString &settingsPath) : m_lock(lockPath(settin
 
 SettingsLock::Result SettingsLock::tryLock()
 {
+    // A device or a pipe is no file of entries: no lock file is made beside it (in /dev).
+    const QFileInfo settings(m_settings);
+    if (settings.exists() && !settings.isFile())
+        return Result::NotPossible;
     if (m_lock.tryLock(0))
         return Result::Locked;
-    return m_lock.error() == QLockFile::LockFailedError ? Result::HeldByOther : Result::NotPossible;
+    const QFileInfo file(m_path);
+    // A folder in its place makes no lock, yet stops every copy from making one.
+    if (file.isDir())
+        return Result::Doubtful;
+    if (m_lock.error() != QLockFile::LockFailedError)
+        return Result::NotPossible;
+    qint64 pid = 0;
+    QString host;
+    if (!holder(pid, host))
+        return Result::Doubtful;
+    // Whether a copy on another computer still runs cannot be told from here; one that has held
+    // the file for a day is more likely one that ended with its computer.
+    if (host != QSysInfo::machineHostName() &&
+        file.lastModified().secsTo(QDateTime::currentDateTime()) > ForeignLockSeconds)
+        return Result::Doubtful;
+    return Result::HeldByOther;
+}
+
+bool SettingsLock::takeOver()
+{
+    if (QFileInfo(m_path).isDir())
+        QDir().rmdir(m_path);
+    else
+        QFile::remove(m_path);
+    return m_lock.tryLock(0);
+}
+
+bool SettingsLock::holder(qint64 &pid, QString &host) const
+{
+    QString application;
+    return m_lock.getLockInfo(&pid, &host, &application);
 }
 
 qint64 SettingsLock::holderPid() const

@@ -8,18 +8,31 @@
 class SettingsLock
 {
 public:
-    enum class Result { Locked, HeldByOther, NotPossible };
+    enum class Result { Locked, HeldByOther, Doubtful, NotPossible };
 
     explicit SettingsLock(const QString &settingsPath);
-    static QString lockPath(const QString &settingsPath) { return settingsPath + QStringLiteral(".lock"); }
+    // Beside the file the name leads to, links resolved: two names of one file share one lock.
+    static QString lockPath(const QString &settingsPath);
+    const QString &path() const { return m_path; }
 
     // Locked: this copy now holds the file (a lock left by a copy that has ended is taken over).
-    // HeldByOther: a running copy holds it. NotPossible: no lock file can be made there (a
-    // read-only folder), so no copy can hold one.
+    // HeldByOther: a running copy holds it. Doubtful: a lock that cannot be judged, one that
+    // cannot be read (empty, garbage, a folder of that name) or one from another computer older
+    // than a day; the user may take it over. NotPossible: no lock file can be made there (a
+    // read-only folder), so no copy can hold one; nor beside a device or a pipe.
     Result tryLock();
+    // Removes a doubtful lock and takes it; false when it could not be taken.
+    bool takeOver();
     // The process of the copy that holds it, on this computer; 0 when unknown.
     qint64 holderPid() const;
+    // What the lock file says of its holder; false when it cannot be read.
+    bool holder(qint64 &pid, QString &host) const;
+
+    // How old another computer's lock must be before it is offered to be taken over.
+    static constexpr qint64 ForeignLockSeconds = 24 * 60 * 60;
 
 private:
+    QString m_settings;
+    QString m_path;
     QLockFile m_lock;
 };

@@ -18,7 +18,8 @@ const QLatin1String Crlf("\r\n");
 
 QString guardFormula(const QString &text)
 {
-    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
+    // A spreadsheet skips a leading tab or line break before a formula, so those are guarded too.
+    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()))
         return QLatin1Char('\'') + text;
     return text;
 }

@@ -1,5 +1,8 @@
 #include "widgets/savefilechoice.h"
 
+#include "settings/settingsfile.h"
+#include "widgets/prompts.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -25,8 +28,16 @@ QString SaveFileChoice::ask(QWidget *parent, const QString &caption, const QStri
     const QString suggested = QDir(folder).filePath(fileName);
     const QString chosen = answerHook() ? answerHook()(caption, suggested)
                                         : QFileDialog::getSaveFileName(parent, caption, suggested, filter);
-    if (!chosen.isEmpty())
-        lastFolder() = QFileInfo(chosen).absolutePath();
+    if (chosen.isEmpty())
+        return chosen;
+    lastFolder() = QFileInfo(chosen).absolutePath();
+    // An export over the entries would lose them.
+    const QString input = settingsFileAt(chosen, settingsFilePath());
+    if (!input.isEmpty()) {
+        Prompts::warning(parent, QStringLiteral("The file %1 is %2; choose another name. Nothing was written.")
+                                     .arg(QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath()), input));
+        return QString();
+    }
     return chosen;
 }
 

@@ -13,7 +13,9 @@ public:
     using Answer = std::function<QString(const QString &caption, const QString &suggestedPath)>;
 
     // Asks where to save, suggesting `fileName` in the folder chosen last (the home folder at
-    // first). Returns the chosen path, or an empty text when the user cancelled.
+    // first). Returns the chosen path, or an empty text when the user cancelled or chose the
+    // settings file or one of its companions (the backup, recovery or lock file), which is refused
+    // with a warning naming both.
     static QString ask(QWidget *parent, const QString &caption, const QString &fileName, const QString &filter);
     // Replaces the dialog by `answer` until cleared with an empty function.
     static void setAnswer(Answer answer);

@@ -66,7 +66,7 @@ private slots:
                                         << "" << QStringList{"@/r.pdf", "@/all.csv"};
         QTest::newRow("unwritable report")
             << QStringList{"--settings", "@/pat.ini", "--report", "@/missing/r.pdf"} << 1 << ""
-            << "Unable to write to @/missing/r.pdf.\n"
+            << "Unable to write to @/missing/r.pdf: No such file or directory.\n"
             << none;
         QTest::newRow("birth date that is no date")
             << QStringList{"--settings", "@/bad.ini", "--csv", "@/all.csv"} << 1 << ""
@@ -146,6 +146,24 @@ private slots:
             << "The paper 'B5' is not one of A4, Letter, A3, Tabloid, A2." << none;
         QTest::newRow("weeks as GIF") << QStringList{"--settings", "@/pat.ini", "--weeks", "@/w.gif"} << 2 << ""
                                       << "The file '@/w.gif' for --weeks must end in .png, .svg or .pdf." << none;
+        // An output that would replace the entries or a file kept with them writes nothing.
+        const struct {
+            const char *row, *option, *output, *what;
+        } onInput[] = {
+            {"report over the settings file", "--report", "@/pat.ini", "the settings file @/pat.ini"},
+            {"csv over the backup", "--csv", "@/pat.ini.bak", "the settings file's backup @/pat.ini.bak"},
+            {"csv over the recovery file", "--csv", "@/pat.ini.recovery",
+             "the settings file's recovery file @/pat.ini.recovery"},
+            {"csv over the lock file", "--csv", "@/pat.ini.lock", "the settings file's lock file @/pat.ini.lock"},
+            {"weeks through a link to the settings file", "--weeks", "@/link.pdf", "the settings file @/pat.ini"},
+        };
+        for (const auto &c : onInput)
+            QTest::newRow(c.row) << QStringList{"--settings", "@/pat.ini", QLatin1String(c.option),
+                                                QLatin1String(c.output)}
+                                 << 2 << ""
+                                 << QStringLiteral("lifetally: the %1 file %2 is %3; nothing was written.\n")
+                                        .arg(QLatin1String(c.option), QLatin1String(c.output), QLatin1String(c.what))
+                                 << none;
         QTest::newRow("report to standard output")
             << QStringList{"--settings", "@/pat.ini", "--report", "-", "--csv", "@/all.csv"} << 0 << "%PDF-"
             << "" << QStringList{"@/all.csv"};
@@ -169,6 +187,9 @@ private slots:
         QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("locked.ini")), QFileDevice::WriteOwner));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
         writeFile(dir.filePath(QStringLiteral("garbage.ini")), QByteArray(1 << 20, '\x9d'));
+        const QString link = dir.filePath(QStringLiteral("link.pdf"));
+        if (arguments.contains(QStringLiteral("@/link.pdf")))
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("pat.ini")), link));
         if (arguments.contains(QStringLiteral("@/locked.ini")) && geteuid() == 0)
             QSKIP("permission bits do not stop root");
         for (QString &argument : arguments)
@@ -195,6 +216,10 @@ private slots:
         QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.contains(out), qPrintable(stdOut));
         QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(inDir(err)), qPrintable(stdErr));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("-"))));
+        QFile entries(dir.filePath(QStringLiteral("pat.ini")));
+        QVERIFY(entries.open(QIODevice::ReadOnly));
+        QCOMPARE(entries.readAll(), Settings);
+        QFile::remove(link);
         if (out == QLatin1String("%PDF-") && !pdftotextProgram().isEmpty()) {
             // The bytes as written: a PDF that reads back as the report.
             writeFile(dir.filePath(QStringLiteral("out.pdf")), rawOut);

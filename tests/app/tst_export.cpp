@@ -164,7 +164,8 @@ private slots:
         TfrmMain w;
         openOnPage(w, TfrmMain::Hours);
         w.sortMenu()->actions().last()->trigger();
-        QCOMPARE(promptTexts(), QStringList{QStringLiteral("Unable to write to ") + path + QLatin1Char('.')});
+        QCOMPARE(promptTexts(),
+                 QStringList{QStringLiteral("Unable to write to ") + path + QStringLiteral(": No such file or directory.")});
         QVERIFY(!QFile::exists(path));
 
         // Cancelling the dialog writes nothing and says nothing.
@@ -172,6 +173,20 @@ private slots:
         answerSaveDialog(QString());
         w.sortMenu()->actions().last()->trigger();
         QVERIFY(Prompts::shown().isEmpty());
+    }
+
+    // The export dialog's answer that would replace the entries is refused, naming both files.
+    void exportOverTheEntriesIsRefused()
+    {
+        const QString ini = m_scope->settingsPath();
+        TfrmMain w;
+        openOnPage(w, TfrmMain::Hours);
+        answerSaveDialog(ini + QStringLiteral(".bak"));
+        w.sortMenu()->actions().last()->trigger();
+        QCOMPARE(promptTexts(), QStringList{QStringLiteral("The file %1.bak is the settings file's backup %1.bak; "
+                                                           "choose another name. Nothing was written.")
+                                                .arg(ini)});
+        QVERIFY(!QFile::exists(ini + QStringLiteral(".bak")));
     }
 
     void saveImageBySuffix_data()

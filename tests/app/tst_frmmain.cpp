@@ -575,7 +575,7 @@ private slots:
         QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::ApplicationError);
         QCOMPARE(Prompts::shown().first().text, QStringLiteral("Unable to write to ") +
                                                     m_scope->folder().file(QStringLiteral("blocker/sub/lfy.ini")) +
-                                                    QLatin1Char('.'));
+                                                    QStringLiteral(": Not a directory."));
     }
 
     void readOnlyFileStaysAsItWas()

@@ -270,7 +270,8 @@ private slots:
             ini.save();
             QFAIL("the save did not fail");
         } catch (const IniWriteError &e) {
-            QCOMPARE(e.message(), QStringLiteral("Unable to write to ") + path);
+            QVERIFY2(e.message().startsWith(QStringLiteral("Unable to write to ") + path + QStringLiteral(": ")),
+                     qPrintable(e.message()));
         }
         if (restore)
             QFile::setPermissions(folder.path(), restore);

@@ -49,6 +49,7 @@ private slots:
         QTest::newRow("installed, run by a user") << "/usr/bin" << 1000u << "" << false;
         QTest::newRow("installed in /opt, run by root") << "/opt" << 0u << "" << false;
         QTest::newRow("installed in ~/.local") << "@/.local/bin" << me << "home" << false;
+        QTest::newRow("a link into /opt, run by root") << "@/link" << 0u << "link to /opt" << false;
     }
     void folderChoice()
     {
@@ -72,6 +73,8 @@ private slots:
                 QSKIP("permission bits do not stop root");
             QFile::setPermissions(root.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         }
+        if (setUp == QLatin1String("link to /opt"))
+            QVERIFY(QFile::link(QStringLiteral("/opt"), program));
         if (setUp == QLatin1String("home")) {
             qputenv("HOME", root.path().toLocal8Bit());
             QVERIFY(QDir().mkpath(program));

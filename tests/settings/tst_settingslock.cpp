@@ -1,12 +1,16 @@
-// One copy per settings file: a second lock is refused while the first copy runs, and a lock left
-// by a copy that has ended is taken over.
+// One copy per settings file: a second lock is refused while the first copy runs, a lock left
+// by a copy that has ended is taken over, and one that cannot be judged is offered to be.
 #include "settings/settingslock.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+Q_DECLARE_METATYPE(SettingsLock::Result)
 
 class TestSettingsLock : public QObject
 {
@@ -36,6 +40,64 @@ private slots:
         stale.close();
         SettingsLock lock(file);
         QCOMPARE(lock.tryLock(), SettingsLock::Result::Locked);
+    }
+
+    // Locks that cannot be judged are offered to be taken over; a fresh one of another computer is
+    // not, and its process number is never taken for one of this computer's.
+    void doubtfulLock_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "folder": a folder of that name
+        QTest::addColumn<int>("ageDays");
+        QTest::addColumn<SettingsLock::Result>("result");
+        // This process stands for a running copy; on another computer, its number is another's.
+        const QByteArray me = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                              QCoreApplication::applicationName().toUtf8() + '\n';
+        const QByteArray here = me + QSysInfo::machineHostName().toUtf8() + '\n';
+        const QByteArray elsewhere = me + "faraway\n";
+        QTest::newRow("empty") << QByteArray() << 0 << SettingsLock::Result::Doubtful;
+        QTest::newRow("garbage") << QByteArray("\x9d\x01zz") << 0 << SettingsLock::Result::Doubtful;
+        QTest::newRow("folder") << QByteArray("folder") << 0 << SettingsLock::Result::Doubtful;
+        QTest::newRow("another computer's, two days old") << elsewhere << 2 << SettingsLock::Result::Doubtful;
+        QTest::newRow("another computer's, fresh") << elsewhere << 0 << SettingsLock::Result::HeldByOther;
+        QTest::newRow("a running copy here, two days old") << here << 2 << SettingsLock::Result::HeldByOther;
+    }
+    void doubtfulLock()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, ageDays);
+        QFETCH(SettingsLock::Result, result);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("lfy.ini"));
+        const QString lockFile = SettingsLock::lockPath(file);
+        if (content == "folder") {
+            QVERIFY(QDir().mkdir(lockFile));
+        } else {
+            QFile lock(lockFile);
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write(content);
+            lock.flush();
+            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addDays(-ageDays), QFileDevice::FileModificationTime));
+        }
+        SettingsLock lock(file);
+        QCOMPARE(lock.tryLock(), result);
+        const bool here = content.endsWith(QSysInfo::machineHostName().toUtf8() + '\n');
+        QCOMPARE(lock.holderPid(), here ? QCoreApplication::applicationPid() : 0);
+        if (result == SettingsLock::Result::Doubtful) {
+            QVERIFY(lock.takeOver());
+            QCOMPARE(SettingsLock(file).tryLock(), SettingsLock::Result::HeldByOther);
+        }
+    }
+
+    // Two names of one file are one file: the second name finds the first name's lock.
+    void linkedNameSharesTheLock()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("lfy.ini")), alias = dir.filePath(QStringLiteral("alias.ini"));
+        QFile(file).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(file, alias));
+        SettingsLock first(file);
+        QCOMPARE(first.tryLock(), SettingsLock::Result::Locked);
+        QCOMPARE(SettingsLock(alias).tryLock(), SettingsLock::Result::HeldByOther);
     }
 
     void noLockWhereNoneCanBeMade()

@@ -82,6 +82,7 @@ private slots:
         QTest::newRow("formula +") << QStringLiteral("+1") << QByteArray("'+1");
         QTest::newRow("formula -") << QStringLiteral("-1") << QByteArray("'-1");
         QTest::newRow("formula @") << QStringLiteral("@SUM(A1)") << QByteArray("'@SUM(A1)");
+        QTest::newRow("formula after a tab") << QStringLiteral("\t=1+2") << QByteArray("\"'\t=1+2\"");
         QTest::newRow("guarded and quoted")
             << QStringLiteral("=HYPERLINK(\"x\",\"y\")") << QByteArray("\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\"");
         QTest::newRow("sign inside is no formula") << QStringLiteral("Tea + cake") << QByteArray("Tea + cake");

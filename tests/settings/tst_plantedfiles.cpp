@@ -1,0 +1,161 @@
+// Files planted or chosen where the settings file's own files live: nothing is written through a
+// link, no file is taken from its owner, an output never lands on the entries, and a device, a
+// pipe or a huge file is refused without being read.
+#include "settings/settingskeeper.h"
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace {
+constexpr uid_t OtherUser = 65534;
+const QByteArray BeasFile = "[DOB]\nDate=3/15/1990\n[Name]\nname=Bea\n";
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct stat lstatOf(const QString &path)
+{
+    struct stat st {};
+    ::lstat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
+// Devices of the test's own: a fault must never replace the system's.
+bool makeDevice(const QString &path, int minor)
+{
+    return ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, minor)) == 0;
+}
+} // namespace
+
+class TestPlantedFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { setSettingsFilePath(QString()); }
+
+    // Root runs with --settings in another user's folder, where that user linked a name to a file
+    // only root may write.
+    void plantedLink_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::newRow("backup") << "lfy.ini.bak";
+        QTest::newRow("recovery file") << "lfy.ini.recovery";
+        QTest::newRow("settings file itself") << "lfy.ini";
+    }
+    void plantedLink()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(QString, planted);
+        QTemporaryDir folder, rootOnly;
+        const QString ini = folder.filePath(QStringLiteral("lfy.ini")), target = rootOnly.filePath("target");
+        QFile(target).open(QIODevice::WriteOnly);
+        if (planted != QLatin1String("lfy.ini")) {
+            QFile file(ini);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(BeasFile) > 0);
+        }
+        QVERIFY(QFile::link(target, folder.filePath(planted)));
+        for (const QString &name : {QString(), QStringLiteral("lfy.ini"), planted})
+            ::lchown(QFile::encodeName(folder.filePath(name)).constData(), OtherUser, OtherUser);
+
+        setSettingsFilePath(ini);
+        SettingsKeeper keeper;
+        Entries entries;
+        keeper.read(entries);
+        entries.bio.name = QStringLiteral("Typed by root");
+        QVERIFY(keeper.keepUnsaved(entries));
+        const bool linkedSettings = planted == QLatin1String("lfy.ini");
+        try {
+            keeper.write(entries);
+            QVERIFY(!linkedSettings);
+        } catch (const FileWriteError &e) {
+            QCOMPARE(e.message(), QStringLiteral("Unable to write to %1: It is a link another user made").arg(ini));
+        }
+        QCOMPARE(readAll(target), QByteArray());
+        // Every file written there is a file of its own, the other user's, for them alone.
+        for (const QString &name : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            const struct stat st = lstatOf(folder.filePath(name));
+            if (name == planted && linkedSettings)
+                continue;
+            QVERIFY2(S_ISREG(st.st_mode) && st.st_uid == OtherUser && (st.st_mode & 0777) == 0600, qPrintable(name));
+        }
+    }
+
+    void outputOnInput_data()
+    {
+        QTest::addColumn<QString>("output"); // beside "lfy.ini"
+        QTest::addColumn<QString>("found"); // empty: not an input
+        QTest::newRow("a link to the settings file") << "link.pdf" << "the settings file @/lfy.ini";
+        QTest::newRow("a hard link to the settings file") << "hard.csv" << "the settings file @/lfy.ini";
+        QTest::newRow("through a folder's name") << "sub/../lfy.ini" << "the settings file @/lfy.ini";
+        QTest::newRow("another file") << "lfy.csv" << "";
+    }
+    void outputOnInput()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, found);
+        QTemporaryDir folder;
+        const QString ini = folder.filePath(QStringLiteral("lfy.ini"));
+        QFile(ini).open(QIODevice::WriteOnly);
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")) && QFile::link(ini, folder.filePath("link.pdf")));
+        QCOMPARE(::link(QFile::encodeName(ini).constData(), QFile::encodeName(folder.filePath("hard.csv")).constData()), 0);
+        QCOMPARE(settingsFileAt(folder.filePath(output), ini), found.replace(QLatin1Char('@'), folder.path()));
+    }
+
+    // Refused at once, unopened: reading would never end, or fill the memory; nor is one taken
+    // for the file the entries are saved over.
+    void notAFileOfEntries_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("zero device") << "zero" << "It is not a regular file";
+        QTest::newRow("FIFO") << "fifo" << "It is not a regular file";
+        QTest::newRow("sparse file of 2 GB") << "sparse" << "It is larger than 4 MB";
+    }
+    void notAFileOfEntries()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        QVERIFY(::mkfifo(QFile::encodeName(folder.filePath("fifo")).constData(), 0600) == 0);
+        QFile sparse(folder.filePath(QStringLiteral("sparse")));
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(2) << 30));
+        if (name == QLatin1String("zero") && !makeDevice(path, 5))
+            QSKIP("only root can make a device");
+        const SettingsFileCheck check = checkSettingsFile(path);
+        QCOMPARE(check.status, SettingsFileStatus::Unreadable);
+        QCOMPARE(check.reason, reason);
+        if (name != QLatin1String("sparse"))
+            QVERIFY_THROWS_EXCEPTION(FileWriteError, writeFileAtomically(path, BeasFile, {}, FileAccess::OwnerOnly));
+    }
+
+    // A device or a pipe cannot be replaced: an export's bytes go straight to it.
+    void outputThatIsNoFile()
+    {
+        QTemporaryDir folder;
+        const QString fifo = folder.filePath(QStringLiteral("fifo")), device = folder.filePath(QStringLiteral("null"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        writeFileAtomically(fifo, "a,b\r\n");
+        char got[8] = {};
+        QCOMPARE(::read(reader, got, sizeof got), ssize_t(5));
+        ::close(reader);
+        QVERIFY(S_ISFIFO(lstatOf(fifo).st_mode));
+        if (!makeDevice(device, 3))
+            QSKIP("only root can make a device");
+        writeFileAtomically(device, "x");
+        QVERIFY(S_ISCHR(lstatOf(device).st_mode));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlantedFiles)
+#include "tst_plantedfiles.moc"

@@ -226,6 +226,10 @@ void TfrmMain::FormShow()
     showPage(Intro);
     ui->btPrev->setEnabled(false);
     ui->btNext->setEnabled(true);
+    // What start-up put into the fields is no change of the user's; keeping starts now, after any
+    // question about a recovery file has been answered.
+    m_recoveryTimer->stop();
+    m_keeping = true;
 }
 
 void TfrmMain::adjustColWidths()
@@ -306,6 +310,9 @@ bool TfrmMain::saveEntries(bool interactive)
 
 bool TfrmMain::saveWithoutQuestions()
 {
+    // The run ends: a question still open at start-up decides nothing, and the recovery file stays.
+    m_ending = true;
+    m_recoveryTimer->stop();
     const Entries now = entries();
     if (now == m_saved || (m_discarded && now == *m_discarded))
         return true;
@@ -313,16 +320,22 @@ bool TfrmMain::saveWithoutQuestions()
         writeSettings();
         return true;
     } catch (const std::exception &e) {
-        m_keeper.keepUnsaved(entries());
-        std::fprintf(stderr, "lifetally: %s; your entries are kept in %s.\n", e.what(),
-                     QDir::toNativeSeparators(m_keeper.recoveryPath()).toLocal8Bit().constData());
+        const QString why = m_keeper.keepUnsaved(entries());
+        if (why.isEmpty()) {
+            std::fprintf(stderr, "lifetally: %s; your entries are kept in %s.\n", e.what(),
+                         QDir::toNativeSeparators(m_keeper.recoveryPath()).toLocal8Bit().constData());
+            return true;
+        }
+        std::fprintf(stderr, "lifetally: %s, and the entries not saved could not be kept in %s either: %s.\n",
+                     e.what(), QDir::toNativeSeparators(m_keeper.recoveryPath()).toLocal8Bit().constData(),
+                     why.toLocal8Bit().constData());
         return false;
     }
 }
 
 void TfrmMain::writeRecovery()
 {
-    if (!m_shown)
+    if (!m_keeping || m_ending)
         return;
     if (isModified())
         m_keeper.keepUnsaved(entries());
@@ -340,14 +353,18 @@ void TfrmMain::offerRecovery(const Entries &blank)
     case SettingsFileStatus::Readable:
         break;
     default:
-        Prompts::cannotRead(this, Prompts::Unreadable::Recovery, m_keeper.recoveryPath(), reason);
+        Prompts::cannotRead(this, Prompts::Unreadable::Recovery, m_keeper.recoveryPath(), reason,
+                            m_keeper.setAsidePath());
         return;
     }
     if (unsaved == entries()) {
         m_keeper.dropUnsaved();
         return;
     }
-    if (Prompts::askRestore(this, QFileInfo(m_keeper.recoveryPath()).lastModified())) {
+    const bool restore = Prompts::askRestore(this, QFileInfo(m_keeper.recoveryPath()).lastModified());
+    if (m_ending)
+        return;
+    if (restore) {
         showEntries(unsaved);
         m_keeper.adoptUnsaved();
     } else {

@@ -281,14 +281,19 @@ void TfrmMain::computeStartUpTotals()
 {
     // A stored birth date that is not a date is reported here, and start-up goes on.
     guarded(this, [this] {
+        const bool foreign = m_keeper.formatState() == FileFormatState::Foreign;
         try {
             computeTotals();
         } catch (const ConversionError &e) {
-            if (m_keeper.formatState() != FileFormatState::Foreign)
+            if (!foreign)
                 throw;
             // Say what to do, not only what failed: the texts are right, but in another format.
             Prompts::applicationError(this, e.message() + QStringLiteral(".\n\n") + foreignFormatHint(settingsFilePath()));
+            return;
         }
+        // Amounts of another format add up without an error, wrongly: said all the same.
+        if (foreign)
+            Prompts::applicationError(this, foreignFormatHint(settingsFilePath()));
     });
 }
 

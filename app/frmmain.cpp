@@ -50,6 +50,21 @@ QAccessibleInterface *mainWindowAccessible(const QString &className, QObject *ob
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;
 }
+// One message for every table whose rows in the file outnumber the table's.
+QString rowsPastCapacityText(const QString &path, const RowsPastCapacity &past)
+{
+    QStringList tables;
+    const std::pair<const char *, int> counts[] = {{"Hours", past.hours}, {"Money", past.money}, {"Items", past.freq}};
+    for (const auto &[table, rows] : counts) {
+        if (rows > 0)
+            tables << QStringLiteral("%1: %2 row%3").arg(QLatin1String(table)).arg(rows).arg(rows == 1 ? "" : "s");
+    }
+    return QStringLiteral("%1 holds more rows than the window can show (%2 a table). Not shown: %3.\n\n"
+                          "They are not counted or exported, and they stay in the file as they are.")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(TableRows - 1)
+        .arg(tables.join(QStringLiteral(", ")));
+}
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent)
@@ -253,6 +268,8 @@ void TfrmMain::readSettings()
     m_keeper.read(read);
     if (!m_keeper.unreadableReason().isEmpty())
         Prompts::cannotRead(this, Prompts::Unreadable::Settings, settingsFilePath(), m_keeper.unreadableReason());
+    if (m_keeper.rowsPastCapacity().any())
+        Prompts::warning(this, rowsPastCapacityText(settingsFilePath(), m_keeper.rowsPastCapacity()));
     showEntries(read);
     m_saved = entries();
 }

@@ -56,7 +56,7 @@ void SettingsKeeper::read(Entries &entries)
     m_path = path;
     const SettingsFileCheck check = checkSettingsFile(path);
     m_unreadable = check.status == SettingsFileStatus::Unreadable ? check.reason : QString();
-    m_format = readSettingsFile(path, entries.bio, entries.hours, entries.money, entries.freq);
+    m_format = readSettingsFile(path, entries.bio, entries.hours, entries.money, entries.freq, &m_past);
     m_fingerprint = fileFingerprint(path);
 }
 

@@ -27,6 +27,7 @@ public:
     // Why the file could not be read, when it exists and could not: it is then never replaced.
     const QString &unreadableReason() const { return m_unreadable; }
     FileFormatState formatState() const { return m_format; }
+    const RowsPastCapacity &rowsPastCapacity() const { return m_past; }
     // Whether someone else changed the file since it was read or written here.
     bool changedOnDisk() const;
     // Writes the file, then drops the recovery file. Throws FileWriteError.
@@ -57,4 +58,5 @@ private:
     FileFormatState m_unsavedFormat = FileFormatState::Recorded;
     bool m_recoveryBroken = false;
     QString m_setAside;
+    RowsPastCapacity m_past;
 };

@@ -343,8 +343,10 @@ private slots:
         QVERIFY(w.hoursModel().isBlank(7));
         QCOMPARE(w.hoursModel().numNonBlankRows(), 49);
         QCOMPARE(w.hoursModel().cell(50, 0), QStringLiteral("Act 50"));
-        // The gap does not stop the totals: rows after it are computed too.
-        QVERIFY(Prompts::shown().isEmpty());
+        // The gap does not stop the totals: rows after it are computed too. The rows past the
+        // table's last are told.
+        QCOMPARE(promptTexts().size(), 1);
+        QVERIFY(promptTexts().first().contains(QStringLiteral("Not shown: Hours: 10 rows.")));
         QVERIFY(w.hoursModel().cell(8, 5).startsWith(QStringLiteral("10 (")));
         QVERIFY(w.hoursModel().cell(50, 5).startsWith(QStringLiteral("10 (")));
     }
@@ -815,6 +817,31 @@ private slots:
         // This run keeps its own entries again.
         edit(w, "edName")->setText(QStringLiteral("Typed"));
         QTRY_COMPARE(storedName(path), QStringLiteral("Typed"));
+    }
+
+    void rowsPastCapacityAreToldAndKept()
+    {
+        QByteArray file = "[Hours]\nCount=60\n[Money]\nCount=52\n[Money52]\nDesc=Car\n[Freq]\nCount=51\n";
+        for (int n = 1; n <= 60; ++n)
+            file += QStringLiteral("[Hour%1]\nDesc=Task %1\nHrMin=1 Hr\nPer=Day\nStart=1/1/2000\nEnd=Now\n")
+                        .arg(n)
+                        .toUtf8();
+        writeIni(file);
+        TfrmMain w;
+        w.show();
+        QCOMPARE(Prompts::shown().size(), 1);
+        QVERIFY2(Prompts::shown().first().text.contains(QStringLiteral("Not shown: Hours: 10 rows, Money: 1 row.")),
+                 qPrintable(Prompts::shown().first().text));
+        QCOMPARE(w.hoursModel().numNonBlankRows(), 50);
+        edit(w, "edName")->setText(QStringLiteral("Saved"));
+        btn(w, "btClose")->click();
+        QVERIFY(!w.isVisible());
+        const IniFile saved(m_scope->settingsPath());
+        QCOMPARE(saved.readString(QStringLiteral("Hour51"), QStringLiteral("Desc"), QString()), QStringLiteral("Task 51"));
+        QCOMPARE(saved.readString(QStringLiteral("Hour60"), QStringLiteral("Desc"), QString()), QStringLiteral("Task 60"));
+        QCOMPARE(saved.readInteger(QStringLiteral("Hours"), QStringLiteral("Count"), 0), 60);
+        QCOMPARE(saved.readString(QStringLiteral("Money52"), QStringLiteral("Desc"), QString()), QStringLiteral("Car"));
+        QCOMPARE(saved.readInteger(QStringLiteral("Freq"), QStringLiteral("Count"), 0), 51);
     }
 
     void unreadableFileIsToldAndNeverReplaced()

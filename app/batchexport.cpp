@@ -27,6 +27,7 @@
 #include <QPagedPaintDevice>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <stdexcept>
 
 namespace {
 // The income field's range; a stored value beyond it is clamped, as the field does.
@@ -81,17 +82,32 @@ BatchExport::~BatchExport() = default;
 void BatchExport::load(int lookAheadAge)
 {
     BioFields bio;
-    readTables(settingsFilePath(), bio, *m_hours, *m_money, *m_freq);
+    const bool foreign = readTables(settingsFilePath(), bio, *m_hours, *m_money, *m_freq) == FileFormatState::Foreign;
     const qint64 income = qBound(0, bio.income, MaxIncome);
-
+    // Texts of another format that cannot be told would be exported misread: said as the window
+    // says it, and nothing is written.
+    const auto foreignFile = [](const QString &lead) {
+        return std::runtime_error(
+            (QStringLiteral("lifetally: ") + lead + foreignFormatHint(settingsFilePath()) + QLatin1Char('.'))
+                .toLocal8Bit()
+                .toStdString());
+    };
     double hoursAlive = 0;
     DateValue birth = 0;
-    if (tryStrToDate(bio.birthDate, birth))
-        hoursAlive = computedatediff(Clock::now(), birth).totalHours;
-    const QString age = ageLine(bio.birthDate);
-    m_identity = report::identityLine(bio.name, bio.birthDate, age);
-    m_income = incomeLine(formatMoney(double(income), 0));
-    computeAllRowTotals(*m_hours, *m_money, *m_freq, hoursAlive, income);
+    try {
+        if (tryStrToDate(bio.birthDate, birth))
+            hoursAlive = computedatediff(Clock::now(), birth).totalHours;
+        const QString age = ageLine(bio.birthDate);
+        m_identity = report::identityLine(bio.name, bio.birthDate, age);
+        m_income = incomeLine(formatMoney(double(income), 0));
+        computeAllRowTotals(*m_hours, *m_money, *m_freq, hoursAlive, income);
+    } catch (const ConversionError &e) {
+        if (!foreign)
+            throw;
+        throw foreignFile(e.message() + QStringLiteral(".\n\n"));
+    }
+    if (foreign)
+        throw foreignFile(QString());
     if (lookAheadAge == 0)
         lookAheadAge = boundedLookAheadAge(bio.lookAheadAge, birth, Clock::now());
     m_birthText = bio.birthDate;

@@ -72,6 +72,13 @@ private slots:
             << QStringList{"--settings", "@/bad.ini", "--csv", "@/all.csv"} << 1 << ""
             << "lifetally: @/bad.ini: '1956-02-30' is not a valid date.\n"
             << none;
+        // Amounts of another region: converted from the one format where every text reads, or
+        // refused as foreign; never taken digit by digit.
+        QTest::newRow("French amounts") << QStringList{"--settings", "@/french.ini", "--csv", "-"} << 0
+                                        << ",Rent,\"$1,250.50\",Month," << "" << none;
+        QTest::newRow("Swiss amounts, slashed dates")
+            << QStringList{"--settings", "@/swiss.ini", "--csv", "@/all.csv"} << 1 << ""
+            << "are written in another regional format than yours" << none;
 
         // A script is told when there is nothing to report from, and why.
         QTest::newRow("missing settings file")
@@ -138,6 +145,10 @@ private slots:
         const auto inDir = [&dir](QString text) { return text.replace(QLatin1Char('@'), dir.path()); };
         writeFile(dir.filePath(QStringLiteral("pat.ini")), Settings);
         writeFile(dir.filePath(QStringLiteral("bad.ini")), "[DOB]\nDate=1956-02-30\n");
+        const QByteArray rent = "[DOB]\nDate=24/12/1980\n[Money]\nCount=1\n[Money1]\nDesc=Rent\nPer=Month\n"
+                                "Start=24/12/1980\nEnd=Now\nAmount=";
+        writeFile(dir.filePath(QStringLiteral("french.ini")), rent + "1 250,50 \xe2\x82\xac\n");
+        writeFile(dir.filePath(QStringLiteral("swiss.ini")), rent + "CHF 1\xe2\x80\x99" "250.50\n");
         writeFile(dir.filePath(QStringLiteral("locked.ini")), Settings);
         QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("locked.ini")), QFileDevice::WriteOwner));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));

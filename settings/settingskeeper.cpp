@@ -13,11 +13,13 @@ QString whyNotWritten(const QString &path, qint64 size)
 {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
+    const QStorageInfo disk(folder);
+    if (disk.isValid() && disk.isReadOnly())
+        return QStringLiteral("%1 is on a disk that is read-only").arg(QDir::toNativeSeparators(folder));
     if (!QFileInfo(folder).isWritable())
         return QStringLiteral("no permission to write in %1").arg(QDir::toNativeSeparators(folder));
     if (file.exists() && !file.isWritable())
         return QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(path));
-    const QStorageInfo disk(folder);
     if (disk.isValid() && disk.bytesAvailable() < size + 4096)
         return QStringLiteral("the disk is full");
     return QStringLiteral("the file could not be written");

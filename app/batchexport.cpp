@@ -88,7 +88,7 @@ void BatchExport::load(int lookAheadAge)
     // says it, and nothing is written.
     const auto foreignFile = [](const QString &lead) {
         return std::runtime_error(
-            (QStringLiteral("lifetally: ") + lead + foreignFormatHint(settingsFilePath()) + QLatin1Char('.'))
+            (QStringLiteral("lifetally: ") + lead + foreignFormatHint(settingsFilePath()))
                 .toLocal8Bit()
                 .toStdString());
     };

@@ -338,35 +338,6 @@ private slots:
         QCOMPARE(int(readSettingsFile(path(), got.bio, got.tables[0], got.tables[1], got.tables[2])), state);
         QCOMPARE(got.tables[1][1].value(1), shown);
     }
-
-    // The amount reader is the writer's inverse, with the grouping marks regions write alike.
-    void readAmountInvertsTheWriter_data()
-    {
-        QTest::addColumn<LocaleSettings>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("digits"); // empty: does not read
-        QTest::newRow("U.S. money") << usLocale() << "-$1,234,567.50" << "-1234567.50";
-        QTest::newRow("U.S. ungrouped") << usLocale() << "$1250" << "1250";
-        QTest::newRow("misgrouped") << usLocale() << "$1,25.00" << "";
-        QTest::newRow("leading group too long") << usLocale() << "$1250,000" << "";
-        QTest::newRow("German") << germanLocale() << "1.250,50 €" << "1250.50";
-        QTest::newRow("German read as U.S.") << usLocale() << "1.250,50 €" << "";
-        QTest::newRow("French, plain space as group") << frenchLocale() << "1 250,50 €" << "1250.50";
-        QTest::newRow("French, no-break space") << frenchLocale() << "1\u00A0250,50\u00A0€" << "1250.50";
-        QTest::newRow("apostrophe is no space") << frenchLocale() << "1'250,50 €" << "";
-        QTest::newRow("decimals without digits") << germanLocale() << "1,€" << "";
-    }
-    void readAmountInvertsTheWriter()
-    {
-        QFETCH(LocaleSettings, locale);
-        QFETCH(QString, text);
-        QFETCH(QString, digits);
-        const std::optional<AmountText> read = readAmount(text, AmountKind::Money, locale);
-        QCOMPARE(read ? read->digits : QString(), digits);
-        if (read)
-            QCOMPARE(readAmount(formatMoney(read->value, read->decimals, locale), AmountKind::Money, locale)->digits,
-                     digits);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestFileFormat)

@@ -725,9 +725,9 @@ private slots:
             QTest::qWait(1500);
             std::raise(signal);
             QTest::qWait(100);
+            QTimer::singleShot(500, qApp, [] { QCoreApplication::exit(99); }); // a run that went on
         });
         Prompts::setNextAnswer(false); // a box closed by its loop's end answers as Escape does
-        QTimer::singleShot(1000, qApp, [] { QCoreApplication::exit(99); }); // a run that went on
         const int status = runWindow(QString());
         settleQuit();
         QCOMPARE(status, 0);

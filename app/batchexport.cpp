@@ -29,6 +29,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <utility>
+#include <stdexcept>
 
 namespace {
 // The income field's range; a stored value beyond it is clamped, as the field does.
@@ -106,31 +107,47 @@ std::optional<bool> &BatchExport::pricesOverride()
 void BatchExport::load(int lookAheadAge, bool hoursOnly)
 {
     BioFields bio;
-    readTables(settingsFilePath(), bio, *m_hours, *m_money, *m_freq);
+    const bool foreign = readTables(settingsFilePath(), bio, *m_hours, *m_money, *m_freq) == FileFormatState::Foreign;
     const qint64 income = qBound(0, bio.income, MaxIncome);
-
+    // Texts of another format that cannot be told would be exported misread: said as the window
+    // says it, and nothing is written.
+    const auto foreignFile = [](const QString &lead) {
+        return std::runtime_error(
+            (QStringLiteral("lifetally: ") + lead + foreignFormatHint(settingsFilePath()))
+                .toLocal8Bit()
+                .toStdString());
+    };
     double hoursAlive = 0;
     DateValue birth = 0;
-    if (tryStrToDate(bio.birthDate, birth))
-        hoursAlive = computedatediff(Clock::now(), birth).totalHours;
-    QString age;
     try {
-        age = ageLine(bio.birthDate);
+        if (tryStrToDate(bio.birthDate, birth))
+            hoursAlive = computedatediff(Clock::now(), birth).totalHours;
+        QString age;
+        try {
+            age = ageLine(bio.birthDate);
+        } catch (const ConversionError &e) {
+            throw ConversionError(QStringLiteral("Birth date: ") + e.message());
+        }
+        m_identity = report::identityLine(bio.name, bio.birthDate, age);
+        m_income = incomeLine(formatMoney(double(income), 0));
+        PricesChoice prices = bio.prices;
+        if (pricesOverride())
+            prices.today = *pricesOverride();
+        todayprices::setInForce(priceBasisOf(prices, LocaleSettings::current(), Clock::now()));
+        countRows(*m_hours, QStringLiteral("Hours"), [&](int row) { computeHourTotal(*m_hours, row, hoursAlive); });
+        if (!hoursOnly) {
+            countRows(*m_money, QStringLiteral("Money"),
+                      [&](int row) { computeMoneyTotal(*m_money, row, true, income); });
+            countRows(*m_freq, QStringLiteral("Frequency"),
+                      [&](int row) { computeMoneyTotal(*m_freq, row, false, income); });
+        }
     } catch (const ConversionError &e) {
-        throw ConversionError(QStringLiteral("Birth date: ") + e.message());
+        if (!foreign)
+            throw;
+        throw foreignFile(e.message() + QStringLiteral(".\n\n"));
     }
-    m_identity = report::identityLine(bio.name, bio.birthDate, age);
-    m_income = incomeLine(formatMoney(double(income), 0));
-    PricesChoice prices = bio.prices;
-    if (pricesOverride())
-        prices.today = *pricesOverride();
-    todayprices::setInForce(priceBasisOf(prices, LocaleSettings::current(), Clock::now()));
-    countRows(*m_hours, QStringLiteral("Hours"), [&](int row) { computeHourTotal(*m_hours, row, hoursAlive); });
-    if (!hoursOnly) {
-        countRows(*m_money, QStringLiteral("Money"), [&](int row) { computeMoneyTotal(*m_money, row, true, income); });
-        countRows(*m_freq, QStringLiteral("Frequency"),
-                  [&](int row) { computeMoneyTotal(*m_freq, row, false, income); });
-    }
+    if (foreign)
+        throw foreignFile(QString());
     if (lookAheadAge == 0)
         lookAheadAge = boundedLookAheadAge(bio.lookAheadAge, birth, Clock::now());
     m_birthText = bio.birthDate;

@@ -53,6 +53,21 @@ QAccessibleInterface *mainWindowAccessible(const QString &className, QObject *ob
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;
 }
+// One message for every table whose rows in the file outnumber the table's.
+QString rowsPastCapacityText(const QString &path, const RowsPastCapacity &past)
+{
+    QStringList tables;
+    const std::pair<const char *, int> counts[] = {{"Hours", past.hours}, {"Money", past.money}, {"Items", past.freq}};
+    for (const auto &[table, rows] : counts) {
+        if (rows > 0)
+            tables << QStringLiteral("%1: %2 row%3").arg(QLatin1String(table)).arg(rows).arg(rows == 1 ? "" : "s");
+    }
+    return QStringLiteral("%1 holds more rows than the window can show (%2 a table). Not shown: %3.\n\n"
+                          "They are not counted or exported, and they stay in the file as they are.")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(TableRows - 1)
+        .arg(tables.join(QStringLiteral(", ")));
+}
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent)
@@ -233,6 +248,10 @@ void TfrmMain::FormShow()
     showPage(Intro);
     ui->btPrev->setEnabled(false);
     ui->btNext->setEnabled(true);
+    // What start-up put into the fields is no change of the user's; keeping starts now, after any
+    // question about a recovery file has been answered.
+    m_recoveryTimer->stop();
+    m_keeping = true;
 }
 
 void TfrmMain::adjustColWidths()
@@ -256,6 +275,8 @@ void TfrmMain::readSettings()
     m_keeper.read(read);
     if (!m_keeper.unreadableReason().isEmpty())
         Prompts::cannotRead(this, Prompts::Unreadable::Settings, settingsFilePath(), m_keeper.unreadableReason());
+    if (m_keeper.rowsPastCapacity().any())
+        Prompts::warning(this, rowsPastCapacityText(settingsFilePath(), m_keeper.rowsPastCapacity()));
     showEntries(read);
     m_saved = entries();
 }
@@ -288,14 +309,19 @@ void TfrmMain::computeStartUpTotals()
 {
     // A stored birth date that is not a date is reported here, and start-up goes on.
     guarded(this, [this] {
+        const bool foreign = m_keeper.formatState() == FileFormatState::Foreign;
         try {
             computeTotals();
         } catch (const ConversionError &e) {
-            if (m_keeper.formatState() != FileFormatState::Foreign)
+            if (!foreign)
                 throw;
             // Say what to do, not only what failed: the texts are right, but in another format.
             Prompts::applicationError(this, e.message() + QStringLiteral(".\n\n") + foreignFormatHint(settingsFilePath()));
+            return;
         }
+        // Amounts of another format add up without an error, wrongly: said all the same.
+        if (foreign)
+            Prompts::applicationError(this, foreignFormatHint(settingsFilePath()));
     });
 }
 
@@ -317,6 +343,9 @@ bool TfrmMain::saveEntries(bool interactive)
 
 bool TfrmMain::saveWithoutQuestions()
 {
+    // The run ends: a question still open at start-up decides nothing, and the recovery file stays.
+    m_ending = true;
+    m_recoveryTimer->stop();
     const Entries now = entries();
     if (now == m_saved || (m_discarded && now == *m_discarded))
         return true;
@@ -324,16 +353,22 @@ bool TfrmMain::saveWithoutQuestions()
         writeSettings();
         return true;
     } catch (const std::exception &e) {
-        m_keeper.keepUnsaved(entries());
-        std::fprintf(stderr, "lifetally: %s; your entries are kept in %s.\n", e.what(),
-                     QDir::toNativeSeparators(m_keeper.recoveryPath()).toLocal8Bit().constData());
+        const QString why = m_keeper.keepUnsaved(entries());
+        if (why.isEmpty()) {
+            std::fprintf(stderr, "lifetally: %s; your entries are kept in %s.\n", e.what(),
+                         QDir::toNativeSeparators(m_keeper.recoveryPath()).toLocal8Bit().constData());
+            return true;
+        }
+        std::fprintf(stderr, "lifetally: %s, and the entries not saved could not be kept in %s either: %s.\n",
+                     e.what(), QDir::toNativeSeparators(m_keeper.recoveryPath()).toLocal8Bit().constData(),
+                     why.toLocal8Bit().constData());
         return false;
     }
 }
 
 void TfrmMain::writeRecovery()
 {
-    if (!m_shown)
+    if (!m_keeping || m_ending)
         return;
     if (isModified())
         m_keeper.keepUnsaved(entries());
@@ -351,14 +386,18 @@ void TfrmMain::offerRecovery(const Entries &blank)
     case SettingsFileStatus::Readable:
         break;
     default:
-        Prompts::cannotRead(this, Prompts::Unreadable::Recovery, m_keeper.recoveryPath(), reason);
+        Prompts::cannotRead(this, Prompts::Unreadable::Recovery, m_keeper.recoveryPath(), reason,
+                            m_keeper.setAsidePath());
         return;
     }
     if (unsaved == entries()) {
         m_keeper.dropUnsaved();
         return;
     }
-    if (Prompts::askRestore(this, QFileInfo(m_keeper.recoveryPath()).lastModified())) {
+    const bool restore = Prompts::askRestore(this, QFileInfo(m_keeper.recoveryPath()).lastModified());
+    if (m_ending)
+        return;
+    if (restore) {
         showEntries(unsaved);
         m_keeper.adoptUnsaved();
     } else {

@@ -57,8 +57,10 @@ public:
     // since it was read (when `interactive`; otherwise the changed file is kept as the backup).
     // False when the user chose not to replace it. Throws IniWriteError.
     bool saveEntries(bool interactive);
-    // For a signal to end the program: saves without any question or box. When the file cannot
-    // be written, the entries stay in the recovery file and the reason goes to standard error.
+    // For a signal to end the program: saves without any question or box, and keeps nothing
+    // more in the recovery file afterwards. When the file cannot be written, the entries go to the
+    // recovery file, and what happened to standard error. True when the entries are kept in
+    // either file.
     bool saveWithoutQuestions();
     // Whether anything differs from what the settings file holds: a biography field, or a cell
     // of any table that the file keeps (an add, edit, delete or sort).
@@ -157,6 +159,8 @@ private:
     DateValue m_birthDate = 0;
     double m_hoursAlive = 0;
     bool m_shown = false;
+    bool m_keeping = false; // start-up is over: changes go to the recovery file
+    bool m_ending = false;  // a signal ends the run
     std::array<quint32, 50> aColors{};
     QMenu *PopupMenu1 = nullptr;
     std::unique_ptr<QUndoStack> m_undo;

@@ -41,10 +41,17 @@ bool haveDisplay()
 #endif
 }
 
-// Why no platform opened a window, in one line.
+// Why no window can open, in one place: no display named at all, a Wayland desktop without Qt's
+// Wayland support, or a display that would not open.
 QString noDisplayMessage()
 {
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("DISPLAY"))
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!x11 && !wayland)
+        return QStringLiteral("Lifetally needs a graphical desktop, but no display was found "
+                              "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                              "Start it from your desktop session, or under xvfb-run for a virtual display.");
+    if (wayland && !x11)
         return QStringLiteral("lifetally: could not open a window on this Wayland desktop (WAYLAND_DISPLAY=%1); "
                               "Qt's Wayland support may be missing (sudo apt install qt6-wayland). "
                               "--report and --csv work without a display.")
@@ -94,6 +101,65 @@ bool mayTakeOverLock(SettingsLock &lock)
     return true;
 }
 
+// The arguments the application object is made with, and what was decided for them: the platform
+// is chosen when that object is made, so a run that shows no window (help, version, the exports)
+// is told to draw offscreen before that, and then needs no display at all.
+struct Platform {
+    std::vector<char *> args;
+    bool offscreen = false;
+    bool tryDesktop = false; // the desktop's own platforms are tried, offscreen last
+    std::optional<QTemporaryDir> runtimeFolder;
+};
+
+char platformOption[] = "-platform";
+char platformName[] = "offscreen";
+
+void choosePlatform(int argc, char *argv[], const QStringList &raw, Platform &chosen)
+{
+    chosen.offscreen = CommandLine::asksNoWindow(raw) || !haveDisplay();
+    chosen.args.assign(argv, argv + argc);
+    if (chosen.offscreen) {
+        chosen.args.push_back(platformOption);
+        chosen.args.push_back(platformName);
+    }
+    // Without a platform of the user's choosing, Qt tries the desktop's own platforms and ends the
+    // process when none opens a display. Trying offscreen last lets the program say what is missing
+    // instead; the platforms' own warnings on the way there are kept quiet.
+    const bool platformChosen =
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || raw.contains(QStringLiteral("-platform"));
+    chosen.tryDesktop = !chosen.offscreen && !platformChosen;
+    if (chosen.tryDesktop) {
+        QByteArray platforms;
+        if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            platforms += "wayland;";
+        if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+            platforms += "xcb;";
+        qputenv("QT_QPA_PLATFORM", platforms + "offscreen");
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
+    }
+    // Qt looks into the run-time folder while the application object is made, and warns when
+    // XDG_RUNTIME_DIR is unset, as it is under cron and in some ssh sessions. A run without a window
+    // gets a private one (0700, as the variable requires) for as long as it runs; a run that is to
+    // show a window keeps what the desktop session gave it.
+    if (chosen.offscreen && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        chosen.runtimeFolder.emplace(QDir::tempPath() + QStringLiteral("/lifetally-runtime-XXXXXX"));
+        if (chosen.runtimeFolder->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(chosen.runtimeFolder->path()));
+    }
+}
+
+// After the application object is made: whether a window can open.
+bool windowPossible(const Platform &chosen)
+{
+    if (chosen.tryDesktop) {
+        QLoggingCategory::setFilterRules(QString());
+        qunsetenv("QT_QPA_PLATFORM"); // not handed on to programs started from here
+    }
+    return QGuiApplication::platformName() != QLatin1String("offscreen") ||
+           (!chosen.tryDesktop && !chosen.offscreen);
+}
+} // namespace
+
 int runWindow(const QString &settingsFile)
 {
     SettingsLock lock(settingsFilePath());
@@ -112,11 +178,14 @@ int runWindow(const QString &settingsFile)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), screen->availableGeometry())
                         .topLeft());
-    // A signal to end is a log-out that allows no questions: save, then end.
+    // A signal to end is a log-out that allows no questions: save, then end. The status tells
+    // whether the entries were kept.
+    std::optional<int> endedBySignal;
     UnixSignals endSignals;
-    QObject::connect(&endSignals, &UnixSignals::endRequested, &window, [&window] {
-        window.saveWithoutQuestions();
-        QApplication::exit(0);
+    QObject::connect(&endSignals, &UnixSignals::endRequested, &window, [&window, &endedBySignal] {
+        endedBySignal = window.saveWithoutQuestions() ? 0 : 1;
+        // Also closes a message box that start-up has open, before the main loop runs.
+        QApplication::exit(*endedBySignal);
     });
     QObject::connect(&endSignals, &UnixSignals::showRequested, &window, [&window] {
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
@@ -127,61 +196,26 @@ int runWindow(const QString &settingsFile)
     ExitAfterFirstPaint exitAfterFirstPaint;
     exitAfterFirstPaint.watch(&window);
     window.show();
+    // A signal while a start-up message was open: the main loop would run on as if none came.
+    if (endedBySignal)
+        return *endedBySignal;
     return QApplication::exec();
 }
-} // namespace
 
 int runLifetally(int argc, char *argv[])
 {
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw.append(QString::fromLocal8Bit(argv[i]));
-    // The platform is chosen when the application object is made, so a run that shows no window
-    // (help, version, the exports) is told to draw offscreen before that: it then needs no display
-    // at all. Without a display, the offscreen platform still lets the options be read.
-    const bool offscreen = CommandLine::asksNoWindow(raw) || !haveDisplay();
-    std::vector<char *> args(argv, argv + argc);
-    char platformOption[] = "-platform";
-    char platformName[] = "offscreen";
-    if (offscreen) {
-        args.push_back(platformOption);
-        args.push_back(platformName);
-    }
-    // Without a platform of the user's choosing, Qt tries the desktop's own platforms and ends the
-    // process when none opens a display. Trying offscreen last lets the program say what is missing
-    // instead; the platforms' own warnings on the way there are kept quiet.
-    const bool platformChosen =
-        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || raw.contains(QStringLiteral("-platform"));
-    if (!offscreen && !platformChosen) {
-        QByteArray platforms;
-        if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            platforms += "wayland;";
-        if (!qEnvironmentVariableIsEmpty("DISPLAY"))
-            platforms += "xcb;";
-        qputenv("QT_QPA_PLATFORM", platforms + "offscreen");
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
-    }
-    int count = static_cast<int>(args.size());
-    args.push_back(nullptr);
-    // Qt looks into the run-time folder while the application object is made, and warns when
-    // XDG_RUNTIME_DIR is unset, as it is under cron and in some ssh sessions. A run without a window
-    // gets a private one (0700, as the variable requires) for as long as it runs; a run that is to
-    // show a window keeps what the desktop session gave it.
-    std::optional<QTemporaryDir> runtimeFolder;
-    if (offscreen && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        runtimeFolder.emplace(QDir::tempPath() + QStringLiteral("/lifetally-runtime-XXXXXX"));
-        if (runtimeFolder->isValid())
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
-    }
-
-    QApplication app(count, args.data());
-    if (!offscreen && !platformChosen) {
-        QLoggingCategory::setFilterRules(QString());
-        qunsetenv("QT_QPA_PLATFORM"); // not handed on to programs started from here
-        if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-            std::fprintf(stderr, "%s\n", noDisplayMessage().toLocal8Bit().constData());
-            return 1;
-        }
+    Platform platform;
+    choosePlatform(argc, argv, raw, platform);
+    int count = static_cast<int>(platform.args.size());
+    platform.args.push_back(nullptr);
+    QApplication app(count, platform.args.data());
+    const bool canShow = windowPossible(platform);
+    if (!canShow && platform.tryDesktop) {
+        std::fprintf(stderr, "%s\n", noDisplayMessage().toLocal8Bit().constData());
+        return 1;
     }
     // Also the window class on X11, which the desktop file names as its StartupWMClass so that docks
     // group the window with its launcher; Wayland matches the desktop file's name instead.
@@ -206,10 +240,8 @@ int runLifetally(int argc, char *argv[])
         return BatchExport::run(options.reportFile(), options.csvFile(), options.lookAheadAge(), options.weeksFile(),
                                 options.paper());
 
-    if (offscreen) {
-        std::fprintf(stderr, "Lifetally needs a graphical desktop, but no display was found "
-                             "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                             "Start it from your desktop session, or under xvfb-run for a virtual display.\n");
+    if (!canShow) {
+        std::fprintf(stderr, "%s\n", noDisplayMessage().toLocal8Bit().constData());
         return 1;
     }
     return runWindow(options.settingsFile());

@@ -190,3 +190,101 @@ QString formatShare(double value)
 {
     return QStringLiteral(" (") + formatNumber(value, 2) + QStringLiteral("%)");
 }
+
+namespace {
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool isSpaceMark(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F);
+}
+
+bool isApostrophe(QChar c)
+{
+    return c == QLatin1Char('\'') || c == QChar(0x2019);
+}
+
+// Whether `c` is written for the mark `mark`.
+bool sameMark(QChar c, QChar mark)
+{
+    return c == mark || (isSpaceMark(mark) && isSpaceMark(c)) || (isApostrophe(mark) && isApostrophe(c));
+}
+
+QStringView trimmedSpaces(QStringView t)
+{
+    while (!t.isEmpty() && isSpaceMark(t.front()))
+        t = t.sliced(1);
+    while (!t.isEmpty() && isSpaceMark(t.back()))
+        t.chop(1);
+    return t;
+}
+
+// `t` without the currency symbol at either end, and a blank beside it; unchanged when it is not
+// there. Programs of one region differ in where they put it ("CHF 1'250.50", "1'250.50 CHF").
+QStringView withoutSymbol(QStringView t, const QString &symbol)
+{
+    if (t.startsWith(symbol))
+        return trimmedSpaces(t.sliced(symbol.size()));
+    if (t.endsWith(symbol))
+        return trimmedSpaces(t.first(t.size() - symbol.size()));
+    return t;
+}
+
+qsizetype digitRun(QStringView t, qsizetype from)
+{
+    qsizetype to = from;
+    while (to < t.size() && isDigit(t[to]))
+        ++to;
+    return to - from;
+}
+} // namespace
+
+std::optional<AmountText> readAmount(const QString &text, AmountKind kind, const LocaleSettings &locale)
+{
+    const QChar thousands = locale.thousandsSeparator;
+    const QChar decimal = locale.decimalSeparator;
+    if (sameMark(decimal, thousands))
+        return std::nullopt; // "1,250" could be either
+    QStringView t = trimmedSpaces(text);
+    const bool negative = t.startsWith(QLatin1Char('-'));
+    if (negative)
+        t = t.sliced(1);
+    if (kind == AmountKind::Money && !locale.currencySymbol.isEmpty())
+        t = withoutSymbol(t, locale.currencySymbol);
+
+    QString number;
+    qsizetype i = digitRun(t, 0);
+    if (i == 0)
+        return std::nullopt;
+    number += t.first(i);
+    const qsizetype leading = i;
+    while (i < t.size() && sameMark(t[i], thousands)) {
+        if (leading > 3 || digitRun(t, i + 1) != 3)
+            return std::nullopt;
+        number += t.sliced(i + 1, 3);
+        i += 4;
+    }
+    int decimals = 0;
+    if (i < t.size() && t[i] == decimal) {
+        decimals = int(digitRun(t, i + 1));
+        if (decimals == 0)
+            return std::nullopt;
+        number += QLatin1Char('.');
+        number += t.sliced(i + 1, decimals);
+        i += 1 + decimals;
+    }
+    bool ok = false;
+    const double value = number.toDouble(&ok); // QString::toDouble reads "." whatever the locale
+    if (i != t.size() || !ok || !std::isfinite(value))
+        return std::nullopt;
+    qsizetype zeros = 0;
+    while (zeros + 1 < number.size() && number[zeros] == QLatin1Char('0') && isDigit(number[zeros + 1]))
+        ++zeros;
+    number.remove(0, zeros);
+    if (negative && value != 0)
+        number.prepend(QLatin1Char('-'));
+    return AmountText{number, negative ? -value : value, decimals};
+}

@@ -1,7 +1,9 @@
-// digitsOnly, the strict real and integer conversions and the lenient sort keys. Properties:
-// digitsOnly keeps only digits and the decimal separator; throwing and non-throwing conversions
-// agree; the sort keys never fail and intOrZero matches a plain decimal reading.
+// digitsOnly, the strict real and integer conversions, the amount reader and the lenient sort keys.
+// Properties: digitsOnly keeps only digits and the decimal separator; throwing and non-throwing
+// conversions agree; an amount read is finite, and the writer's text of it reads back to the same
+// digits; the sort keys never fail and intOrZero matches a plain decimal reading.
 #include "calc/conversionerror.h"
+#include "calc/numbertext.h"
 #include "calc/periodtext.h"
 #include "calc/strictnumber.h"
 #include "fuzzsupport.h"
@@ -40,6 +42,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         } catch (const ConversionError &) {
             fuzz::check(!isInt, "strToInt throws exactly when tryStrToInt fails", candidate);
         }
+    }
+
+    for (const AmountKind kind : {AmountKind::Money, AmountKind::Count}) {
+        const std::optional<AmountText> amount = readAmount(text, kind, locale);
+        if (!amount)
+            continue;
+        fuzz::check(std::isfinite(amount->value) && amount->decimals >= 0, "an amount read is finite", text);
+        // Past a double's digits the writer cannot carry every digit; the settings file then keeps
+        // the text as it was.
+        if (amount->digits.size() > 15)
+            continue;
+        const QString written = kind == AmountKind::Money ? formatMoney(amount->value, amount->decimals, locale)
+                                                          : formatNumber(amount->value, amount->decimals, locale);
+        const std::optional<AmountText> back = readAmount(written, kind, locale);
+        fuzz::check(back && back->digits == amount->digits, "the written amount reads back", text);
     }
 
     const double key = numberKey(text);

@@ -4,7 +4,7 @@
 #include "calc/numbertext.h"
 #include "settings/inifile.h"
 #include <QDir>
-#include <cmath>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -57,100 +57,6 @@ bool oneChar(const QString &text, QChar &c)
     return true;
 }
 
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-struct Amount {
-    QString digits; // "-1250.00": sign, digits without leading zeros, "." and the decimals as written
-    double value = 0;
-    int decimals = 0;
-};
-
-// An amount exactly as the amount field shows it under `locale`: an optional "-", the currency
-// symbol in its place (money only, and it may be left out), digits grouped by threes or not at
-// all, and optionally the decimal separator with at least one digit. Blanks around it are allowed.
-std::optional<Amount> parseAmount(const QString &text, AmountKind kind, const LocaleSettings &locale)
-{
-    const QChar thousands = locale.thousandsSeparator;
-    const QChar decimal = locale.decimalSeparator;
-    if (thousands == decimal)
-        return std::nullopt; // "1,250" could be either
-    QStringView t = QStringView(text);
-    while (!t.isEmpty() && t.front() == QLatin1Char(' '))
-        t = t.sliced(1);
-    while (!t.isEmpty() && t.back() == QLatin1Char(' '))
-        t.chop(1);
-    const bool negative = t.startsWith(QLatin1Char('-'));
-    if (negative)
-        t = t.sliced(1);
-    const QString &symbol = locale.currencySymbol;
-    if (kind == AmountKind::Money && !symbol.isEmpty()) {
-        const QString blank = QStringLiteral(" ");
-        switch (locale.currencyPlacement) {
-        case CurrencyPlacement::Before:
-            if (t.startsWith(symbol))
-                t = t.sliced(symbol.size());
-            break;
-        case CurrencyPlacement::BeforeWithBlank:
-            if (t.startsWith(symbol + blank))
-                t = t.sliced(symbol.size() + 1);
-            break;
-        case CurrencyPlacement::After:
-            if (t.endsWith(symbol))
-                t.chop(symbol.size());
-            break;
-        case CurrencyPlacement::AfterWithBlank:
-            if (t.endsWith(blank + symbol))
-                t.chop(symbol.size() + 1);
-            break;
-        }
-    }
-
-    const qsizetype n = t.size();
-    const auto digitRun = [&t, n](qsizetype from) {
-        qsizetype to = from;
-        while (to < n && isDigit(t[to]))
-            ++to;
-        return to - from;
-    };
-    QString number;
-    qsizetype i = digitRun(0);
-    if (i == 0)
-        return std::nullopt;
-    number += t.first(i);
-    const qsizetype leading = i;
-    while (i < n && t[i] == thousands) {
-        if (leading > 3 || digitRun(i + 1) != 3)
-            return std::nullopt;
-        number += t.sliced(i + 1, 3);
-        i += 4;
-    }
-    int decimals = 0;
-    if (i < n && t[i] == decimal) {
-        const qsizetype run = digitRun(i + 1);
-        if (run == 0)
-            return std::nullopt;
-        number += QLatin1Char('.');
-        number += t.sliced(i + 1, run);
-        decimals = int(run);
-        i += 1 + run;
-    }
-    if (i != n)
-        return std::nullopt;
-    bool ok = false;
-    const double value = number.toDouble(&ok); // QString::toDouble reads "." whatever the locale
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    qsizetype zeros = 0;
-    while (zeros + 1 < number.size() && number[zeros] == QLatin1Char('0') && isDigit(number[zeros + 1]))
-        ++zeros;
-    number.remove(0, zeros);
-    if (negative && value != 0)
-        number.prepend(QLatin1Char('-'));
-    return Amount{number, negative ? -value : value, decimals};
-}
 } // namespace
 
 void writeFileFormat(IniFile &ini, const LocaleSettings &locale)
@@ -208,14 +114,14 @@ QString FormatConversion::amount(const QString &text, AmountKind kind) const
 {
     if (!(kind == AmountKind::Money ? m_money : m_numbers))
         return text;
-    const std::optional<Amount> amount = parseAmount(text, kind, m_from);
+    const std::optional<AmountText> amount = readAmount(text, kind, m_from);
     if (!amount)
         return text;
     const QString converted = kind == AmountKind::Money ? formatMoney(amount->value, amount->decimals, m_to)
                                                         : formatNumber(amount->value, amount->decimals, m_to);
     // A number the new text would not carry digit for digit (more digits than a double holds, or
     // separators of the new format that clash) leaves the text as it was.
-    const std::optional<Amount> back = parseAmount(converted, kind, m_to);
+    const std::optional<AmountText> back = readAmount(converted, kind, m_to);
     return back && back->digits == amount->digits ? converted : text;
 }
 
@@ -227,15 +133,34 @@ bool textsReadIn(const StoredTexts &texts, const LocaleSettings &format)
             return false;
     }
     for (const QString &text : texts.money) {
-        if (!parseAmount(text, AmountKind::Money, format))
+        if (!readAmount(text, AmountKind::Money, format))
             return false;
     }
     for (const QString &text : texts.counts) {
-        if (!parseAmount(text, AmountKind::Count, format))
+        if (!readAmount(text, AmountKind::Count, format))
             return false;
     }
     return true;
 }
+
+namespace {
+// Whether a text that does not read in `current` reads in `other`: the file was written elsewhere.
+// Amounts count as dates do, or an amount of another region would be taken digit by digit.
+bool readsOnlyIn(const StoredTexts &texts, const LocaleSettings &other, const LocaleSettings &current)
+{
+    DateValue day = 0;
+    for (const QString &text : texts.dates) {
+        if (!tryStrToDate(text, day, current) && tryStrToDate(text, day, other))
+            return true;
+    }
+    const auto amounts = [&](const QStringList &list, AmountKind kind) {
+        return std::any_of(list.begin(), list.end(), [&](const QString &text) {
+            return !readAmount(text, kind, current) && readAmount(text, kind, other);
+        });
+    };
+    return amounts(texts.money, AmountKind::Money) || amounts(texts.counts, AmountKind::Count);
+}
+} // namespace
 
 FileFormatState guessFileFormat(const StoredTexts &texts, const LocaleSettings &current, LocaleSettings &found)
 {
@@ -253,10 +178,7 @@ FileFormatState guessFileFormat(const StoredTexts &texts, const LocaleSettings &
     for (const char *region : Regions) {
         const LocaleSettings format = LocaleSettings::fromQLocale(QLocale(QLatin1String(region)));
         if (!textsReadIn(texts, format)) {
-            for (const QString &text : texts.dates) {
-                DateValue day = 0;
-                readElsewhere = readElsewhere || (!tryStrToDate(text, day, current) && tryStrToDate(text, day, format));
-            }
+            readElsewhere = readElsewhere || readsOnlyIn(texts, format, current);
             continue;
         }
         // Two formats that read every text alike are one answer, not a doubt.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/localesettings.h"
+#include "calc/numbertext.h"
 #include <QString>
 #include <QStringList>
 
@@ -14,11 +15,6 @@ void writeFileFormat(IniFile &ini, const LocaleSettings &locale);
 // file has no usable section (a key missing, or a value that cannot be a format): the file's
 // texts are then taken as they stand.
 bool readFileFormat(const IniFile &ini, const LocaleSettings &base, LocaleSettings &recorded);
-
-enum class AmountKind {
-    Money, // currency amount with decimals: "$1,250.00"
-    Count  // whole number: "1,560"
-};
 
 // Rewrites stored texts from one regional format into another through their values: a date
 // through its day, an amount through its number. A text that does not fit the format it was

@@ -215,6 +215,14 @@ IniFile::Section &IniFile::sectionFor(const QString &name)
     return m_sections.last();
 }
 
+QStringList IniFile::sectionNames() const
+{
+    QStringList names;
+    for (const Section &section : m_sections)
+        names << section.name;
+    return names;
+}
+
 QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     const Entry *entry = find(section, key);

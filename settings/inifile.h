@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Raised when the settings file cannot be written; what() is "Unable to write to <path>".
 using IniWriteError = FileWriteError;
@@ -32,6 +33,8 @@ public:
     const QString &path() const { return m_path; }
 
     bool contains(const QString &section, const QString &key) const { return find(section, key) != nullptr; }
+    // Every section's name, in file order.
+    QStringList sectionNames() const;
     // The stored value or the default; at most 1023 characters.
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     // "0x"/"0X" becomes "$"; blanks, sign, decimal or "$" hex, within 32 bits; anything else: default.

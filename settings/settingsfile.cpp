@@ -100,12 +100,36 @@ StoredTexts storedTexts(const BioFields &bio, const TableCells &hours, const Tab
     return texts;
 }
 
+// The rows of `t` that `ini` holds past the table's last row (any of their keys not empty).
+int rowsPastCapacity(const IniFile &ini, const TableKeys &t)
+{
+    const int count = ini.readInteger(QLatin1String(t.countSection), QStringLiteral("Count"), 5);
+    const QString prefix = QLatin1String(t.rowSection);
+    const QStringList keys = rowKeys(t);
+    int past = 0;
+    for (const QString &section : ini.sectionNames()) {
+        if (!section.startsWith(prefix, Qt::CaseInsensitive))
+            continue;
+        bool number = false;
+        const int n = QStringView(section).sliced(prefix.size()).toInt(&number);
+        if (!number || n < TableRows || n > count)
+            continue;
+        past += std::any_of(keys.begin(), keys.end(),
+                            [&](const QString &key) { return !ini.readString(section, key, QString()).isEmpty(); });
+    }
+    return past;
+}
+
 void writeTable(IniFile &ini, const TableKeys &t, const TableCells &table)
 {
-    ini.writeInteger(QLatin1String(t.countSection), QStringLiteral("Count"), TableRows);
+    // Rows past the table's last one are the file's, not the window's: they stay, and so does the
+    // count that reaches them.
+    const bool keepPast = rowsPastCapacity(ini, t) > 0;
+    const int count = ini.readInteger(QLatin1String(t.countSection), QStringLiteral("Count"), 5);
+    ini.writeInteger(QLatin1String(t.countSection), QStringLiteral("Count"), keepPast ? qMax(count, TableRows) : TableRows);
     const QStringList keys = rowKeys(t);
     // Section 51 is written too, always empty, as every earlier version of the file has it.
-    for (int n = 1; n <= TableRows; ++n) {
+    for (int n = 1; n <= (keepPast ? TableRows - 1 : TableRows); ++n) {
         const QString section = QLatin1String(t.rowSection) + QString::number(n);
         const QStringList row = n < table.size() ? table[n] : QStringList();
         for (int col = 0; col < keys.size(); ++col)
@@ -189,14 +213,16 @@ int readLookAheadAge(const IniFile &ini)
 } // namespace
 
 FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money,
-                                 TableCells &freq)
+                                 TableCells &freq, RowsPastCapacity *past)
 {
-    return readSettingsFile(IniFile(path), bio, hours, money, freq);
+    return readSettingsFile(IniFile(path), bio, hours, money, freq, past);
 }
 
 FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells &hours, TableCells &money,
-                                 TableCells &freq)
+                                 TableCells &freq, RowsPastCapacity *past)
 {
+    if (past)
+        *past = {rowsPastCapacity(ini, HoursKeys), rowsPastCapacity(ini, MoneyKeys), rowsPastCapacity(ini, FreqKeys)};
     const LocaleSettings region = LocaleSettings::current().withCurrency(QString());
     bio.name = ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
     bio.birthDate = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());

@@ -52,10 +52,18 @@ SettingsFileCheck loadSettingsFile(const QString &path, IniFile &ini, std::optio
 // current regional format where the file's own format is recorded or can be told; the result
 // says which.
 FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money,
-                                 TableCells &freq);
+                                 TableCells &freq, struct RowsPastCapacity *past = nullptr);
 // The same from a file already read.
 FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells &hours, TableCells &money,
-                                 TableCells &freq);
+                                 TableCells &freq, struct RowsPastCapacity *past = nullptr);
+// Rows a hand-edited or generated file holds past the last row a table has, per table. The window
+// cannot show them; every save keeps them in the file as they are.
+struct RowsPastCapacity {
+    int hours = 0;
+    int money = 0;
+    int freq = 0;
+    bool any() const { return hours > 0 || money > 0 || freq > 0; }
+};
 // Rewrites every entry in one atomic replace; throws IniWriteError ("Unable to write to <path>").
 // `readAs` is how the entries were read: a file whose format could not be told gets a format
 // record only once its texts read in the current format. The file and its backup are left

@@ -1,9 +1,37 @@
 #include "settings/settingskeeper.h"
 
 #include "settings/atomicfile.h"
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
 
 namespace {
+// Why `path` could not be written, as far as can be told afterwards.
+QString whyNotWritten(const QString &path, qint64 size)
+{
+    const QFileInfo file(path);
+    const QString folder = file.absolutePath();
+    const QStorageInfo disk(folder);
+    if (disk.isValid() && disk.isReadOnly())
+        return QStringLiteral("%1 is on a disk that is read-only").arg(QDir::toNativeSeparators(folder));
+    if (!QFileInfo(folder).isWritable())
+        return QStringLiteral("no permission to write in %1").arg(QDir::toNativeSeparators(folder));
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(path));
+    if (disk.isValid() && disk.bytesAvailable() < size + 4096)
+        return QStringLiteral("the disk is full");
+    return QStringLiteral("the file could not be written");
+}
+
+bool isBlank(const QString &path)
+{
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.size() < 4096 && file.open(QIODevice::ReadOnly) &&
+           file.readAll().trimmed().isEmpty();
+}
+
 bool sameRows(const TableCells &a, const TableCells &b)
 {
     for (int row = 1; row < TableRows; ++row) {
@@ -33,7 +61,7 @@ void SettingsKeeper::read(Entries &entries)
     IniFile ini{QString()};
     const SettingsFileCheck check = loadSettingsFile(path, ini, &m_fingerprint);
     m_unreadable = check.status == SettingsFileStatus::Unreadable ? check.reason : QString();
-    m_format = readSettingsFile(ini, entries.bio, entries.hours, entries.money, entries.freq);
+    m_format = readSettingsFile(ini, entries.bio, entries.hours, entries.money, entries.freq, &m_past);
 }
 
 bool SettingsKeeper::changedOnDisk() const
@@ -54,21 +82,22 @@ void SettingsKeeper::write(const Entries &entries)
     dropUnsaved();
 }
 
-bool SettingsKeeper::keepUnsaved(const Entries &entries)
+QString SettingsKeeper::keepUnsaved(const Entries &entries)
 {
     if (m_recoveryBroken)
-        return false;
+        return QStringLiteral("%1 cannot be read and was kept as it is")
+            .arg(QDir::toNativeSeparators(recoveryPath()));
     const QByteArray content =
         settingsFileContent(settingsFilePath(), entries.bio, entries.hours, entries.money, entries.freq, m_format);
     if (content == m_unsaved)
-        return true;
+        return {};
     try {
         writeFileAtomically(recoveryPath(), content, {}, FileAccess::Beside, settingsFilePath());
     } catch (const FileWriteError &) {
-        return false;
+        return whyNotWritten(recoveryPath(), content.size());
     }
     m_unsaved = content;
-    return true;
+    return {};
 }
 
 void SettingsKeeper::dropUnsaved()
@@ -81,12 +110,22 @@ void SettingsKeeper::dropUnsaved()
 
 SettingsFileStatus SettingsKeeper::findUnsaved(Entries &entries, QString &reason)
 {
-    const SettingsFileCheck check = checkSettingsFile(recoveryPath());
+    const QString path = recoveryPath();
+    // Nothing was kept in it: a crash between making the file and writing it.
+    if (isBlank(path) && QFile::remove(path))
+        return SettingsFileStatus::Missing;
+    const SettingsFileCheck check = checkSettingsFile(path);
     reason = check.reason;
-    if (check.status == SettingsFileStatus::Readable)
-        m_unsavedFormat = readSettingsFile(recoveryPath(), entries.bio, entries.hours, entries.money, entries.freq);
-    else if (check.status != SettingsFileStatus::Missing)
-        m_recoveryBroken = true;
+    if (check.status == SettingsFileStatus::Readable) {
+        m_unsavedFormat = readSettingsFile(path, entries.bio, entries.hours, entries.money, entries.freq);
+    } else if (check.status != SettingsFileStatus::Missing) {
+        const QString aside =
+            path + QStringLiteral(".unreadable-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        if (!QFileInfo::exists(aside) && QFile::rename(path, aside))
+            m_setAside = aside;
+        else
+            m_recoveryBroken = true;
+    }
     return check.status;
 }
 

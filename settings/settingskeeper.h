@@ -27,20 +27,25 @@ public:
     // Why the file could not be read, when it exists and could not: it is then never replaced.
     const QString &unreadableReason() const { return m_unreadable; }
     FileFormatState formatState() const { return m_format; }
+    const RowsPastCapacity &rowsPastCapacity() const { return m_past; }
     // Whether someone else changed the file since it was read or written here.
     bool changedOnDisk() const;
     // Writes the file, then drops the recovery file. Throws FileWriteError.
     void write(const Entries &entries);
 
     QString recoveryPath() const { return recoveryFilePath(settingsFilePath()); }
-    // Keeps the entries in the recovery file, unless it holds them already; false when it
-    // cannot be written.
-    bool keepUnsaved(const Entries &entries);
+    // Keeps the entries in the recovery file, unless it holds them already. Empty when they are
+    // kept; otherwise why they could not be ("the disk is full", ...).
+    QString keepUnsaved(const Entries &entries);
     void dropUnsaved();
     // At start-up, a recovery file left by a run that did not end well: Missing; Readable with
-    // its entries in `entries`; or why it cannot be read, in `reason`. One that cannot be read is
-    // never written over or removed: it may be all that is left of the entries.
+    // its entries in `entries`; or why it cannot be read, in `reason`. An empty one is removed and
+    // reads as Missing. One that cannot be read is never written over or removed, as it may be all
+    // that is left of the entries: it is set aside under another name (setAsidePath()), so that
+    // this run keeps its own; where it cannot be renamed, this run keeps none.
     SettingsFileStatus findUnsaved(Entries &entries, QString &reason);
+    // Where an unreadable recovery file was moved; empty when it was not.
+    const QString &setAsidePath() const { return m_setAside; }
     // The entries found are the ones shown now; their file stays until they are saved or dropped.
     void adoptUnsaved();
 
@@ -52,4 +57,6 @@ private:
     QByteArray m_unsaved; // what the recovery file holds, when this window wrote it
     FileFormatState m_unsavedFormat = FileFormatState::Recorded;
     bool m_recoveryBroken = false;
+    QString m_setAside;
+    RowsPastCapacity m_past;
 };

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdio>
+#include <utility>
 
 namespace {
 struct PromptState {
@@ -17,6 +18,7 @@ struct PromptState {
     QList<Prompts::SaveAnswer> saveAnswers;
     QList<bool> keepAnswers;
     QList<Prompts::Shown> shown;
+    std::function<void()> whileShown;
 };
 
 PromptState &state()
@@ -30,6 +32,8 @@ bool record(Prompts::Kind kind, const QString &title, const QString &text)
     if (!state().testMode && !state().consoleMode)
         return false;
     state().shown.append({kind, title, text});
+    if (const std::function<void()> action = std::exchange(state().whileShown, nullptr))
+        action();
     if (state().consoleMode && kind != Prompts::Kind::Confirm)
         std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     return true;
@@ -132,16 +136,24 @@ bool Prompts::askRestore(QWidget *parent, const QDateTime &when)
                QStringLiteral("Restore"), QStringLiteral("Discard"));
 }
 
-void Prompts::cannotRead(QWidget *parent, Unreadable which, const QString &path, const QString &reason)
+void Prompts::cannotRead(QWidget *parent, Unreadable which, const QString &path, const QString &reason,
+                         const QString &setAside)
 {
     const QString file = QDir::toNativeSeparators(path);
-    warning(parent, which == Unreadable::Settings
-                        ? QStringLiteral("Lifetally cannot read your entries in %1: %2.\n\n"
-                                         "Close will not be able to keep your entries there.")
-                              .arg(file, reason)
-                        : QStringLiteral("Lifetally kept entries that were not saved in %1, but cannot read them: "
-                                         "%2.\n\nThe file is kept as it is.")
-                              .arg(file, reason));
+    if (which == Unreadable::Settings) {
+        warning(parent, QStringLiteral("Lifetally cannot read your entries in %1: %2.\n\n"
+                                       "Close will not be able to keep your entries there.")
+                            .arg(file, reason));
+        return;
+    }
+    const QString kept = setAside.isEmpty()
+                             ? QStringLiteral("The file is kept as it is.")
+                             : QStringLiteral("The file was set aside as %1; entries you do not save are kept "
+                                              "again from now on.")
+                                   .arg(QDir::toNativeSeparators(setAside));
+    warning(parent, QStringLiteral("Lifetally kept entries that were not saved in %1, but cannot read them: "
+                                   "%2.\n\n%3")
+                        .arg(file, reason, kept));
 }
 
 void Prompts::warning(QWidget *parent, const QString &text)
@@ -199,6 +211,11 @@ void Prompts::setNextSaveAnswer(SaveAnswer answer)
 void Prompts::setNextKeepAnswer(bool keep)
 {
     state().keepAnswers.append(keep);
+}
+
+void Prompts::setWhileNextShown(std::function<void()> action)
+{
+    state().whileShown = std::move(action);
 }
 
 const QList<Prompts::Shown> &Prompts::shown()

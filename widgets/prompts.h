@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class QDateTime;
 class QWidget;
@@ -38,7 +39,9 @@ public:
     static bool askRestore(QWidget *parent, const QDateTime &when);
     // A file that exists but cannot be read, and what follows from it, as a warning.
     enum class Unreadable { Settings, Recovery };
-    static void cannotRead(QWidget *parent, Unreadable which, const QString &path, const QString &reason);
+    // A recovery file that was renamed out of the way names `setAside`.
+    static void cannotRead(QWidget *parent, Unreadable which, const QString &path, const QString &reason,
+                           const QString &setAside = QString());
     // Something the user should know that ended nothing, titled "Lifetally", with one OK button.
     static void warning(QWidget *parent, const QString &text);
     // A failure that ended an event: the message with a full stop appended, titled "Lifetally".
@@ -60,6 +63,8 @@ public:
     static void setNextAnswer(bool yes);
     static void setNextSaveAnswer(SaveAnswer answer);
     static void setNextKeepAnswer(bool keep);
+    // Runs `action` while the next box is (as if) open, as a signal may come then.
+    static void setWhileNextShown(std::function<void()> action);
     static const QList<Shown> &shown();
     static void clearShown();
 

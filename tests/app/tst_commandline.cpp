@@ -75,11 +75,18 @@ private slots:
         // A row that does not convert is named; the weeks alone do not read the money rows.
         QTest::newRow("row that is no row")
             << QStringList{"--settings", "@/badrow.ini", "--csv", "@/all.csv"} << 1 << ""
-            << "lifetally: @/badrow.ini: Money table, row 2 (Rent), Start date: '2020-01-01' is not a valid date.\n"
+            << "lifetally: @/badrow.ini: Money table, row 2 (Rent), Start date: '2/30/2020' is not a valid date.\n"
             << none;
         QTest::newRow("weeks beside a money row that is no row")
             << QStringList{"--settings", "@/badrow.ini", "--weeks", "@/w.svg"} << 0 << ""
             << "" << QStringList{"@/w.svg"};
+        // Amounts of another region: converted from the one format where every text reads, or
+        // refused as foreign; never taken digit by digit.
+        QTest::newRow("French amounts") << QStringList{"--settings", "@/french.ini", "--csv", "-"} << 0
+                                        << ",Rent,\"$1,250.50\",Month," << "" << none;
+        QTest::newRow("Swiss amounts, slashed dates")
+            << QStringList{"--settings", "@/swiss.ini", "--csv", "@/all.csv"} << 1 << ""
+            << "are written in another regional format than yours" << none;
 
         // A script is told when there is nothing to report from, and why.
         QTest::newRow("missing settings file")
@@ -182,7 +189,11 @@ private slots:
         writeFile(dir.filePath(QStringLiteral("badrow.ini")),
                   QByteArray(Settings).replace("[Money]\nCount=1\n",
                                                "[Money]\nCount=2\n[Money2]\nDesc=Rent\nAmount=$5.00\nPer=Month\n"
-                                               "Start=2020-01-01\nEnd=Now\n"));
+                                               "Start=2/30/2020\nEnd=Now\n"));
+        const QByteArray rent = "[DOB]\nDate=24/12/1980\n[Money]\nCount=1\n[Money1]\nDesc=Rent\nPer=Month\n"
+                                "Start=24/12/1980\nEnd=Now\nAmount=";
+        writeFile(dir.filePath(QStringLiteral("french.ini")), rent + "1 250,50 \xe2\x82\xac\n");
+        writeFile(dir.filePath(QStringLiteral("swiss.ini")), rent + "CHF 1\xe2\x80\x99" "250.50\n");
         writeFile(dir.filePath(QStringLiteral("locked.ini")), Settings);
         QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("locked.ini")), QFileDevice::WriteOwner));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));

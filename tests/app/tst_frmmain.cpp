@@ -1,11 +1,13 @@
 // The wizard window driven as a user would: start-up from a settings file, page navigation,
 // the birth date, and Close writing the file back.
 #include "app/frmmain.h"
+#include "app/startup.h"
 #include "app/unixsignals.h"
 #include "guisupport.h"
 #include "settings/inifile.h"
 #include "settings/programfolder.h"
 #include "settings/settingsfile.h"
+#include "settings/settingslock.h"
 #include "tables/activitymodel.h"
 #include "testsupport.h"
 #include "widgets/frmpickdate.h"
@@ -26,7 +28,10 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <QTemporaryFile>
+#include <QTimer>
 #include <QtTest>
+#include <cstdio>
 #include <csignal>
 #include <memory>
 #include <unistd.h>
@@ -46,6 +51,36 @@ private:
     static QLineEdit *edit(TfrmMain &w, const char *name) { return child<QLineEdit>(&w, name); }
     static int page(TfrmMain &w) { return child<QStackedWidget>(&w, "Notebook1")->currentIndex(); }
     static QStringList shownTexts() { return promptTexts(); }
+    static TfrmMain *openWindow()
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *window = qobject_cast<TfrmMain *>(widget))
+                return window;
+        return nullptr;
+    }
+    // What `run` writes to standard error.
+    template <typename Run> static QByteArray standardError(Run run)
+    {
+        QTemporaryFile capture;
+        if (!capture.open())
+            return {};
+        std::fflush(stderr);
+        const int saved = ::dup(2);
+        ::dup2(capture.handle(), 2);
+        run();
+        std::fflush(stderr);
+        ::dup2(saved, 2);
+        ::close(saved);
+        capture.seek(0);
+        return capture.readAll();
+    }
+    // A run that ended before its main loop leaves the application told to quit; the next
+    // test's event loops would end at once.
+    static void settleQuit()
+    {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
 
 private slots:
     void init() { m_scope = std::make_unique<WindowTestScope>(); }
@@ -351,10 +386,18 @@ private slots:
         QVERIFY(w.hoursModel().isBlank(7));
         QCOMPARE(w.hoursModel().numNonBlankRows(), 49);
         QCOMPARE(w.hoursModel().cell(50, 0), QStringLiteral("Act 50"));
-        // The gap does not stop the totals: rows after it are computed too.
-        QVERIFY(Prompts::shown().isEmpty());
+        // The gap does not stop the totals: rows after it are computed too. The rows past the
+        // table's last are told.
+        QCOMPARE(promptTexts().size(), 1);
+        QVERIFY(promptTexts().first().contains(QStringLiteral("Not shown: Hours: 10 rows.")));
         QVERIFY(w.hoursModel().cell(8, 5).startsWith(QStringLiteral("10 (")));
         QVERIFY(w.hoursModel().cell(50, 5).startsWith(QStringLiteral("10 (")));
+        // A save keeps them, and the count that reaches them.
+        btn(w, "btClose")->click();
+        const IniFile saved(m_scope->settingsPath());
+        QCOMPARE(saved.readString(QStringLiteral("Hour51"), QStringLiteral("Desc"), QString()), QStringLiteral("Act 51"));
+        QCOMPARE(saved.readString(QStringLiteral("Hour60"), QStringLiteral("Desc"), QString()), QStringLiteral("Act 60"));
+        QCOMPARE(saved.readInteger(QStringLiteral("Hours"), QStringLiteral("Count"), 0), 200);
     }
 
     void emptyBirthdateEntryGivesToday()
@@ -621,29 +664,120 @@ private slots:
     void signalToEndSavesWithoutQuestions_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGHUP") << SIGHUP;
-        QTest::newRow("SIGINT") << SIGINT;
+        QTest::addColumn<QString>("blocked"); // what stands where the files go
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("keptName");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("SIGTERM") << SIGTERM << "" << 0 << "Unsaved" << "";
+        QTest::newRow("SIGHUP") << SIGHUP << "" << 0 << "Unsaved" << "";
+        QTest::newRow("SIGINT") << SIGINT << "" << 0 << "Unsaved" << "";
+        QTest::newRow("file unwritable, recovery kept")
+            << SIGTERM << "settings" << 0 << "Unsaved" << "your entries are kept in";
+        QTest::newRow("folder unwritable, nothing kept")
+            << SIGTERM << "folder" << 1 << "" << "could not be kept in";
     }
     void signalToEndSavesWithoutQuestions()
     {
         QFETCH(int, signal);
+        QFETCH(QString, blocked);
+        QFETCH(int, status);
+        QFETCH(QString, keptName);
+        QFETCH(QString, said);
         writeIni("[Name]\nname=Original\n");
-        TfrmMain w;
-        w.show();
-        UnixSignals unixSignals;
-        int ended = 0;
-        connect(&unixSignals, &UnixSignals::endRequested, &w, [&] {
-            w.saveWithoutQuestions();
-            ended = signal;
+        QString settings = m_scope->settingsPath();
+        if (blocked == QLatin1String("folder")) {
+            // Below a regular file nothing can be made: neither the settings file nor its recovery.
+            settings = m_scope->folder().file(QStringLiteral("lfy.ini/sub/lfy.ini"));
+            setSettingsFilePath(settings);
+        }
+        QTimer::singleShot(0, this, [&] {
+            TfrmMain *w = openWindow();
+            QVERIFY(w);
+            edit(*w, "edName")->setText(QStringLiteral("Unsaved"));
+            if (blocked.isEmpty())
+                writeIni("[Name]\nname=Changed by others\n"); // no question can be asked: it goes to the backup
+            if (blocked == QLatin1String("settings")) {
+                QFile::remove(settings);
+                QVERIFY(QDir().mkdir(settings));
+            }
+            std::raise(signal);
         });
-        edit(w, "edName")->setText(QStringLiteral("Unsaved"));
-        writeIni("[Name]\nname=Changed by others\n"); // no question can be asked: it goes to the backup
-        std::raise(signal);
-        QTRY_COMPARE(ended, signal);
+        int ended = -1;
+        const QByteArray error = standardError([&] { ended = runWindow(QString()); });
+        QCOMPARE(ended, status);
         QVERIFY(Prompts::shown().isEmpty());
-        QCOMPARE(storedName(m_scope->settingsPath()), QStringLiteral("Unsaved"));
-        QCOMPARE(storedName(IniFile::backupPath(m_scope->settingsPath())), QStringLiteral("Changed by others"));
+        QVERIFY2(said.isEmpty() ? error.isEmpty() : error.contains(said.toUtf8()), error.constData());
+        if (blocked.isEmpty()) {
+            QCOMPARE(storedName(settings), keptName);
+            QCOMPARE(storedName(IniFile::backupPath(settings)), QStringLiteral("Changed by others"));
+        } else {
+            QCOMPARE(storedName(recoveryFilePath(settings)), keptName);
+        }
+    }
+
+    void secondCopyAnswersAsAsked_data()
+    {
+        QTest::addColumn<bool>("showIt");
+        QTest::newRow("Show It") << true;
+        QTest::newRow("Quit") << false;
+    }
+    void secondCopyAnswersAsAsked()
+    {
+        QFETCH(bool, showIt);
+        // This process holds the file as a first copy would; its signals stand in for that copy's.
+        SettingsLock first(settingsFilePath());
+        QCOMPARE(first.tryLock(), SettingsLock::Result::Locked);
+        UnixSignals firstCopy;
+        QSignalSpy asked(&firstCopy, &UnixSignals::showRequested);
+        Prompts::setNextAnswer(showIt);
+        QCOMPARE(runWindow(QString()), 0);
+        QVERIFY(!openWindow());
+        QCOMPARE(Prompts::shown().size(), 1);
+        QVERIFY(Prompts::shown().first().text.startsWith(QStringLiteral("Lifetally is already open")));
+        if (showIt)
+            QTRY_COMPARE(asked.size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(asked.size(), showIt ? 1 : 0);
+    }
+
+    // The recovery file lives until its question is answered; a signal before then ends the run.
+    void signalDuringStartUpMessageEndsTheRun_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("signal");
+        QTest::newRow("restore question, SIGTERM") << "restore" << SIGTERM;
+        QTest::newRow("restore question, SIGHUP") << "restore" << SIGHUP;
+        QTest::newRow("cannot read, SIGTERM") << "cannot read" << SIGTERM;
+    }
+    void signalDuringStartUpMessageEndsTheRun()
+    {
+        QFETCH(QString, message);
+        QFETCH(int, signal);
+        const QString recovery = recoveryFilePath(m_scope->settingsPath());
+        if (message == QLatin1String("restore")) {
+            writeIni("[Name]\nname=Original\n");
+            QFile f(recovery);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[Name]\nname=Recovered\n");
+        } else {
+            QVERIFY(QDir().mkdir(m_scope->settingsPath()));
+        }
+        // The box stays open past the keeper's second, then the signal comes; the box's own event
+        // loop brings both in.
+        Prompts::setWhileNextShown([signal] {
+            QTest::qWait(1500);
+            std::raise(signal);
+            QTest::qWait(100);
+            QTimer::singleShot(500, qApp, [] { QCoreApplication::exit(99); }); // a run that went on
+        });
+        Prompts::setNextAnswer(false); // a box closed by its loop's end answers as Escape does
+        const int status = runWindow(QString());
+        settleQuit();
+        QCOMPARE(status, 0);
+        QCOMPARE(Prompts::shown().size(), 1);
+        if (message == QLatin1String("restore"))
+            QCOMPARE(storedName(recovery), QStringLiteral("Recovered"));
+        QCOMPARE(storedName(m_scope->settingsPath()), message == QLatin1String("restore") ? "Original" : "");
     }
 
     void unsavedEntriesAreKeptUntilSaved()
@@ -662,14 +796,19 @@ private slots:
 
     void recoveryFileFoundAtStart_data()
     {
-        QTest::addColumn<QByteArray>("recovery"); // empty: a folder in its place, which cannot be read
+        QTest::addColumn<QByteArray>("recovery"); // "<folder>": a folder in its place, which cannot be read
         QTest::addColumn<bool>("restore");
         QTest::addColumn<QString>("shownName");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("restore") << QByteArray("[Name]\nname=Recovered\n") << true << "Recovered" << true;
-        QTest::newRow("discard") << QByteArray("[Name]\nname=Recovered\n") << false << "Original" << false;
-        QTest::newRow("the same as the file") << QByteArray("[Name]\nname=Original\n") << true << "Original" << false;
-        QTest::newRow("unreadable") << QByteArray() << true << "Original" << true;
+        QTest::addColumn<bool>("setAside");
+        QTest::newRow("restore") << QByteArray("[Name]\nname=Recovered\n") << true << "Recovered" << true << false;
+        QTest::newRow("discard") << QByteArray("[Name]\nname=Recovered\n") << false << "Original" << false << false;
+        QTest::newRow("the same as the file")
+            << QByteArray("[Name]\nname=Original\n") << true << "Original" << false << false;
+        QTest::newRow("a folder") << QByteArray("<folder>") << true << "Original" << false << true;
+        QTest::newRow("no entries") << QByteArray("[Other]\nkey=mine\n") << true << "Original" << false << true;
+        QTest::newRow("empty") << QByteArray() << true << "Original" << false << false;
+        QTest::newRow("blank lines") << QByteArray("\n\n") << true << "Original" << false << false;
     }
     void recoveryFileFoundAtStart()
     {
@@ -677,9 +816,10 @@ private slots:
         QFETCH(bool, restore);
         QFETCH(QString, shownName);
         QFETCH(bool, kept);
+        QFETCH(bool, setAside);
         writeIni("[Name]\nname=Original\n");
         const QString path = recoveryFilePath(m_scope->settingsPath());
-        if (recovery.isEmpty()) {
+        if (recovery == "<folder>") {
             QVERIFY(QDir().mkdir(path));
         } else {
             QFile f(path);
@@ -693,8 +833,20 @@ private slots:
         QCOMPARE(w.isModified(), shownName != QLatin1String("Original"));
         QCOMPARE(QFileInfo::exists(path), kept);
         QCOMPARE(storedName(m_scope->settingsPath()), QStringLiteral("Original"));
-        if (recovery.isEmpty())
-            QCOMPARE(Prompts::shown().last().kind, Prompts::Kind::Warning);
+        const QStringList aside = QDir(m_scope->folder().file(QString())).entryList({QStringLiteral("*.unreadable-*")});
+        QCOMPARE(aside.size(), setAside ? 1 : 0);
+        if (!setAside)
+            return;
+        QCOMPARE(Prompts::shown().last().kind, Prompts::Kind::Warning);
+        QVERIFY(Prompts::shown().last().text.contains(aside.first()));
+        if (recovery != "<folder>") {
+            QFile f(m_scope->folder().file(aside.first()));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), recovery); // set aside as it was, never written over
+        }
+        // This run keeps its own entries again.
+        edit(w, "edName")->setText(QStringLiteral("Typed"));
+        QTRY_COMPARE(storedName(path), QStringLiteral("Typed"));
     }
 
     void unreadableFileIsToldAndNeverReplaced()

@@ -133,6 +133,8 @@ private slots:
         QTest::newRow("hexadecimal") << QByteArray("[Projection]\nAge=0x50\n") << 80;
         QTest::newRow("zero") << QByteArray("[Projection]\nAge=0\n") << 80;
         QTest::newRow("above 120") << QByteArray("[Projection]\nAge=121\n") << 80;
+        QTest::newRow("lowest") << QByteArray("[Projection]\nAge=1\n") << 1;
+        QTest::newRow("highest") << QByteArray("[Projection]\nAge=120\n") << 120;
     }
     void lookAheadAge()
     {
@@ -309,6 +311,48 @@ private slots:
             writeSettingsFile(path(), got.bio, got.tables[0], got.tables[1], got.tables[2], FileFormatState(state));
             QVERIFY(stamped());
         }
+    }
+
+    // Amounts as French and Swiss programs write them, in a file that records no format: read in
+    // the one format where every text reads, or the file is foreign; never taken digit by digit.
+    void regionalAmounts_data()
+    {
+        QTest::addColumn<LocaleSettings>("current");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("shown");
+        const int detected = int(FileFormatState::Detected), foreign = int(FileFormatState::Foreign);
+        const QString narrow = QStringLiteral("1\u202F250,50\u00A0€"), plain = QStringLiteral("1 250,50 €");
+        // clang-format off
+        QTest::newRow("French, narrow spaces, British") << britishLocale() << "24/12/1980" << narrow << detected << "£1,250.50";
+        QTest::newRow("French, plain spaces, British") << britishLocale() << "24/12/1980" << plain << detected << "£1,250.50";
+        QTest::newRow("French, plain spaces, U.S.") << usLocale() << "24/12/1980" << plain << detected << "$1,250.50";
+        QTest::newRow("French, plain spaces, German") << germanLocale() << "24/12/1980" << plain << detected << "1.250,50 €";
+        QTest::newRow("Swiss apostrophe, Swiss dates") << britishLocale() << "24.12.1980" << "CHF 1\u2019250.50" << detected << "£1,250.50";
+        QTest::newRow("Swiss straight apostrophe, Swiss dates") << britishLocale() << "24.12.1980" << "CHF 1'250.50" << detected << "£1,250.50";
+        QTest::newRow("Swiss apostrophe, slashed dates") << britishLocale() << "24/12/1980" << "CHF 1\u2019250.50" << foreign << "CHF 1\u2019250.50";
+        QTest::newRow("Swiss straight apostrophe, slashed dates") << britishLocale() << "24/12/1980" << "CHF 1'250.50" << foreign << "CHF 1'250.50";
+        // clang-format on
+    }
+    void regionalAmounts()
+    {
+        QFETCH(LocaleSettings, current);
+        QFETCH(QString, date);
+        QFETCH(QString, amount);
+        QFETCH(int, state);
+        QFETCH(QString, shown);
+        QFile f(path());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("[DOB]\nDate=%1\n[Money]\nCount=1\n[Money1]\nDesc=Rent\nAmount=%2\nPer=Month\n"
+                               "Start=%1\nEnd=Now\n")
+                    .arg(date, amount)
+                    .toUtf8());
+        f.close();
+        LocaleSettings::setCurrent(current);
+        Settings got;
+        QCOMPARE(int(readSettingsFile(path(), got.bio, got.tables[0], got.tables[1], got.tables[2])), state);
+        QCOMPARE(got.tables[1][1].value(1), shown);
     }
 };
 

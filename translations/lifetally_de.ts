@@ -1,0 +1,562 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>DateHint</name>
+    <message>
+        <source>Type the date as %1.</source>
+        <comment>%1 is the date&apos;s pattern, such as MM/DD/YYYY</comment>
+        <translation>Geben Sie das Datum als %1 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>Error</source>
+        <comment>title of an error message box</comment>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <comment>button: keep an unlikely entry as it is</comment>
+        <translation>Beibehalten</translation>
+    </message>
+    <message>
+        <source>Change it</source>
+        <comment>button: go back and change an unlikely entry</comment>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Save changes before closing?</source>
+        <translation>Änderungen vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <comment>button</comment>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <comment>button</comment>
+        <translation>&amp;Nicht speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <comment>button</comment>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Lifetally read it.
+
+Replace it with the entries shown here? The changed file is kept as %2.</source>
+        <comment>%1 is the settings file, %2 its backup&apos;s name</comment>
+        <translation>%1 wurde von einem anderen Programm geändert, seit Lifetally die Datei gelesen hat.
+
+Mit den hier gezeigten Einträgen ersetzen? Die geänderte Datei wird als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <comment>button: replace the changed file</comment>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button</comment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Lifetally did not end properly last time. Entries you had not saved were kept (%1 %2).
+
+Restore them?</source>
+        <comment>%1 is a date, %2 a time</comment>
+        <translation>Lifetally wurde beim letzten Mal nicht ordnungsgemäß beendet. Nicht gespeicherte Einträge wurden aufbewahrt (%1 %2).
+
+Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <comment>button: restore the kept entries</comment>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <comment>button: discard the kept entries</comment>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Lifetally cannot read your entries in %1: %2.
+
+Close will not be able to keep your entries there.</source>
+        <comment>%1 is a file, %2 the reason</comment>
+        <translation>Lifetally kann Ihre Einträge in %1 nicht lesen: %2.
+
+Beim Schließen können Ihre Einträge dort nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Lifetally kept entries that were not saved in %1, but cannot read them: %2.
+
+The file is kept as it is.</source>
+        <comment>%1 is a file, %2 the reason</comment>
+        <translation>Lifetally hat nicht gespeicherte Einträge in %1 aufbewahrt, kann sie aber nicht lesen: %2.
+
+Die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Error printing report ... quitting</source>
+        <translation>Fehler beim Drucken des Berichts ... Abbruch</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>How to contact us</source>
+        <translation>So erreichen Sie uns</translation>
+    </message>
+    <message>
+        <source>Lifetally version 1.0</source>
+        <translation>Lifetally Version 1.0</translation>
+    </message>
+    <message>
+        <source>Compliments of:</source>
+        <translation>Mit freundlicher Empfehlung von:</translation>
+    </message>
+    <message>
+        <source>P.O. Box 1000</source>
+        <translation>P.O. Box 1000</translation>
+    </message>
+    <message>
+        <source>Anytown, ST 00000-0000</source>
+        <translation>Anytown, ST 00000-0000</translation>
+    </message>
+    <message>
+        <source>Please visit our web site to see the other shareware and freeware programs we make.</source>
+        <translation>Besuchen Sie unsere Website, um unsere anderen Shareware- und Freeware-Programme zu sehen.</translation>
+    </message>
+    <message>
+        <source>http://www.brightwell.example/</source>
+        <translation>http://www.brightwell.example/</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Launch your browser to Brightwell Home Page</source>
+        <translation>Die Brightwell-Homepage im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Brightwell Home Page</source>
+        <translation>Brightwell-Homepage</translation>
+    </message>
+    <message>
+        <source>~4 come check out our home page and other shareware and freeware software by brightwell corporation at www.brightwell.example</source>
+        <translation>~4 besuchen sie unsere homepage und weitere shareware und freeware der brightwell corporation unter www.brightwell.example</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open web browser for home page %1</source>
+        <translation>Der Webbrowser konnte für die Homepage %1 nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmGraph</name>
+    <message>
+        <source>Activity Graph</source>
+        <translation>Diagramm der Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Balken</translation>
+    </message>
+    <message>
+        <source>Reduce # visible points</source>
+        <translation>Weniger Punkte zeigen</translation>
+    </message>
+    <message>
+        <source>Save image…</source>
+        <translation>Bild speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Lifetally</source>
+        <translation>Lifetally</translation>
+    </message>
+    <message>
+        <source>How much of your life have you spent at work, asleep, in front of the television or on the road? How much money has gone on rent, cars or coffee? Lifetally adds it up for you.
+
+On the next pages you enter a few facts about yourself, then the things you spend time on, the things you spend money on and the things you do regularly: how much, how often, and since when.
+
+Lifetally works out the lifetime total of every activity and its share of your life or your income, draws them as charts and prints a report.  Press Next to begin.</source>
+        <translation>Wie viel Ihres Lebens haben Sie bei der Arbeit, im Schlaf, vor dem Fernseher oder unterwegs verbracht? Wie viel Geld ist für Miete, Autos oder Kaffee ausgegeben worden? Lifetally rechnet es für Sie zusammen.
+
+Auf den nächsten Seiten geben Sie ein paar Angaben zu Ihrer Person ein, dann, womit Sie Zeit verbringen, wofür Sie Geld ausgeben und was Sie regelmäßig tun: wie viel, wie oft und seit wann.
+
+Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil an Ihrem Leben oder Einkommen, zeichnet Diagramme und druckt einen Bericht.  Klicken Sie auf Weiter, um zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Step 1: Personal Biographical Information</source>
+        <translation>Schritt 1: Angaben zur Person</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Ihr Name:</translation>
+    </message>
+    <message>
+        <source>Your birthdate:</source>
+        <translation>Ihr Geburtsdatum:</translation>
+    </message>
+    <message>
+        <source>Popup calendar</source>
+        <translation>Kalender öffnen</translation>
+    </message>
+    <message>
+        <source>Estimate your lifetime income up to now:</source>
+        <translation>Schätzen Sie Ihr bisheriges Lebenseinkommen:</translation>
+    </message>
+    <message>
+        <source>Step 2: Number of hours spent on various activities</source>
+        <translation>Schritt 2: Stunden für verschiedene Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Double click to edit, right click to sort</source>
+        <translation>Doppelklick zum Bearbeiten, Rechtsklick zum Sortieren</translation>
+    </message>
+    <message>
+        <source>Hours spent on activities</source>
+        <translation>Stunden für Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Note that the percentage is based on the number of hours you have been alive.  Percentages may not add up to 100 due to overlap.</source>
+        <translation>Der Prozentsatz bezieht sich auf die Stunden, die Sie bisher gelebt haben.  Wegen Überschneidungen ergeben die Prozente nicht unbedingt 100.</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Step 3: Money spent on various activities</source>
+        <translation>Schritt 3: Geld für verschiedene Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Money spent on activities</source>
+        <translation>Geld für Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Note that the percentage is based on your lifetime income.</source>
+        <translation>Der Prozentsatz bezieht sich auf Ihr Lebenseinkommen.</translation>
+    </message>
+    <message>
+        <source>Step 4: Frequency of various activities</source>
+        <translation>Schritt 4: Häufigkeit verschiedener Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Frequency of activities</source>
+        <translation>Häufigkeit der Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Life in weeks</source>
+        <translation>Leben in Wochen</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Print report</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message>
+        <source>Graph results of hours</source>
+        <translation>Diagramm der Stunden</translation>
+    </message>
+    <message>
+        <source>Graph results of money</source>
+        <translation>Diagramm des Geldes</translation>
+    </message>
+    <message>
+        <source>Graph results of frequency</source>
+        <translation>Diagramm der Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Look ahead to age:</source>
+        <translation>Vorausschau bis Alter:</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&amp;Prev</source>
+        <translation>&lt;&lt;&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next&gt;&gt;</source>
+        <translation>&amp;Weiter&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Sort by activity</source>
+        <translation>Nach Tätigkeit sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by start date</source>
+        <translation>Nach Anfangsdatum sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by total</source>
+        <translation>Nach Summe sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMoney</name>
+    <message>
+        <source>Activity </source>
+        <translation>Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Description of activity</source>
+        <translation>Beschreibung der Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Once only</source>
+        <translation>Nur einmal</translation>
+    </message>
+    <message>
+        <source>Starting date of activity:</source>
+        <translation>Beginn der Tätigkeit:</translation>
+    </message>
+    <message>
+        <source>Starting date of activity</source>
+        <translation>Beginn der Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Popup calendar</source>
+        <translation>Kalender öffnen</translation>
+    </message>
+    <message>
+        <source>Ending date of activity:</source>
+        <translation>Ende der Tätigkeit:</translation>
+    </message>
+    <message>
+        <source>Indefinite</source>
+        <translation>Unbegrenzt</translation>
+    </message>
+    <message>
+        <source>Specific date</source>
+        <translation>Bestimmtes Datum</translation>
+    </message>
+    <message>
+        <source>Ending date of activity</source>
+        <translation>Ende der Tätigkeit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPickDate</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Change the displayed month</source>
+        <translation>Den angezeigten Monat wechseln</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Change the displayed year</source>
+        <translation>Das angezeigte Jahr wechseln</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Nächstes Jahr</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Vorheriges Jahr</translation>
+    </message>
+    <message>
+        <source>Go to your birthdate</source>
+        <translation>Zu Ihrem Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Go to today</source>
+        <translation>Zu heute</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Select date</source>
+        <translation>Datum wählen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTime</name>
+    <message>
+        <source>Activity time</source>
+        <translation>Zeit für eine Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Description of activity</source>
+        <translation>Beschreibung der Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Amount of time spent per:</source>
+        <translation>Aufgewendete Zeit pro:</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Starting date of activity:</source>
+        <translation>Beginn der Tätigkeit:</translation>
+    </message>
+    <message>
+        <source>Starting date of activity</source>
+        <translation>Beginn der Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Popup calendar</source>
+        <translation>Kalender öffnen</translation>
+    </message>
+    <message>
+        <source>Ending date of activity:</source>
+        <translation>Ende der Tätigkeit:</translation>
+    </message>
+    <message>
+        <source>Indefinite</source>
+        <translation>Unbegrenzt</translation>
+    </message>
+    <message>
+        <source>Specific date</source>
+        <translation>Bestimmtes Datum</translation>
+    </message>
+    <message>
+        <source>Ending date of activity</source>
+        <translation>Ende der Tätigkeit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmWeeks</name>
+    <message>
+        <source>Life in Weeks</source>
+        <translation>Leben in Wochen</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legende</translation>
+    </message>
+    <message>
+        <source>Save image…</source>
+        <translation>Bild speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,562 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>DateHint</name>
+    <message>
+        <source>Type the date as %1.</source>
+        <comment>%1 is the date&apos;s pattern, such as MM/DD/YYYY</comment>
+        <translation>Saisissez la date sous la forme %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>Error</source>
+        <comment>title of an error message box</comment>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <comment>button: keep an unlikely entry as it is</comment>
+        <translation>Conserver</translation>
+    </message>
+    <message>
+        <source>Change it</source>
+        <comment>button: go back and change an unlikely entry</comment>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Save changes before closing?</source>
+        <translation>Enregistrer les modifications avant de fermer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <comment>button</comment>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <comment>button</comment>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <comment>button</comment>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Lifetally read it.
+
+Replace it with the entries shown here? The changed file is kept as %2.</source>
+        <comment>%1 is the settings file, %2 its backup&apos;s name</comment>
+        <translation>%1 a été modifié par un autre programme depuis que Lifetally l&apos;a lu.
+
+Le remplacer par les entrées affichées ici&#xa0;? Le fichier modifié est conservé sous le nom %2.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <comment>button: replace the changed file</comment>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button</comment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Lifetally did not end properly last time. Entries you had not saved were kept (%1 %2).
+
+Restore them?</source>
+        <comment>%1 is a date, %2 a time</comment>
+        <translation>Lifetally ne s&apos;est pas terminé correctement la dernière fois. Les entrées non enregistrées ont été conservées (%1 %2).
+
+Les restaurer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <comment>button: restore the kept entries</comment>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <comment>button: discard the kept entries</comment>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Lifetally cannot read your entries in %1: %2.
+
+Close will not be able to keep your entries there.</source>
+        <comment>%1 is a file, %2 the reason</comment>
+        <translation>Lifetally ne peut pas lire vos entrées dans %1&#xa0;: %2.
+
+La fermeture ne pourra pas y conserver vos entrées.</translation>
+    </message>
+    <message>
+        <source>Lifetally kept entries that were not saved in %1, but cannot read them: %2.
+
+The file is kept as it is.</source>
+        <comment>%1 is a file, %2 the reason</comment>
+        <translation>Lifetally a conservé des entrées non enregistrées dans %1, mais ne peut pas les lire&#xa0;: %2.
+
+Le fichier est conservé tel quel.</translation>
+    </message>
+    <message>
+        <source>Error printing report ... quitting</source>
+        <translation>Erreur d&apos;impression du rapport ... abandon</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>How to contact us</source>
+        <translation>Comment nous contacter</translation>
+    </message>
+    <message>
+        <source>Lifetally version 1.0</source>
+        <translation>Lifetally version 1.0</translation>
+    </message>
+    <message>
+        <source>Compliments of:</source>
+        <translation>Avec les compliments de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>P.O. Box 1000</source>
+        <translation>P.O. Box 1000</translation>
+    </message>
+    <message>
+        <source>Anytown, ST 00000-0000</source>
+        <translation>Anytown, ST 00000-0000</translation>
+    </message>
+    <message>
+        <source>Please visit our web site to see the other shareware and freeware programs we make.</source>
+        <translation>Visitez notre site web pour découvrir nos autres programmes shareware et freeware.</translation>
+    </message>
+    <message>
+        <source>http://www.brightwell.example/</source>
+        <translation>http://www.brightwell.example/</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Launch your browser to Brightwell Home Page</source>
+        <translation>Ouvrir la page d&apos;accueil de Brightwell dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Brightwell Home Page</source>
+        <translation>Site de Brightwell</translation>
+    </message>
+    <message>
+        <source>~4 come check out our home page and other shareware and freeware software by brightwell corporation at www.brightwell.example</source>
+        <translation>~4 venez voir notre page d&apos;accueil et les autres sharewares et freewares de brightwell corporation sur www.brightwell.example</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open web browser for home page %1</source>
+        <translation>Impossible d&apos;ouvrir le navigateur web pour la page d&apos;accueil %1</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmGraph</name>
+    <message>
+        <source>Activity Graph</source>
+        <translation>Graphique des activités</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Secteurs</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barres</translation>
+    </message>
+    <message>
+        <source>Reduce # visible points</source>
+        <translation>Réduire les points visibles</translation>
+    </message>
+    <message>
+        <source>Save image…</source>
+        <translation>Enregistrer l&apos;image…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Lifetally</source>
+        <translation>Lifetally</translation>
+    </message>
+    <message>
+        <source>How much of your life have you spent at work, asleep, in front of the television or on the road? How much money has gone on rent, cars or coffee? Lifetally adds it up for you.
+
+On the next pages you enter a few facts about yourself, then the things you spend time on, the things you spend money on and the things you do regularly: how much, how often, and since when.
+
+Lifetally works out the lifetime total of every activity and its share of your life or your income, draws them as charts and prints a report.  Press Next to begin.</source>
+        <translation>Combien de temps de votre vie avez-vous passé au travail, à dormir, devant la télévision ou sur la route&#xa0;? Combien d&apos;argent est parti dans le loyer, les voitures ou le café&#xa0;? Lifetally fait le compte pour vous.
+
+Sur les pages suivantes, vous indiquez quelques informations sur vous, puis ce à quoi vous consacrez du temps, ce pour quoi vous dépensez de l&apos;argent et ce que vous faites régulièrement&#xa0;: combien, à quelle fréquence et depuis quand.
+
+Lifetally calcule le total de chaque activité sur toute votre vie et sa part de votre vie ou de vos revenus, les dessine en graphiques et imprime un rapport.  Cliquez sur Suivant pour commencer.</translation>
+    </message>
+    <message>
+        <source>Step 1: Personal Biographical Information</source>
+        <translation>Étape 1&#xa0;: informations personnelles</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Your birthdate:</source>
+        <translation>Votre date de naissance&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Popup calendar</source>
+        <translation>Ouvrir le calendrier</translation>
+    </message>
+    <message>
+        <source>Estimate your lifetime income up to now:</source>
+        <translation>Estimez vos revenus de toute une vie jusqu&apos;ici&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Step 2: Number of hours spent on various activities</source>
+        <translation>Étape 2&#xa0;: heures passées à diverses activités</translation>
+    </message>
+    <message>
+        <source>Double click to edit, right click to sort</source>
+        <translation>Double-clic pour modifier, clic droit pour trier</translation>
+    </message>
+    <message>
+        <source>Hours spent on activities</source>
+        <translation>Heures passées aux activités</translation>
+    </message>
+    <message>
+        <source>Note that the percentage is based on the number of hours you have been alive.  Percentages may not add up to 100 due to overlap.</source>
+        <translation>Le pourcentage se rapporte au nombre d&apos;heures que vous avez vécues.  Les pourcentages peuvent ne pas totaliser 100 à cause des chevauchements.</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Step 3: Money spent on various activities</source>
+        <translation>Étape 3&#xa0;: argent dépensé pour diverses activités</translation>
+    </message>
+    <message>
+        <source>Money spent on activities</source>
+        <translation>Argent dépensé pour les activités</translation>
+    </message>
+    <message>
+        <source>Note that the percentage is based on your lifetime income.</source>
+        <translation>Le pourcentage se rapporte à vos revenus de toute une vie.</translation>
+    </message>
+    <message>
+        <source>Step 4: Frequency of various activities</source>
+        <translation>Étape 4&#xa0;: fréquence de diverses activités</translation>
+    </message>
+    <message>
+        <source>Frequency of activities</source>
+        <translation>Fréquence des activités</translation>
+    </message>
+    <message>
+        <source>Life in weeks</source>
+        <translation>La vie en semaines</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Print report</source>
+        <translation>Imprimer le rapport</translation>
+    </message>
+    <message>
+        <source>Graph results of hours</source>
+        <translation>Graphique des heures</translation>
+    </message>
+    <message>
+        <source>Graph results of money</source>
+        <translation>Graphique de l&apos;argent</translation>
+    </message>
+    <message>
+        <source>Graph results of frequency</source>
+        <translation>Graphique des fréquences</translation>
+    </message>
+    <message>
+        <source>Look ahead to age:</source>
+        <translation>Projection jusqu&apos;à l&apos;âge&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&amp;Prev</source>
+        <translation>&lt;&lt;&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next&gt;&gt;</source>
+        <translation>&amp;Suivant&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Sort by activity</source>
+        <translation>Trier par activité</translation>
+    </message>
+    <message>
+        <source>Sort by start date</source>
+        <translation>Trier par date de début</translation>
+    </message>
+    <message>
+        <source>Sort by total</source>
+        <translation>Trier par total</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMoney</name>
+    <message>
+        <source>Activity </source>
+        <translation>Activité</translation>
+    </message>
+    <message>
+        <source>Description of activity</source>
+        <translation>Description de l&apos;activité</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Once only</source>
+        <translation>Une seule fois</translation>
+    </message>
+    <message>
+        <source>Starting date of activity:</source>
+        <translation>Date de début de l&apos;activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Starting date of activity</source>
+        <translation>Date de début de l&apos;activité</translation>
+    </message>
+    <message>
+        <source>Popup calendar</source>
+        <translation>Ouvrir le calendrier</translation>
+    </message>
+    <message>
+        <source>Ending date of activity:</source>
+        <translation>Date de fin de l&apos;activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Indefinite</source>
+        <translation>Indéfinie</translation>
+    </message>
+    <message>
+        <source>Specific date</source>
+        <translation>Date précise</translation>
+    </message>
+    <message>
+        <source>Ending date of activity</source>
+        <translation>Date de fin de l&apos;activité</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPickDate</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Change the displayed month</source>
+        <translation>Changer le mois affiché</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Change the displayed year</source>
+        <translation>Changer l&apos;année affichée</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Année suivante</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Année précédente</translation>
+    </message>
+    <message>
+        <source>Go to your birthdate</source>
+        <translation>Aller à votre date de naissance</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Naissance</translation>
+    </message>
+    <message>
+        <source>Go to today</source>
+        <translation>Aller à aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Select date</source>
+        <translation>Choisir la date</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTime</name>
+    <message>
+        <source>Activity time</source>
+        <translation>Temps d&apos;une activité</translation>
+    </message>
+    <message>
+        <source>Description of activity</source>
+        <translation>Description de l&apos;activité</translation>
+    </message>
+    <message>
+        <source>Amount of time spent per:</source>
+        <translation>Temps passé par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Starting date of activity:</source>
+        <translation>Date de début de l&apos;activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Starting date of activity</source>
+        <translation>Date de début de l&apos;activité</translation>
+    </message>
+    <message>
+        <source>Popup calendar</source>
+        <translation>Ouvrir le calendrier</translation>
+    </message>
+    <message>
+        <source>Ending date of activity:</source>
+        <translation>Date de fin de l&apos;activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Indefinite</source>
+        <translation>Indéfinie</translation>
+    </message>
+    <message>
+        <source>Specific date</source>
+        <translation>Date précise</translation>
+    </message>
+    <message>
+        <source>Ending date of activity</source>
+        <translation>Date de fin de l&apos;activité</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmWeeks</name>
+    <message>
+        <source>Life in Weeks</source>
+        <translation>La vie en semaines</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Save image…</source>
+        <translation>Enregistrer l&apos;image…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+</TS>

@@ -244,7 +244,7 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
     </message>
     <message>
         <source>Note that the percentage is based on the number of hours you have been alive.  Percentages may not add up to 100 due to overlap.</source>
-        <translation>Der Prozentsatz bezieht sich auf die Stunden, die Sie bisher gelebt haben.  Wegen Überschneidungen ergeben die Prozente nicht unbedingt 100.</translation>
+        <translation>Der Prozentsatz bezieht sich auf Ihre gelebten Stunden.  Wegen Überschneidungen ergibt die Summe nicht immer 100.</translation>
     </message>
     <message>
         <source>Sort</source>
@@ -284,7 +284,7 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
     </message>
     <message>
         <source>Life in weeks</source>
-        <translation>Leben in Wochen</translation>
+        <translation>Lebenswochen</translation>
     </message>
     <message>
         <source>Results</source>
@@ -308,7 +308,7 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
     </message>
     <message>
         <source>Look ahead to age:</source>
-        <translation>Vorausschau bis Alter:</translation>
+        <translation>Ausblick bis Alter:</translation>
     </message>
     <message>
         <source>&lt;&lt;&amp;Prev</source>
@@ -391,7 +391,7 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
     </message>
     <message>
         <source>Specific date</source>
-        <translation>Bestimmtes Datum</translation>
+        <translation>Festes Datum</translation>
     </message>
     <message>
         <source>Ending date of activity</source>
@@ -521,7 +521,7 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
     </message>
     <message>
         <source>Specific date</source>
-        <translation>Bestimmtes Datum</translation>
+        <translation>Festes Datum</translation>
     </message>
     <message>
         <source>Ending date of activity</source>

@@ -284,7 +284,7 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
     </message>
     <message>
         <source>Life in weeks</source>
-        <translation>La vie en semaines</translation>
+        <translation>Vos semaines</translation>
     </message>
     <message>
         <source>Results</source>
@@ -308,7 +308,7 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
     </message>
     <message>
         <source>Look ahead to age:</source>
-        <translation>Projection jusqu&apos;à l&apos;âge&#xa0;:</translation>
+        <translation>Projeter à l&apos;âge :</translation>
     </message>
     <message>
         <source>&lt;&lt;&amp;Prev</source>

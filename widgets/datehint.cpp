@@ -12,6 +12,7 @@ void showDateForm(QLineEdit *field)
 
 QString dateFormLine()
 {
-    return QCoreApplication::translate("DateHint", "Type the date as %1.", "%1 is the date's pattern, such as MM/DD/YYYY")
+    return QCoreApplication::translate("DateHint", "Type the date as %1.",
+                                       "%1 is the date's pattern, such as MM/DD/YYYY")
         .arg(shortDatePatternText());
 }

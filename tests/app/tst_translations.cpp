@@ -7,8 +7,8 @@
 #include "widgets/prompts.h"
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -31,10 +31,10 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::newRow("German desktop") << QStringList{QStringLiteral("de-DE"), QStringLiteral("de")} << "de";
         QTest::newRow("French of Canada") << QStringList{QStringLiteral("fr-CA")} << "fr";
-        QTest::newRow("English first, German second") << QStringList{QStringLiteral("en-US"), QStringLiteral("de")}
-                                                      << "en";
-        QTest::newRow("untranslated first, French second") << QStringList{QStringLiteral("es-ES"), QStringLiteral("fr")}
-                                                           << "fr";
+        QTest::newRow("English first, German second")
+            << QStringList{QStringLiteral("en-US"), QStringLiteral("de")} << "en";
+        QTest::newRow("untranslated first, French second")
+            << QStringList{QStringLiteral("es-ES"), QStringLiteral("fr")} << "fr";
         QTest::newRow("C locale") << QStringList{QStringLiteral("C")} << "en";
         QTest::newRow("nothing known") << QStringList{} << "en";
     }
@@ -52,12 +52,21 @@ private slots:
         QTest::addColumn<QString>("next");
         QTest::addColumn<QString>("saveQuestion");
         QTest::addColumn<QString>("errorTitle");
-        QTest::newRow("English") << "en" << "Step 1: Personal Biographical Information" << "&Next>>"
-                                 << "Save changes before closing?" << "Error";
-        QTest::newRow("German") << "de" << "Schritt 1: Angaben zur Person" << "&Weiter>>"
-                                << "Änderungen vor dem Schließen speichern?" << "Fehler";
-        QTest::newRow("French") << "fr" << "Étape 1\u00a0: informations personnelles" << "&Suivant>>"
-                                << "Enregistrer les modifications avant de fermer\u00a0?" << "Erreur";
+        QTest::newRow("English") << "en"
+                                 << "Step 1: Personal Biographical Information"
+                                 << "&Next>>"
+                                 << "Save changes before closing?"
+                                 << "Error";
+        QTest::newRow("German") << "de"
+                                << "Schritt 1: Angaben zur Person"
+                                << "&Weiter>>"
+                                << "Änderungen vor dem Schließen speichern?"
+                                << "Fehler";
+        QTest::newRow("French") << "fr"
+                                << "Étape 1\u00a0: informations personnelles"
+                                << "&Suivant>>"
+                                << "Enregistrer les modifications avant de fermer\u00a0?"
+                                << "Erreur";
     }
     void keyTexts()
     {
@@ -92,11 +101,12 @@ private slots:
     // it is the same file.
     void settingsFileIsTheSameInEveryLanguage()
     {
-        const QByteArray entries = "[DOB]\nDate=3/15/1990\n[Name]\nname=Pat\n[Income]\nincome=1000000\n"
-                                   "[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\nHrMin=8 Hrs\nPer=Day\nStart=3/15/1990\nEnd=Now\n"
-                                   "[Money]\nCount=1\n[Money1]\nDesc=Rent\nAmount=$800.00\nPer=Month\n"
-                                   "Start=1/1/2010\nEnd=Now\n[Freq]\nCount=1\n[Freq1]\nDesc=Cinema\nAmount=2\n"
-                                   "Per=Once\nStart=1/1/2012\nEnd=1/1/2012\n";
+        const QByteArray entries =
+            "[DOB]\nDate=3/15/1990\n[Name]\nname=Pat\n[Income]\nincome=1000000\n"
+            "[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\nHrMin=8 Hrs\nPer=Day\nStart=3/15/1990\nEnd=Now\n"
+            "[Money]\nCount=1\n[Money1]\nDesc=Rent\nAmount=$800.00\nPer=Month\n"
+            "Start=1/1/2010\nEnd=Now\n[Freq]\nCount=1\n[Freq1]\nDesc=Cinema\nAmount=2\n"
+            "Per=Once\nStart=1/1/2012\nEnd=1/1/2012\n";
         QMap<QString, QByteArray> saved;
         for (const QString &language : {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr")}) {
             installTranslations({language});

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ActivityChecks</name>
+    <message>
+        <source>Your money activities add up to %1% of your lifetime income.</source>
+        <comment>%1 is a percentage, such as 104.50</comment>
+        <translation>Ihre Geldausgaben ergeben zusammen %1 % Ihres Lebenseinkommens.</translation>
+    </message>
+</context>
+<context>
     <name>DateHint</name>
     <message>
         <source>Type the date as %1.</source>
@@ -104,6 +112,33 @@ Die Datei bleibt unverändert.</translation>
     <message>
         <source>Error printing report ... quitting</source>
         <translation>Fehler beim Drucken des Berichts ... Abbruch</translation>
+    </message>
+</context>
+<context>
+    <name>TActivityDialog</name>
+    <message>
+        <source>Description cannot be blank</source>
+        <translation>Die Beschreibung darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Starting date is not valid</source>
+        <translation>Das Anfangsdatum ist ungültig</translation>
+    </message>
+    <message>
+        <source>Ending date is not valid</source>
+        <translation>Das Enddatum ist ungültig</translation>
+    </message>
+    <message>
+        <source>Starting date is earlier than date of birth</source>
+        <translation>Das Anfangsdatum liegt vor dem Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Starting date is in the future</source>
+        <translation>Das Anfangsdatum liegt in der Zukunft</translation>
+    </message>
+    <message>
+        <source>Starting date is after the ending date</source>
+        <translation>Das Anfangsdatum liegt nach dem Enddatum</translation>
     </message>
 </context>
 <context>
@@ -534,6 +569,18 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Number of hours incorrect for days</source>
+        <translation>Die Stundenzahl ist für einen Tag nicht möglich</translation>
+    </message>
+    <message>
+        <source>Number of hours/minutes incorrect for weeks</source>
+        <translation>Die Stunden/Minuten sind für eine Woche nicht möglich</translation>
+    </message>
+    <message>
+        <source>Number of hours/minutes incorrect for months</source>
+        <translation>Die Stunden/Minuten sind für einen Monat nicht möglich</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ActivityChecks</name>
+    <message>
+        <source>Your money activities add up to %1% of your lifetime income.</source>
+        <comment>%1 is a percentage, such as 104.50</comment>
+        <translation>Vos dépenses atteignent au total %1 % de vos revenus de toute une vie.</translation>
+    </message>
+</context>
+<context>
     <name>DateHint</name>
     <message>
         <source>Type the date as %1.</source>
@@ -104,6 +112,33 @@ Le fichier est conservé tel quel.</translation>
     <message>
         <source>Error printing report ... quitting</source>
         <translation>Erreur d&apos;impression du rapport ... abandon</translation>
+    </message>
+</context>
+<context>
+    <name>TActivityDialog</name>
+    <message>
+        <source>Description cannot be blank</source>
+        <translation>La description ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Starting date is not valid</source>
+        <translation>La date de début n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Ending date is not valid</source>
+        <translation>La date de fin n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Starting date is earlier than date of birth</source>
+        <translation>La date de début précède la date de naissance</translation>
+    </message>
+    <message>
+        <source>Starting date is in the future</source>
+        <translation>La date de début est dans le futur</translation>
+    </message>
+    <message>
+        <source>Starting date is after the ending date</source>
+        <translation>La date de début est postérieure à la date de fin</translation>
     </message>
 </context>
 <context>
@@ -308,7 +343,7 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
     </message>
     <message>
         <source>Look ahead to age:</source>
-        <translation>Projeter à l&apos;âge :</translation>
+        <translation>Projeter à l&apos;âge&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;&lt;&amp;Prev</source>
@@ -534,6 +569,18 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Number of hours incorrect for days</source>
+        <translation>Nombre d&apos;heures incorrect pour un jour</translation>
+    </message>
+    <message>
+        <source>Number of hours/minutes incorrect for weeks</source>
+        <translation>Nombre d&apos;heures/minutes incorrect pour une semaine</translation>
+    </message>
+    <message>
+        <source>Number of hours/minutes incorrect for months</source>
+        <translation>Nombre d&apos;heures/minutes incorrect pour un mois</translation>
     </message>
 </context>
 <context>

@@ -355,7 +355,7 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>À &amp;propos</translation>
+        <translation>&amp;À propos</translation>
     </message>
     <message>
         <source>Close</source>

@@ -18,6 +18,106 @@
     </message>
 </context>
 <context>
+    <name>DatePhrase</name>
+    <message numerus="yes">
+        <source>%n mon</source>
+        <comment>short for month</comment>
+        <translation>
+            <numerusform>%n Mon.</numerusform>
+            <numerusform>%n Mon.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mons</source>
+        <comment>short for months</comment>
+        <translation>
+            <numerusform>%n Mon.</numerusform>
+            <numerusform>%n Mon.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wks</source>
+        <comment>short for weeks</comment>
+        <translation>
+            <numerusform>%n Wo.</numerusform>
+            <numerusform>%n Wo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n yrs</source>
+        <comment>short for years</comment>
+        <translation>
+            <numerusform>%n J.</numerusform>
+            <numerusform>%n J.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Gestern</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>Next week</source>
+        <translation>Nächste Woche</translation>
+    </message>
+    <message>
+        <source>Last week</source>
+        <translation>Letzte Woche</translation>
+    </message>
+    <message>
+        <source>%1 ago</source>
+        <comment>%1 is a span of time, such as 3 yrs 2 mons</comment>
+        <translation>vor %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day old</source>
+        <comment>an age</comment>
+        <translation>
+            <numerusform>%n Tag alt</numerusform>
+            <numerusform>%n Tage alt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days old</source>
+        <comment>an age</comment>
+        <translation>
+            <numerusform>%n Tag alt</numerusform>
+            <numerusform>%n Tage alt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 old</source>
+        <comment>an age; %1 is a span of time, such as 3 yrs 2 mons</comment>
+        <translation>%1 alt</translation>
+    </message>
+    <message>
+        <source>%1   You were %2</source>
+        <comment>%1 is when, such as 3 yrs ago; %2 the age then</comment>
+        <translation>%1   Sie waren %2</translation>
+    </message>
+    <message>
+        <source>%1   You are %2</source>
+        <comment>%1 is when (today); %2 the age</comment>
+        <translation>%1   Sie sind %2</translation>
+    </message>
+    <message>
+        <source>%1   You will be %2</source>
+        <comment>%1 is when, such as 3 yrs; %2 the age then</comment>
+        <translation>%1   Sie werden %2 sein</translation>
+    </message>
+</context>
+<context>
     <name>Prompts</name>
     <message>
         <source>Error</source>

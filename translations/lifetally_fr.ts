@@ -6,7 +6,7 @@
     <message>
         <source>Your money activities add up to %1% of your lifetime income.</source>
         <comment>%1 is a percentage, such as 104.50</comment>
-        <translation>Vos dépenses atteignent au total %1 % de vos revenus de toute une vie.</translation>
+        <translation>Vos dépenses atteignent au total %1&#xa0;% de vos revenus de toute une vie.</translation>
     </message>
 </context>
 <context>
@@ -15,6 +15,106 @@
         <source>Type the date as %1.</source>
         <comment>%1 is the date&apos;s pattern, such as MM/DD/YYYY</comment>
         <translation>Saisissez la date sous la forme %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DatePhrase</name>
+    <message numerus="yes">
+        <source>%n mon</source>
+        <comment>short for month</comment>
+        <translation>
+            <numerusform>%n mois</numerusform>
+            <numerusform>%n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mons</source>
+        <comment>short for months</comment>
+        <translation>
+            <numerusform>%n mois</numerusform>
+            <numerusform>%n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wks</source>
+        <comment>short for weeks</comment>
+        <translation>
+            <numerusform>%n sem.</numerusform>
+            <numerusform>%n sem.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n yrs</source>
+        <comment>short for years</comment>
+        <translation>
+            <numerusform>%n an</numerusform>
+            <numerusform>%n ans</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Hier</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>Next week</source>
+        <translation>La semaine prochaine</translation>
+    </message>
+    <message>
+        <source>Last week</source>
+        <translation>La semaine dernière</translation>
+    </message>
+    <message>
+        <source>%1 ago</source>
+        <comment>%1 is a span of time, such as 3 yrs 2 mons</comment>
+        <translation>il y a %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day old</source>
+        <comment>an age</comment>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days old</source>
+        <comment>an age</comment>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 old</source>
+        <comment>an age; %1 is a span of time, such as 3 yrs 2 mons</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1   You were %2</source>
+        <comment>%1 is when, such as 3 yrs ago; %2 the age then</comment>
+        <translation>%1   Vous aviez %2</translation>
+    </message>
+    <message>
+        <source>%1   You are %2</source>
+        <comment>%1 is when (today); %2 the age</comment>
+        <translation>%1   Vous avez %2</translation>
+    </message>
+    <message>
+        <source>%1   You will be %2</source>
+        <comment>%1 is when, such as 3 yrs; %2 the age then</comment>
+        <translation>%1   Vous aurez %2</translation>
     </message>
 </context>
 <context>

@@ -145,14 +145,16 @@ QStringList misfits(QWidget *window)
 
 // Controls a 40 % longer English text does not fit yet. The page titles are drawn in the large
 // title face across the whole page: a translation keeps them within the page, as German and French
-// do. The others lie next to captions that are being changed in the same forms (access keys) and get
-// their room once those changes are in. The German and French rows allow none of them.
+// do. The calendar's line of when and how old joins five texts in a picker of a fixed size; it fits
+// German and French, and a language much longer than English there needs a shorter phrase. The others
+// lie next to captions that are being changed in the same forms (access keys) and get their room once
+// those changes are in. The German and French rows allow none of them.
 const QStringList knownPseudoMisfits{
     QStringLiteral("TfrmMain Label1:"),       QStringLiteral("TfrmMain Label2:"),
     QStringLiteral("TfrmMain Label3:"),       QStringLiteral("TfrmMain Label7:"),
     QStringLiteral("TfrmMain Label9:"),       QStringLiteral("TfrmMain btWeeks:"),
     QStringLiteral("TfrmMain lblLookAhead:"), QStringLiteral("TfrmTime rbSpecific:"),
-    QStringLiteral("TfrmMoney rbSpecific:"),
+    QStringLiteral("TfrmMoney rbSpecific:"),  QStringLiteral("TfrmPickDate pnlWhen:"),
 };
 
 } // namespace

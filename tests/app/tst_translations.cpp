@@ -2,6 +2,7 @@
 // into it, English stays the source, and the settings file stays the same in every language.
 #include "app/frmmain.h"
 #include "app/translations.h"
+#include "calc/datephrase.h"
 #include "guisupport.h"
 #include "testsupport.h"
 #include "widgets/prompts.h"
@@ -23,6 +24,7 @@ private slots:
     {
         installTranslations({});
         Prompts::setTestMode(false);
+        resetSharedState();
     }
 
     void languageChosen_data()
@@ -85,6 +87,29 @@ private slots:
         QCOMPARE(Prompts::shown().size(), 2);
         QCOMPARE(Prompts::shown().at(0).text, saveQuestion);
         QCOMPARE(Prompts::shown().at(1).title, errorTitle);
+    }
+
+    // An age counted in days, in each language's plural forms.
+    void agePlurals_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("daysOld");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("English, one day") << "en" << 1 << "Today   You are 1 day old";
+        QTest::newRow("English, three days") << "en" << 3 << "Today   You are 3 days old";
+        QTest::newRow("German, one day") << "de" << 1 << "Heute   Sie sind 1 Tag alt";
+        QTest::newRow("German, three days") << "de" << 3 << "Heute   Sie sind 3 Tage alt";
+        QTest::newRow("French, one day") << "fr" << 1 << "Aujourd'hui   Vous avez 1 jour";
+        QTest::newRow("French, three days") << "fr" << 3 << "Aujourd'hui   Vous avez 3 jours";
+    }
+    void agePlurals()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, daysOld);
+        QFETCH(QString, expected);
+        installTranslations({language});
+        fixClock(2025, 6, 11, 12, 0);
+        QCOMPARE(dateWhenText(ymdValue(2025, 6, 11), ymdValue(2025, 6, 11 - daysOld)), expected);
     }
 
     // Qt's own dialogs speak the language too, when its translations are installed.

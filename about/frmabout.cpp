@@ -87,9 +87,12 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
         label->setFont(sansFont(11, true));
     ui->OKButton->setFont(sansFont(11));
     ui->btWeb->setFont(sansFont(11));
-    // These two size themselves to their text, in whatever face stands in for the one asked for.
-    ui->Comments->adjustSize();
-    ui->Label1->adjustSize();
+    // These two size themselves to their text, in whatever face stands in for the one asked for,
+    // and stand centred under the panel's other lines.
+    for (QLabel *line : {ui->Comments, ui->Label1}) {
+        line->adjustSize();
+        line->move(ui->Label4->geometry().center().x() - line->width() / 2, line->y());
+    }
 
     // The panel's texts have fixed colours, so its face is fixed too: black and navy stay readable
     // under a dark desktop theme. Qt derives the bevel's shades from the one face colour, which

@@ -95,6 +95,7 @@ void BatchExport::load(int lookAheadAge)
     if (lookAheadAge == 0)
         lookAheadAge = boundedLookAheadAge(bio.lookAheadAge, birth, Clock::now());
     m_birthText = bio.birthDate;
+    m_name = bio.name;
     m_lookAheadAge = lookAheadAge;
     const std::optional<LookAhead> ahead = lookAheadOf(bio.birthDate, lookAheadAge);
     for (ActivityModel *table : {m_hours.get(), m_money.get(), m_freq.get()})
@@ -135,12 +136,12 @@ void BatchExport::writeCsv(const QString &csvPath) const
     deliver(csvPath, tableexport::csvAll(*m_hours, *m_money, *m_freq));
 }
 
-void BatchExport::writeWeeks(const QString &path) const
+void BatchExport::writeWeeks(const QString &path, const QString &paper) const
 {
-    TfrmWeeks window(TfrmWeeks::weeksOf(*m_hours, m_birthText, m_lookAheadAge));
-    // The size the window opens at on a common screen.
-    window.fitTo(QSize(1280, 1024));
-    window.layout()->activate();
+    TfrmWeeks window(TfrmWeeks::weeksOf(*m_hours, m_birthText, m_lookAheadAge, m_money.get(), m_freq.get()));
+    window.setPerson(m_name, m_birthText);
+    const QPageSize size = paper.isEmpty() ? OutputDevices::regionalPaper() : OutputDevices::paperNamed(paper);
+    window.setPaper(size);
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         window.saveImage(path);
         return;
@@ -152,6 +153,7 @@ void BatchExport::writeWeeks(const QString &path) const
     const QString printed = scratch.filePath(QStringLiteral("weeks.pdf"));
     const std::unique_ptr<QPagedPaintDevice> printer = OutputDevices::newPrinter();
     OutputDevices::printToPdf(*printer, printed);
+    printer->setPageSize(size);
     if (!window.printOn(*printer))
         throw PrintError("The weeks could not be printed");
     QFile file(printed);
@@ -160,7 +162,8 @@ void BatchExport::writeWeeks(const QString &path) const
     writeFileAtomically(path, file.readAll());
 }
 
-int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAheadAge, const QString &weeksPath)
+int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAheadAge, const QString &weeksPath,
+                     const QString &paper)
 {
     const QString settings = settingsFilePath();
     const QString problem = settingsProblem(settings);
@@ -179,7 +182,7 @@ int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAhe
         if (!csvPath.isEmpty())
             job.writeCsv(csvPath);
         if (!weeksPath.isEmpty())
-            job.writeWeeks(weeksPath);
+            job.writeWeeks(weeksPath, paper);
     } catch (const ConversionError &e) {
         // The window's message, with the file it came from.
         printError(QStringLiteral("lifetally: %1: %2").arg(settings, e.message()));

@@ -24,19 +24,23 @@ public:
     void writeReport(const QString &pdfPath) const;
     // All three tables in one file; "-" is standard output. Throws FileWriteError.
     void writeCsv(const QString &csvPath) const;
-    // The life in weeks to the look-ahead age as a PNG, SVG or PDF file, by the name's ending.
-    // Throws ConversionError, FileWriteError or PrintError.
-    void writeWeeks(const QString &path) const;
+    // The life in weeks to the look-ahead age as a PNG, SVG or PDF file, by the name's ending, on
+    // `paper` ("A3"; empty: the region's A4 or Letter), a PNG at 300 dots an inch. Throws
+    // ConversionError, FileWriteError or PrintError.
+    void writeWeeks(const QString &path, const QString &paper = QString()) const;
 
     const ActivityModel &hours() const { return *m_hours; }
     const ActivityModel &money() const { return *m_money; }
     const ActivityModel &freq() const { return *m_freq; }
+    QString name() const { return m_name; }
+    QString birthText() const { return m_birthText; }
+    int lookAheadAge() const { return m_lookAheadAge; }
 
     // Checks that the settings file can be read and holds entries, loads it, then writes the files
     // that are named (an empty path: none). A failure's message goes to standard error, naming the
     // file; returns the exit status, 0 or 1.
     static int run(const QString &pdfPath, const QString &csvPath, int lookAheadAge = 0,
-                   const QString &weeksPath = QString());
+                   const QString &weeksPath = QString(), const QString &paper = QString());
 
 private:
     std::unique_ptr<ActivityModel> m_hours;
@@ -45,5 +49,6 @@ private:
     QString m_identity;
     QString m_income;
     QString m_birthText;
+    QString m_name;
     int m_lookAheadAge = 0;
 };

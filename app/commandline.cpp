@@ -1,6 +1,8 @@
 #include "app/commandline.h"
 
 #include "calc/lookahead.h"
+#include "results/outputdevices.h"
+#include <QPageSize>
 #include <QRegularExpression>
 
 CommandLine::CommandLine()
@@ -20,8 +22,13 @@ CommandLine::CommandLine()
                          "age kept in the settings file, else 80."),
           QStringLiteral("A")),
       m_weeks(QStringLiteral("weeks"),
-              QStringLiteral("Draw your life in weeks to <file> (.png, .svg or .pdf) and quit."),
-              QStringLiteral("file"))
+              QStringLiteral("Draw your life in weeks to <file> (.png, .svg or .pdf) and quit. A PNG is 300 dots "
+                             "an inch on its paper."),
+              QStringLiteral("file")),
+      m_paper(QStringLiteral("paper"),
+              QStringLiteral("The paper of --weeks: A4, Letter, A3, Tabloid or A2; otherwise A4 (Letter where the "
+                             "regional settings measure in U.S. units). The picture is turned to fit it."),
+              QStringLiteral("size"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("How much time and money you have spent in your lifetime, and on what.\n"
@@ -30,6 +37,7 @@ CommandLine::CommandLine()
     m_parser.addOption(m_report);
     m_parser.addOption(m_csv);
     m_parser.addOption(m_weeks);
+    m_parser.addOption(m_paper);
     m_parser.addOption(m_ageOption);
 }
 
@@ -55,6 +63,11 @@ bool CommandLine::parse(const QStringList &arguments)
                                             QRegularExpression::CaseInsensitiveOption);
     if (m_parser.isSet(m_weeks) && !picture.match(weeksFile()).hasMatch()) {
         m_error = QStringLiteral("The file '%1' for --weeks must end in .png, .svg or .pdf.").arg(weeksFile());
+        return false;
+    }
+    if (m_parser.isSet(m_paper) && !OutputDevices::paperNames().contains(paper(), Qt::CaseInsensitive)) {
+        m_error = QStringLiteral("The paper '%1' is not one of %2.")
+                      .arg(paper(), OutputDevices::paperNames().join(QStringLiteral(", ")));
         return false;
     }
     if (m_parser.isSet(m_ageOption)) {

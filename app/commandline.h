@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // The program's options: --help, --version, --settings FILE, --report FILE.pdf, --csv FILE.csv,
-// --weeks FILE.png|svg|pdf, --age A (the look-ahead age of the report, the CSV file and the weeks).
+// --weeks FILE.png|svg|pdf, --paper SIZE (the weeks' paper), --age A (the look-ahead age of the report, the CSV file and the weeks).
 // "-" as the report's or the CSV file's name means standard output.
 class CommandLine
 {
@@ -26,6 +26,8 @@ public:
     QString reportFile() const { return m_parser.value(m_report); }
     QString csvFile() const { return m_parser.value(m_csv); }
     QString weeksFile() const { return m_parser.value(m_weeks); }
+    // The --paper given for the weeks ("A3"), or empty for the region's.
+    QString paper() const { return m_parser.value(m_paper); }
     // The --age given, or 0 when none was.
     int lookAheadAge() const { return m_age; }
     static bool isStandardOutput(const QString &file) { return file == QLatin1String("-"); }
@@ -47,5 +49,6 @@ private:
     QCommandLineOption m_csv;
     QCommandLineOption m_ageOption;
     QCommandLineOption m_weeks;
+    QCommandLineOption m_paper;
     int m_age = 0;
 };

@@ -93,6 +93,8 @@ void TfrmMain::setUpControls()
     PopupMenu1->addActions({ui->ActivitySort, ui->StartDate1, ui->Total1});
     keepMenuFrameVisible(PopupMenu1);
     PopupMenu1->addSeparator();
+    QAction *copyRows = TTablePage::addCopyAction(PopupMenu1);
+    connect(copyRows, &QAction::triggered, this, &TfrmMain::copyClick);
     QAction *exportCsv = TTablePage::addExportAction(PopupMenu1);
     setUpPages();
     for (QWidget *page : m_pages)
@@ -131,7 +133,7 @@ void TfrmMain::setUpControls()
     connectGuarded(ui->btGrHour, &QPushButton::clicked, this, &TfrmMain::btGrHourClick);
     connectGuarded(ui->btGrMoney, &QPushButton::clicked, this, &TfrmMain::btGrMoneyClick);
     connectGuarded(ui->btGrFreq, &QPushButton::clicked, this, &TfrmMain::btGrFreqClick);
-    TfrmWeeks::openFrom(ui->btWeeks, *m_hours, ui->edDOB, ui->numLookAhead);
+    TfrmWeeks::openFrom(ui->btWeeks, *m_hours, *m_money, *m_freq, ui->edName, ui->edDOB, ui->numLookAhead);
     ui->edDOB->installEventFilter(this);
     for (QPushButton *button : findChildren<QPushButton *>())
         button->installEventFilter(this);
@@ -527,6 +529,12 @@ void TfrmMain::sortCurrentPage(ActivitySort order)
 {
     if (TTablePage *page = currentTablePage())
         page->sortBy(static_cast<int>(order));
+}
+
+void TfrmMain::copyClick()
+{
+    if (TTablePage *page = currentTablePage())
+        page->copyRows();
 }
 
 void TfrmMain::ExportCsv1Click()

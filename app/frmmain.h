@@ -110,6 +110,7 @@ private slots:
     void btGrMoneyClick() { showChart(false, true, false); }
     void btGrFreqClick() { showChart(false, false, true); }
     void saveClick() { saveEntries(true); }
+    void copyClick();
     void ExportCsv1Click();
 
 private:

@@ -66,7 +66,7 @@ void refuseSecondCopy(const SettingsLock &lock)
         Prompts::warning(nullptr, text);
         return;
     }
-    if (Prompts::ask(nullptr, text, QStringLiteral("Show It"), QStringLiteral("Quit")))
+    if (Prompts::ask(nullptr, text, QStringLiteral("&Show It"), QStringLiteral("&Quit")))
         ::kill(static_cast<pid_t>(holder), SIGUSR1);
 }
 
@@ -156,6 +156,8 @@ int runLifetally(int argc, char *argv[])
             return 1;
         }
     }
+    // Also the window class on X11, which the desktop file names as its StartupWMClass so that docks
+    // group the window with its launcher; Wayland matches the desktop file's name instead.
     QApplication::setApplicationName(QStringLiteral("Lifetally"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setDesktopFileName(QStringLiteral("example.brightwell.lifetally"));
@@ -174,7 +176,8 @@ int runLifetally(int argc, char *argv[])
     LocaleSettings::setCurrent(LocaleSettings::fromEnvironment());
     setSettingsFilePath(options.settingsFile());
     if (options.windowless())
-        return BatchExport::run(options.reportFile(), options.csvFile(), options.lookAheadAge(), options.weeksFile());
+        return BatchExport::run(options.reportFile(), options.csvFile(), options.lookAheadAge(), options.weeksFile(),
+                                options.paper());
 
     if (offscreen) {
         std::fprintf(stderr, "Lifetally needs a graphical desktop, but no display was found "

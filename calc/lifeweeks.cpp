@@ -37,7 +37,8 @@ double hoursWithin(const DailyLoad &load, DateValue first, int days)
     return to > from ? (to - from) * load.minutesPerDay / 60 : 0;
 }
 
-QString weekDescription(DateValue first, int year, bool ahead, const QStringList &names, const QVector<double> &hours)
+QString weekDescription(DateValue first, int year, bool ahead, const QStringList &names, const QVector<double> &hours,
+                        int days)
 {
     QVector<int> shown;
     for (int i = 0; i < hours.size(); ++i) {
@@ -47,7 +48,8 @@ QString weekDescription(DateValue first, int year, bool ahead, const QStringList
     // By the hours the text shows, so that equal figures keep the table's order.
     std::stable_sort(shown.begin(), shown.end(),
                      [&hours](int a, int b) { return wholeHours(hours[a]) > wholeHours(hours[b]); });
-    QString text = QStringLiteral("Week of ") + shortDateText(first) + QStringLiteral(", age ") +
+    QString text = QStringLiteral("Week of ") + shortDateText(first) +
+                   (days != 7 ? QStringLiteral(" (%1 days)").arg(days) : QString()) + QStringLiteral(", age ") +
                    QString::number(year) + (ahead ? QStringLiteral(", ahead: ") : QStringLiteral(": "));
     if (shown.isEmpty())
         return text + QStringLiteral("nothing entered");
@@ -60,12 +62,27 @@ QString weekDescription(DateValue first, int year, bool ahead, const QStringList
     return text;
 }
 
+int dominantActivity(const QVector<double> &hours, int sleep)
+{
+    int best = -1;
+    for (int a = 0; a < hours.size(); ++a) {
+        if (a != sleep && wholeHours(hours[a]) >= 1 && (best < 0 || hours[a] > hours[best]))
+            best = a;
+    }
+    if (best < 0 && sleep >= 0 && sleep < hours.size() && wholeHours(hours[sleep]) >= 1)
+        best = sleep;
+    return best;
+}
+
 LifeWeeks::LifeWeeks(DateValue birth, int years, DateValue today, const QVector<WeekActivity> &activities)
     : m_birth(wholeDay(birth)), m_today(wholeDay(today)), m_years(std::max(years, 0))
 {
     const int n = int(activities.size());
-    for (const WeekActivity &a : activities)
+    for (const WeekActivity &a : activities) {
+        if (m_sleep < 0 && a.name.trimmed().compare(QLatin1String("Sleep"), Qt::CaseInsensitive) == 0)
+            m_sleep = int(m_names.size());
         m_names.append(a.name);
+    }
     m_hours.resize(qsizetype(m_years) * WeeksPerYear * n);
     double *out = m_hours.data();
     for (int y = 0; y < m_years; ++y) {
@@ -109,5 +126,49 @@ bool LifeWeeks::isAhead(int year, int week) const
 
 QString LifeWeeks::description(int year, int week) const
 {
-    return weekDescription(firstDay(year, week), year, isAhead(year, week), m_names, hours(year, week));
+    QString text =
+        weekDescription(firstDay(year, week), year, isAhead(year, week), m_names, hours(year, week), days(year, week));
+    for (int e : eventsIn(year, week))
+        text += QStringLiteral(" \u00b7 ") + m_events[e].text();
+    return text;
+}
+
+int LifeWeeks::dominant(int year, int week) const
+{
+    return dominantActivity(hours(year, week), m_sleep);
+}
+
+WeekIndex LifeWeeks::weekOf(DateValue day) const
+{
+    day = wholeDay(day);
+    const int year = wholeYearsOld(m_birth, day);
+    if (day < m_birth || year >= m_years)
+        return {};
+    return {year, std::min(WeeksPerYear - 1, int(day - birthdayAt(m_birth, year)) / 7)};
+}
+
+void LifeWeeks::setEvents(const QVector<WeekEvent> &events)
+{
+    m_events.clear();
+    m_eventWeeks.clear();
+    QVector<WeekEvent> sorted = events;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const WeekEvent &a, const WeekEvent &b) { return a.day < b.day; });
+    for (const WeekEvent &event : sorted) {
+        const WeekIndex at = weekOf(event.day);
+        if (!at.isValid())
+            continue;
+        m_events.append(event);
+        m_eventWeeks.append(at.year * WeeksPerYear + at.week);
+    }
+}
+
+QVector<int> LifeWeeks::eventsIn(int year, int week) const
+{
+    QVector<int> found;
+    const int at = year * WeeksPerYear + week;
+    for (int e = 0; e < m_eventWeeks.size(); ++e) {
+        if (m_eventWeeks[e] == at)
+            found.append(e);
+    }
+    return found;
 }

@@ -11,6 +11,9 @@
 // the weeks of a year cover it without a gap.
 
 constexpr int WeeksPerYear = 52;
+
+// How the weeks are coloured: by the activity that took most of each week, or every hour stacked.
+enum class WeekLook { MainActivity, AllHours };
 constexpr double HoursPerWeek = 168;
 
 // The first day of week `week` of year of age `year`.
@@ -20,8 +23,23 @@ int weekDays(DateValue birth, int year, int week);
 // The hours a row at its even daily rate spends within `days` days from `first`.
 double hoursWithin(const DailyLoad &load, DateValue first, int days);
 // "Week of 3/15/1990, age 4: Sleep 56 h, TV 14 h", "Week of 12/13/2026, age 40, ahead: ...",
-// "...: nothing entered". Activities with at least half an hour, largest first, table order on ties.
-QString weekDescription(DateValue first, int year, bool ahead, const QStringList &names, const QVector<double> &hours);
+// "...: nothing entered"; a longer week 51 says its length: "Week of 3/7/2027 (8 days), age 40: ...".
+// Activities with at least half an hour, largest first, table order on ties.
+QString weekDescription(DateValue first, int year, bool ahead, const QStringList &names, const QVector<double> &hours,
+                        int days = 7);
+// The activity that colours a week: the one with the most hours, sleep (`sleep`, or -1 for none)
+// only where nothing else was entered; the first in table order on a tie; -1 when nothing was
+// entered. Under half an hour a week counts as nothing, as in the description.
+int dominantActivity(const QVector<double> &hours, int sleep);
+
+// Something that happened once, from the money and frequency tables: "Car", "$24,500.00".
+struct WeekEvent {
+    QString name;
+    QString amount;
+    DateValue day = 0;
+    // "Car $24,500.00", or the name alone without an amount.
+    QString text() const { return amount.isEmpty() ? name : name + QLatin1Char(' ') + amount; }
+};
 
 // One activity: the hours rows of one name, in table order of their first row.
 struct WeekActivity {
@@ -56,6 +74,18 @@ public:
     // The week holding today; invalid when today lies outside the years drawn.
     WeekIndex currentWeek() const { return m_current; }
     QString description(int year, int week) const;
+    // The activity that colours the week, or -1 (dominantActivity); sleep is the activity named
+    // "Sleep".
+    int dominant(int year, int week) const;
+    int sleepActivity() const { return m_sleep; }
+
+    // The events drawn on the weeks: those between birth and the last week drawn, by date.
+    void setEvents(const QVector<WeekEvent> &events);
+    const QVector<WeekEvent> &events() const { return m_events; }
+    // The events of a week, as indexes into events().
+    QVector<int> eventsIn(int year, int week) const;
+    // The week holding `day`; invalid outside the years drawn.
+    WeekIndex weekOf(DateValue day) const;
 
 private:
     DateValue m_birth = 0;
@@ -65,4 +95,8 @@ private:
     // year-major, then week, then activity
     QVector<double> m_hours;
     WeekIndex m_current;
+    int m_sleep = -1;
+    QVector<WeekEvent> m_events;
+    // year * WeeksPerYear + week of each event
+    QVector<int> m_eventWeeks;
 };

@@ -5,9 +5,11 @@
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
 #include <QRandomGenerator>
+#include <QRectF>
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 namespace {
 constexpr quint32 White = 0xFFFFFF;
@@ -149,4 +151,36 @@ double colourDistance(quint32 a, quint32 b)
 void seedChartColours(quint32 seed)
 {
     colourGenerator().seed(seed);
+}
+
+QVector<bool> pieLabelsThatFit(const QVector<double> &values, double startAngle, double radius, double armFactor,
+                               QSizeF label)
+{
+    double sum = 0;
+    for (double value : values)
+        sum += value;
+    QVector<QRectF> boxes;
+    double before = 0;
+    for (double value : values) {
+        const double middle = (startAngle + 360 * (before + value / 2) / sum) * M_PI / 180;
+        before += value;
+        const double reach = radius * (1 + armFactor);
+        const QPointF end(reach * std::sin(middle), -reach * std::cos(middle));
+        const double arm = radius * armFactor;
+        // Right of the pie's middle the text runs rightwards from the arm's end, left of it leftwards.
+        const double left = std::sin(middle) >= 0 ? end.x() + arm : end.x() - arm - label.width();
+        boxes.append(QRectF(left, end.y() - label.height(), label.width(), label.height()).adjusted(-1, -1, 1, 1));
+    }
+    QVector<int> order(values.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return values[a] > values[b]; });
+    QVector<bool> shown(values.size(), false);
+    QVector<QRectF> kept;
+    for (int i : std::as_const(order)) {
+        if (std::none_of(kept.cbegin(), kept.cend(), [&](const QRectF &box) { return box.intersects(boxes[i]); })) {
+            kept.append(boxes[i]);
+            shown[i] = true;
+        }
+    }
+    return shown;
 }

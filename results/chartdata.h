@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/tablekind.h"
+#include <QSizeF>
 #include <QString>
 #include <QVector>
 #include <array>
@@ -44,3 +45,11 @@ ChartColours chartColours(bool random, quint32 colour, quint32 background = 0xFF
 void seedChartColours(quint32 seed);
 // The CIELAB (CIE76) difference of two colour values, for the rule above.
 double colourDistance(quint32 a, quint32 b);
+
+// Which slices of a pie keep their share label outside the pie, so that no two labels overlap:
+// larger slices first, a label left out where it would touch one already kept (its share stays
+// in the legend). Angles in degrees clockwise from 12 o'clock, as the pie series counts them; a
+// label hangs off its slice's middle on an arm of radius * armFactor, above the arm's horizontal
+// end and outward of it, at most `label` in size.
+QVector<bool> pieLabelsThatFit(const QVector<double> &values, double startAngle, double radius, double armFactor,
+                               QSizeF label);

@@ -2,6 +2,7 @@
 
 #include "calc/numbertext.h"
 #include "results/chartcolour.h"
+#include "results/chartlegend.h"
 #include "results/linewriter.h"
 #include "results/outputdevices.h"
 #include "results/printerchoice.h"
@@ -23,6 +24,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFocusFrame>
+#include <QFontMetricsF>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QKeyEvent>
@@ -68,6 +70,12 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     chart->setPlotAreaBackgroundVisible(false);
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->legend()->setReverseMarkers(true);
+    // The chart's own legend draws its swatches half as high as the text; the window draws one
+    // whose swatches are as high as the text.
+    chart->legend()->hide();
+    m_legend = new ChartLegend(chart);
+    m_legend->setFont(sansFont(11));
+    m_legend->setTextColour(dark ? palette().color(QPalette::Text) : QColor(Qt::black));
 
     m_pieShadow = new QPieSeries;
     m_pieShadow->setObjectName(QStringLiteral("pieShadow"));
@@ -95,11 +103,14 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     // The shadow goes in first so that the pie is drawn over it.
     chart->addSeries(m_pieShadow);
     chart->addSeries(Series1);
-    // Bars are laid out only along axes; the axes are there, but never shown.
+    // Bars are laid out along axes: the value axis shows with them, the rows are named by the legend.
     m_valueAxis = new QValueAxis;
     m_rowAxis = new QBarCategoryAxis;
     chart->addAxis(m_valueAxis, Qt::AlignBottom);
     chart->addAxis(m_rowAxis, Qt::AlignLeft);
+    chart->setLocalizeNumbers(true);
+    m_valueAxis->setLabelFormat(QStringLiteral("%.0f"));
+    m_valueAxis->setLabelsFont(sansFont(10));
     m_valueAxis->setVisible(false);
     m_rowAxis->setVisible(false);
 
@@ -108,6 +119,12 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     m_footer->setFont(sansFont(10));
     m_footer->setBrush(QColor(Qt::darkGray));
     connect(chart, &QGraphicsWidget::geometryChanged, this, &TfrmGraph::placeFooter);
+    connect(chart, &QGraphicsWidget::geometryChanged, this, &TfrmGraph::layOutLegend);
+    // The plot's size sets which slice labels fit and where the bars end.
+    connect(chart, &QChart::plotAreaChanged, this, [this] {
+        updatePieMarks();
+        placeBarValues();
+    });
 
     // The view comes from the layout file with a chart of its own, which it does not delete.
     QChart *placeholder = ui->Chart1->chart();
@@ -177,8 +194,60 @@ void TfrmGraph::fitBarAxes()
         largest = qMax(largest, point.value);
         rows.append(QString::number(rows.size() + 1));
     }
-    m_valueAxis->setRange(0, largest > 0 ? largest * 1.05 : 1);
+    // Room past the longest bar for its value.
+    m_valueAxis->setRange(0, largest > 0 ? largest * 1.15 : 1);
+    m_valueAxis->setTickCount(5);
+    m_valueAxis->applyNiceNumbers();
     m_rowAxis->setCategories(rows);
+}
+
+void TfrmGraph::layOutLegend()
+{
+    QVector<ChartLegend::Entry> entries;
+    double sum = 0;
+    for (const ChartPoint &point : std::as_const(m_points))
+        sum += point.value;
+    // With its share, which a slice too thin for a label of its own does not show.
+    for (const ChartPoint &point : std::as_const(m_points))
+        entries.append(
+            {point.label + (sum > 0 ? formatShare(100 * point.value / sum) : QString()), chartColour(point.colour)});
+    m_legend->setEntries(entries);
+    const QRectF area = chart->rect();
+    const qreal top = 60, bottom = 40;
+    const QSizeF size = m_legend->layOut(area.height() - top - bottom);
+    m_legend->setPos(area.right() - size.width() - 10,
+                     top + std::max<qreal>(0, (area.height() - top - bottom - size.height()) / 2));
+    QMargins margins = chart->margins();
+    margins.setRight(static_cast<int>(size.width()) + 20);
+    if (margins != chart->margins())
+        chart->setMargins(margins);
+}
+
+void TfrmGraph::placeBarValues()
+{
+    const bool shown = Series2->chart() && Series2->isVisible();
+    const QRectF plot = chart->plotArea();
+    for (int i = 0; i < m_barValues.size(); ++i) {
+        QGraphicsSimpleTextItem *text = m_barValues[i];
+        text->setVisible(shown);
+        if (!shown || i >= m_points.size())
+            continue;
+        const QPointF end = chart->mapToPosition(QPointF(m_points[i].value, i), Series2);
+        const QRectF box = text->boundingRect();
+        // Past the bar's end, or inside it when the plot ends first.
+        qreal x = end.x() + 4;
+        if (x + box.width() > plot.right())
+            x = end.x() - box.width() - 4;
+        text->setPos(x, end.y() - box.height() / 2);
+    }
+}
+
+QStringList TfrmGraph::barValueTexts() const
+{
+    QStringList texts;
+    for (const QGraphicsSimpleTextItem *text : m_barValues)
+        texts.append(text->text());
+    return texts;
 }
 
 void TfrmGraph::setPoints(const QVector<ChartPoint> &points)
@@ -187,18 +256,20 @@ void TfrmGraph::setPoints(const QVector<ChartPoint> &points)
     Series2->clear();
     m_points = points;
     // Each series takes its points in one call: the legend rebuilds its markers at every append.
+    // The chart's background: the palette's base on a dark desktop, else the light theme's white.
+    const QColor chartBackground =
+        palette().color(QPalette::Window).lightness() < 128 ? palette().color(QPalette::Base) : QColor(Qt::white);
     QList<QPieSlice *> slices;
     QList<QBarSet *> sets;
     slices.reserve(points.size());
     sets.reserve(points.size());
     for (qsizetype i = 0; i < points.size(); ++i) {
         const ChartPoint &point = points[i];
-        const QColor colour = chartColour(point.colour);
+        const QColor colour = readableChartColour(point.colour, chartBackground);
         auto *slice = new QPieSlice(point.label, point.value);
         slice->setBrush(colour);
         // An outline, so that a white slice (and its legend box) still shows on the white chart.
         slice->setPen(QPen(Qt::darkGray, 1));
-        slice->setLabelVisible(true);
         slice->setLabelArmLengthFactor(LabelArmFactor);
         slices.append(slice);
 
@@ -214,8 +285,18 @@ void TfrmGraph::setPoints(const QVector<ChartPoint> &points)
     }
     Series1->append(slices);
     Series2->append(sets);
+    qDeleteAll(m_barValues);
+    m_barValues.clear();
+    for (const ChartPoint &point : points) {
+        auto *text = new QGraphicsSimpleTextItem(formatWhole(point.value), chart);
+        text->setFont(sansFont(10));
+        text->setBrush(m_legend->textColour());
+        m_barValues.append(text);
+    }
     updatePieMarks();
     fitBarAxes();
+    layOutLegend();
+    placeBarValues();
 }
 
 QString TfrmGraph::pointTip(int index) const
@@ -251,17 +332,33 @@ void TfrmGraph::removeLastPoint()
     Series2->remove(sets.takeLast());
     for (QBarSet *set : sets)
         set->remove(set->count() - 1);
+    delete m_barValues.takeLast();
     updatePieMarks();
     fitBarAxes();
+    layOutLegend();
+    placeBarValues();
 }
 
-// The slices show their shares; the legend keeps the points' labels.
+// The slices show their shares where there is room for them; the legend keeps the points' labels.
 void TfrmGraph::updatePieMarks()
 {
     const QList<QLegendMarker *> markers = chart->legend()->markers(Series1);
     const QList<QPieSlice *> slices = Series1->slices();
+    if (slices.isEmpty())
+        return;
+    QVector<double> values;
+    for (const QPieSlice *slice : slices)
+        values.append(slice->value());
+    const QRectF plot = chart->plotArea();
+    const QSizeF label = QFontMetricsF(slices.first()->labelFont()).size(0, QStringLiteral("100%"));
+    const QVector<bool> shown = pieLabelsThatFit(
+        values, Series1->pieStartAngle(), PieSize * std::min(plot.width(), plot.height()) / 2, LabelArmFactor, label);
     for (int i = 0; i < slices.size(); ++i) {
-        slices[i]->setLabel(QString::number(std::lround(slices[i]->percentage() * 100)) + QLatin1Char('%'));
+        // A thin slice whose label shows is not nothing: a tenth below one per cent.
+        const qreal percent = slices[i]->percentage() * 100;
+        slices[i]->setLabel((percent < 0.5 ? formatNumber(percent, 1) : QString::number(std::lround(percent))) +
+                            QLatin1Char('%'));
+        slices[i]->setLabelVisible(shown[i]);
         if (i < markers.size() && i < m_points.size())
             markers[i]->setLabel(m_points[i].label);
     }
@@ -289,6 +386,8 @@ void TfrmGraph::FormShow()
 void TfrmGraph::rbPieClick()
 {
     Series2->setVisible(false);
+    m_valueAxis->setVisible(false);
+    placeBarValues();
     m_pieShadow->setVisible(Series1->count() > 0);
     Series1->setVisible(true);
     for (QLegendMarker *marker : chart->legend()->markers(m_pieShadow))
@@ -311,6 +410,8 @@ void TfrmGraph::rbBarClick()
     Series1->setVisible(false);
     m_pieShadow->setVisible(false);
     Series2->setVisible(true);
+    m_valueAxis->setVisible(true);
+    placeBarValues();
 }
 
 void TfrmGraph::Chart1Click()
@@ -350,6 +451,7 @@ void TfrmGraph::settlePie()
     m_spin->stop();
     Series1->setPieStartAngle(m_rotation);
     Series1->setPieEndAngle(m_rotation + 360);
+    updatePieMarks();
 }
 
 void TfrmGraph::SpeedButton1Click()
@@ -464,7 +566,7 @@ void TfrmGraph::setLookAhead(int age, const QVector<ChartPoint> &points)
     m_todayPoints = m_points;
     m_agePoints = points;
     const QString byAge = QStringLiteral("By age ") + QString::number(age);
-    m_byAge = new QCheckBox(byAge, ui->Panel1);
+    m_byAge = new QCheckBox(QStringLiteral("By &age ") + QString::number(age), ui->Panel1);
     m_byAge->setObjectName(QStringLiteral("cbByAge"));
     // Between "Bar" and "Reduce # visible points", where the panel has room.
     m_byAge->setGeometry(124, 12, 96, 17);

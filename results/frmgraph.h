@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <memory>
 
+class ChartLegend;
 class QBarCategoryAxis;
 class QCheckBox;
 class QChart;
@@ -50,6 +51,9 @@ public:
     qreal pieRotation() const { return m_rotation; }
     // What draws the pie while the timer turns it.
     const TSpinningPie *spinningPie() const { return m_spin; }
+    // The legend the window draws, and the value written at the end of each bar.
+    const ChartLegend *legend() const { return m_legend; }
+    QStringList barValueTexts() const;
 
     // The chart and its two series are built in code, not in the layout file: they are not
     // widgets, so tests reach them through these members rather than by name.
@@ -81,6 +85,9 @@ private:
     void fitBarAxes();
     void addBarsToChart();
     void placeFooter();
+    // The legend's entries and place, and the room the chart leaves it.
+    void layOutLegend();
+    void placeBarValues();
 
     std::unique_ptr<Ui::TfrmGraph> ui;
     QTimer *Timer1 = nullptr;
@@ -91,6 +98,8 @@ private:
     QValueAxis *m_valueAxis = nullptr;
     QBarCategoryAxis *m_rowAxis = nullptr;
     QGraphicsSimpleTextItem *m_footer = nullptr;
+    ChartLegend *m_legend = nullptr;
+    QList<QGraphicsSimpleTextItem *> m_barValues;
     QString m_title;
     QVector<ChartPoint> m_points;
     std::unique_ptr<QPagedPaintDevice> m_printer;

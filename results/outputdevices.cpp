@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStringList>
 #include <QSvgGenerator>
 
 namespace {
@@ -27,6 +28,24 @@ QPageSize regionalPaper()
     const QLocale::Territory territory = regionalLocale("LC_PAPER").territory();
     return QPageSize(territory == QLocale::UnitedStates || territory == QLocale::Canada ? QPageSize::Letter
                                                                                        : QPageSize::A4);
+}
+
+QStringList paperNames()
+{
+    return {QStringLiteral("A4"), QStringLiteral("Letter"), QStringLiteral("A3"), QStringLiteral("Tabloid"),
+            QStringLiteral("A2")};
+}
+
+QPageSize paperNamed(const QString &name)
+{
+    static const QPageSize::PageSizeId ids[] = {QPageSize::A4, QPageSize::Letter, QPageSize::A3, QPageSize::Tabloid,
+                                                QPageSize::A2};
+    const QStringList names = paperNames();
+    for (qsizetype at = 0; at < names.size(); ++at) {
+        if (names[at].compare(name, Qt::CaseInsensitive) == 0)
+            return QPageSize(ids[at]);
+    }
+    return QPageSize();
 }
 
 std::unique_ptr<QPagedPaintDevice> newPrinter()

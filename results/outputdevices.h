@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QRectF>
 #include <QSize>
+#include <QStringList>
 #include <memory>
 
 class QIODevice;
@@ -17,6 +18,10 @@ class QWidget;
 namespace OutputDevices {
 // The paper of the regional settings: Letter in the United States and Canada, A4 elsewhere.
 QPageSize regionalPaper();
+// The paper sizes offered for pictures by name ("A4", "Letter", "A3", "Tabloid", "A2"); an unknown
+// name gives an invalid QPageSize.
+QStringList paperNames();
+QPageSize paperNamed(const QString &name);
 // A printer (a QPrinter) at high resolution; without a system printer it writes a PDF file on the
 // region's paper.
 std::unique_ptr<QPagedPaintDevice> newPrinter();

@@ -1,7 +1,12 @@
 #include "results/weekmodel.h"
 
 #include "tables/activitymodel.h"
+#include "calc/conversionerror.h"
+#include "calc/datetext.h"
+#include "calc/numbertext.h"
+#include "calc/periodtext.h"
 #include <algorithm>
+#include <cmath>
 
 WeekModel::WeekModel(LifeWeeks weeks, QObject *parent) : QAbstractTableModel(parent), m_weeks(std::move(weeks)) {}
 
@@ -22,6 +27,29 @@ QVector<WeekActivity> WeekModel::activitiesOf(const ActivityModel &hours, const 
     return activities;
 }
 
+QVector<WeekEvent> WeekModel::eventsOf(const ActivityModel &table, bool isMoney)
+{
+    QVector<WeekEvent> events;
+    for (int row : table.usedRows()) {
+        const QStringList cells = table.rowTexts(row);
+        if (!isOnce(cells.at(ActivityModel::Per)))
+            continue;
+        try {
+            const TotalBreakdown b =
+                moneyBreakdown(cells.at(ActivityModel::Amount), cells.at(ActivityModel::Per),
+                               cells.at(ActivityModel::Start), cells.at(ActivityModel::End), isMoney, 0);
+            QString amount;
+            if (isMoney)
+                amount = formatMoney(b.total, 2);
+            else if (std::abs(b.total - 1) > 1e-9)
+                amount = QStringLiteral("\u00d7") + formatWhole(b.total);
+            events.append({cells.at(ActivityModel::Activity), amount, strToDate(cells.at(ActivityModel::Start))});
+        } catch (const ConversionError &) {
+        }
+    }
+    return events;
+}
+
 void WeekModel::setHighlighted(int activity)
 {
     if (activity == m_highlighted)
@@ -32,6 +60,14 @@ void WeekModel::setHighlighted(int activity)
         for (int k = 0; k < WeeksPerYear; ++k)
             m_peak = std::max(m_peak, m_weeks.hours(y, k, activity) / m_weeks.days(y, k));
     }
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+void WeekModel::setLook(WeekLook look)
+{
+    if (look == m_look)
+        return;
+    m_look = look;
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 

@@ -19,6 +19,10 @@ public:
     // convert throws ConversionError, as its total would.
     static QVector<WeekActivity> activitiesOf(const ActivityModel &hours, const LookAhead &ahead);
 
+    // The "Once" rows of a money (isMoney) or frequency table as events: "Car $24,500.00", "Move".
+    // A row that does not convert is left out: the weeks do not depend on it.
+    static QVector<WeekEvent> eventsOf(const ActivityModel &table, bool isMoney);
+
     const LifeWeeks &weeks() const { return m_weeks; }
     // The activity shown alone, or -1 for all.
     int highlighted() const { return m_highlighted; }
@@ -26,6 +30,9 @@ public:
     // that, so that an hour or two a week can still be seen.
     double highlightedPeak() const { return m_peak; }
     void setHighlighted(int activity);
+    // Main activity (the default) or all hours.
+    WeekLook look() const { return m_look; }
+    void setLook(WeekLook look);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -38,4 +45,5 @@ private:
     LifeWeeks m_weeks;
     int m_highlighted = -1;
     double m_peak = 0;
+    WeekLook m_look = WeekLook::MainActivity;
 };

@@ -8,28 +8,6 @@
 #include <array>
 #include <cmath>
 
-namespace {
-// Lightness between that of light and dark window backgrounds, hues far apart.
-constexpr std::array<QRgb, 12> kColours = {0x4e79a7, 0xf28e2b, 0xe15759, 0x76b7b2, 0x59a14f, 0xedc948,
-                                           0xb07aa1, 0xff9da7, 0x9c755f, 0x8cd17d, 0x499894, 0xd37295};
-// Weeks ahead are drawn at this opacity.
-constexpr double kAheadOpacity = 0.4;
-} // namespace
-
-QColor weekColour(int activity)
-{
-    const QColor base = QColor::fromRgb(kColours[std::size_t(activity) % kColours.size()]);
-    const int round = activity / int(kColours.size());
-    if (round == 0)
-        return base;
-    // Past the twelve, each hue comes again a little turned, lighter and darker in turn, and never
-    // so pale or so deep that it would vanish into a light or a dark background.
-    const double step = 0.12 * ((round + 1) / 2);
-    const double lightness = std::clamp(base.lightnessF() + (round % 2 ? step : -step), 0.35, 0.75);
-    const double hue = std::fmod(base.hslHueF() + 0.03 * round, 1.0);
-    return QColor::fromHslF(float(hue), base.hslSaturationF(), float(lightness));
-}
-
 TWeekHeader::TWeekHeader(Qt::Orientation orientation, QWidget *parent) : QHeaderView(orientation, parent)
 {
     setSectionResizeMode(QHeaderView::Stretch);
@@ -89,28 +67,27 @@ void TWeekDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
         cell.adjust(0, 0, -pixel, -pixel);
     painter->save();
     const bool ahead = weeks.isAhead(year, week);
-    painter->setOpacity(ahead ? kAheadOpacity : 1.0);
+    const auto shade = [ahead, &palette](int activity) {
+        return ahead ? aheadColour(weekColour(activity), palette.color(QPalette::Base)) : weekColour(activity);
+    };
     painter->fillRect(cell, palette.base());
-
-    // A week is drawn against its own hours: week 51 has 8 or 9 days.
-    const double hours = 24.0 * weeks.days(year, week);
-    const double total = weeks.totalHours(year, week);
-    const bool over = total > hours + 0.5;
     const int shown = model->highlighted();
-    const double scale = shown >= 0 ? std::max(model->highlightedPeak(), 1e-9) * weeks.days(year, week)
-                         : over     ? total
-                                    : hours;
-    double bottom = cell.bottom();
-    for (int a = 0; a < weeks.activityCount(); ++a) {
-        if (shown >= 0 && a != shown)
-            continue;
-        const double height = cell.height() * weeks.hours(year, week, a) / scale;
-        if (height <= 0)
-            continue;
-        painter->fillRect(QRectF(cell.left(), bottom - height, cell.width(), height), weekColour(a));
-        bottom -= height;
+    if (model->look() == WeekLook::MainActivity && shown < 0) {
+        const int a = weeks.dominant(year, week);
+        if (a >= 0)
+            painter->fillRect(cell, shade(a));
+    } else {
+        for (int a = 0; a < weeks.activityCount(); ++a) {
+            const WeekBand band = weekBand(weeks, year, week, a, shown, model->highlightedPeak());
+            if (band.height <= 0)
+                continue;
+            const double height = cell.height() * band.height;
+            painter->fillRect(QRectF(cell.left(), cell.bottom() - cell.height() * band.bottom - height, cell.width(),
+                                     height),
+                              shade(a));
+        }
     }
-    if (over && shown < 0 && cell.width() >= 4) {
+    if (shown < 0 && isOverfull(weeks, year, week) && cell.width() >= 4) {
         const double side = std::max(2.0, cell.width() / 2.5);
         QPainterPath corner;
         corner.moveTo(cell.right() - side, cell.top());
@@ -119,14 +96,17 @@ void TWeekDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
         corner.closeSubpath();
         painter->fillPath(corner, palette.windowText());
     }
-    painter->setOpacity(1.0);
+    painter->setRenderHint(QPainter::Antialiasing);
+    if (!weeks.eventsIn(year, week).isEmpty()) {
+        const double radius = std::max(1.5, cell.width() * 0.3);
+        painter->setPen(QPen(palette.color(QPalette::Base), 1));
+        painter->setBrush(palette.color(QPalette::Text));
+        painter->drawEllipse(cell.center(), radius, radius);
+    }
     if (weeks.currentWeek().year == year && weeks.currentWeek().week == week) {
         painter->setPen(QPen(palette.color(QPalette::Text), 2));
+        painter->setBrush(Qt::NoBrush);
         painter->drawRect(cell.adjusted(-0.5, -0.5, 0.5, 0.5));
-    }
-    if (option.state & QStyle::State_HasFocus) {
-        painter->setPen(QPen(palette.color(QPalette::Highlight), 2));
-        painter->drawRect(cell.adjusted(1, 1, -1, -1));
     }
     painter->restore();
 }
@@ -170,6 +150,19 @@ void TWeekView::goToToday()
         return;
     const WeekIndex today = weeks->weeks().currentWeek();
     setCurrentIndex(model()->index(today.year, today.week));
+}
+
+void TWeekView::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    // The focus ring goes around the current week, outside it and over its neighbours' edges, so
+    // that it never hides what the week holds.
+    if (!hasFocus() || !currentIndex().isValid())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    // A 2-pixel pen on the lines a pixel outside the week: over the gap and the neighbours' edges.
+    painter.drawRect(QRectF(visualRect(currentIndex())).adjusted(-1, -1, 1, 1));
 }
 
 void TWeekView::keyPressEvent(QKeyEvent *event)

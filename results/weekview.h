@@ -1,13 +1,10 @@
 #pragma once
 
+#include "results/weekpicture.h"
 #include <QColor>
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 #include <QTableView>
-
-// The colour of activity `activity` (table order): a fixed qualitative set of middle lightness,
-// readable on light and dark backgrounds alike; past the set, its colours come again lighter.
-QColor weekColour(int activity);
 
 // Sparse header labels that may be larger than one section: each is drawn over its neighbours,
 // centred on its own section down the side and from its section's start along the top.
@@ -22,10 +19,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// One week: its hours (168; 24 a day of a longer week 51) as bands from the bottom up in table
-// order, the rest blank; a week over its hours is drawn full, in proportion, with a mark in its
-// corner. With one activity shown alone, its weeks are drawn against its busiest. Weeks ahead
-// are lighter, the week holding today is outlined.
+// One week: by default one square in the colour of its main activity, blank when nothing was
+// entered; in "All hours" its hours (168; 24 a day of a longer week 51) as bands from the bottom up
+// in table order, a week over its hours drawn full, in proportion, with a mark in its corner. With
+// one activity shown alone, its weeks are drawn against its busiest. Weeks ahead are lighter, the
+// week holding today is outlined, an event is a dot.
 class TWeekDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -48,6 +46,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     int m_cell = 10;

@@ -17,11 +17,11 @@ TfrmMoney::~TfrmMoney() = default;
 
 void TfrmMoney::FormShow()
 {
-    ui->Label5->setText(isMoney ? QStringLiteral("Amount of money spent per:")
-                                : QStringLiteral("Frequency performed per:"));
-    ui->Label3->setText(isMoney ? QStringLiteral("Money") : QStringLiteral("Number"));
-    ui->numMoney->setAccessibleName(ui->Label3->text());
-    ui->cbWhen->setAccessibleName(ui->Label5->text());
+    ui->Label5->setText(isMoney ? tr("&Amount of money spent per:") : tr("&Frequency performed per:"));
+    ui->Label3->setText(isMoney ? tr("&Money", "the amount of money, beside the period") : tr("N&umber"));
+    // The labels' words, without the access key's mark.
+    ui->numMoney->setAccessibleName(QString(ui->Label3->text()).remove(QLatin1Char('&')));
+    ui->cbWhen->setAccessibleName(QString(ui->Label5->text()).remove(QLatin1Char('&')));
     ui->numMoney->setMask(isMoney, isMoney ? 2 : 0);
     double value = 0;
     if (amountText.isEmpty() || !tryStrToFloat(amountText, value))
@@ -60,7 +60,7 @@ bool TfrmMoney::checkRest(QString &message, const CheckedDates &dates)
     // The shown text is what gets stored, so judge the value it holds.
     ui->numMoney->interpretText();
     if (!(ui->numMoney->value() > 0)) {
-        message = QStringLiteral("Value cannot be set to 0");
+        message = tr("Value cannot be set to 0");
         failAt(ui->numMoney);
         return false;
     }

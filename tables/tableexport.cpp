@@ -22,8 +22,12 @@ QString guardFormula(const QString &text)
 
 QString csvField(const QString &text, QChar separator)
 {
-    if (!text.contains(separator) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
-        !text.contains(QLatin1Char('\r')))
+    // Every character a spreadsheet may take as a separator is quoted, whatever this file's is:
+    // LibreOffice opens a CSV with tab, comma and semicolon all ticked.
+    static const QString special = QStringLiteral(",;\t\"\r\n");
+    const bool plain = std::none_of(text.cbegin(), text.cend(),
+                                    [separator](QChar c) { return c == separator || special.contains(c); });
+    if (plain)
         return text;
     QString quoted = text;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
@@ -121,7 +125,7 @@ QString plainShare(const QString &totalCell)
     return plainNumber(digitsOnly(totalCell.mid(open + 2, percent - open - 2)));
 }
 
-QString tabSeparated(const ActivityModel &table, const QVector<int> &rows)
+QList<QStringList> copiedRows(const ActivityModel &table, const QVector<int> &rows, const CsvStyle &style)
 {
     QVector<int> chosen;
     for (int row : rows)
@@ -130,30 +134,51 @@ QString tabSeparated(const ActivityModel &table, const QVector<int> &rows)
     if (chosen.isEmpty())
         chosen = table.usedRows();
     std::sort(chosen.begin(), chosen.end());
-    chosen.prepend(0);
 
+    QList<QStringList> out;
+    QStringList titles;
+    for (const QString &title : table.rowTexts(0))
+        titles.append(guardFormula(title));
+    out.append(titles + numberTitles(table));
+    for (int row : std::as_const(chosen))
+        out.append(exportedRow(table, row, style));
+    return out;
+}
+
+QString tabSeparated(const ActivityModel &table, const QVector<int> &rows, const CsvStyle &style)
+{
     QString text;
-    for (int row : std::as_const(chosen)) {
-        QStringList cells;
-        for (QString cell : table.rowTexts(row)) {
+    for (QStringList cells : copiedRows(table, rows, style)) {
+        for (QString &cell : cells) {
             cell.replace(QLatin1Char('\t'), QLatin1Char(' '));
             cell.replace(QLatin1Char('\r'), QLatin1Char(' '));
             cell.replace(QLatin1Char('\n'), QLatin1Char(' '));
-            cells.append(guardFormula(cell));
+            // Quoted as in the file, so that an import with commas or semicolons ticked as well
+            // as tabs keeps the cells whole.
+            cell = csvField(cell, QLatin1Char('\t'));
         }
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;
 }
 
+QString htmlTable(const ActivityModel &table, const QVector<int> &rows, const CsvStyle &style)
+{
+    QString html = QStringLiteral("<table>");
+    for (const QStringList &cells : copiedRows(table, rows, style)) {
+        html += QStringLiteral("<tr>");
+        for (const QString &cell : cells)
+            html += QStringLiteral("<td>") + cell.toHtmlEscaped() + QStringLiteral("</td>");
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
 QByteArray csv(const ActivityModel &table, const CsvStyle &style)
 {
-    QStringList titles;
-    for (const QString &title : table.rowTexts(0))
-        titles.append(guardFormula(title));
-    QString text = csvLine(titles + numberTitles(table), style);
-    for (int row : table.usedRows())
-        text += csvLine(exportedRow(table, row, style), style);
+    QString text;
+    for (const QStringList &fields : copiedRows(table, table.usedRows(), style))
+        text += csvLine(fields, style);
     return csvBytes(text, style);
 }
 

@@ -3,21 +3,18 @@
 #include "tables/tablecolumns.h"
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class ActivityModel;
 struct LocaleSettings;
 
-// The activity tables as text for spreadsheets: tab-separated for the clipboard, CSV (UTF-8, CRLF
-// line ends) for files. Cell texts go out as the tables show them; a text that a
+// The activity tables as text for spreadsheets: tab-separated text and an HTML table for the
+// clipboard, CSV (UTF-8, CRLF line ends) for files, all with the same columns. Cell texts go out
+// as the tables show them; a text that a
 // spreadsheet would take for a formula (one beginning with "=", "+", "-" or "@") gets a leading
 // apostrophe, so an activity name can never run as one.
 namespace tableexport {
-
-// The column titles, then the given table rows that hold an activity, in table order; all the
-// rows that hold one when none of the given rows does. One line per row, cells split by tabs;
-// a tab or line break inside a cell becomes a blank.
-QString tabSeparated(const ActivityModel &table, const QVector<int> &rows);
 
 // How a CSV file is written. The default is plain RFC 4180, which scripts can rely on: "," between
 // fields, "." in the plain numbers, no byte-order mark.
@@ -31,6 +28,16 @@ struct CsvStyle {
     // the plain numbers and ";" between fields.
     static CsvStyle regional(const LocaleSettings &settings);
 };
+
+// The column titles, then the given table rows that hold an activity, in table order; all the
+// rows that hold one when none of the given rows does. The columns are those of csv(), the plain
+// numbers written with the style's decimal point; texts are guarded, not quoted.
+QList<QStringList> copiedRows(const ActivityModel &table, const QVector<int> &rows, const CsvStyle &style = {});
+// copiedRows() one line per row, cells split by tabs; a tab or line break inside a cell becomes
+// a blank, and a cell with a comma, semicolon or quote is quoted as in a CSV file.
+QString tabSeparated(const ActivityModel &table, const QVector<int> &rows, const CsvStyle &style = {});
+// copiedRows() as an HTML table, which spreadsheets paste cell by cell.
+QString htmlTable(const ActivityModel &table, const QVector<int> &rows, const CsvStyle &style = {});
 
 // One table: its column titles and three more, "Total (number)", "Share (%)" and "Total by age 80
 // (number)" (the row's total by the look-ahead age; a row with an end date: its total), then every

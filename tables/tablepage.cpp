@@ -25,6 +25,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
 #include <QUndoStack>
@@ -76,6 +77,16 @@ void TTablePage::setUp(TableKind kind, ActivityModel *model, QTableView *grid, Q
     copyRows->setShortcutContext(Qt::WidgetShortcut);
     grid->addAction(copyRows);
     connect(copyRows, &QAction::triggered, this, &TTablePage::copyRows);
+}
+
+QAction *TTablePage::addCopyAction(QMenu *menu)
+{
+    // The menu's item shows the key; the table's own Copy action does the work of the key.
+    auto *copy = menu->addAction(QStringLiteral("Copy"));
+    copy->setObjectName(QStringLiteral("CopyRows2"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    return copy;
 }
 
 QAction *TTablePage::addExportAction(QMenu *menu)
@@ -221,7 +232,12 @@ void TTablePage::copyRows()
     QVector<int> rows;
     for (const QModelIndex &index : m_grid->selectionModel()->selectedRows())
         rows.append(index.row() + 1);
-    QGuiApplication::clipboard()->setText(tableexport::tabSeparated(*m_model, rows));
+    // Plain numbers with the region's decimal point, so a spreadsheet pastes them as numbers.
+    const tableexport::CsvStyle style = tableexport::CsvStyle::regional(LocaleSettings::current());
+    auto *data = new QMimeData;
+    data->setText(tableexport::tabSeparated(*m_model, rows, style));
+    data->setHtml(tableexport::htmlTable(*m_model, rows, style));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void TTablePage::exportCsv()

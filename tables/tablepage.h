@@ -36,6 +36,8 @@ public:
     void setUp(TableKind kind, ActivityModel *model, QTableView *grid, QUndoStack *undo, QMenu *sortMenu,
                std::function<Biography()> biography);
 
+    // "Copy", its key shown, added to the sort menu.
+    static QAction *addCopyAction(QMenu *menu);
     // "Export as CSV…" with Ctrl+E, added to the sort menu; each page adds it for its shortcut.
     static QAction *addExportAction(QMenu *menu);
 

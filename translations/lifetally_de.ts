@@ -125,16 +125,6 @@
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Keep it</source>
-        <comment>button: keep an unlikely entry as it is</comment>
-        <translation>Beibehalten</translation>
-    </message>
-    <message>
-        <source>Change it</source>
-        <comment>button: go back and change an unlikely entry</comment>
-        <translation>Ändern</translation>
-    </message>
-    <message>
         <source>Save changes before closing?</source>
         <translation>Änderungen vor dem Schließen speichern?</translation>
     </message>
@@ -213,6 +203,16 @@ Die Datei bleibt unverändert.</translation>
         <source>Error printing report ... quitting</source>
         <translation>Fehler beim Drucken des Berichts ... Abbruch</translation>
     </message>
+    <message>
+        <source>&amp;Keep it</source>
+        <comment>button: keep an unlikely entry as it is</comment>
+        <translation>&amp;Beibehalten</translation>
+    </message>
+    <message>
+        <source>&amp;Change it</source>
+        <comment>button: go back and change an unlikely entry</comment>
+        <translation>Ä&amp;ndern</translation>
+    </message>
 </context>
 <context>
     <name>TActivityDialog</name>
@@ -272,16 +272,8 @@ Die Datei bleibt unverändert.</translation>
         <translation>http://www.brightwell.example/</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Launch your browser to Brightwell Home Page</source>
         <translation>Die Brightwell-Homepage im Browser öffnen</translation>
-    </message>
-    <message>
-        <source>Brightwell Home Page</source>
-        <translation>Brightwell-Homepage</translation>
     </message>
     <message>
         <source>~4 come check out our home page and other shareware and freeware software by brightwell corporation at www.brightwell.example</source>
@@ -295,6 +287,14 @@ Die Datei bleibt unverändert.</translation>
         <source>Couldn&apos;t open web browser for home page %1</source>
         <translation>Der Webbrowser konnte für die Homepage %1 nicht geöffnet werden</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Brightwell Home Page</source>
+        <translation>&amp;Brightwell-Homepage</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGraph</name>
@@ -303,28 +303,28 @@ Die Datei bleibt unverändert.</translation>
         <translation>Diagramm der Tätigkeiten</translation>
     </message>
     <message>
-        <source>Pie</source>
-        <translation>Kreis</translation>
-    </message>
-    <message>
-        <source>Bar</source>
-        <translation>Balken</translation>
-    </message>
-    <message>
-        <source>Reduce # visible points</source>
-        <translation>Weniger Punkte zeigen</translation>
-    </message>
-    <message>
-        <source>Save image…</source>
-        <translation>Bild speichern…</translation>
-    </message>
-    <message>
         <source>&amp;Print</source>
         <translation>&amp;Drucken</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
+        <source>P&amp;ie</source>
+        <translation>&amp;Kreis</translation>
+    </message>
+    <message>
+        <source>&amp;Bar</source>
+        <translation>&amp;Balken</translation>
+    </message>
+    <message>
+        <source>&amp;Reduce # visible points</source>
+        <translation>&amp;Weniger Punkte zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Save image…</source>
+        <translation>Bild &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
     </message>
 </context>
 <context>
@@ -348,14 +348,6 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
     <message>
         <source>Step 1: Personal Biographical Information</source>
         <translation>Schritt 1: Angaben zur Person</translation>
-    </message>
-    <message>
-        <source>Your name:</source>
-        <translation>Ihr Name:</translation>
-    </message>
-    <message>
-        <source>Your birthdate:</source>
-        <translation>Ihr Geburtsdatum:</translation>
     </message>
     <message>
         <source>Popup calendar</source>
@@ -382,22 +374,6 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>Der Prozentsatz bezieht sich auf Ihre gelebten Stunden.  Wegen Überschneidungen ergibt die Summe nicht immer 100.</translation>
     </message>
     <message>
-        <source>Sort</source>
-        <translation>Sortieren</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Ändern</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
         <source>Step 3: Money spent on various activities</source>
         <translation>Schritt 3: Geld für verschiedene Tätigkeiten</translation>
     </message>
@@ -418,32 +394,8 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>Häufigkeit der Tätigkeiten</translation>
     </message>
     <message>
-        <source>Life in weeks</source>
-        <translation>Lebenswochen</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Ergebnisse</translation>
-    </message>
-    <message>
-        <source>Print report</source>
-        <translation>Bericht drucken</translation>
-    </message>
-    <message>
-        <source>Graph results of hours</source>
-        <translation>Diagramm der Stunden</translation>
-    </message>
-    <message>
-        <source>Graph results of money</source>
-        <translation>Diagramm des Geldes</translation>
-    </message>
-    <message>
-        <source>Graph results of frequency</source>
-        <translation>Diagramm der Häufigkeit</translation>
-    </message>
-    <message>
-        <source>Look ahead to age:</source>
-        <translation>Ausblick bis Alter:</translation>
     </message>
     <message>
         <source>&lt;&lt;&amp;Prev</source>
@@ -458,10 +410,6 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>&amp;Info</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Sort by activity</source>
         <translation>Nach Tätigkeit sortieren</translation>
     </message>
@@ -472,6 +420,62 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
     <message>
         <source>Sort by total</source>
         <translation>Nach Summe sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>Ihr &amp;Name:</translation>
+    </message>
+    <message>
+        <source>Your &amp;birthdate:</source>
+        <translation>Ihr &amp;Geburtsdatum:</translation>
+    </message>
+    <message>
+        <source>Estimate your lifetime &amp;income up to now:</source>
+        <translation>Schätzen Sie Ihr bisheriges &amp;Lebenseinkommen:</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Sortieren</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Ändern</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Life in &amp;weeks</source>
+        <translation>&amp;Lebenswochen</translation>
+    </message>
+    <message>
+        <source>Print &amp;report</source>
+        <translation>Bericht &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;hours</source>
+        <translation>Diagramm der &amp;Stunden</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;money</source>
+        <translation>Diagramm des &amp;Geldes</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;frequency</source>
+        <translation>Diagramm der &amp;Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Look ahead to a&amp;ge:</source>
+        <translation>Ausblick bis &amp;Alter:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
     </message>
 </context>
 <context>
@@ -505,10 +509,6 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>Nur einmal</translation>
     </message>
     <message>
-        <source>Starting date of activity:</source>
-        <translation>Beginn der Tätigkeit:</translation>
-    </message>
-    <message>
         <source>Starting date of activity</source>
         <translation>Beginn der Tätigkeit</translation>
     </message>
@@ -517,28 +517,57 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>Kalender öffnen</translation>
     </message>
     <message>
-        <source>Ending date of activity:</source>
-        <translation>Ende der Tätigkeit:</translation>
-    </message>
-    <message>
-        <source>Indefinite</source>
-        <translation>Unbegrenzt</translation>
-    </message>
-    <message>
-        <source>Specific date</source>
-        <translation>Festes Datum</translation>
-    </message>
-    <message>
         <source>Ending date of activity</source>
         <translation>Ende der Tätigkeit</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;Description of activity</source>
+        <translation>&amp;Beschreibung der Tätigkeit</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>&amp;Starting date of activity:</source>
+        <translation>Be&amp;ginn der Tätigkeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Ending date of activity:</source>
+        <translation>&amp;Ende der Tätigkeit:</translation>
+    </message>
+    <message>
+        <source>I&amp;ndefinite</source>
+        <translation>&amp;Unbegrenzt</translation>
+    </message>
+    <message>
+        <source>S&amp;pecific date</source>
+        <translation>&amp;Festes Datum</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Amount of money spent per:</source>
+        <translation>Ausgaben &amp;pro:</translation>
+    </message>
+    <message>
+        <source>&amp;Frequency performed per:</source>
+        <translation>&amp;Häufigkeit pro:</translation>
+    </message>
+    <message>
+        <source>&amp;Money</source>
+        <comment>the amount of money, beside the period</comment>
+        <translation>Bet&amp;rag</translation>
+    </message>
+    <message>
+        <source>N&amp;umber</source>
+        <translation>An&amp;zahl</translation>
+    </message>
+    <message>
+        <source>Value cannot be set to 0</source>
+        <translation>Der Wert darf nicht 0 sein</translation>
     </message>
 </context>
 <context>
@@ -576,28 +605,32 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>Zu Ihrem Geburtsdatum</translation>
     </message>
     <message>
-        <source>Birthday</source>
-        <translation>Geburtstag</translation>
-    </message>
-    <message>
         <source>Go to today</source>
         <translation>Zu heute</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>Heute</translation>
     </message>
     <message>
         <source>Select date</source>
         <translation>Datum wählen</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday</source>
+        <translation>&amp;Geburtstag</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -615,28 +648,12 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>Aufgewendete Zeit pro:</translation>
     </message>
     <message>
-        <source>Day</source>
-        <translation>Tag</translation>
-    </message>
-    <message>
-        <source>Week</source>
-        <translation>Woche</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Monat</translation>
-    </message>
-    <message>
         <source>Hours</source>
         <translation>Stunden</translation>
     </message>
     <message>
         <source>Minutes</source>
         <translation>Minuten</translation>
-    </message>
-    <message>
-        <source>Starting date of activity:</source>
-        <translation>Beginn der Tätigkeit:</translation>
     </message>
     <message>
         <source>Starting date of activity</source>
@@ -647,28 +664,8 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>Kalender öffnen</translation>
     </message>
     <message>
-        <source>Ending date of activity:</source>
-        <translation>Ende der Tätigkeit:</translation>
-    </message>
-    <message>
-        <source>Indefinite</source>
-        <translation>Unbegrenzt</translation>
-    </message>
-    <message>
-        <source>Specific date</source>
-        <translation>Festes Datum</translation>
-    </message>
-    <message>
         <source>Ending date of activity</source>
         <translation>Ende der Tätigkeit</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Number of hours incorrect for days</source>
@@ -682,6 +679,54 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <source>Number of hours/minutes incorrect for months</source>
         <translation>Die Stunden/Minuten sind für einen Monat nicht möglich</translation>
     </message>
+    <message>
+        <source>&amp;Description of activity</source>
+        <translation>&amp;Beschreibung der Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Da&amp;y</source>
+        <translation>&amp;Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Week</source>
+        <translation>&amp;Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation>&amp;Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Hours</source>
+        <translation>&amp;Stunden</translation>
+    </message>
+    <message>
+        <source>M&amp;inutes</source>
+        <translation>M&amp;inuten</translation>
+    </message>
+    <message>
+        <source>&amp;Starting date of activity:</source>
+        <translation>Be&amp;ginn der Tätigkeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Ending date of activity:</source>
+        <translation>&amp;Ende der Tätigkeit:</translation>
+    </message>
+    <message>
+        <source>I&amp;ndefinite</source>
+        <translation>&amp;Unbegrenzt</translation>
+    </message>
+    <message>
+        <source>S&amp;pecific date</source>
+        <translation>&amp;Festes Datum</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>TfrmWeeks</name>
@@ -694,16 +739,44 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>Legende</translation>
     </message>
     <message>
-        <source>Save image…</source>
-        <translation>Bild speichern…</translation>
-    </message>
-    <message>
         <source>&amp;Print</source>
         <translation>&amp;Drucken</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
+        <source>Age ↓</source>
+        <translation>Alter ↓</translation>
+    </message>
+    <message>
+        <source>Week of the year →</source>
+        <translation>Woche des Jahres →</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Markierungen</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <source>Main activity</source>
+        <translation>Haupttätigkeit</translation>
+    </message>
+    <message>
+        <source>All hours</source>
+        <translation>Alle Stunden</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>&amp;Save image…</source>
+        <translation>Bild &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
     </message>
 </context>
 </TS>

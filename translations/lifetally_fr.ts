@@ -125,16 +125,6 @@
         <translation>Erreur</translation>
     </message>
     <message>
-        <source>Keep it</source>
-        <comment>button: keep an unlikely entry as it is</comment>
-        <translation>Conserver</translation>
-    </message>
-    <message>
-        <source>Change it</source>
-        <comment>button: go back and change an unlikely entry</comment>
-        <translation>Modifier</translation>
-    </message>
-    <message>
         <source>Save changes before closing?</source>
         <translation>Enregistrer les modifications avant de fermer&#xa0;?</translation>
     </message>
@@ -213,6 +203,16 @@ Le fichier est conservé tel quel.</translation>
         <source>Error printing report ... quitting</source>
         <translation>Erreur d&apos;impression du rapport ... abandon</translation>
     </message>
+    <message>
+        <source>&amp;Keep it</source>
+        <comment>button: keep an unlikely entry as it is</comment>
+        <translation>&amp;Conserver</translation>
+    </message>
+    <message>
+        <source>&amp;Change it</source>
+        <comment>button: go back and change an unlikely entry</comment>
+        <translation>&amp;Modifier</translation>
+    </message>
 </context>
 <context>
     <name>TActivityDialog</name>
@@ -272,16 +272,8 @@ Le fichier est conservé tel quel.</translation>
         <translation>http://www.brightwell.example/</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Launch your browser to Brightwell Home Page</source>
         <translation>Ouvrir la page d&apos;accueil de Brightwell dans le navigateur</translation>
-    </message>
-    <message>
-        <source>Brightwell Home Page</source>
-        <translation>Site de Brightwell</translation>
     </message>
     <message>
         <source>~4 come check out our home page and other shareware and freeware software by brightwell corporation at www.brightwell.example</source>
@@ -295,6 +287,14 @@ Le fichier est conservé tel quel.</translation>
         <source>Couldn&apos;t open web browser for home page %1</source>
         <translation>Impossible d&apos;ouvrir le navigateur web pour la page d&apos;accueil %1</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Brightwell Home Page</source>
+        <translation>Site de &amp;Brightwell</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGraph</name>
@@ -303,28 +303,28 @@ Le fichier est conservé tel quel.</translation>
         <translation>Graphique des activités</translation>
     </message>
     <message>
-        <source>Pie</source>
-        <translation>Secteurs</translation>
-    </message>
-    <message>
-        <source>Bar</source>
-        <translation>Barres</translation>
-    </message>
-    <message>
-        <source>Reduce # visible points</source>
-        <translation>Réduire les points visibles</translation>
-    </message>
-    <message>
-        <source>Save image…</source>
-        <translation>Enregistrer l&apos;image…</translation>
-    </message>
-    <message>
         <source>&amp;Print</source>
         <translation>&amp;Imprimer</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
+        <source>P&amp;ie</source>
+        <translation>&amp;Secteurs</translation>
+    </message>
+    <message>
+        <source>&amp;Bar</source>
+        <translation>&amp;Barres</translation>
+    </message>
+    <message>
+        <source>&amp;Reduce # visible points</source>
+        <translation>&amp;Réduire les points visibles</translation>
+    </message>
+    <message>
+        <source>&amp;Save image…</source>
+        <translation>&amp;Enregistrer l&apos;image…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -348,14 +348,6 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
     <message>
         <source>Step 1: Personal Biographical Information</source>
         <translation>Étape 1&#xa0;: informations personnelles</translation>
-    </message>
-    <message>
-        <source>Your name:</source>
-        <translation>Votre nom&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Your birthdate:</source>
-        <translation>Votre date de naissance&#xa0;:</translation>
     </message>
     <message>
         <source>Popup calendar</source>
@@ -382,22 +374,6 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>Le pourcentage se rapporte au nombre d&apos;heures que vous avez vécues.  Les pourcentages peuvent ne pas totaliser 100 à cause des chevauchements.</translation>
     </message>
     <message>
-        <source>Sort</source>
-        <translation>Trier</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
         <source>Step 3: Money spent on various activities</source>
         <translation>Étape 3&#xa0;: argent dépensé pour diverses activités</translation>
     </message>
@@ -418,32 +394,8 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>Fréquence des activités</translation>
     </message>
     <message>
-        <source>Life in weeks</source>
-        <translation>Vos semaines</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Résultats</translation>
-    </message>
-    <message>
-        <source>Print report</source>
-        <translation>Imprimer le rapport</translation>
-    </message>
-    <message>
-        <source>Graph results of hours</source>
-        <translation>Graphique des heures</translation>
-    </message>
-    <message>
-        <source>Graph results of money</source>
-        <translation>Graphique de l&apos;argent</translation>
-    </message>
-    <message>
-        <source>Graph results of frequency</source>
-        <translation>Graphique des fréquences</translation>
-    </message>
-    <message>
-        <source>Look ahead to age:</source>
-        <translation>Projeter à l&apos;âge&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;&lt;&amp;Prev</source>
@@ -458,10 +410,6 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>&amp;À propos</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Sort by activity</source>
         <translation>Trier par activité</translation>
     </message>
@@ -472,6 +420,62 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
     <message>
         <source>Sort by total</source>
         <translation>Trier par total</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>Votre &amp;nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Your &amp;birthdate:</source>
+        <translation>Votre &amp;date de naissance&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Estimate your lifetime &amp;income up to now:</source>
+        <translation>Estimez vos &amp;revenus de toute une vie jusqu&apos;ici&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Trier</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>Supp&amp;rimer</translation>
+    </message>
+    <message>
+        <source>Life in &amp;weeks</source>
+        <translation>&amp;Vos semaines</translation>
+    </message>
+    <message>
+        <source>Print &amp;report</source>
+        <translation>Imprimer le &amp;rapport</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;hours</source>
+        <translation>Graphique des &amp;heures</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;money</source>
+        <translation>Graphique de l&apos;&amp;argent</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;frequency</source>
+        <translation>Graphique des fré&amp;quences</translation>
+    </message>
+    <message>
+        <source>Look ahead to a&amp;ge:</source>
+        <translation>Projeter à l&apos;â&amp;ge&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -505,10 +509,6 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>Une seule fois</translation>
     </message>
     <message>
-        <source>Starting date of activity:</source>
-        <translation>Date de début de l&apos;activité&#xa0;:</translation>
-    </message>
-    <message>
         <source>Starting date of activity</source>
         <translation>Date de début de l&apos;activité</translation>
     </message>
@@ -517,28 +517,57 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>Ouvrir le calendrier</translation>
     </message>
     <message>
-        <source>Ending date of activity:</source>
-        <translation>Date de fin de l&apos;activité&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Indefinite</source>
-        <translation>Indéfinie</translation>
-    </message>
-    <message>
-        <source>Specific date</source>
-        <translation>Date précise</translation>
-    </message>
-    <message>
         <source>Ending date of activity</source>
         <translation>Date de fin de l&apos;activité</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;Description of activity</source>
+        <translation>&amp;Description de l&apos;activité</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
+        <source>&amp;Starting date of activity:</source>
+        <translation>Date de dé&amp;but de l&apos;activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Ending date of activity:</source>
+        <translation>Date de &amp;fin de l&apos;activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>I&amp;ndefinite</source>
+        <translation>I&amp;ndéfinie</translation>
+    </message>
+    <message>
+        <source>S&amp;pecific date</source>
+        <translation>Date &amp;précise</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Amount of money spent per:</source>
+        <translation>&amp;Montant dépensé par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Frequency performed per:</source>
+        <translation>Fré&amp;quence par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Money</source>
+        <comment>the amount of money, beside the period</comment>
+        <translation>&amp;Somme</translation>
+    </message>
+    <message>
+        <source>N&amp;umber</source>
+        <translation>No&amp;mbre</translation>
+    </message>
+    <message>
+        <source>Value cannot be set to 0</source>
+        <translation>La valeur ne peut pas être 0</translation>
     </message>
 </context>
 <context>
@@ -576,28 +605,32 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>Aller à votre date de naissance</translation>
     </message>
     <message>
-        <source>Birthday</source>
-        <translation>Naissance</translation>
-    </message>
-    <message>
         <source>Go to today</source>
         <translation>Aller à aujourd&apos;hui</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Select date</source>
         <translation>Choisir la date</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday</source>
+        <translation>&amp;Naissance</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>Au&amp;jourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
@@ -615,28 +648,12 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>Temps passé par&#xa0;:</translation>
     </message>
     <message>
-        <source>Day</source>
-        <translation>Jour</translation>
-    </message>
-    <message>
-        <source>Week</source>
-        <translation>Semaine</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Mois</translation>
-    </message>
-    <message>
         <source>Hours</source>
         <translation>Heures</translation>
     </message>
     <message>
         <source>Minutes</source>
         <translation>Minutes</translation>
-    </message>
-    <message>
-        <source>Starting date of activity:</source>
-        <translation>Date de début de l&apos;activité&#xa0;:</translation>
     </message>
     <message>
         <source>Starting date of activity</source>
@@ -647,28 +664,8 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>Ouvrir le calendrier</translation>
     </message>
     <message>
-        <source>Ending date of activity:</source>
-        <translation>Date de fin de l&apos;activité&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Indefinite</source>
-        <translation>Indéfinie</translation>
-    </message>
-    <message>
-        <source>Specific date</source>
-        <translation>Date précise</translation>
-    </message>
-    <message>
         <source>Ending date of activity</source>
         <translation>Date de fin de l&apos;activité</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
     <message>
         <source>Number of hours incorrect for days</source>
@@ -682,6 +679,54 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <source>Number of hours/minutes incorrect for months</source>
         <translation>Nombre d&apos;heures/minutes incorrect pour un mois</translation>
     </message>
+    <message>
+        <source>&amp;Description of activity</source>
+        <translation>&amp;Description de l&apos;activité</translation>
+    </message>
+    <message>
+        <source>Da&amp;y</source>
+        <translation>&amp;Jour</translation>
+    </message>
+    <message>
+        <source>&amp;Week</source>
+        <translation>&amp;Semaine</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation>&amp;Mois</translation>
+    </message>
+    <message>
+        <source>&amp;Hours</source>
+        <translation>&amp;Heures</translation>
+    </message>
+    <message>
+        <source>M&amp;inutes</source>
+        <translation>M&amp;inutes</translation>
+    </message>
+    <message>
+        <source>&amp;Starting date of activity:</source>
+        <translation>Date de dé&amp;but de l&apos;activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Ending date of activity:</source>
+        <translation>Date de &amp;fin de l&apos;activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>I&amp;ndefinite</source>
+        <translation>I&amp;ndéfinie</translation>
+    </message>
+    <message>
+        <source>S&amp;pecific date</source>
+        <translation>Date &amp;précise</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
 </context>
 <context>
     <name>TfrmWeeks</name>
@@ -694,16 +739,44 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>Légende</translation>
     </message>
     <message>
-        <source>Save image…</source>
-        <translation>Enregistrer l&apos;image…</translation>
-    </message>
-    <message>
         <source>&amp;Print</source>
         <translation>&amp;Imprimer</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
+        <source>Age ↓</source>
+        <translation>Âge ↓</translation>
+    </message>
+    <message>
+        <source>Week of the year →</source>
+        <translation>Semaine de l&apos;année →</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Repères</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Main activity</source>
+        <translation>Activité principale</translation>
+    </message>
+    <message>
+        <source>All hours</source>
+        <translation>Toutes les heures</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>&amp;Papier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Save image…</source>
+        <translation>&amp;Enregistrer l&apos;image…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 </TS>

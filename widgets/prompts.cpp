@@ -78,10 +78,10 @@ bool Prompts::keepOrChange(QWidget *parent, const QString &text)
         return state().keepAnswers.isEmpty() || state().keepAnswers.takeFirst();
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
     QPushButton *keep =
-        box.addButton(QCoreApplication::translate("Prompts", "Keep it", "button: keep an unlikely entry as it is"),
+        box.addButton(QCoreApplication::translate("Prompts", "&Keep it", "button: keep an unlikely entry as it is"),
                       QMessageBox::AcceptRole);
     QPushButton *change = box.addButton(
-        QCoreApplication::translate("Prompts", "Change it", "button: go back and change an unlikely entry"),
+        QCoreApplication::translate("Prompts", "&Change it", "button: go back and change an unlikely entry"),
         QMessageBox::RejectRole);
     box.setDefaultButton(change);
     box.setEscapeButton(change);

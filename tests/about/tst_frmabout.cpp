@@ -104,8 +104,12 @@ void TestFrmAbout::layout()
     auto *web = about.findChild<QPushButton *>(QStringLiteral("btWeb"));
     QVERIFY(ok && web);
     QVERIFY(ok->isDefault());
-    QCOMPARE(web->text(), QStringLiteral("Brightwell Home Page"));
+    QCOMPARE(web->text(), QStringLiteral("&Brightwell Home Page"));
     QCOMPARE(web->toolTip(), QStringLiteral("Launch your browser to Brightwell Home Page"));
+    // The two address lines centred under "Compliments of:", whatever their face's widths.
+    const int middle = about.findChild<QLabel *>(QStringLiteral("Label4"))->geometry().center().x();
+    for (const char *line : {"Comments", "Label1"})
+        QVERIFY(qAbs(about.findChild<QLabel *>(QLatin1String(line))->geometry().center().x() - middle) <= 1);
     // Both buttons lie above the gradient and the marquee, so they can be clicked.
     QCOMPARE(about.childAt(ok->geometry().center()), ok);
     QCOMPARE(about.childAt(web->geometry().center()), web);

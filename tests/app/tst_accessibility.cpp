@@ -1,7 +1,9 @@
 // The wizard used from the keyboard alone, and what a screen reader is told about every control.
 #include "about/frmabout.h"
 #include "app/frmmain.h"
+#include "app/translations.h"
 #include "guisupport.h"
+#include "results/frmgraph.h"
 #include "tables/activitymodel.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
@@ -11,6 +13,7 @@
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -45,7 +48,53 @@ QStringList unnamedFocusable(QWidget *window)
     return missing;
 }
 
+// The access key of a caption: the character after a single "&", in lower case; none for "&&".
+QChar accessKey(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] != QLatin1Char('&'))
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// The buttons with a caption and the labels that name a field, shown together in `window`, that
+// have no access key or share one.
+QStringList accessKeyFaults(QWidget *window)
+{
+    QHash<QChar, QString> taken;
+    QStringList faults;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        QString text;
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            text = button->text();
+        else if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy())
+            text = label->text();
+        if (text.isEmpty())
+            continue; // a picture button, a heading
+        const QChar key = accessKey(text);
+        if (key.isNull())
+            faults << QStringLiteral("no key: ") + text;
+        else if (taken.contains(key))
+            faults << QStringLiteral("same key: ") + taken[key] + QStringLiteral(" and ") + text;
+        else
+            taken.insert(key, text);
+    }
+    return faults;
+}
+
 } // namespace
+
+#define VERIFY_ACCESS_KEYS(window)                                                                                     \
+    do {                                                                                                               \
+        const QStringList faults = accessKeyFaults(window);                                                            \
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));                                     \
+    } while (false)
 
 class TestAccessibility : public QObject
 {
@@ -61,7 +110,11 @@ private slots:
         m_scope->writeSettings("[DOB]\nDate=3/15/1990\n[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\nHrMin=8 Hrs\nPer=Day\n"
                                "Start=3/15/1990\nEnd=Now\n");
     }
-    void cleanup() { m_scope.reset(); }
+    void cleanup()
+    {
+        installTranslations({});
+        m_scope.reset();
+    }
 
     void everyFocusableControlHasAName()
     {
@@ -85,6 +138,48 @@ private slots:
         TfrmAbout about(&w);
         about.show();
         QCOMPARE(unnamedFocusable(&about), QStringList());
+    }
+
+    void accessKeysEverywhereAndNoneTwiceInAWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en";
+        QTest::newRow("German") << "de";
+        QTest::newRow("French") << "fr";
+    }
+    void accessKeysEverywhereAndNoneTwiceInAWindow()
+    {
+        QFETCH(QString, language);
+        installTranslations({language});
+        TfrmMain w;
+        w.show();
+        auto *stack = child<QStackedWidget>(&w, "Notebook1");
+        for (int page = 0; page < stack->count(); ++page) {
+            stack->setCurrentIndex(page);
+            VERIFY_ACCESS_KEYS(&w);
+        }
+        TfrmTime time(QStringLiteral("3/15/1990"), 0, &w);
+        time.show();
+        VERIFY_ACCESS_KEYS(&time);
+        for (bool isMoney : {true, false}) {
+            TfrmMoney money(isMoney, QStringLiteral("3/15/1990"), 0, &w);
+            money.show();
+            VERIFY_ACCESS_KEYS(&money);
+        }
+        TfrmPickDate picker(ymdValue(2000, 1, 1), ymdValue(1990, 3, 15), &w);
+        picker.show();
+        VERIFY_ACCESS_KEYS(&picker);
+        TfrmAbout about(&w);
+        about.show();
+        VERIFY_ACCESS_KEYS(&about);
+        TfrmGraph graph(&w);
+        graph.setPoints({{1, QStringLiteral("a"), 0},
+                         {1, QStringLiteral("b"), 0},
+                         {1, QStringLiteral("c"), 0},
+                         {1, QStringLiteral("d"), 0}});
+        graph.setLookAhead(80, {});
+        graph.show();
+        VERIFY_ACCESS_KEYS(&graph);
     }
 
     void gridsReportTheirCellTexts()

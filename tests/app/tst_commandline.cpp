@@ -121,6 +121,11 @@ private slots:
             QTest::newRow(file) << QStringList{"--settings", "@/pat.ini", "--weeks", QLatin1String(file), "--age", "90"}
                                 << 0 << ""
                                 << "" << QStringList{QLatin1String(file)};
+        QTest::newRow("weeks PNG on A3") << QStringList{"--settings", "@/pat.ini", "--weeks", "@/w.png", "--paper", "a3"}
+                                         << 0 << "" << "" << QStringList{"@/w.png"};
+        QTest::newRow("weeks on unknown paper")
+            << QStringList{"--settings", "@/pat.ini", "--weeks", "@/w.png", "--paper", "B5"} << 2 << ""
+            << "The paper 'B5' is not one of A4, Letter, A3, Tabloid, A2." << none;
         QTest::newRow("weeks as GIF") << QStringList{"--settings", "@/pat.ini", "--weeks", "@/w.gif"} << 2 << ""
                                       << "The file '@/w.gif' for --weeks must end in .png, .svg or .pdf." << none;
         QTest::newRow("report to standard output")
@@ -189,8 +194,12 @@ private slots:
         files.sort();
         expected.sort();
         QCOMPARE(files, expected);
-        if (QFileInfo::exists(dir.filePath(QStringLiteral("w.png"))))
-            QVERIFY(!QImage(dir.filePath(QStringLiteral("w.png"))).isNull());
+        if (QFileInfo::exists(dir.filePath(QStringLiteral("w.png")))) {
+            // At 300 dots an inch on the paper asked for, else the region's: Letter here.
+            const QSize size = QImage(dir.filePath(QStringLiteral("w.png"))).size();
+            const QSize paper = arguments.contains(QStringLiteral("a3")) ? QSize(3508, 4961) : QSize(2550, 3300);
+            QVERIFY2(size == paper || size == paper.transposed(), qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+        }
         QFile csv(dir.filePath(QStringLiteral("all.csv")));
         if (csv.open(QIODevice::ReadOnly)) // a UTF-8 name from the settings file goes out as UTF-8
             QVERIFY(csv.readAll().contains("\r\nMoney,Caf\xC3\xA9 yyyyyyyyyyyyyyyyyyyyyyyyy,$5.00,Once,"));

@@ -112,6 +112,10 @@ private slots:
         grid->selectRow(1);
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), tableexport::tabSeparated(w.hoursModel(), {2}));
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->html(), tableexport::htmlTable(w.hoursModel(), {2}));
+        QGuiApplication::clipboard()->clear();
+        w.sortMenu()->actions()[4]->trigger(); // the right-click menu's Copy
+        QCOMPARE(QGuiApplication::clipboard()->text(), tableexport::tabSeparated(w.hoursModel(), {2}));
 
         grid->clearSelection();
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
@@ -135,9 +139,11 @@ private slots:
         answerSaveDialog(path);
         TfrmMain w;
         const QList<QAction *> items = w.sortMenu()->actions();
-        QCOMPARE(items.size(), 5);
+        QCOMPARE(items.size(), 6);
         QVERIFY(items[3]->isSeparator());
-        QCOMPARE(items[4]->text(), QStringLiteral("Export as CSV…"));
+        QCOMPARE(items[4]->text(), QStringLiteral("Copy"));
+        QCOMPARE(items[4]->shortcut(), QKeySequence(QKeySequence::Copy));
+        QCOMPARE(items[5]->text(), QStringLiteral("Export as CSV…"));
         openOnPage(w, TfrmMain::Dollars);
         // Ctrl+E from the page's buttons as well as from its table.
         child<QPushButton>(&w, "btAdd2")->setFocus();

@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(btn(w, "btPrev")->text(), QStringLiteral("<<&Prev"));
         QCOMPARE(btn(w, "btNext")->text(), QStringLiteral("&Next>>"));
         QCOMPARE(btn(w, "btAbout")->text(), QStringLiteral("&About"));
-        QCOMPARE(btn(w, "btClose")->text(), QStringLiteral("Close"));
+        QCOMPARE(btn(w, "btClose")->text(), QStringLiteral("&Close"));
         QCOMPARE(btn(w, "btNext")->geometry(), QRect(352, 384, 75, 25));
         auto *grid = child<QTableView>(&w, "gridMoney");
         const int widths[] = {171, 87, 41, 66, 67, 119};

@@ -150,11 +150,11 @@ QStringList misfits(QWidget *window)
 // lie next to captions that are being changed in the same forms (access keys) and get their room once
 // those changes are in. The German and French rows allow none of them.
 const QStringList knownPseudoMisfits{
-    QStringLiteral("TfrmMain Label1:"),       QStringLiteral("TfrmMain Label2:"),
-    QStringLiteral("TfrmMain Label3:"),       QStringLiteral("TfrmMain Label7:"),
-    QStringLiteral("TfrmMain Label9:"),       QStringLiteral("TfrmMain btWeeks:"),
-    QStringLiteral("TfrmMain lblLookAhead:"), QStringLiteral("TfrmTime rbSpecific:"),
-    QStringLiteral("TfrmMoney rbSpecific:"),  QStringLiteral("TfrmPickDate pnlWhen:"),
+    QStringLiteral("TfrmMain Label1:"),      QStringLiteral("TfrmMain Label2:"),
+    QStringLiteral("TfrmMain Label3:"),      QStringLiteral("TfrmMain Label7:"),
+    QStringLiteral("TfrmMain btWeeks:"),     QStringLiteral("TfrmMain lblLookAhead:"),
+    QStringLiteral("TfrmTime rbSpecific:"),  QStringLiteral("TfrmMoney rbSpecific:"),
+    QStringLiteral("TfrmPickDate pnlWhen:"),
 };
 
 } // namespace

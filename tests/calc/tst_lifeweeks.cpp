@@ -86,24 +86,27 @@ private slots:
         QTest::addColumn<DateValue>("first");
         QTest::addColumn<int>("year");
         QTest::addColumn<bool>("ahead");
+        QTest::addColumn<int>("days");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QVector<double>>("hours");
         QTest::addColumn<QString>("text");
         const QStringList three{QStringLiteral("Chores"), QStringLiteral("Sleep"), QStringLiteral("Walk")};
         // clang-format off
-        QTest::newRow("largest first") << ymdValue(1990, 3, 15) << 4 << false
+        QTest::newRow("largest first") << ymdValue(1990, 3, 15) << 4 << false << 7
             << QStringList{QStringLiteral("TV"), QStringLiteral("Sleep")} << QVector<double>{14, 56}
             << "Week of 3/15/1990, age 4: Sleep 56 h, TV 14 h";
-        QTest::newRow("ahead, halves rounded up") << ymdValue(2026, 12, 13) << 40 << true << three
+        QTest::newRow("ahead, halves rounded up") << ymdValue(2026, 12, 13) << 40 << true << 7 << three
             << QVector<double>{1.5, 56, 4.5} << "Week of 12/13/2026, age 40, ahead: Sleep 56 h, Walk 5 h, Chores 2 h";
-        QTest::newRow("nothing") << ymdValue(1986, 3, 15) << 0 << false << QStringList() << QVector<double>()
+        QTest::newRow("nothing") << ymdValue(1986, 3, 15) << 0 << false << 7 << QStringList() << QVector<double>()
             << "Week of 3/15/1986, age 0: nothing entered";
-        QTest::newRow("under half an hour left out") << ymdValue(1986, 3, 15) << 0 << false << three
+        QTest::newRow("under half an hour left out") << ymdValue(1986, 3, 15) << 0 << false << 7 << three
             << QVector<double>{0.49, 0, 0.2} << "Week of 3/15/1986, age 0: nothing entered";
-        QTest::newRow("half an hour from sevenths") << ymdValue(1986, 3, 15) << 0 << false << three
+        QTest::newRow("half an hour from sevenths") << ymdValue(1986, 3, 15) << 0 << false << 7 << three
             << QVector<double>{7 * (30.0 / 7) / 60, 0, 0} << "Week of 3/15/1986, age 0: Chores 1 h";
-        QTest::newRow("equal shown hours keep table order") << ymdValue(1986, 3, 15) << 0 << false << three
+        QTest::newRow("equal shown hours keep table order") << ymdValue(1986, 3, 15) << 0 << false << 7 << three
             << QVector<double>{7.2, 2, 6.6} << "Week of 3/15/1986, age 0: Chores 7 h, Walk 7 h, Sleep 2 h";
+        QTest::newRow("week 51 says its length") << ymdValue(2027, 3, 7) << 40 << true << 8 << three
+            << QVector<double>{0, 64, 0} << "Week of 3/7/2027 (8 days), age 40, ahead: Sleep 64 h";
         // clang-format on
     }
     void descriptions()
@@ -113,7 +116,68 @@ private slots:
         QFETCH(bool, ahead);
         QFETCH(QStringList, names);
         QFETCH(QVector<double>, hours);
-        QTEST(weekDescription(first, year, ahead, names, hours), "text");
+        QFETCH(int, days);
+        QTEST(weekDescription(first, year, ahead, names, hours, days), "text");
+    }
+
+    void dominant_data()
+    {
+        QTest::addColumn<QVector<double>>("hours");
+        QTest::addColumn<int>("sleep");
+        QTest::addColumn<int>("dominant");
+        // clang-format off
+        QTest::newRow("most hours wins") << QVector<double>{56, 14, 40} << 0 << 2;
+        QTest::newRow("sleep aside though largest") << QVector<double>{56, 1, 0} << 0 << 1;
+        QTest::newRow("sleep only") << QVector<double>{56, 0, 0.3} << 0 << 0;
+        QTest::newRow("nothing entered") << QVector<double>{0, 0.2, 0} << 0 << -1;
+        QTest::newRow("no activities") << QVector<double>{} << -1 << -1;
+        QTest::newRow("tie: first in table order") << QVector<double>{56, 30, 30} << 0 << 1;
+        QTest::newRow("no sleep activity: largest of all") << QVector<double>{56, 14} << -1 << 0;
+        QTest::newRow("sleep not first") << QVector<double>{10, 56} << 1 << 0;
+        // clang-format on
+    }
+    void dominant()
+    {
+        QFETCH(QVector<double>, hours);
+        QFETCH(int, sleep);
+        QTEST(dominantActivity(hours, sleep), "dominant");
+    }
+
+    void events_data()
+    {
+        QTest::addColumn<DateValue>("birth");
+        QTest::addColumn<DateValue>("day");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("week");
+        const DateValue plain = ymdValue(1986, 3, 15);
+        const DateValue leapDay = ymdValue(2000, 2, 29);
+        // clang-format off
+        QTest::newRow("on the birthday") << plain << ymdValue(2012, 3, 15) << 26 << 0;
+        QTest::newRow("mid-year") << plain << ymdValue(2012, 5, 5) << 26 << 7;
+        QTest::newRow("last day of an 8-day week 51") << plain << ymdValue(2027, 3, 14) << 40 << 51;
+        QTest::newRow("29 February of a leap year") << plain << ymdValue(2028, 2, 29) << 41 << 50;
+        QTest::newRow("on 29 February of a leap birthday") << leapDay << ymdValue(2004, 2, 29) << 4 << 0;
+        QTest::newRow("the day before a leap birthday's 28 February") << leapDay << ymdValue(2001, 2, 27) << 0 << 51;
+        QTest::newRow("before birth: not drawn") << plain << ymdValue(1980, 1, 1) << -1 << -1;
+        QTest::newRow("after the last year: not drawn") << plain << ymdValue(2066, 3, 15) << -1 << -1;
+        // clang-format on
+    }
+    void events()
+    {
+        QFETCH(DateValue, birth);
+        QFETCH(DateValue, day);
+        QFETCH(int, year);
+        QFETCH(int, week);
+        LifeWeeks weeks(birth, 80, ymdValue(2026, 12, 10), {{QStringLiteral("Sleep"), {perDay(8, birth, day + 30)}}});
+        weeks.setEvents({{QStringLiteral("Car"), QStringLiteral("$24,500.00"), day}});
+        QCOMPARE(weeks.weekOf(day).year, year);
+        QCOMPARE(weeks.weekOf(day).week, week);
+        QCOMPARE(weeks.events().size(), year < 0 ? 0 : 1);
+        if (year < 0)
+            return;
+        QCOMPARE(weeks.eventsIn(year, week), QVector<int>{0});
+        QVERIFY(weeks.description(year, week).endsWith(QStringLiteral(" \u00b7 Car $24,500.00")));
+        QVERIFY(weeks.eventsIn(year, week == 0 ? 1 : week - 1).isEmpty());
     }
 
     void lifeWeeks()

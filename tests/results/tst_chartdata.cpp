@@ -188,6 +188,35 @@ private slots:
             }
         }
     }
+
+    // Small slices' labels are left out where they would overlap a larger one's.
+    void pieLabelsThatFit_data()
+    {
+        QTest::addColumn<QVector<double>>("values");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<int>("mostShown");
+        QTest::newRow("four quarters") << QVector<double>{1, 1, 1, 1} << 0.0 << 4;
+        QTest::newRow("small slices far apart") << QVector<double>{100, 2, 100, 2, 100, 2} << 0.0 << 6;
+        QVector<double> many{1000};
+        many.append(QVector<double>(20, 1));
+        // Twenty thin slices side by side at 12 o'clock: their labels would land on one spot.
+        QTest::newRow("many small slices together") << many << 0.0 << 2;
+        // Turned a quarter, the thin ones stand at 3 o'clock, 19 pixels from first to last: room for two
+        // of theirs besides the largest one's.
+        QTest::newRow("many small slices turned") << many << 90.0 << 3;
+    }
+    void pieLabelsThatFit()
+    {
+        QFETCH(QVector<double>, values);
+        QFETCH(double, start);
+        QFETCH(int, mostShown);
+        const QVector<bool> shown = ::pieLabelsThatFit(values, start, 150, 0.06, QSizeF(32, 15));
+        QCOMPARE(shown.size(), values.size());
+        QVERIFY(shown[0]); // the largest always
+        const auto count = std::count(shown.cbegin(), shown.cend(), true);
+        QVERIFY2(count == mostShown || (values.size() > 6 && count >= 1 && count <= mostShown),
+                 qPrintable(QString::number(count)));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestChartData)

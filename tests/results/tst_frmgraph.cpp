@@ -2,11 +2,13 @@
 #include "app/frmmain.h"
 #include "calc/clock.h"
 #include "results/chartcolour.h"
+#include "results/chartlegend.h"
 #include "results/frmgraph.h"
 #include "results/printerchoice.h"
 #include "results/spinningpie.h"
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
+#include "widgets/fonts.h"
 #include "widgets/prompts.h"
 #include <QApplication>
 #include <QBarSet>
@@ -21,9 +23,11 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +35,18 @@
 #include <QToolTip>
 
 namespace {
+// The text of a PDF, by pdftotext; null when it is not installed.
+QString pdfText(const QString &pdf)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (program.isEmpty())
+        return QString();
+    QProcess run;
+    run.start(program, {pdf, QStringLiteral("-")});
+    run.waitForFinished();
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
 QVector<ChartPoint> makePoints(int count, bool withOther)
 {
     QVector<ChartPoint> points;
@@ -296,6 +312,33 @@ private slots:
             QVERIFY(!marker->isVisible());
     }
 
+    // Swatches as high as the legend's text; the bars with a value axis and their values.
+    void legendSwatchesAndBarValues()
+    {
+        TfrmGraph graph;
+        graph.setPoints(makePoints(5, true));
+        graph.resize(900, 600);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        QVERIFY(!graph.chart->legend()->isVisible());
+        QCOMPARE(graph.legend()->entries().size(), 5);
+        QCOMPARE(graph.legend()->entries()[0].text, QStringLiteral("Other (41.67%)"));
+        QVERIFY(graph.legend()->swatchSize() >= QFontMetrics(sansFont(11)).height());
+        // Right of the plot, clear of the pie.
+        QVERIFY(graph.legend()->mapRectToScene(graph.legend()->boundingRect()).left() >=
+                graph.chart->plotArea().right());
+
+        child<QRadioButton>(graph, "rbBar")->click();
+        QTRY_VERIFY(graph.Series2->isVisible());
+        QVERIFY(graph.Series2->attachedAxes().constFirst()->isVisible() ||
+                graph.Series2->attachedAxes().constLast()->isVisible());
+        QCOMPARE(graph.barValueTexts(), (QStringList{QStringLiteral("100"), QStringLiteral("20"), QStringLiteral("30"),
+                                                     QStringLiteral("40"), QStringLiteral("50")}));
+        child<QToolButton>(graph, "SpeedButton1")->click();
+        QCOMPARE(graph.barValueTexts().size(), 4);
+        QCOMPARE(graph.legend()->entries().size(), 4);
+    }
+
     void tabReachesEveryControl()
     {
         TfrmGraph graph;
@@ -522,6 +565,9 @@ private slots:
             bytes.mid(box + 11, bytes.indexOf(']', box) - box - 11).simplified().split(' ');
         QCOMPARE(numbers.size(), 4);
         QVERIFY(numbers[2].toDouble() > numbers[3].toDouble());
+        // The page shows what the window does: the legend with its shares.
+        if (const QString text = pdfText(pdf); !text.isNull())
+            QVERIFY2(text.contains(QStringLiteral("Other (52.63%)")), qPrintable(text));
     }
 
     // A PDF in a folder that does not exist fails as the job starts (Qt's PDF engine never fails at

@@ -5,10 +5,17 @@
 #include "results/weekview.h"
 #include "support/testsupport.h"
 #include "tables/activitymodel.h"
+#include "widgets/contrast.h"
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPalette>
 #include <QFile>
 #include <QImage>
 #include <QListWidget>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
@@ -99,6 +106,124 @@ private slots:
         QCOMPARE(window.model().highlighted(), -1);
         QTest::keyClick(legend, Qt::Key_Space);
         QCOMPARE(window.model().highlighted(), 1);
+        // The entry shown alone is the one a screen reader hears as selected.
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(legend);
+        QVERIFY(list->child(1)->state().selected);
+        QVERIFY(!list->child(0)->state().selected);
+        // Moving along the legend selects nothing; only what is shown alone is selected.
+        QTest::keyClick(legend, Qt::Key_Down);
+        QVERIFY(list->child(1)->state().selected);
+        QVERIFY(!list->child(2)->state().selected);
+        QTest::keyClick(legend, Qt::Key_Up);
+        QTest::keyClick(legend, Qt::Key_Space);
+        QVERIFY(!list->child(1)->state().selected);
+
+        // Every week column is named by its header.
+        QAccessibleTableCellInterface *cell =
+            QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(3, 5)->tableCellInterface();
+        QCOMPARE(cell->columnHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("Week 6"));
+        QCOMPARE(cell->rowHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("Age 3"));
+
+        // Main activity by default; All hours is the other choice.
+        QCOMPARE(window.model().look(), WeekLook::MainActivity);
+        window.findChild<QComboBox *>(QStringLiteral("cbLook"))->setCurrentIndex(1);
+        QCOMPARE(window.model().look(), WeekLook::AllHours);
+    }
+
+    void titles_data()
+    {
+        QTest::addColumn<int>("age");
+        QTest::addColumn<QString>("subtitle");
+        QTest::newRow("to 80") << 80 << "Ages 0 to 79, a row a year.";
+        QTest::newRow("to 30, before today") << 30 << "Ages 0 to 29, a row a year. Drawn to age 30, before today.";
+        QTest::newRow("to 41, this year") << 41 << "Ages 0 to 40, a row a year.";
+    }
+    void titles()
+    {
+        QFETCH(int, age);
+        TfrmWeeks window(TfrmWeeks::weeksOf(m_hours, Birth, age));
+        window.setPerson(QStringLiteral(" Ann Lee "), Birth);
+        QCOMPARE(window.title(), QStringLiteral("Life in Weeks \u2014 Ann Lee, born 3/15/1986"));
+        QTEST(window.subtitle(), "subtitle");
+        QCOMPARE(window.model().rowCount(), age);
+    }
+
+    void bands_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("week");
+        QTest::addColumn<int>("activity");
+        QTest::addColumn<int>("alone");
+        QTest::addColumn<double>("bottom");
+        QTest::addColumn<double>("height");
+        // Age 17: Sleep 56 h, School 30 h, Guitar 3 h of 168; age 13's week 51 has 9 days.
+        // clang-format off
+        QTest::newRow("first from the bottom") << 17 << 0 << 0 << -1 << 0.0 << 56.0 / 168;
+        QTest::newRow("stacked on those before") << 17 << 0 << 2 << -1 << 86.0 / 168 << 3.0 / 168;
+        QTest::newRow("nine-day week against its 216 hours") << 13 << 51 << 0 << -1 << 0.0 << 90.0 / 216;
+        QTest::newRow("alone, against its busiest week") << 17 << 0 << 1 << 1 << 0.0 << 1.0;
+        QTest::newRow("alone hides the others") << 17 << 0 << 0 << 1 << 0.0 << 0.0;
+        // clang-format on
+    }
+    void bands()
+    {
+        QFETCH(int, year);
+        QFETCH(int, week);
+        QFETCH(int, activity);
+        QFETCH(int, alone);
+        const LifeWeeks weeks = TfrmWeeks::weeksOf(m_hours, Birth, 80);
+        QCOMPARE(weeks.days(13, 51), 9);
+        const WeekBand band = weekBand(weeks, year, week, activity, alone, 30.0 / 7);
+        QFETCH(double, bottom);
+        QFETCH(double, height);
+        QVERIFY(qAbs(band.bottom - bottom) < 1e-9);
+        QVERIFY2(qAbs(band.height - height) < 1e-9, qPrintable(QString::number(band.height)));
+    }
+
+    void overfullDrawnInProportion()
+    {
+        ActivityModel hours{QSet<int>{ActivityModel::Total}};
+        hours.setRowTexts(1, {"Sleep", "10 Hrs", "Day", "3/15/1986", "Now", ""});
+        hours.setRowTexts(2, {"Work", "16 Hrs", "Day", "3/15/2000", "3/15/2001", ""});
+        const LifeWeeks weeks = TfrmWeeks::weeksOf(hours, Birth, 80);
+        QVERIFY(isOverfull(weeks, 14, 3));
+        QVERIFY(!isOverfull(weeks, 15, 3));
+        QVERIFY(qAbs(weekBand(weeks, 14, 3, 1, -1, 0).bottom - 10.0 / 26) < 1e-9);
+        QVERIFY(qAbs(weekBand(weeks, 14, 3, 1, -1, 0).height - 16.0 / 26) < 1e-9);
+    }
+
+    void paperTurnsToFit_data()
+    {
+        QTest::addColumn<int>("age");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("a long life stands") << 90 << false;
+        QTest::newRow("thirty years lie") << 30 << true;
+    }
+    void paperTurnsToFit()
+    {
+        QFETCH(int, age);
+        QFETCH(bool, landscape);
+        TfrmWeeks window(TfrmWeeks::weeksOf(m_hours, Birth, age));
+        const QSize size = window.imageSize(QPageSize(QPageSize::A2));
+        QCOMPARE(size.width() > size.height(), landscape);
+        QCOMPARE(std::max(size.width(), size.height()), 7016);
+    }
+
+    void eventsFromOnceRows()
+    {
+        ActivityModel money{QSet<int>{ActivityModel::Total}};
+        money.setRowTexts(1, {"Car", "$24,500.00", "Once", "5/5/2012", "Now", ""});
+        money.setRowTexts(2, {"Rent", "$900.00", "Month", "1/1/2010", "1/1/2015", ""});
+        money.setRowTexts(3, {"Bad", "$x", "Once", "5/5/2012", "Now", ""});
+        ActivityModel frequency{QSet<int>{ActivityModel::Total}};
+        frequency.setRowTexts(1, {"Move", "1", "Once", "2/29/2016", "Now", ""});
+        frequency.setRowTexts(2, {"Party", "3", "Once", "3/20/2016", "Now", ""});
+        const LifeWeeks weeks = TfrmWeeks::weeksOf(m_hours, Birth, 80, &money, &frequency);
+        QCOMPARE(weeks.events().size(), 3);
+        QCOMPARE(weeks.description(26, 7),
+                 QStringLiteral("Week of 5/3/2012, age 26: Sleep 56 h \u00b7 Car $24,500.00"));
+        QVERIFY(weeks.description(29, 50).endsWith(QStringLiteral("Sleep 56 h \u00b7 Move")));
+        QVERIFY(weeks.description(30, 0).endsWith(QStringLiteral("Sleep 56 h \u00b7 Party \u00d73")));
     }
 
     void fiftyActivities()
@@ -117,10 +242,12 @@ private slots:
             QVERIFY2(legend->viewport()->rect().contains(legend->visualItemRect(legend->item(row))),
                      qPrintable(legend->item(row)->text()));
 
+        // Every swatch stands out 3:1 on paper and on a dark window, and no two are the same.
         QSet<QRgb> seen;
         for (int a = 0; a < 50; ++a) {
             const QColor colour = weekColour(a);
-            QVERIFY2(colour.lightnessF() >= 0.34 && colour.lightnessF() <= 0.82, qPrintable(colour.name()));
+            QVERIFY2(contrastRatio(colour, Qt::white) >= 3, qPrintable(colour.name()));
+            QVERIFY2(contrastRatio(colour, QColor(0x35, 0x35, 0x35)) >= 3, qPrintable(colour.name()));
             seen.insert(colour.rgb());
         }
         QCOMPARE(seen.size(), 50);
@@ -133,29 +260,42 @@ private slots:
 
     void exports()
     {
-        TfrmWeeks window(TfrmWeeks::weeksOf(m_hours, Birth, 80));
-        window.fitTo(QSize(1280, 1024));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // A dark desktop: the files and paper are light all the same.
+        const QPalette light = QApplication::palette();
+        QPalette dark(QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
+        QApplication::setPalette(dark);
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        TfrmWeeks window(TfrmWeeks::weeksOf(m_hours, Birth, 90));
+        window.setPerson(QStringLiteral("Ann Lee"), Birth);
         QTemporaryDir dir;
         const QString png = dir.filePath(QStringLiteral("weeks.png"));
         const QString svg = dir.filePath(QStringLiteral("weeks.svg"));
+        window.setPaper(QPageSize(QPageSize::A4));
         window.saveImage(png);
         window.saveImage(svg);
         const QImage image(png);
-        const qreal ratio = window.devicePixelRatioF();
-        QCOMPARE(image.size(), window.picture()->size() * ratio);
+        QCOMPARE(image.size(), QSize(2480, 3508));
+        QCOMPARE(image.pixelColor(10, 10), QColor(Qt::white));
+        window.setPaper(QPageSize(QPageSize::A3));
+        QCOMPARE(window.imageSize(QPageSize(QPageSize::A3)), QSize(3508, 4961));
         QFile file(svg);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("<svg"));
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A3));
         const QString pdf = dir.filePath(QStringLiteral("weeks.pdf"));
         printer.setOutputFileName(pdf);
         QVERIFY(window.printOn(printer));
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
-        QVERIFY(QFileInfo(pdf).size() > 1000);
+        // Shapes, not a picture of the screen: small, and without an image in it.
+        QFile out(pdf);
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        const QByteArray bytes = out.readAll();
+        QVERIFY2(bytes.size() < 1000000, qPrintable(QString::number(bytes.size())));
+        QVERIFY(!bytes.contains("/Subtype /Image"));
     }
 
 private:

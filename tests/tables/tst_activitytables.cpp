@@ -105,8 +105,8 @@ private slots:
         answerNextDialog([](QDialog *d) {
             auto *dlg = qobject_cast<TfrmMoney *>(d);
             QCOMPARE(dlg->windowTitle(), QStringLiteral("Activity "));
-            QCOMPARE(child<QLabel>(dlg, "Label5")->text(), QStringLiteral("Amount of money spent per:"));
-            QCOMPARE(child<QLabel>(dlg, "Label3")->text(), QStringLiteral("Money"));
+            QCOMPARE(child<QLabel>(dlg, "Label5")->text(), QStringLiteral("&Amount of money spent per:"));
+            QCOMPARE(child<QLabel>(dlg, "Label3")->text(), QStringLiteral("&Money"));
             child<QLineEdit>(dlg, "edName")->setText(QStringLiteral("Coffee"));
             child<QComboBox>(dlg, "cbWhen")->setCurrentIndex(1);
             child<TNumEdit>(dlg, "numMoney")->setValue(1234.5);
@@ -120,8 +120,8 @@ private slots:
 
         answerNextDialog([](QDialog *d) {
             auto *dlg = qobject_cast<TfrmMoney *>(d);
-            QCOMPARE(child<QLabel>(dlg, "Label5")->text(), QStringLiteral("Frequency performed per:"));
-            QCOMPARE(child<QLabel>(dlg, "Label3")->text(), QStringLiteral("Number"));
+            QCOMPARE(child<QLabel>(dlg, "Label5")->text(), QStringLiteral("&Frequency performed per:"));
+            QCOMPARE(child<QLabel>(dlg, "Label3")->text(), QStringLiteral("N&umber"));
             child<QLineEdit>(dlg, "edName")->setText(QStringLiteral("Haircut"));
             child<QComboBox>(dlg, "cbWhen")->setCurrentIndex(4);
             child<TNumEdit>(dlg, "numMoney")->setValue(1500);
@@ -702,7 +702,8 @@ private slots:
         for (QAction *a : w.sortMenu()->actions())
             items << a->text();
         // The three sorts, then, after a separator, the table's export.
-        QCOMPARE(items, (QStringList{"Sort by activity", "Sort by start date", "Sort by total", "", "Export as CSV…"}));
+        QCOMPARE(items, (QStringList{"Sort by activity", "Sort by start date", "Sort by total", "", "Copy",
+                                     "Export as CSV…"}));
         w.sortMenu()->close();
     }
 };

@@ -24,8 +24,9 @@ std::unique_ptr<ActivityModel> table(TableKind kind, const QList<QStringList> &r
     return model;
 }
 
-// RFC 4180 read back with the given separator: rows of fields, quotes undone.
-QList<QStringList> parseCsv(const QString &text, QChar separator)
+// RFC 4180 read back with any of the given separators, as LibreOffice opens a CSV by default:
+// rows of fields, quotes undone.
+QList<QStringList> parseCsv(const QString &text, const QString &separators = QStringLiteral(",;\t"))
 {
     QList<QStringList> rows;
     QStringList fields;
@@ -42,7 +43,7 @@ QList<QStringList> parseCsv(const QString &text, QChar separator)
                 quoted = false;
         } else if (c == QLatin1Char('"')) {
             quoted = true;
-        } else if (c == separator) {
+        } else if (separators.contains(c)) {
             fields.append(std::exchange(field, {}));
         } else if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) {
             fields.append(std::exchange(field, {}));
@@ -76,10 +77,7 @@ private slots:
         QTest::addColumn<QString>("activity");
         QTest::addColumn<QByteArray>("field");
         QTest::newRow("plain") << QStringLiteral("Sleeping") << QByteArray("Sleeping");
-        QTest::newRow("comma") << QStringLiteral("Bed, breakfast") << QByteArray("\"Bed, breakfast\"");
         QTest::newRow("quotes doubled") << QStringLiteral("The \"big\" one") << QByteArray("\"The \"\"big\"\" one\"");
-        QTest::newRow("line feed") << QStringLiteral("two\nlines") << QByteArray("\"two\nlines\"");
-        QTest::newRow("carriage return") << QStringLiteral("two\rlines") << QByteArray("\"two\rlines\"");
         QTest::newRow("formula =") << QStringLiteral("=1+2") << QByteArray("'=1+2");
         QTest::newRow("formula +") << QStringLiteral("+1") << QByteArray("'+1");
         QTest::newRow("formula -") << QStringLiteral("-1") << QByteArray("'-1");
@@ -97,6 +95,43 @@ private slots:
         const auto hours = table(TableKind::Hours, {row(activity, QStringLiteral("5"))});
         const QByteArray csv = tableexport::csv(*hours);
         QVERIFY2(csv.contains("\r\n" + field + ",8 Hrs,Day,3/15/1956,Now,5,5,,5\r\n"), csv.constData());
+    }
+
+    // Any character that some spreadsheet splits fields at is quoted in every style, so a file
+    // opens with the same cells whichever of them the importer has ticked.
+    void quotedInEveryStyle_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("semicolonStyle");
+        const std::pair<const char *, QString> specials[] = {
+            {"comma", QStringLiteral("1.250,00 €")},     {"semicolon", QStringLiteral("Miete; Strom")},
+            {"tab", QStringLiteral("Tea\tbreak")},       {"quote", QStringLiteral("The \"big\" one")},
+            {"line feed", QStringLiteral("two\nlines")}, {"carriage return", QStringLiteral("two\rlines")},
+        };
+        for (const auto &[name, text] : specials) {
+            QTest::addRow("%s, comma style", name) << text << false;
+            QTest::addRow("%s, semicolon style", name) << text << true;
+        }
+    }
+    void quotedInEveryStyle()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, semicolonStyle);
+        tableexport::CsvStyle style;
+        if (semicolonStyle) {
+            style.separator = QLatin1Char(';');
+            style.decimalPoint = QLatin1Char(',');
+        }
+        const auto money = table(TableKind::Money, {row(text, text)});
+        const QString file = QString::fromUtf8(tableexport::csv(*money, style));
+        QString quoted = text;
+        quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        QVERIFY(file.contains(style.separator + (QLatin1Char('"') + quoted + QLatin1Char('"')) + style.separator));
+        const QList<QStringList> rows = parseCsv(file);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[1].size(), 9);
+        QCOMPARE(rows[1][0], text);
+        QCOMPARE(rows[1][5], text);
     }
 
     void numberColumns_data()
@@ -193,7 +228,7 @@ private slots:
 
         const QByteArray bytes = tableexport::csv(*money, tableexport::CsvStyle::regional(LocaleSettings::current()));
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
-        const QList<QStringList> rows = parseCsv(QString::fromUtf8(bytes.mid(3)), separator.front());
+        const QList<QStringList> rows = parseCsv(QString::fromUtf8(bytes.mid(3)));
         QCOMPARE(rows.size(), 3);
         for (const QStringList &fields : rows)
             QCOMPARE(fields.size(), 9); // with the total by the look-ahead age last
@@ -206,19 +241,31 @@ private slots:
         QVERIFY(tableexport::csvAll(*money, *money, *money).contains(",1235,0.49,"));
     }
 
-    void tabSeparated()
+    // The clipboard carries the file's columns, plain numbers with the region's decimal point.
+    void copiedColumnsAreTheFiles()
     {
-        const auto hours = table(TableKind::Hours, {row(QStringLiteral("Sleeping"), QStringLiteral("1,000 (2.00%)")),
+        LocaleSettings::setCurrent(testsupport::germanLocale());
+        const tableexport::CsvStyle style = tableexport::CsvStyle::regional(LocaleSettings::current());
+        const auto money = table(TableKind::Money, {row(QStringLiteral("Miete"), QStringLiteral("1.235 € (0,49%)")),
                                                     row(QStringLiteral("=cmd"), QStringLiteral("2")),
-                                                    row(QStringLiteral("Tea\tbreak"), QStringLiteral("3"))});
-        const QString titles = QStringLiteral("Activity\tTime\tPer\tStart date\tEnd date\tTotal Hrs\n");
-        const QString sleeping = QStringLiteral("Sleeping\t8 Hrs\tDay\t3/15/1956\tNow\t1,000 (2.00%)\n");
-        const QString guarded = QStringLiteral("'=cmd\t8 Hrs\tDay\t3/15/1956\tNow\t2\n");
-        const QString tea = QStringLiteral("Tea break\t8 Hrs\tDay\t3/15/1956\tNow\t3\n");
-        QCOMPARE(tableexport::tabSeparated(*hours, {3, 1}), titles + sleeping + tea);
+                                                    row(QStringLiteral("Tea\tbreak <b>"), QStringLiteral("3"))});
+        const QList<QStringList> file = parseCsv(QString::fromUtf8(tableexport::csv(*money, style).mid(3)));
+        QCOMPARE(file[1].mid(5), (QStringList{QStringLiteral("1.235 € (0,49%)"), "1235", "0,49", "1235"}));
+        QCOMPARE(tableexport::copiedRows(*money, {}, style), file);
+        QCOMPARE(tableexport::copiedRows(*money, {3, 1}, style), (QList<QStringList>{file[0], file[1], file[3]}));
         // Nothing selected, or only a row without an activity: the whole table.
-        QCOMPARE(tableexport::tabSeparated(*hours, {}), titles + sleeping + guarded + tea);
-        QCOMPARE(tableexport::tabSeparated(*hours, {7}), titles + sleeping + guarded + tea);
+        QCOMPARE(tableexport::copiedRows(*money, {7}, style), file);
+
+        QCOMPARE(tableexport::tabSeparated(*money, {1}, style).section(QLatin1Char('\n'), 1),
+                 QStringLiteral("Miete\t8 Hrs\tDay\t3/15/1956\tNow\t\"1.235 € (0,49%)\"\t1235\t\"0,49\"\t1235\n"));
+        const QString text = tableexport::tabSeparated(*money, {3}, style);
+        QCOMPARE(
+            text.split(QLatin1Char('\n')),
+            (QStringList{file[0].join(QLatin1Char('\t')), "Tea break <b>\t8 Hrs\tDay\t3/15/1956\tNow\t3\t3\t\t3", ""}));
+        const QString html = tableexport::htmlTable(*money, {2}, style);
+        QVERIFY(html.contains(QStringLiteral("<tr><td>'=cmd</td><td>8 Hrs</td>")));
+        QVERIFY(tableexport::htmlTable(*money, {3}, style).contains(QStringLiteral("Tea\tbreak &lt;b&gt;</td>")));
+        QCOMPARE(html.count(QStringLiteral("<td>")), 2 * 9);
     }
 };
 

@@ -49,6 +49,23 @@ void deliver(const QString &path, const QByteArray &data)
         throw FileWriteError(QStringLiteral("standard output"));
 }
 
+// Counts a table's rows. A row that does not convert is named with its table and cell: a script's
+// user has no window to find it in among up to 150 rows.
+template <typename Count> void countRows(ActivityModel &table, const QString &tableName, Count count)
+{
+    for (int row : table.usedRows()) {
+        try {
+            count(row);
+        } catch (const ConversionError &e) {
+            QString where = QStringLiteral("%1 table, row %2 (%3)")
+                                .arg(tableName, QString::number(row), table.cell(row, ActivityModel::Activity));
+            if (e.column() >= 0)
+                where += QStringLiteral(", ") + table.cell(0, e.column());
+            throw ConversionError(where + QStringLiteral(": ") + e.message());
+        }
+    }
+}
+
 // Why the settings file cannot give a report, or nothing when it can. A missing or empty file would
 // otherwise give a report of nobody that a script takes for success.
 QString settingsProblem(const QString &path)
@@ -78,7 +95,7 @@ BatchExport::BatchExport()
 
 BatchExport::~BatchExport() = default;
 
-void BatchExport::load(int lookAheadAge)
+void BatchExport::load(int lookAheadAge, bool hoursOnly)
 {
     BioFields bio;
     readTables(settingsFilePath(), bio, *m_hours, *m_money, *m_freq);
@@ -88,10 +105,20 @@ void BatchExport::load(int lookAheadAge)
     DateValue birth = 0;
     if (tryStrToDate(bio.birthDate, birth))
         hoursAlive = computedatediff(Clock::now(), birth).totalHours;
-    const QString age = ageLine(bio.birthDate);
+    QString age;
+    try {
+        age = ageLine(bio.birthDate);
+    } catch (const ConversionError &e) {
+        throw ConversionError(QStringLiteral("Birth date: ") + e.message());
+    }
     m_identity = report::identityLine(bio.name, bio.birthDate, age);
     m_income = incomeLine(formatMoney(double(income), 0));
-    computeAllRowTotals(*m_hours, *m_money, *m_freq, hoursAlive, income);
+    countRows(*m_hours, QStringLiteral("Hours"), [&](int row) { computeHourTotal(*m_hours, row, hoursAlive); });
+    if (!hoursOnly) {
+        countRows(*m_money, QStringLiteral("Money"), [&](int row) { computeMoneyTotal(*m_money, row, true, income); });
+        countRows(*m_freq, QStringLiteral("Frequency"),
+                  [&](int row) { computeMoneyTotal(*m_freq, row, false, income); });
+    }
     if (lookAheadAge == 0)
         lookAheadAge = boundedLookAheadAge(bio.lookAheadAge, birth, Clock::now());
     m_birthText = bio.birthDate;
@@ -176,7 +203,8 @@ int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAhe
     int status = 0;
     try {
         BatchExport job;
-        job.load(lookAheadAge);
+        // The weeks alone draw only the hours rows: a money row that does not convert is no matter.
+        job.load(lookAheadAge, pdfPath.isEmpty() && csvPath.isEmpty());
         if (!pdfPath.isEmpty())
             job.writeReport(pdfPath);
         if (!csvPath.isEmpty())

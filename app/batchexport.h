@@ -14,11 +14,12 @@ public:
     BatchExport();
     ~BatchExport();
 
-    // Reads the settings file and computes every total, and the totals by the look-ahead age:
-    // `lookAheadAge`, or when 0 the file's (kept within the ages the window offers). Throws
-    // ConversionError, with the message the main window would show, when a birth date or a row
-    // does not convert.
-    void load(int lookAheadAge = 0);
+    // Reads the settings file and computes every total (only the hours rows' with `hoursOnly`),
+    // and the totals by the look-ahead age: `lookAheadAge`, ahead of today or behind it, or when 0
+    // the file's (kept within the ages the window offers). Throws ConversionError when a birth date
+    // or a row does not convert: the main window's message after the table, row number, activity
+    // and column of the row ("Hours table, row 3 (Work), Time: 'x' is not a valid integer value").
+    void load(int lookAheadAge = 0, bool hoursOnly = false);
     // The same pages as the printed report, on A4 paper (Letter where the regional settings
     // measure in U.S. units). A path of "-" is standard output. Throws FileWriteError or PrintError.
     void writeReport(const QString &pdfPath) const;

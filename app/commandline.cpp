@@ -18,8 +18,8 @@ CommandLine::CommandLine()
             QStringLiteral("file")),
       m_ageOption(
           QStringLiteral("age"),
-          QStringLiteral("Look ahead to age <A> (1 to 120) in the report, the CSV file and the weeks; otherwise the "
-                         "age kept in the settings file, else 80."),
+          QStringLiteral("Count up to age <A> (1 to 120, ahead of today or behind it) in the report, the CSV file "
+                         "and the weeks; otherwise the age kept in the settings file, else 80."),
           QStringLiteral("A")),
       m_weeks(QStringLiteral("weeks"),
               QStringLiteral("Draw your life in weeks to <file> (.png, .svg or .pdf) and quit. A PNG is 300 dots "

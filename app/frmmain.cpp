@@ -601,8 +601,8 @@ void TfrmMain::graphit(bool hours, bool money, bool)
     TfrmGraph graph(this);
     graph.setTitle(title);
     graph.setPoints(points);
-    if (table.lookAhead())
-        graph.setLookAhead(table.lookAhead()->age, ahead);
+    if (const std::optional<LookAhead> &by = table.lookAhead())
+        graph.setLookAhead(by->age, lookAheadChartTitle(which, ui->edName->text(), *by, ui->label11->text()), ahead);
     graph.setWindowState(graph.windowState() | Qt::WindowMaximized);
     graph.exec();
 }

@@ -10,6 +10,10 @@ class ConversionError : public std::runtime_error
 public:
     explicit ConversionError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) {}
     const QString &message() const noexcept { return m_message; }
+    // The activity-row cell whose text failed, numbered as the tables number their columns
+    // (1 the amount or time, 3 the start date, 4 the end date); -1 when no row cell was read.
+    int column() const noexcept { return m_column; }
+    void setColumn(int column) noexcept { m_column = column; }
 
     static ConversionError invalidDate(const QString &text)
     {
@@ -26,4 +30,5 @@ public:
 
 private:
     QString m_message;
+    int m_column = -1;
 };

@@ -67,6 +67,36 @@ QString sharePart(const TotalBreakdown &b, const char *alive = " hours you have 
     return share + QStringLiteral(" of your lifetime income of ") + formatMoneyWhole(b.reference);
 }
 
+QString monthYear(int year, int month)
+{
+    return longMonthName(month) + QLatin1Char(' ') + QString::number(year);
+}
+
+// A span's year count is the calendar years between its dates; from three calendar years on, the
+// whole years by the calendar months, whatever the day; under two days, none. The words name the
+// count the figure is.
+QString yearsText(const TotalBreakdown &b, const QString &range)
+{
+    int fy = 0, fm = 0, fd = 0, ty = 0, tm = 0, td = 0;
+    decodeDate(std::min(b.from, b.to), fy, fm, fd);
+    decodeDate(std::max(b.from, b.to), ty, tm, td);
+    const QString count = formatWhole(b.periods);
+    QString how;
+    if (b.periods == ty - fy) {
+        how = fy == ty ? QStringLiteral("both in ") + QString::number(fy)
+                       : QStringLiteral("from %1 to %2").arg(fy).arg(ty);
+        return count + plural(b.periods, "calendar year", "calendar years") + QStringLiteral(" (") + range +
+               QStringLiteral(", ") + how + QLatin1Char(')');
+    }
+    if (b.span.totalDays < 2)
+        how = QStringLiteral("a span under two days counts no year");
+    else
+        how = QStringLiteral("by the calendar months from ") + monthYear(fy, fm) + QStringLiteral(" to ") +
+              monthYear(ty, tm);
+    return count + plural(b.periods, "whole year", "whole years") + QStringLiteral(" (") + range +
+           QStringLiteral(", ") + how + QLatin1Char(')');
+}
+
 QString periodsText(const TotalBreakdown &b)
 {
     const QString range = rangeText(b);
@@ -82,8 +112,7 @@ QString periodsText(const TotalBreakdown &b)
         return formatWhole(b.periods) + plural(b.periods, "month", "months") + QStringLiteral(" (") + range +
                QLatin1Char(')');
     case PeriodBasis::Years:
-        return formatWhole(b.periods) + plural(b.periods, "whole year", "whole years") + QStringLiteral(" (") + range +
-               QLatin1Char(')');
+        return yearsText(b, range);
     case PeriodBasis::None:
     case PeriodBasis::Once:
         break;
@@ -107,11 +136,6 @@ const char *unitOf(PeriodBasis basis)
         break;
     }
     return "";
-}
-
-QString monthYear(int year, int month)
-{
-    return longMonthName(month) + QLatin1Char(' ') + QString::number(year);
 }
 } // namespace
 
@@ -147,10 +171,11 @@ QString totalExplanation(const TotalBreakdown &b)
            periodsText(b) + QStringLiteral(" = ") + totalFigure(b) + sharePart(b);
 }
 
-QString projectionSentence(const TotalBreakdown &b, int age)
+QString projectionSentence(const TotalBreakdown &b, const LookAhead &ahead)
 {
-    return QStringLiteral("By age ") + QString::number(age) + QStringLiteral(" at this pace: ") + totalFigure(b) +
-           sharePart(b, " hours you will have been alive");
+    const bool later = ahead.day > wholeDay(Clock::now());
+    return byAgeWords(ahead) + QStringLiteral(": ") + totalFigure(b) +
+           sharePart(b, later ? " hours you will have been alive" : " hours you had been alive");
 }
 
 QString explainRow(TableKind kind, const QString &amount, const QString &per, const QString &start, const QString &end,
@@ -164,10 +189,10 @@ QString explainRow(TableKind kind, const QString &amount, const QString &per, co
         if (totalText(b) != shownTotal)
             text += QStringLiteral("\nThe total shown is from an earlier count; it is brought up to date when the "
                                    "totals are counted again.");
-        if (ahead && b.toIsNow)
+        if (ahead && goesOnPastToday(end))
             text += QLatin1Char('\n') +
                     projectionSentence(projectedBreakdown(kind, {QString(), amount, per, start, end}, *ahead, income),
-                                       ahead->age);
+                                       *ahead);
         return text;
     } catch (const ConversionError &e) {
         return QStringLiteral("This row cannot be counted: ") + e.message() + QLatin1Char('.');

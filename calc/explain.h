@@ -13,13 +13,14 @@ QString durationWords(double minutes);
 // "8 hours a day × 13,126 days (1/1/1990 to today) = 105,008 hours; 16.94% of the 620,063 hours you
 // have been alive", "Once: $24,500".
 QString totalExplanation(const TotalBreakdown &b);
-// What a row that is still going on comes to by `age`, from its projected breakdown:
-// "By age 80 at this pace: 222,656 hours; 31.75% of the 701,280 hours you will have been alive".
-QString projectionSentence(const TotalBreakdown &b, int age);
+// What a row comes to by the look-ahead age, from its projected breakdown:
+// "By age 80 at this pace: 222,656 hours; 31.75% of the 701,280 hours you will have been alive";
+// for an age already reached, "By age 30: 594 hours; ... you had been alive".
+QString projectionSentence(const TotalBreakdown &b, const LookAhead &ahead);
 // The explanation of a row from its cell texts (amount is the duration for hours). A row that
 // cannot be read says which text failed; a total cell that differs from a fresh count (counted
-// on an earlier day, or with other reference values) says so. With a look-ahead, a row that is
-// still going on ends with its projectionSentence.
+// on an earlier day, or with other reference values) says so. With a look-ahead, a row still
+// going on today ("Now", or an end after today) ends with its projectionSentence.
 QString explainRow(TableKind kind, const QString &amount, const QString &per, const QString &start, const QString &end,
                    const QString &shownTotal, double hoursAlive, qint64 income,
                    const std::optional<LookAhead> &ahead = std::nullopt);

@@ -1,18 +1,17 @@
 #include "calc/lookahead.h"
 
+#include "calc/clock.h"
 #include "calc/datediff.h"
 #include "calc/datetext.h"
+#include "calc/numbertext.h"
 
 #include <algorithm>
 
 namespace {
 // The cells of an activity row, as the table keeps them.
-enum Cell { Amount = 1, Per = 2, Start = 3, End = 4, Total = 5 };
+enum Cell { Amount = 1, Per = 2, Start = 3, End = 4 };
 
-bool stillGoingOn(const QStringList &cells)
-{
-    return cells.value(End) == QLatin1String("Now");
-}
+const QLatin1String Now("Now");
 } // namespace
 
 DateValue birthdayAt(DateValue birth, int age)
@@ -58,16 +57,47 @@ std::optional<LookAhead> lookAheadOf(const QString &birthText, int age)
 
 TotalBreakdown projectedBreakdown(TableKind kind, const QStringList &cells, const LookAhead &ahead, qint64 income)
 {
-    if (kind == TableKind::Hours)
-        return hourBreakdownAt(ahead.day, cells.value(Amount), cells.value(Per), cells.value(Start), cells.value(End),
-                               ahead.hoursAlive);
-    return moneyBreakdownAt(ahead.day, cells.value(Amount), cells.value(Per), cells.value(Start), cells.value(End),
-                            kind == TableKind::Money, income);
+    // An end after the day is cut to it: read as "Now", which the breakdown takes as the day.
+    QString end = cells.value(End);
+    DateValue endDay = 0;
+    if (end != Now && tryStrToDate(end, endDay) && wholeDay(endDay) > ahead.day)
+        end = Now;
+    TotalBreakdown b = kind == TableKind::Hours
+                           ? hourBreakdownAt(ahead.day, cells.value(Amount), cells.value(Per), cells.value(Start), end,
+                                             ahead.hoursAlive)
+                           : moneyBreakdownAt(ahead.day, cells.value(Amount), cells.value(Per), cells.value(Start), end,
+                                              kind == TableKind::Money, income);
+    // Measured backwards, a row begun after the day would count the time between.
+    if (wholeDay(b.from) > ahead.day) {
+        b.to = b.from;
+        b.span = TDateDiff();
+        b.periods = 0;
+        b.total = 0;
+        b.share = 0;
+    }
+    return b;
 }
 
 QString projectedTotalText(TableKind kind, const QStringList &cells, const LookAhead &ahead, qint64 income)
 {
-    if (!stillGoingOn(cells))
-        return cells.value(Total);
     return totalText(projectedBreakdown(kind, cells, ahead, income));
+}
+
+bool goesOnPastToday(const QString &endText)
+{
+    DateValue end = 0;
+    return endText == Now || (tryStrToDate(endText, end) && wholeDay(end) > wholeDay(Clock::now()));
+}
+
+QString byAgeWords(const LookAhead &ahead)
+{
+    const QString words = QStringLiteral("By age ") + QString::number(ahead.age);
+    return ahead.day > wholeDay(Clock::now()) ? words + QStringLiteral(" at this pace") : words;
+}
+
+QString byAgeLine(const LookAhead &ahead)
+{
+    return QStringLiteral("Age: ") + QString::number(ahead.age) + QStringLiteral(" year") +
+           (ahead.age == 1 ? QString() : QStringLiteral("s")) + QStringLiteral("  Hours: ") +
+           formatWhole(ahead.hoursAlive);
 }

@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <optional>
 
-// Looking ahead: what a row that is still going on comes to by an age the user chooses, at the
-// pace of today. Rows with an end date are unchanged by it.
+// Looking ahead, or back: what the rows come to by an age the user chooses. Every row counts up
+// to the day the user turns that age, whether it lies ahead of today or behind it.
 
 constexpr int DefaultLookAheadAge = 80;
 constexpr int MaxLookAheadAge = 120;
@@ -31,10 +31,17 @@ struct LookAhead {
 // No look-ahead for a birth-date text that is not a date.
 std::optional<LookAhead> lookAheadOf(const QString &birthText, int age);
 
-// The row's total by the look-ahead day, from its cell texts (amount is the duration for hours):
-// "Now" is read as that day, hours shares are of the hours alive by then, money shares of the
-// income. Conversions are strict, as for the totals.
+// The row's total by the look-ahead day, from its cell texts (amount is the duration for hours),
+// the one figure every "by age" total shows: the row counts from its start up to the earlier of
+// its end ("Now": that day) and that day; a row that starts after that day counts 0, so a "Once"
+// row counts its amount when its date is on or before it. Hours shares are of the hours alive by
+// then, money shares of the income. Conversions are strict, as for the totals.
 TotalBreakdown projectedBreakdown(TableKind kind, const QStringList &cells, const LookAhead &ahead, qint64 income);
-// The total cell text a row would show by the look-ahead day; a row with an end date keeps the
-// text it shows.
+// The total cell text of that breakdown.
 QString projectedTotalText(TableKind kind, const QStringList &cells, const LookAhead &ahead, qint64 income);
+// A row still going on today: its end is "Now" or a date after today.
+bool goesOnPastToday(const QString &endText);
+// "By age 50 at this pace" while the day lies after today, else "By age 30": what those rows held.
+QString byAgeWords(const LookAhead &ahead);
+// The age line of that day, as ageLine gives today's: "Age: 50 years  Hours: 438,288".
+QString byAgeLine(const LookAhead &ahead);

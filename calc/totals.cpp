@@ -1,6 +1,7 @@
 #include "calc/totals.h"
 
 #include "calc/clock.h"
+#include "calc/conversionerror.h"
 #include "calc/datediff.h"
 #include "calc/datetext.h"
 #include "calc/numbertext.h"
@@ -8,11 +9,25 @@
 #include "calc/strictnumber.h"
 
 namespace {
+// The row cells read here, as the tables number their columns.
+enum Column { AmountColumn = 1, StartColumn = 3, EndColumn = 4 };
+
+// A conversion of one cell; a failure names the cell, so that it can be found among many rows.
+template <typename Convert> auto inColumn(int column, Convert convert)
+{
+    try {
+        return convert();
+    } catch (ConversionError &e) {
+        e.setColumn(column);
+        throw;
+    }
+}
+
 void measureSpan(TotalBreakdown &b, const QString &start, const QString &end, DateValue now)
 {
-    b.from = strToDate(start);
+    b.from = inColumn(StartColumn, [&] { return strToDate(start); });
     b.toIsNow = end == QLatin1String("Now");
-    b.to = b.toIsNow ? now : strToDate(end);
+    b.to = b.toIsNow ? now : inColumn(EndColumn, [&] { return strToDate(end); });
     b.span = computedatediff(b.from, b.to);
 }
 } // namespace
@@ -33,7 +48,7 @@ TotalBreakdown hourBreakdownAt(DateValue now, const QString &duration, const QSt
     b.reference = hoursAlive;
     measureSpan(b, start, end, now);
     const TDateDiff &span = b.span;
-    const double perPeriod = 60.0 * hoursOf(duration) + minutesOf(duration);
+    const double perPeriod = inColumn(AmountColumn, [&] { return 60.0 * hoursOf(duration) + minutesOf(duration); });
     b.rate = perPeriod;
     // A later match replaces an earlier one; a period word the table does not know totals 0.
     double minutes = 0;
@@ -68,7 +83,7 @@ TotalBreakdown moneyBreakdownAt(DateValue now, const QString &amount, const QStr
     b.reference = isMoney ? double(income) : 0;
     measureSpan(b, start, end, now);
     const TDateDiff &span = b.span;
-    const double a = strToFloat(digitsOnly(amount));
+    const double a = inColumn(AmountColumn, [&] { return strToFloat(digitsOnly(amount)); });
     b.rate = a;
     // As for hours: a later match replaces an earlier one.
     auto counted = [&b](PeriodBasis basis, double periods, double total) {

@@ -18,7 +18,7 @@ struct TotalBreakdown {
     PeriodBasis basis = PeriodBasis::None;
     QString per;        // the Per cell as it stands
     double rate = 0;    // minutes (hours table), amount or count per period
-    double periods = 0; // days, weeks (days / 7), months, whole years; 1 for once; 0 for None
+    double periods = 0; // days, weeks (days / 7), months, the span's years; 1 for once; 0 for None
     TDateDiff span;     // from `from` to `to`
     DateValue from = 0;
     DateValue to = 0;

@@ -115,6 +115,12 @@ QVector<ChartPoint> lookAheadChartPoints(const ActivityModel &table, TableKind k
     return pointsOf(table, subtotal, reference, colours, true);
 }
 
+QString lookAheadChartTitle(TableKind table, const QString &name, const LookAhead &ahead, const QString &incomeLine)
+{
+    return chartTitle(table, name, byAgeLine(ahead), incomeLine) + QStringLiteral("  By age ") +
+           QString::number(ahead.age);
+}
+
 ChartColours chartColours(bool random, quint32 colour, quint32 background)
 {
     ChartColours colours;

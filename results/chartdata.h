@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/lookahead.h"
 #include "calc/tablekind.h"
 #include <QSizeF>
 #include <QString>
@@ -36,6 +37,10 @@ QVector<ChartPoint> chartPoints(const ActivityModel &table, double subtotal, dou
 // without a look-ahead.
 QVector<ChartPoint> lookAheadChartPoints(const ActivityModel &table, TableKind kind, qint64 income,
                                          const ChartColours &colours);
+
+// The title under "By age A": the hours chart's age line is that age and the hours alive by then
+// (byAgeLine); every title ends with "  By age A".
+QString lookAheadChartTitle(TableKind table, const QString &name, const LookAhead &ahead, const QString &incomeLine);
 
 // Colour table for the next chart: random colours below 9,999,999, no two of them (nor one and the
 // white of "Other", nor one and the chart's background, 0x00BBGGRR) closer than 20 in CIELAB, or

@@ -201,8 +201,15 @@ void TfrmGraph::fitBarAxes()
     m_rowAxis->setCategories(rows);
 }
 
+// The chart's background: the palette's base on a dark desktop, else the light theme's white.
+QColor TfrmGraph::chartBackground() const
+{
+    return palette().color(QPalette::Window).lightness() < 128 ? palette().color(QPalette::Base) : QColor(Qt::white);
+}
+
 void TfrmGraph::layOutLegend()
 {
+    const QColor background = chartBackground();
     QVector<ChartLegend::Entry> entries;
     double sum = 0;
     for (const ChartPoint &point : std::as_const(m_points))
@@ -210,7 +217,8 @@ void TfrmGraph::layOutLegend()
     // With its share, which a slice too thin for a label of its own does not show.
     for (const ChartPoint &point : std::as_const(m_points))
         entries.append(
-            {point.label + (sum > 0 ? formatShare(100 * point.value / sum) : QString()), chartColour(point.colour)});
+            {point.label + (sum > 0 ? formatShare(100 * point.value / sum) : QString()),
+             readableChartColour(point.colour, background)});
     m_legend->setEntries(entries);
     const QRectF area = chart->rect();
     const qreal top = 60, bottom = 40;
@@ -256,16 +264,14 @@ void TfrmGraph::setPoints(const QVector<ChartPoint> &points)
     Series2->clear();
     m_points = points;
     // Each series takes its points in one call: the legend rebuilds its markers at every append.
-    // The chart's background: the palette's base on a dark desktop, else the light theme's white.
-    const QColor chartBackground =
-        palette().color(QPalette::Window).lightness() < 128 ? palette().color(QPalette::Base) : QColor(Qt::white);
+    const QColor background = chartBackground();
     QList<QPieSlice *> slices;
     QList<QBarSet *> sets;
     slices.reserve(points.size());
     sets.reserve(points.size());
     for (qsizetype i = 0; i < points.size(); ++i) {
         const ChartPoint &point = points[i];
-        const QColor colour = readableChartColour(point.colour, chartBackground);
+        const QColor colour = readableChartColour(point.colour, background);
         auto *slice = new QPieSlice(point.label, point.value);
         slice->setBrush(colour);
         // An outline, so that a white slice (and its legend box) still shows on the white chart.
@@ -560,9 +566,10 @@ bool TfrmGraph::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TfrmGraph::setLookAhead(int age, const QVector<ChartPoint> &points)
+void TfrmGraph::setLookAhead(int age, const QString &title, const QVector<ChartPoint> &points)
 {
     m_todayTitle = m_title;
+    m_ageTitle = title;
     m_todayPoints = m_points;
     m_agePoints = points;
     const QString byAge = QStringLiteral("By age ") + QString::number(age);
@@ -571,9 +578,9 @@ void TfrmGraph::setLookAhead(int age, const QVector<ChartPoint> &points)
     // Between "Bar" and "Reduce # visible points", where the panel has room.
     m_byAge->setGeometry(124, 12, 96, 17);
     m_byAge->show();
-    connect(m_byAge, &QCheckBox::toggled, this, [this, byAge](bool checked) {
+    connect(m_byAge, &QCheckBox::toggled, this, [this](bool checked) {
         settlePie();
-        setTitle(checked ? m_todayTitle + QStringLiteral("  ") + byAge : m_todayTitle);
+        setTitle(checked ? m_ageTitle : m_todayTitle);
         setPoints(checked ? m_agePoints : m_todayPoints);
         m_pointCount = static_cast<int>(Series1->count());
         ui->SpeedButton1->setVisible(m_pointCount > 3);

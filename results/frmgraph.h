@@ -38,9 +38,9 @@ public:
     // Feeds both series the same points in the same order.
     void setPoints(const QVector<ChartPoint> &points);
 
-    // The points by the look-ahead age, after the title and today's points: a check box "By age
-    // <age>" switches the chart, title and all, to them and back.
-    void setLookAhead(int age, const QVector<ChartPoint> &points);
+    // The title and points by the look-ahead age, after today's: a check box "By age <age>"
+    // switches the chart, title and all, to them and back.
+    void setLookAhead(int age, const QString &title, const QVector<ChartPoint> &points);
 
     // One tick of the spin: the timer calls it, tests call it directly.
     void Timer1Timer();
@@ -86,6 +86,7 @@ private:
     void addBarsToChart();
     void placeFooter();
     // The legend's entries and place, and the room the chart leaves it.
+    QColor chartBackground() const;
     void layOutLegend();
     void placeBarValues();
 
@@ -105,6 +106,7 @@ private:
     std::unique_ptr<QPagedPaintDevice> m_printer;
     QCheckBox *m_byAge = nullptr;
     QString m_todayTitle;
+    QString m_ageTitle;
     QVector<ChartPoint> m_todayPoints;
     QVector<ChartPoint> m_agePoints;
     int m_pointCount = 0;

@@ -59,8 +59,8 @@ void LookAheadPanel::apply()
     try {
         const double hours = computeProjectedSubTotal(*m_tables[0]);
         const double money = computeProjectedSubTotal(*m_tables[1]);
-        m_summary->setText(QStringLiteral("By age %1 at this pace: %2 hours and %3 spent")
-                               .arg(QString::number(ahead->age), formatWhole(hours), formatMoneyWhole(money)));
+        m_summary->setText(QStringLiteral("%1: %2 hours and %3 spent")
+                               .arg(byAgeWords(*ahead), formatWhole(hours), formatMoneyWhole(money)));
     } catch (const ConversionError &) {
         // A row that cannot be counted is reported when the totals are counted; the line stays empty.
     }

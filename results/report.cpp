@@ -61,16 +61,16 @@ QStringList textPieces(const QStringList &cells, const QVector<int> &widths)
     return pieces;
 }
 
-QString lookAheadHeading(int age)
+QString lookAheadHeading(const LookAhead &ahead)
 {
-    return QStringLiteral("By age ") + QString::number(age) + QStringLiteral(" at this pace");
+    return byAgeWords(ahead);
 }
 
 QVector<QStringList> lookAheadRows(const ActivityModel &table)
 {
     QVector<QStringList> rows{table.rowTexts(0)};
     for (int row : printedRows(table)) {
-        if (row == 0 || table.cell(row, ActivityModel::End) != QLatin1String("Now"))
+        if (row == 0 || !goesOnPastToday(table.cell(row, ActivityModel::End)))
             continue;
         QStringList cells = table.rowTexts(row);
         cells[ActivityModel::Total] = table.projectedTotal(row);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/datevalue.h"
+#include "calc/lookahead.h"
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -31,10 +32,12 @@ QVector<int> printedRows(const ActivityModel &table);
 // The pieces of one printed row, one per column.
 QStringList rowPieces(const ActivityModel &table, int row, const QVector<int> &widths);
 
-// The heading of the look-ahead section: "By age 80 at this pace".
-QString lookAheadHeading(int age);
-// The look-ahead section's lines for one table: its title row, then each row that is still going
-// on with its total by the look-ahead age in the Total column. Conversions are strict.
+// The heading of the look-ahead section: "By age 80 at this pace", or "By age 30" for an age
+// already reached.
+QString lookAheadHeading(const LookAhead &ahead);
+// The look-ahead section's lines for one table: its title row, then each row still going on today
+// ("Now", or an end after today) with its total by the look-ahead age in the Total column.
+// Conversions are strict.
 QVector<QStringList> lookAheadRows(const ActivityModel &table);
 // The pieces of one printed row of texts, one per column.
 QStringList textPieces(const QStringList &cells, const QVector<int> &widths);

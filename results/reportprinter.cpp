@@ -97,7 +97,7 @@ void ReportPrinter::printLookAhead(const QVector<const ActivityModel *> &tables)
         try {
             m_writer.endLine();
             m_writer.endLine();
-            m_writer.writeLine(report::lookAheadHeading(ahead->age));
+            m_writer.writeLine(report::lookAheadHeading(*ahead));
             for (const ActivityModel *table : tables) {
                 m_writer.endLine();
                 for (const QStringList &cells : report::lookAheadRows(*table)) {

@@ -49,12 +49,12 @@ public:
     // of each total (the tooltip and accessible description of the Total cells). The row totals
     // of activitytotals.h set it; without it the Total cells have no explanation.
     void setExplanationContext(TableKind kind, double hoursAlive, qint64 income);
-    // The age looked ahead to: the explanation of each row that is still going on ends with what
-    // it comes to by then. Every explanation changes at once.
+    // The age looked ahead to: the explanation of each row still going on today ends with what it
+    // comes to by then. Every explanation changes at once.
     void setLookAhead(const std::optional<LookAhead> &ahead);
     const std::optional<LookAhead> &lookAhead() const { return m_ahead; }
-    // The row's total by the look-ahead age, as its Total cell would show it then; the Total cell
-    // as it stands for a row with an end date, or without a look-ahead. Conversions are strict.
+    // The row's total by the look-ahead age (projectedTotalText); the Total cell as it stands
+    // without a look-ahead. Conversions are strict.
     QString projectedTotal(int row) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -40,7 +40,7 @@ QString tabSeparated(const ActivityModel &table, const QVector<int> &rows, const
 QString htmlTable(const ActivityModel &table, const QVector<int> &rows, const CsvStyle &style = {});
 
 // One table: its column titles and three more, "Total (number)", "Share (%)" and "Total by age 80
-// (number)" (the row's total by the look-ahead age; a row with an end date: its total), then every
+// (number)" (the row's total up to the look-ahead birthday, projectedTotalText), then every
 // row that holds an activity.
 QByteArray csv(const ActivityModel &table, const CsvStyle &style = {});
 // The three tables in one file: a first column "Table" naming each row's table ("Hours", "Money",

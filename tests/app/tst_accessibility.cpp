@@ -177,7 +177,7 @@ private slots:
                          {1, QStringLiteral("b"), 0},
                          {1, QStringLiteral("c"), 0},
                          {1, QStringLiteral("d"), 0}});
-        graph.setLookAhead(80, {});
+        graph.setLookAhead(80, QString(), {});
         graph.show();
         VERIFY_ACCESS_KEYS(&graph);
     }

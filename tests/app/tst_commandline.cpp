@@ -70,8 +70,16 @@ private slots:
             << none;
         QTest::newRow("birth date that is no date")
             << QStringList{"--settings", "@/bad.ini", "--csv", "@/all.csv"} << 1 << ""
-            << "lifetally: @/bad.ini: '1956-02-30' is not a valid date.\n"
+            << "lifetally: @/bad.ini: Birth date: '1956-02-30' is not a valid date.\n"
             << none;
+        // A row that does not convert is named; the weeks alone do not read the money rows.
+        QTest::newRow("row that is no row")
+            << QStringList{"--settings", "@/badrow.ini", "--csv", "@/all.csv"} << 1 << ""
+            << "lifetally: @/badrow.ini: Money table, row 2 (Rent), Start date: '2020-01-01' is not a valid date.\n"
+            << none;
+        QTest::newRow("weeks beside a money row that is no row")
+            << QStringList{"--settings", "@/badrow.ini", "--weeks", "@/w.svg"} << 0 << ""
+            << "" << QStringList{"@/w.svg"};
 
         // A script is told when there is nothing to report from, and why.
         QTest::newRow("missing settings file")
@@ -143,6 +151,10 @@ private slots:
         const auto inDir = [&dir](QString text) { return text.replace(QLatin1Char('@'), dir.path()); };
         writeFile(dir.filePath(QStringLiteral("pat.ini")), Settings);
         writeFile(dir.filePath(QStringLiteral("bad.ini")), "[DOB]\nDate=1956-02-30\n");
+        writeFile(dir.filePath(QStringLiteral("badrow.ini")),
+                  QByteArray(Settings).replace("[Money]\nCount=1\n",
+                                               "[Money]\nCount=2\n[Money2]\nDesc=Rent\nAmount=$5.00\nPer=Month\n"
+                                               "Start=2020-01-01\nEnd=Now\n"));
         writeFile(dir.filePath(QStringLiteral("locked.ini")), Settings);
         QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("locked.ini")), QFileDevice::WriteOwner));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));

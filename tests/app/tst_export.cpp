@@ -4,15 +4,18 @@
 #include "calc/localesettings.h"
 #include "guisupport.h"
 #include "results/frmgraph.h"
+#include "results/frmweeks.h"
 #include "settings/settingsfile.h"
 #include "tables/activitymodel.h"
 #include "tables/tablecolumns.h"
 #include "tables/tableexport.h"
 #include "widgets/savefilechoice.h"
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
@@ -206,6 +209,45 @@ private slots:
             QVERIFY(data.contains("<title>Hours spent for Ann</title>"));
         }
         QVERIFY(Prompts::shown().isEmpty());
+    }
+
+    // One file by age 50, its rows ending after that birthday: the chart's "By age" title and
+    // slices, the Results line, the CSV column and the weeks grid agree.
+    void byAgeFiguresAgree()
+    {
+        fixClock(2026, 12, 10, 14);
+        m_scope->writeSettings(
+            "[DOB]\nDate=3/15/1986\n[Name]\nname=Pat\n[Projection]\nAge=50\n[Hours]\nCount=2\n"
+            "[Hour1]\nDesc=Work\nHrMin=40 Hrs\nPer=Week\nStart=9/1/2008\nEnd=3/31/2051\n"
+            "[Hour2]\nDesc=Kids\nHrMin=5 Hrs\nPer=Week\nStart=9/1/2020\nEnd=6/30/2038\n[Money]\nCount=1\n"
+            "[Money1]\nDesc=Mortgage\nAmount=$1,800.00\nPer=Month\nStart=6/1/2015\nEnd=6/1/2045\n");
+        TfrmMain w;
+        w.show();
+        for (int p = TfrmMain::Intro; p < TfrmMain::Graphs; ++p)
+            click(&w, "btNext");
+        QMap<QString, double> csv, chart; // the CSV's last column and the slices, by activity
+        for (const QString &line : QString::fromUtf8(tableexport::csvAll(w.hoursModel(), w.moneyModel(), w.freqModel()))
+                                       .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+                                       .mid(1))
+            csv[line.section(QLatin1Char(','), 1, 1)] = line.section(QLatin1Char(','), -1).toDouble();
+        QCOMPARE(csv, (QMap<QString, double>{{"Work", 57469}, {"Kids", 4053}, {"Mortgage", 450000}}));
+        QCOMPARE(child<QLabel>(&w, "lblByAge")->text(), "By age 50 at this pace: 61,522 hours and $450,000 spent");
+        answerNextDialog([&](QDialog *dialog) {
+            child<QCheckBox>(dialog, "cbByAge")->setChecked(true);
+            QCOMPARE(static_cast<TfrmGraph *>(dialog)->title(),
+                     "Hours spent for Pat  Age: 50 years  Hours: 438,312  By age 50");
+            for (const ChartPoint &p : static_cast<TfrmGraph *>(dialog)->points())
+                chart[p.label] = p.value;
+        });
+        click(&w, "btGrHour");
+        QCOMPARE(chart, (QMap<QString, double>{{"Other", 438312 - 61522}, {"Work", 57469}, {"Kids", 4053}}));
+        const LifeWeeks weeks = TfrmWeeks::weeksOf(w.hoursModel(), QStringLiteral("3/15/1986"), 50);
+        for (int a = 0; a < weeks.activityCount(); ++a) {
+            double sum = 0;
+            for (int y = 0; y < weeks.years() * WeeksPerYear; ++y)
+                sum += weeks.hours(y / WeeksPerYear, y % WeeksPerYear, a);
+            QCOMPARE(std::round(sum), csv.value(weeks.names().at(a)));
+        }
     }
 
     void chosenSettingsFileIsWrittenAtClose()

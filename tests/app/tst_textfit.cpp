@@ -196,7 +196,7 @@ private:
         found << misfits(&about);
         TfrmGraph graph(&main);
         graph.setPoints({{3, QStringLiteral("Sleep"), 0xff}, {1, QStringLiteral("Work"), 0xff00}});
-        graph.setLookAhead(80, {{4, QStringLiteral("Sleep"), 0xff}});
+        graph.setLookAhead(80, QStringLiteral("By 80"), {{4, QStringLiteral("Sleep"), 0xff}});
         graph.show();
         found << misfits(&graph);
         TfrmWeeks weeks(LifeWeeks(ymdValue(1990, 3, 15), 80, ymdValue(2025, 6, 10), {}), &main);

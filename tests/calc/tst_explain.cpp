@@ -45,8 +45,18 @@ private slots:
             << "1 hour 30 minutes a month × 3 months (1/1/2024 to 3/31/2024) = 5 hours";
         QTest::newRow("money a month over the income") << M << "$1,250.00|Month|1/1/2024|3/31/2024" << 1000.0
             << "$1,250.00 a month × 3 months (1/1/2024 to 3/31/2024) = $3,750; 375.00% of your lifetime income of $1,000";
+        // A year row's count says what it counts.
         QTest::newRow("money a year") << M << "$40.00|Year|3/1/2022|2/10/2025" << 250000.0
-            << "$40.00 a year × 2 whole years (3/1/2022 to 2/10/2025) = $80; 0.03% of your lifetime income of $250,000";
+            << "$40.00 a year × 2 whole years (3/1/2022 to 2/10/2025, by the calendar months from March 2022 to "
+               "February 2025) = $80; 0.03% of your lifetime income of $250,000";
+        QTest::newRow("year: 15 months are 2 calendar years") << M << "$480.00|Year|11/5/2023|2/10/2025" << 0.0
+            << "$480.00 a year × 2 calendar years (11/5/2023 to 2/10/2025, from 2023 to 2025) = $960";
+        QTest::newRow("year: 4 days over New Year") << M << "$480.00|Year|12/30/2025|1/2/2026" << 0.0
+            << "$480.00 a year × 1 calendar year (12/30/2025 to 1/2/2026, from 2025 to 2026) = $480";
+        QTest::newRow("year: all of one year") << M << "$480.00|Year|1/1/2025|12/31/2025" << 0.0
+            << "$480.00 a year × 0 calendar years (1/1/2025 to 12/31/2025, both in 2025) = $0";
+        QTest::newRow("year: one day over New Year") << M << "$480.00|Year|12/31/2025|1/1/2026" << 0.0
+            << "$480.00 a year × 0 whole years (12/31/2025 to 1/1/2026, a span under two days counts no year) = $0";
         QTest::newRow("money once") << M << "$24,500.00|Once|1/1/2024|1/1/2024" << 0.0 << "Once: $24,500";
         QTest::newRow("frequency never has a share") << F << "3|Week|1/1/2024|3/31/2024" << 1000.0
             << "3 times a week × 12.86 weeks (90 days ÷ 7, 1/1/2024 to 3/31/2024) = 39 times";

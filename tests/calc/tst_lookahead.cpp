@@ -71,6 +71,11 @@ private slots:
             << "By age 37 at this pace: 27 hours; 0.01% of the 324,336 hours you will have been alive";
         QTest::newRow("a row with an end date gains nothing") << H << "1/1/1990" << 80 << "8 Hrs|Day|1/1/2000|1/1/2020"
             << "";
+        QTest::newRow("a row ending after today, before the age: its whole total") << H << "1/1/1990" << 80
+            << "8 Hrs|Day|1/1/2000|1/1/2030"
+            << "By age 80 at this pace: 87,664 hours; 12.50% of the 701,280 hours you will have been alive";
+        QTest::newRow("an age already reached") << H << "1/1/1990" << 30 << "1 Hr|Day|1/1/2019|Now"
+            << "By age 30: 365 hours; 0.14% of the 262,968 hours you had been alive";
         // clang-format on
     }
     // The sentence ends the row's explanation, and only of a row still going on.
@@ -87,6 +92,34 @@ private slots:
         const QString now = explainRow(kind, c[0], c[1], c[2], c[3], QString(), 0, income);
         const QString ahead80 = explainRow(kind, c[0], c[1], c[2], c[3], QString(), 0, income, ahead);
         QCOMPARE(ahead80, sentence.isEmpty() ? now : now + QLatin1Char('\n') + sentence);
+    }
+
+    // Every row up to the day the user turns the age, whether that day is ahead or behind.
+    void totalsByAge_data()
+    {
+        QTest::addColumn<QString>("row"); // birth|age|amount|per|start|end; hours for "Hr" amounts
+        QTest::addColumn<double>("total");
+        // Born 3/15/1986: the 50th birthday is 3/15/2036, the 30th 3/15/2016; today is 2/10/2025.
+        // clang-format off
+        QTest::newRow("ending after the age: cut") << "3/15/1986|50|40 Hrs|Week|9/1/2008|3/31/2051" << 57469.0;
+        QTest::newRow("ended before today") << "3/15/1986|50|8 Hrs|Day|1/1/2000|1/1/2010" << 29224.0;
+        QTest::newRow("ending between today and the age") << "3/15/1986|50|1 Hr|Day|1/1/2025|1/1/2030" << 1826.0;
+        QTest::newRow("starting after the age") << "3/15/1986|10|$1,000.00|Month|1/1/2051|Now" << 0.0;
+        QTest::newRow("age behind today, begun after it") << "3/15/1986|30|3 Hrs|Week|1/1/2020|Now" << 0.0;
+        QTest::newRow("age behind today, begun before it") << "3/15/1986|30|1 Hr|Day|1/1/2010|Now" << 2265.0;
+        QTest::newRow("once before the age") << "3/15/1986|50|$500.00|Once|1/1/2030|1/1/2030" << 500.0;
+        QTest::newRow("once on the birthday") << "3/15/1986|50|$500.00|Once|3/15/2036|3/15/2036" << 500.0;
+        QTest::newRow("once after the age") << "3/15/1986|50|$500.00|Once|3/16/2036|3/16/2036" << 0.0;
+        QTest::newRow("29 February: cut on 28 February") << "2/29/1988|37|1 Hr|Day|2/1/2025|3/31/2025" << 27.0;
+        // clang-format on
+    }
+    void totalsByAge()
+    {
+        QFETCH(QString, row);
+        const QStringList c = row.split(QLatin1Char('|'));
+        const TableKind kind = c[2].contains(QLatin1String("Hr")) ? TableKind::Hours : TableKind::Money;
+        // c.mid(1): the age stands where the activity would, and is not read.
+        QTEST(totalCellValue(projectedTotalText(kind, c.mid(1), *lookAheadOf(c[0], c[1].toInt()), 0)), "total");
     }
 };
 

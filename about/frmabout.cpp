@@ -1,5 +1,7 @@
 #include "about/frmabout.h"
 
+#include "calc/clock.h"
+#include "calc/todayprices.h"
 #include "settings/programfolder.h"
 #include "ui_frmabout.h"
 #include "widgets/fonts.h"
@@ -10,6 +12,18 @@
 #include <QScreen>
 
 namespace {
+QString pricesCredit()
+{
+    PricesChoice choice;
+    choice.today = true;
+    const std::optional<PriceBasis> own = priceBasisOf(choice, LocaleSettings::current(), Clock::now());
+    const PriceBasis *basis = todayprices::inForce() ? todayprices::inForce() : &*own;
+    const PriceSeries *series = basis->series();
+    if (!series)
+        return QStringLiteral("Prices: no price table for these amounts.");
+    return QStringLiteral("Prices: ") + series->country + QStringLiteral(". ") + series->source.credit;
+}
+
 // The layout file's marquee caption and address line name the same host.
 const QString HomeHost = QStringLiteral("www.brightwell.example");
 
@@ -87,6 +101,9 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
         label->setFont(sansFont(11, true));
     ui->OKButton->setFont(sansFont(11));
     ui->btWeb->setFont(sansFont(11));
+    // The price table that measures money in today's prices, named with its credit line.
+    ui->lblPrices->setFont(sansFont(8));
+    ui->lblPrices->setText(pricesCredit());
     // These two size themselves to their text, in whatever face stands in for the one asked for,
     // and stand centred under the panel's other lines.
     for (QLabel *line : {ui->Comments, ui->Label1}) {

@@ -95,6 +95,12 @@ BatchExport::BatchExport()
 
 BatchExport::~BatchExport() = default;
 
+std::optional<bool> &BatchExport::pricesOverride()
+{
+    static std::optional<bool> today;
+    return today;
+}
+
 void BatchExport::load(int lookAheadAge, bool hoursOnly)
 {
     BioFields bio;
@@ -113,6 +119,10 @@ void BatchExport::load(int lookAheadAge, bool hoursOnly)
     }
     m_identity = report::identityLine(bio.name, bio.birthDate, age);
     m_income = incomeLine(formatMoney(double(income), 0));
+    PricesChoice prices = bio.prices;
+    if (pricesOverride())
+        prices.today = *pricesOverride();
+    todayprices::setInForce(priceBasisOf(prices, LocaleSettings::current(), Clock::now()));
     countRows(*m_hours, QStringLiteral("Hours"), [&](int row) { computeHourTotal(*m_hours, row, hoursAlive); });
     if (!hoursOnly) {
         countRows(*m_money, QStringLiteral("Money"), [&](int row) { computeMoneyTotal(*m_money, row, true, income); });

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 class ActivityModel;
 
@@ -42,6 +43,9 @@ public:
     // file; returns the exit status, 0 or 1.
     static int run(const QString &pdfPath, const QString &csvPath, int lookAheadAge = 0,
                    const QString &weeksPath = QString(), const QString &paper = QString());
+
+    // --prices: money in today's prices (true) or as paid (false) instead of the file's choice.
+    static std::optional<bool> &pricesOverride();
 
 private:
     std::unique_ptr<ActivityModel> m_hours;

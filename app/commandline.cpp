@@ -28,7 +28,12 @@ CommandLine::CommandLine()
       m_paper(QStringLiteral("paper"),
               QStringLiteral("The paper of --weeks: A4, Letter, A3, Tabloid or A2; otherwise A4 (Letter where the "
                              "regional settings measure in U.S. units). The picture is turned to fit it."),
-              QStringLiteral("size"))
+              QStringLiteral("size")),
+      m_pricesOption(QStringLiteral("prices"),
+                     QStringLiteral("Money in the report and the CSV file: \"today\" for today's prices (from the "
+                                    "public price tables the program carries), \"paid\" as paid; otherwise the "
+                                    "settings file's choice."),
+                     QStringLiteral("today|paid"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("How much time and money you have spent in your lifetime, and on what.\n"
@@ -39,6 +44,7 @@ CommandLine::CommandLine()
     m_parser.addOption(m_weeks);
     m_parser.addOption(m_paper);
     m_parser.addOption(m_ageOption);
+    m_parser.addOption(m_pricesOption);
 }
 
 bool CommandLine::parse(const QStringList &arguments)
@@ -46,6 +52,7 @@ bool CommandLine::parse(const QStringList &arguments)
     m_arguments = arguments;
     m_error.clear();
     m_age = 0;
+    m_prices.reset();
     if (!m_parser.parse(arguments)) {
         m_error = m_parser.errorText();
         return false;
@@ -79,6 +86,14 @@ bool CommandLine::parse(const QStringList &arguments)
             return false;
         }
         m_age = age;
+    }
+    if (m_parser.isSet(m_pricesOption)) {
+        const QString text = m_parser.value(m_pricesOption);
+        if (text != QLatin1String("today") && text != QLatin1String("paid")) {
+            m_error = QStringLiteral("The prices '%1' are neither 'today' nor 'paid'.").arg(text);
+            return false;
+        }
+        m_prices = text == QLatin1String("today");
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The program's options: --help, --version, --settings FILE, --report FILE.pdf, --csv FILE.csv,
 // --weeks FILE.png|svg|pdf, --paper SIZE (the weeks' paper), --age A (the look-ahead age of the report, the CSV file and the weeks).
@@ -30,6 +31,8 @@ public:
     QString paper() const { return m_parser.value(m_paper); }
     // The --age given, or 0 when none was.
     int lookAheadAge() const { return m_age; }
+    // --prices: true for "today", false for "paid"; none when not given.
+    std::optional<bool> todaysPrices() const { return m_prices; }
     static bool isStandardOutput(const QString &file) { return file == QLatin1String("-"); }
     // Whether the run writes files or text and ends without a window.
     bool windowless() const;
@@ -51,4 +54,6 @@ private:
     QCommandLineOption m_weeks;
     QCommandLineOption m_paper;
     int m_age = 0;
+    QCommandLineOption m_pricesOption;
+    std::optional<bool> m_prices;
 };

@@ -6,8 +6,10 @@
 #include "calc/datediff.h"
 #include "calc/datetext.h"
 #include "calc/explain.h"
+#include "calc/todayprices.h"
 #include "results/chartdata.h"
 #include "results/frmgraph.h"
+#include "results/frmprices.h"
 #include "results/frmweeks.h"
 #include "results/lookaheadpanel.h"
 #include "results/outputdevices.h"
@@ -37,6 +39,7 @@
 #include <QMenu>
 #include <QPagedPaintDevice>
 #include <QSessionManager>
+#include <QSignalBlocker>
 #include <QShortcut>
 #include <QTimer>
 #include <QUndoStack>
@@ -134,6 +137,8 @@ void TfrmMain::setUpControls()
     connectGuarded(ui->btGrMoney, &QPushButton::clicked, this, &TfrmMain::btGrMoneyClick);
     connectGuarded(ui->btGrFreq, &QPushButton::clicked, this, &TfrmMain::btGrFreqClick);
     TfrmWeeks::openFrom(ui->btWeeks, *m_hours, *m_money, *m_freq, ui->edName, ui->edDOB, ui->numLookAhead);
+    connectGuarded(ui->chkTodayPrices, &QCheckBox::toggled, this, &TfrmMain::todayPricesToggled);
+    connectGuarded(ui->btPrices, &QPushButton::clicked, this, &TfrmMain::btPricesClick);
     ui->edDOB->installEventFilter(this);
     for (QPushButton *button : findChildren<QPushButton *>())
         button->installEventFilter(this);
@@ -257,7 +262,8 @@ void TfrmMain::readSettings()
 
 Entries TfrmMain::entries() const
 {
-    return {{ui->edName->text(), ui->edDOB->text(), static_cast<int>(ui->numIncome->value()), m_lookAhead->chosenAge()},
+    return {{ui->edName->text(), ui->edDOB->text(), static_cast<int>(ui->numIncome->value()), m_lookAhead->chosenAge(),
+             m_prices},
             m_hours->table(),
             m_money->table(),
             m_freq->table()};
@@ -270,6 +276,9 @@ void TfrmMain::showEntries(const Entries &e)
     // The field's range is 0 to 99,999,999; a stored value beyond it is clamped.
     ui->numIncome->setValue(e.bio.income);
     m_lookAhead->setChosenAge(e.bio.lookAheadAge);
+    m_prices = e.bio.prices;
+    const QSignalBlocker quiet(ui->chkTodayPrices);
+    ui->chkTodayPrices->setChecked(m_prices.today);
     m_hours->setTable(e.hours);
     m_money->setTable(e.money);
     m_freq->setTable(e.freq);
@@ -413,6 +422,7 @@ bool TfrmMain::checkBioPage() const
 void TfrmMain::computeTotals()
 {
     const Clock::Pass onePass;
+    todayprices::setInForce(priceBasisOf(m_prices, LocaleSettings::current(), Clock::now()));
     ui->Label10->setText(ageLine(ui->edDOB->text()));
     ui->Label10->setToolTip(ageExplanation(ui->edDOB->text()));
     ui->label11->setText(incomeLine(ui->numIncome->text()));
@@ -565,6 +575,22 @@ void TfrmMain::btReportClick()
     report.printLookAhead({m_hours.get(), m_money.get(), m_freq.get()});
 }
 
+void TfrmMain::todayPricesToggled()
+{
+    m_prices.today = ui->chkTodayPrices->isChecked();
+    computeTotals();
+}
+
+void TfrmMain::btPricesClick()
+{
+    const std::optional<PricesChoice> chosen =
+        TfrmPrices::ask(m_prices, LocaleSettings::current(), Clock::now(), this);
+    if (!chosen)
+        return;
+    m_prices = *chosen;
+    computeTotals();
+}
+
 void TfrmMain::printGrid(ReportPrinter &report, QTableView *grid, const QString &identity, const QString &income,
                          bool header, bool close)
 {
@@ -583,7 +609,12 @@ void TfrmMain::initAColors(bool random, quint32 colour)
 void TfrmMain::graphit(bool hours, bool money, bool)
 {
     const TableKind which = chartTableOf(hours, money);
-    const QString title = chartTitle(which, ui->edName->text(), ui->Label10->text(), ui->label11->text());
+    QString title = chartTitle(which, ui->edName->text(), ui->Label10->text(), ui->label11->text());
+    // In today's prices the income, one sum of unknown years, is no measure: no "Other" share of it.
+    const PriceBasis *prices = which == TableKind::Money ? todayprices::inForce() : nullptr;
+    if (prices)
+        title += QStringLiteral("  in ") + todayprices::yearPrices(*prices);
+    const qint64 income = prices ? 0 : static_cast<qint64>(ui->numIncome->value());
     const ActivityModel &table = which == TableKind::Hours ? *m_hours : which == TableKind::Money ? *m_money : *m_freq;
     double subtotal = 0;
     double reference = 0;
@@ -592,12 +623,12 @@ void TfrmMain::graphit(bool hours, bool money, bool)
         reference = m_hoursAlive;
     } else if (which == TableKind::Money) {
         subtotal = computeSubTotal(table);
-        reference = ui->numIncome->value();
+        reference = double(income);
     }
     // The points are built before the window exists, so a total that is not a number leaves no
     // window behind.
     const QVector<ChartPoint> points = chartPoints(table, subtotal, reference, aColors);
-    const auto ahead = lookAheadChartPoints(table, which, static_cast<qint64>(ui->numIncome->value()), aColors);
+    const auto ahead = lookAheadChartPoints(table, which, income, aColors);
     TfrmGraph graph(this);
     graph.setTitle(title);
     graph.setPoints(points);

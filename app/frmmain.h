@@ -111,6 +111,8 @@ private slots:
     void btGrFreqClick() { showChart(false, false, true); }
     void saveClick() { saveEntries(true); }
     void copyClick();
+    void todayPricesToggled();
+    void btPricesClick();
     void ExportCsv1Click();
 
 private:
@@ -165,6 +167,7 @@ private:
     QSet<QString> m_keptWarnings;
     SettingsKeeper m_keeper;
     LookAheadPanel *m_lookAhead = nullptr;
+    PricesChoice m_prices;
     QTimer *m_recoveryTimer = nullptr;
     // Kept between reports, so the printer chosen last is offered again.
     std::unique_ptr<QPagedPaintDevice> m_printer;

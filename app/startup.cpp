@@ -175,6 +175,7 @@ int runLifetally(int argc, char *argv[])
     // Regional settings are read once; everything afterwards reads this record.
     LocaleSettings::setCurrent(LocaleSettings::fromEnvironment());
     setSettingsFilePath(options.settingsFile());
+    BatchExport::pricesOverride() = options.todaysPrices();
     if (options.windowless())
         return BatchExport::run(options.reportFile(), options.csvFile(), options.lookAheadAge(), options.weeksFile(),
                                 options.paper());

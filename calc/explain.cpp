@@ -5,6 +5,7 @@
 #include "calc/datetext.h"
 #include "calc/numbertext.h"
 #include "calc/periodtext.h"
+#include "calc/todayprices.h"
 
 #include <algorithm>
 #include <cmath>
@@ -186,13 +187,19 @@ QString explainRow(TableKind kind, const QString &amount, const QString &per, co
                                      ? hourBreakdown(amount, per, start, end, hoursAlive)
                                      : moneyBreakdown(amount, per, start, end, kind == TableKind::Money, income);
         QString text = totalExplanation(b);
-        if (totalText(b) != shownTotal)
+        const PriceBasis *prices = kind == TableKind::Money ? todayprices::inForce() : nullptr;
+        if (prices)
+            text += QLatin1Char('\n') + todayprices::sentence(b, *prices) + QLatin1Char(' ') +
+                    todayprices::noShareSentence();
+        if (todayprices::shownTotalText(b) != shownTotal)
             text += QStringLiteral("\nThe total shown is from an earlier count; it is brought up to date when the "
                                    "totals are counted again.");
-        if (ahead && goesOnPastToday(end))
-            text += QLatin1Char('\n') +
-                    projectionSentence(projectedBreakdown(kind, {QString(), amount, per, start, end}, *ahead, income),
-                                       *ahead);
+        if (ahead && goesOnPastToday(end)) {
+            TotalBreakdown projected = projectedBreakdown(kind, {QString(), amount, per, start, end}, *ahead, income);
+            if (prices)
+                projected = todayprices::inTodaysPricesBreakdown(projected, *prices);
+            text += QLatin1Char('\n') + projectionSentence(projected, *ahead);
+        }
         return text;
     } catch (const ConversionError &e) {
         return QStringLiteral("This row cannot be counted: ") + e.message() + QLatin1Char('.');

@@ -182,7 +182,17 @@ LocaleSettings LocaleSettings::fromCategories(const QLocale &time, const QLocale
     if (monetary.language() != QLocale::C) {
         s.currencySymbol = monetary.currencySymbol(QLocale::CurrencySymbol);
         s.currencyPlacement = placementOf(monetary.toCurrencyString(1234.0), s.currencySymbol);
+        s.territory = QLocale::territoryToCode(monetary.territory());
+        s.regionCurrency = s.currencySymbol;
     }
+    return s;
+}
+
+LocaleSettings LocaleSettings::withCurrency(const QString &currency) const
+{
+    LocaleSettings s = *this;
+    s.regionCurrency = homeCurrency();
+    s.currencySymbol = currency.isEmpty() ? s.regionCurrency : currency;
     return s;
 }
 

@@ -25,6 +25,15 @@ struct LocaleSettings {
     QChar decimalSeparator = QLatin1Char('.');
     QString currencySymbol;
     CurrencyPlacement currencyPlacement = CurrencyPlacement::Before;
+    // The region itself (ISO 3166 two-letter code) and its own currency symbol: amounts keep the
+    // currency they were entered in, so currencySymbol may be another region's.
+    QString territory;
+    QString regionCurrency;
+
+    // The region's own currency symbol, or currencySymbol for a record that does not say.
+    QString homeCurrency() const { return regionCurrency.isEmpty() ? currencySymbol : regionCurrency; }
+    // This record with amounts in `currency` (the region's own when empty).
+    LocaleSettings withCurrency(const QString &currency) const;
 
     // Every fallback: what applies when the platform gives no value (a C or POSIX locale).
     static LocaleSettings fallback();

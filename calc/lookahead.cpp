@@ -4,6 +4,7 @@
 #include "calc/datediff.h"
 #include "calc/datetext.h"
 #include "calc/numbertext.h"
+#include "calc/todayprices.h"
 
 #include <algorithm>
 
@@ -80,7 +81,7 @@ TotalBreakdown projectedBreakdown(TableKind kind, const QStringList &cells, cons
 
 QString projectedTotalText(TableKind kind, const QStringList &cells, const LookAhead &ahead, qint64 income)
 {
-    return totalText(projectedBreakdown(kind, cells, ahead, income));
+    return todayprices::shownTotalText(projectedBreakdown(kind, cells, ahead, income));
 }
 
 bool goesOnPastToday(const QString &endText)

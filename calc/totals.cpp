@@ -7,6 +7,7 @@
 #include "calc/numbertext.h"
 #include "calc/periodtext.h"
 #include "calc/strictnumber.h"
+#include "calc/todayprices.h"
 
 namespace {
 // The row cells read here, as the tables number their columns.
@@ -129,7 +130,7 @@ QString hourTotalText(const QString &duration, const QString &per, const QString
 QString moneyTotalText(const QString &amount, const QString &per, const QString &start, const QString &end,
                        bool isMoney, qint64 income)
 {
-    return totalText(moneyBreakdown(amount, per, start, end, isMoney, income));
+    return todayprices::shownTotalText(moneyBreakdown(amount, per, start, end, isMoney, income));
 }
 
 namespace {

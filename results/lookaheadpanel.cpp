@@ -4,6 +4,7 @@
 #include "calc/conversionerror.h"
 #include "calc/datetext.h"
 #include "calc/numbertext.h"
+#include "calc/todayprices.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
 #include "widgets/guarded.h"
@@ -61,6 +62,8 @@ void LookAheadPanel::apply()
         const double money = computeProjectedSubTotal(*m_tables[1]);
         m_summary->setText(QStringLiteral("%1: %2 hours and %3 spent")
                                .arg(byAgeWords(*ahead), formatWhole(hours), formatMoneyWhole(money)));
+        if (const PriceBasis *prices = todayprices::inForce())
+            m_summary->setText(m_summary->text() + QStringLiteral(" in ") + todayprices::yearPrices(*prices));
     } catch (const ConversionError &) {
         // A row that cannot be counted is reported when the totals are counted; the line stays empty.
     }

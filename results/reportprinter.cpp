@@ -1,6 +1,7 @@
 #include "results/reportprinter.h"
 
 #include "calc/clock.h"
+#include "results/pricesreport.h"
 #include "results/report.h"
 #include "tables/activitymodel.h"
 #include "widgets/prompts.h"
@@ -110,5 +111,29 @@ void ReportPrinter::printLookAhead(const QVector<const ActivityModel *> &tables)
             Prompts::showPrintError(m_parent);
         }
     }
+    if (tables.size() > 1)
+        printPrices(*tables[1]);
     m_writer.close();
+}
+
+void ReportPrinter::printPrices(const ActivityModel &money)
+{
+    const QVector<QStringList> lines = report::pricesSection(money);
+    if (lines.isEmpty())
+        return;
+    try {
+        m_writer.endLine();
+        m_writer.endLine();
+        for (const QStringList &cells : lines) {
+            if (cells.size() == 1)
+                m_writer.writeLine(cells.first());
+            else
+                for (const QString &piece : report::textPieces(cells, m_widths))
+                    m_writer.write(piece);
+            if (cells.size() > 1)
+                m_writer.endLine();
+        }
+    } catch (const PrintError &) {
+        Prompts::showPrintError(m_parent);
+    }
 }

@@ -31,6 +31,8 @@ public:
     static QFont reportFont();
 
 private:
+    // The section on money in today's prices, when they are in force.
+    void printPrices(const ActivityModel &money);
     bool writeHeader(const QString &identity, const QString &income);
 
     LineWriter m_writer;

@@ -5,6 +5,7 @@
 #include "calc/localesettings.h"
 #include "settings/fileformat.h"
 #include "settings/inifile.h"
+#include "settings/pricessection.h"
 #include "settings/programfolder.h"
 
 #include "settings/atomicfile.h"
@@ -196,7 +197,7 @@ FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells
                                  TableCells &freq)
 {
     const IniFile ini(path);
-    const LocaleSettings &current = LocaleSettings::current();
+    const LocaleSettings region = LocaleSettings::current().withCurrency(QString());
     bio.name = ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
     bio.birthDate = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
     bio.income = ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), 250000);
@@ -207,12 +208,18 @@ FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells
 
     // A file from before the format was recorded, or written by hand, says nothing of its format:
     // its texts tell.
-    LocaleSettings written = current;
+    LocaleSettings written = region;
     FileFormatState state = FileFormatState::Recorded;
-    if (!readFileFormat(ini, current, written))
-        state = guessFileFormat(storedTexts(bio, hours, money, freq), current, written);
+    if (!readFileFormat(ini, region, written))
+        state = guessFileFormat(storedTexts(bio, hours, money, freq), region, written);
     if (state == FileFormatState::Foreign || state == FileFormatState::Unknown)
-        written = current;
+        written = region;
+    // Amounts keep the currency they were entered in: dollars stay dollars under German settings,
+    // written the German way. A new file, or one that does not record it, takes the region's.
+    const LocaleSettings current =
+        region.withCurrency(state == FileFormatState::Recorded ? written.currencySymbol : QString());
+    LocaleSettings::setCurrent(current);
+    bio.prices = readPricesChoice(ini);
     const FormatConversion conversion(written, current);
     bio.birthDate = conversion.date(bio.birthDate);
     convertTable(HoursKeys, conversion, hours);
@@ -245,6 +252,7 @@ void fillFile(IniFile &ini, const BioFields &bio, const TableCells &hours, const
     // return to the default must be written too.
     if (bio.lookAheadAge != DefaultLookAheadAge || ini.contains(ProjectionSection, AgeKey))
         ini.writeInteger(ProjectionSection, AgeKey, bio.lookAheadAge);
+    writePricesChoice(ini, bio.prices);
 }
 } // namespace
 

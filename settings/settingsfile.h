@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/lookahead.h"
+#include "calc/todayprices.h"
 #include "settings/fileformat.h"
 #include <QByteArray>
 #include <QString>
@@ -15,6 +16,8 @@ struct BioFields {
     int income = 0;
     // The results page's look-ahead age, kept with the biography it depends on.
     int lookAheadAge = DefaultLookAheadAge;
+    // Money in today's prices, with the rate and the euro country the user chose.
+    PricesChoice prices = {};
 };
 
 // One activity table as the file sees it: rows 0 to TableRows - 1 of cell texts, row 0 the column

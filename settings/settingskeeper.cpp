@@ -20,7 +20,8 @@ bool sameRows(const TableCells &a, const TableCells &b)
 bool Entries::operator==(const Entries &other) const
 {
     return bio.name == other.bio.name && bio.birthDate == other.bio.birthDate && bio.income == other.bio.income &&
-           bio.lookAheadAge == other.bio.lookAheadAge && sameRows(hours, other.hours) && sameRows(money, other.money) &&
+           bio.lookAheadAge == other.bio.lookAheadAge &&
+           bio.prices == other.bio.prices && sameRows(hours, other.hours) && sameRows(money, other.money) &&
            sameRows(freq, other.freq);
 }
 

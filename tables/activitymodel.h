@@ -49,6 +49,7 @@ public:
     // of each total (the tooltip and accessible description of the Total cells). The row totals
     // of activitytotals.h set it; without it the Total cells have no explanation.
     void setExplanationContext(TableKind kind, double hoursAlive, qint64 income);
+    TableKind explanationKind() const { return m_kind; }
     // The age looked ahead to: the explanation of each row still going on today ends with what it
     // comes to by then. Every explanation changes at once.
     void setLookAhead(const std::optional<LookAhead> &ahead);

@@ -1,11 +1,14 @@
 #include "tables/tableexport.h"
 
+#include "calc/conversionerror.h"
 #include "calc/localesettings.h"
 #include "calc/periodtext.h"
 #include "calc/strictnumber.h"
+#include "calc/todayprices.h"
 #include "tables/activitymodel.h"
 #include <QLocale>
 #include <algorithm>
+#include <cmath>
 
 namespace tableexport {
 
@@ -60,6 +63,29 @@ QString plainNumber(const QString &digits)
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
+// In today's prices a money row's Total cell is in today's prices: its plain total becomes the
+// total as paid, and a last column holds the one in today's prices (empty for other tables).
+void addTodaysPrices(const ActivityModel &table, int row, QStringList &fields)
+{
+    if (!todayprices::inForce())
+        return;
+    if (table.explanationKind() != TableKind::Money) {
+        fields << QString();
+        return;
+    }
+    const qsizetype totalNumber = ActivityModel::ColCount;
+    QString today = fields[totalNumber];
+    try {
+        const TotalBreakdown b =
+            moneyBreakdown(table.cell(row, ActivityModel::Amount), table.cell(row, ActivityModel::Per),
+                           table.cell(row, ActivityModel::Start), table.cell(row, ActivityModel::End), true, 0);
+        fields[totalNumber] = QString::number(std::round(b.total), 'f', 0);
+    } catch (const ConversionError &) {
+        fields[totalNumber].clear();
+    }
+    fields << today;
+}
+
 // The cell texts of a row, guarded, followed by the two plain numbers (never guarded: they are
 // numbers of our own making).
 QStringList exportedRow(const ActivityModel &table, int row, const CsvStyle &style)
@@ -72,6 +98,7 @@ QStringList exportedRow(const ActivityModel &table, int row, const CsvStyle &sty
     fields << plainTotal(total).replace(QLatin1Char('.'), style.decimalPoint)
            << plainShare(total).replace(QLatin1Char('.'), style.decimalPoint)
            << plainTotal(table.projectedTotal(row)).replace(QLatin1Char('.'), style.decimalPoint);
+    addTodaysPrices(table, row, fields);
     return fields;
 }
 
@@ -91,8 +118,11 @@ QString tableName(TableKind kind)
 QStringList numberTitles(const ActivityModel &table)
 {
     const std::optional<LookAhead> &ahead = table.lookAhead();
-    return {QStringLiteral("Total (number)"), QStringLiteral("Share (%)"),
-            QStringLiteral("Total by age %1 (number)").arg(ahead ? ahead->age : DefaultLookAheadAge)};
+    QStringList titles{QStringLiteral("Total (number)"), QStringLiteral("Share (%)"),
+                       QStringLiteral("Total by age %1 (number)").arg(ahead ? ahead->age : DefaultLookAheadAge)};
+    if (const PriceBasis *prices = todayprices::inForce())
+        titles << QStringLiteral("Total in ") + todayprices::yearPrices(*prices) + QStringLiteral(" (number)");
+    return titles;
 }
 
 } // namespace

@@ -477,6 +477,14 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
+    <message>
+        <source>Money in &amp;today&apos;s prices</source>
+        <translation>Geld in heu&amp;tigen Preisen</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ices…</source>
+        <translation>&amp;Preise…</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMoney</name>
@@ -631,6 +639,29 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrices</name>
+    <message>
+        <source>Prices</source>
+        <translation>Preise</translation>
+    </message>
+    <message>
+        <source>Table in use:</source>
+        <translation>Preistabelle:</translation>
+    </message>
+    <message>
+        <source>&amp;Euro prices of:</source>
+        <translation>&amp;Europreise von:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate after its last year (and before its first), % a year:</source>
+        <translation>&amp;Rate nach dem letzten Jahr (und vor dem ersten), % pro Jahr:</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Standard</translation>
     </message>
 </context>
 <context>

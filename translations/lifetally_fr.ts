@@ -477,6 +477,14 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>Money in &amp;today&apos;s prices</source>
+        <translation>Argent aux prix d&apos;aujour&amp;d&apos;hui</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ices…</source>
+        <translation>Pri&amp;x…</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMoney</name>
@@ -631,6 +639,29 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrices</name>
+    <message>
+        <source>Prices</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Table in use:</source>
+        <translation>Table utilisée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Euro prices of:</source>
+        <translation>Prix en &amp;euros de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate after its last year (and before its first), % a year:</source>
+        <translation>&amp;Taux après sa dernière année (et avant sa première), % par an&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Par défaut</translation>
     </message>
 </context>
 <context>

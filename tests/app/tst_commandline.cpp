@@ -118,6 +118,16 @@ private slots:
         QTest::newRow("csv with the file's age")
             << QStringList{"--settings", "@/pat.ini", "--csv", "-"} << 0 << ",Total by age 80 (number)\r\n"
             << "" << none;
+        // Money in today's prices: a last column; as paid, none; the file's choice is as paid here.
+        const QString year = QString::number(QDate::currentDate().year());
+        QTest::newRow("csv in today's prices")
+            << QStringList{"--settings", "@/pat.ini", "--csv", "-", "--prices", "today"} << 0
+            << ",Total by age 80 (number),Total in " + year + " prices (number)\r\n" << "" << none;
+        QTest::newRow("csv as paid") << QStringList{"--settings", "@/pat.ini", "--csv", "-", "--prices=paid"} << 0
+                                     << ",Total by age 80 (number)\r\nHours," << "" << none;
+        QTest::newRow("prices neither today nor paid")
+            << QStringList{"--settings", "@/pat.ini", "--csv", "-", "--prices", "real"} << 2 << ""
+            << "The prices 'real' are neither 'today' nor 'paid'." << none;
         for (const char *age : {"0", "121", "85.5", "-3", "eighty", ""})
             QTest::newRow(qPrintable(QStringLiteral("age '%1'").arg(QLatin1String(age))))
                 << QStringList{"--settings", "@/pat.ini", "--report", "@/r.pdf",

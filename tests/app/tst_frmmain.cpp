@@ -11,7 +11,9 @@
 #include "widgets/frmpickdate.h"
 #include "widgets/prompts.h"
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -22,6 +24,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 #include <csignal>
@@ -149,6 +152,46 @@ private slots:
                  QStringLiteral("By age 90 at this pace: 6,589,400 hours and $4,118,375 spent"));
         btn(w, "btClose")->click();
         QVERIFY(readIni().contains("[Projection]\nAge=90\n"));
+    }
+
+    // $1,000 paid once in 2000, in November 2026 prices at the U.S. table: May 2026's 335.123 carried
+    // on half a year at the table's 3.1 %, over 2000's 172.2.
+    void moneyInTodaysPrices()
+    {
+        fixClock(2026, 11, 15);
+        writeIni("[DOB]\nDate=3/15/1970\n[Income]\nincome=100000\n[Money]\nCount=1\n[Money1]\nDesc=Car\n"
+                 "Amount=$1,000.00\nPer=Once\nStart=1/1/2000\nEnd=Now\n");
+        TfrmMain w;
+        w.show();
+        for (int i = 0; i < 5; ++i)
+            btn(w, "btNext")->click();
+        QCOMPARE(w.moneyModel().cell(1, ActivityModel::Total), QStringLiteral("$1,000 (1.00%)"));
+        child<QCheckBox>(&w, "chkTodayPrices")->click();
+        double today = 0;
+        QVERIFY(tryTotalCellValue(w.moneyModel().cell(1, ActivityModel::Total), today));
+        QVERIFY2(today > 1950 && today < 2000 && !w.moneyModel().cell(1, ActivityModel::Total).contains('('),
+                 qPrintable(w.moneyModel().cell(1, ActivityModel::Total)));
+        QVERIFY(child<QLabel>(&w, "lblByAge")->text().endsWith(QStringLiteral(" in 2026 prices")));
+        QVERIFY(w.moneyModel().index(0, ActivityModel::Total).data(Qt::ToolTipRole).toString().contains(
+            QStringLiteral("In 2026 prices: $1,9")));
+
+        // The Prices window, by keyboard: a rate of its own.
+        QTimer::singleShot(0, [] {
+            QWidget *prices = QApplication::activeModalWidget();
+            QVERIFY(prices);
+            auto *rate = prices->findChild<QDoubleSpinBox *>(QStringLiteral("numRate"));
+            QVERIFY(rate && rate->minimum() == -5 && rate->maximum() == 50);
+            rate->setFocus();
+            rate->selectAll();
+            QTest::keyClicks(rate, QStringLiteral("40"));
+            QTest::keyClick(prices, Qt::Key_Return);
+        });
+        btn(w, "btPrices")->click();
+        double faster = 0;
+        QVERIFY(tryTotalCellValue(w.moneyModel().cell(1, ActivityModel::Total), faster));
+        QVERIFY(faster > today); // half a year at 40 % since May
+        btn(w, "btClose")->click();
+        QVERIFY(readIni().contains("[Prices]\nToday=1\nRate=40\nRegion=\n"));
     }
 
     // Each table's title row appears when its page is first shown, above the rows as before.

@@ -3,8 +3,11 @@
 #include "about/frmabout.h"
 #include "app/frmmain.h"
 #include "app/translations.h"
+#include "calc/localesettings.h"
+#include "calc/todayprices.h"
 #include "guisupport.h"
 #include "results/frmgraph.h"
+#include "results/frmprices.h"
 #include "results/frmweeks.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
@@ -199,6 +202,9 @@ private:
         graph.setLookAhead(80, QStringLiteral("By 80"), {{4, QStringLiteral("Sleep"), 0xff}});
         graph.show();
         found << misfits(&graph);
+        TfrmPrices prices(PricesChoice(), LocaleSettings::current(), ymdValue(2025, 6, 10), &main);
+        prices.show();
+        found << misfits(&prices);
         TfrmWeeks weeks(LifeWeeks(ymdValue(1990, 3, 15), 80, ymdValue(2025, 6, 10), {}), &main);
         weeks.show();
         found << misfits(&weeks);

@@ -183,11 +183,27 @@ private slots:
         LocaleSettings::setCurrent(to);
         const Settings got = read();
         QCOMPARE(valuesOf(got), values);
-        QCOMPARE(got.all(), sampleIn(to).all()); // as written here, currency symbol and all
+        // As written here, but the amounts keep the currency they were entered in.
+        QCOMPARE(got.all(), sampleIn(to.withCurrency(from.currencySymbol)).all());
 
         write(got);
         LocaleSettings::setCurrent(from);
         QCOMPARE(read().all(), written.all());
+    }
+
+    void amountsKeepTheirCurrency()
+    {
+        Settings s = sampleIn(usLocale());
+        s.tables[1][1][1] = QStringLiteral("$85,000.00");
+        write(s);
+        LocaleSettings::setCurrent(germanLocale());
+        const Settings got = read();
+        QCOMPARE(got.tables[1][1][1], QStringLiteral("85.000,00 $"));
+        QCOMPARE(formatMoneyWhole(85000), QStringLiteral("85.000 $"));
+        // A new file takes the region's currency again.
+        m_folder = std::make_unique<TempProgramFolder>();
+        read();
+        QCOMPARE(formatMoneyWhole(85000), QStringLiteral("85.000 €"));
     }
 
     // Texts the program did not write in the recorded format; table -1 is the birth date.
@@ -205,7 +221,7 @@ private slots:
         QTest::newRow("date in another format") << us << gb << 1 << 3 << "17.04.1978" << "17.04.1978";
         QTest::newRow("two-digit year: this century") << de << us << 1 << 3 << "17.04.05" << "4/17/2005";
         QTest::newRow("same format: nothing rewritten") << us << us << 1 << 4 << "4/17/05" << "4/17/05";
-        QTest::newRow("amount without symbol") << us << de << 1 << 1 << "1250" << "1.250 €";
+        QTest::newRow("amount without symbol: the file's currency") << us << de << 1 << 1 << "1250" << "1.250 $";
         QTest::newRow("amount misgrouped") << us << de << 1 << 1 << "$1,25.00" << "$1,25.00";
         QTest::newRow("amount past a double's digits") << us << de << 1 << 1 << "$1234567890123456789.00"
             << "$1234567890123456789.00";

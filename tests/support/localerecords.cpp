@@ -16,6 +16,7 @@ LocaleSettings usLocale()
     s.decimalSeparator = QLatin1Char('.');
     s.currencySymbol = QStringLiteral("$");
     s.currencyPlacement = CurrencyPlacement::Before;
+    s.territory = QStringLiteral("US");
     return s;
 }
 

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "calc/clock.h"
+#include "calc/todayprices.h"
 #include "settings/programfolder.h"
 #include "settings/settingsfile.h"
 #include <QDir>
@@ -41,6 +42,7 @@ void resetSharedState()
 {
     Clock::reset();
     LocaleSettings::setCurrent(usLocale());
+    todayprices::setInForce(std::nullopt);
     setProgramFolder(QString());
     setSettingsFilePath(QString());
 }

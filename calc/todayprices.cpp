@@ -1,0 +1,207 @@
+#include "calc/todayprices.h"
+
+#include "calc/numbertext.h"
+#include <QLocale>
+#include <cmath>
+
+QStringList euroRegions()
+{
+    return {QStringLiteral("DE"), QStringLiteral("AT"), QStringLiteral("BE"), QStringLiteral("HR"),
+            QStringLiteral("CY"), QStringLiteral("EE"), QStringLiteral("FI"), QStringLiteral("FR"),
+            QStringLiteral("GR"), QStringLiteral("IE"), QStringLiteral("IT"), QStringLiteral("LV"),
+            QStringLiteral("LT"), QStringLiteral("LU"), QStringLiteral("MT"), QStringLiteral("NL"),
+            QStringLiteral("PT"), QStringLiteral("SK"), QStringLiteral("SI"), QStringLiteral("ES")};
+}
+
+QString priceRegionFor(const QString &territory, const QString &territoryCurrency, const QString &amountCurrency,
+                       const QString &euroRegion)
+{
+    if (amountCurrency.isEmpty() || amountCurrency == territoryCurrency)
+        return territory;
+    if (amountCurrency == QLatin1String("$"))
+        return QStringLiteral("US");
+    if (amountCurrency == QStringLiteral("£"))
+        return QStringLiteral("GB");
+    if (amountCurrency == QStringLiteral("€")) {
+        const QStringList euro = euroRegions();
+        if (euro.contains(euroRegion))
+            return euroRegion;
+        return euro.contains(territory) ? territory : euro.first();
+    }
+    return QString();
+}
+
+namespace {
+// A day as a year with a fraction: 1 July 2026 is about 2026.5.
+double yearTime(DateValue day)
+{
+    int y = 0, m = 0, d = 0;
+    decodeDate(day, y, m, d);
+    const double start = encodeDate(y, 1, 1);
+    return y + (day - start) / (encodeDate(y + 1, 1, 1) - start);
+}
+
+int yearOf(DateValue day)
+{
+    int y = 0, m = 0, d = 0;
+    decodeDate(day, y, m, d);
+    return y;
+}
+} // namespace
+
+PriceBasis::PriceBasis(const PriceSeries *series, double ratePercent, DateValue today)
+    : m_series(series), m_rate(qBound(MinPriceRate, ratePercent, MaxPriceRate)), m_today(today)
+{}
+
+int PriceBasis::todayYear() const
+{
+    return yearOf(m_today);
+}
+
+double PriceBasis::levelOfYear(int year) const
+{
+    const double growth = 1 + m_rate / 100;
+    if (!m_series)
+        return std::pow(growth, year + 0.5 - yearTime(m_today));
+    const PriceSeries &s = *m_series;
+    if (year < s.firstYear)
+        return s.levels.first() * std::pow(growth, year - s.firstYear);
+    if (year <= s.lastYear())
+        return s.levels[year - s.firstYear];
+    return s.anchorLevel() * std::pow(growth, year + 0.5 - s.anchorTime());
+}
+
+double PriceBasis::todayLevel() const
+{
+    if (!m_series)
+        return 1;
+    return m_series->anchorLevel() * std::pow(1 + m_rate / 100, yearTime(m_today) - m_series->anchorTime());
+}
+
+QString priceRegionOf(const PricesChoice &choice, const LocaleSettings &locale)
+{
+    return priceRegionFor(locale.territory, locale.homeCurrency(), locale.currencySymbol, choice.euroRegion);
+}
+
+std::optional<PriceBasis> priceBasisOf(const PricesChoice &choice, const LocaleSettings &locale, DateValue today)
+{
+    if (!choice.today)
+        return std::nullopt;
+    const PriceSeries *series = PriceTables::builtIn().find(priceRegionOf(choice, locale));
+    return PriceBasis(series, priceRateFor(choice, series), today);
+}
+
+double priceRateFor(const PricesChoice &choice, const PriceSeries *series)
+{
+    if (choice.rate)
+        return qBound(MinPriceRate, *choice.rate, MaxPriceRate);
+    return series ? series->recentRate() : NoTablePriceRate;
+}
+
+double inTodaysPrices(const TotalBreakdown &b, const PriceBasis &basis)
+{
+    const DateValue today = basis.today();
+    if (b.basis == PeriodBasis::Once)
+        return b.from > today ? b.total : b.total * basis.factor(yearOf(b.from));
+    const double days = b.to - b.from;
+    if (days <= 0)
+        return b.total;
+    // Weighted days: a day up to today weighs its year's factor, a day after it weighs 1.
+    double weighted = 0;
+    for (DateValue day = b.from; day < b.to;) {
+        const int year = yearOf(day);
+        const DateValue next = qMin(b.to, DateValue(encodeDate(year + 1, 1, 1)));
+        const double past = qBound(0.0, today - day, next - day);
+        weighted += past * basis.factor(year) + (next - day - past);
+        day = next;
+    }
+    return b.total * weighted / days;
+}
+
+namespace todayprices {
+namespace {
+std::optional<PriceBasis> &record()
+{
+    static std::optional<PriceBasis> basis;
+    return basis;
+}
+} // namespace
+
+const PriceBasis *inForce()
+{
+    return record() ? &*record() : nullptr;
+}
+
+void setInForce(const std::optional<PriceBasis> &basis)
+{
+    record() = basis;
+}
+
+QString shownTotalText(const TotalBreakdown &b)
+{
+    const PriceBasis *basis = inForce();
+    if (!basis || b.kind != TableKind::Money)
+        return totalText(b);
+    return formatMoneyWhole(inTodaysPrices(b, *basis));
+}
+
+QString yearPrices(const PriceBasis &basis)
+{
+    return QString::number(basis.todayYear()) + QStringLiteral(" prices");
+}
+
+QString sentence(const TotalBreakdown &b, const PriceBasis &basis)
+{
+    const double today = inTodaysPrices(b, basis);
+    QString text = QStringLiteral("In ") + yearPrices(basis) + QStringLiteral(": ") + formatMoneyWhole(today);
+    if (b.total > 0 && b.from <= basis.today()) {
+        int y = 0, m = 0, d = 0;
+        decodeDate(b.from, y, m, d);
+        text += QStringLiteral(" \u2014 prices rose ") + formatNumber(today / b.total, 1) +
+                QStringLiteral(" \u00d7 since ") + QString::number(y) + QStringLiteral(" on average");
+    }
+    return text + QLatin1Char('.');
+}
+
+QString tableInUse(const PriceBasis &basis, const QString &region)
+{
+    const PriceSeries *s = basis.series();
+    if (!s)
+        return (region.isEmpty() ? QStringLiteral("This currency")
+                                 : QLocale::territoryToString(QLocale::codeToTerritory(region))) +
+               QStringLiteral(": no price table");
+    QString text = s->country + QStringLiteral(", ") + QString::number(s->firstYear) + QStringLiteral(" to ") +
+                   QString::number(s->lastYear());
+    if (s->latestMonth > 0)
+        text += QStringLiteral(" (monthly to ") + QLocale::c().monthName(s->latestMonth) + QLatin1Char(' ') +
+                QString::number(s->latestYear) + QLatin1Char(')');
+    return text;
+}
+
+TotalBreakdown inTodaysPricesBreakdown(const TotalBreakdown &b, const PriceBasis &basis)
+{
+    TotalBreakdown today = b;
+    today.total = inTodaysPrices(b, basis);
+    today.share = 0;
+    return today;
+}
+
+QStringList creditLines(const PriceBasis &basis, const QString &region)
+{
+    const QString rate = formatNumber(basis.ratePercent(), 1) + QStringLiteral(" % a year");
+    const PriceSeries *s = basis.series();
+    if (!s)
+        return {tableInUse(basis, region) + QStringLiteral(": ") + rate + QStringLiteral(" for every year.")};
+    return {QStringLiteral("Table: ") + tableInUse(basis, region) + QStringLiteral("; ") + rate +
+                QStringLiteral(" after it and before it."),
+            s->source.title + QStringLiteral("."),
+            s->source.licence + QStringLiteral("; copy of ") + s->source.copyDate + QStringLiteral("."),
+            s->source.credit};
+}
+
+QString noShareSentence()
+{
+    return QStringLiteral("In today's prices no share of the lifetime income is shown: the income is one sum, "
+                          "earned in years the program does not know.");
+}
+} // namespace todayprices

@@ -154,11 +154,11 @@ void TfrmAbout::btWebClick()
 {
     const QString path = shortcutPath();
     if (!QFileInfo::exists(path) && !writeShortcut(path)) {
-        Prompts::applicationError(this, QStringLiteral("Unable to write to ") + path);
+        Prompts::applicationError(this, tr("Unable to write to %1").arg(path));
     } else {
         const QUrl address = shortcutAddress(path);
         if (!isWebAddress(address) || !openWithDesktop(address))
-            Prompts::showError(this, QStringLiteral("Couldn't open web browser for home page ") + path);
+            Prompts::showError(this, tr("Couldn't open web browser for home page %1").arg(path));
     }
     // The window closes in every case, like the OK button.
     accept();

@@ -3,6 +3,7 @@
 #include "app/batchexport.h"
 #include "app/commandline.h"
 #include "app/frmmain.h"
+#include "app/translations.h"
 #include "app/unixsignals.h"
 #include "calc/localesettings.h"
 #include "settings/settingsfile.h"
@@ -222,6 +223,7 @@ int runLifetally(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Lifetally"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setDesktopFileName(QStringLiteral("example.brightwell.lifetally"));
+    installUserTranslations();
 
     CommandLine options;
     if (!options.parse(QApplication::arguments())) {

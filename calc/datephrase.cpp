@@ -2,16 +2,31 @@
 
 #include "calc/clock.h"
 #include "calc/phrasecore.h"
+#include <QCoreApplication>
 
 namespace {
-QString number(int n)
-{
-    return QString::number(n);
-}
-
+// English says "1 mon" and "3 mons"; every language gives its own plural forms of both.
 QString monthsText(int months)
 {
-    return number(months) + QStringLiteral(" mon") + pluralS(months);
+    return months == 1 ? QCoreApplication::translate("DatePhrase", "%n mon", "short for month", months)
+                       : QCoreApplication::translate("DatePhrase", "%n mons", "short for months", months);
+}
+
+// How long, without the direction: "11 wks", "5 mons", "3 yrs 2 mons".
+QString spanText(phrasecore::Kind kind, const PhraseCounts &counts)
+{
+    switch (kind) {
+    case phrasecore::Kind::Weeks:
+        return QCoreApplication::translate("DatePhrase", "%n wks", "short for weeks", counts.weeks);
+    case phrasecore::Kind::Months:
+        return monthsText(counts.months);
+    case phrasecore::Kind::Years: {
+        const QString years = QCoreApplication::translate("DatePhrase", "%n yrs", "short for years", counts.years);
+        return counts.months > 0 ? years + QLatin1Char(' ') + monthsText(counts.months) : years;
+    }
+    default:
+        return QString();
+    }
 }
 } // namespace
 
@@ -84,37 +99,28 @@ QString datePhrase(DateValue reference, DateValue described, PhraseCounts &count
 {
     using phrasecore::Kind;
     const bool later = wholeDay(reference) < wholeDay(described);
-    switch (phrasecore::classify(reference, described, counts)) {
+    const Kind kind = phrasecore::classify(reference, described, counts);
+    switch (kind) {
     case Kind::None:
         return QString();
     case Kind::Today:
-        return QStringLiteral("Today");
+        return QCoreApplication::translate("DatePhrase", "Today");
     case Kind::Yesterday:
-        return QStringLiteral("Yesterday");
+        return QCoreApplication::translate("DatePhrase", "Yesterday");
     case Kind::Tomorrow:
-        return QStringLiteral("Tomorrow");
+        return QCoreApplication::translate("DatePhrase", "Tomorrow");
     case Kind::ThisWeek:
-        return QStringLiteral("This week");
+        return QCoreApplication::translate("DatePhrase", "This week");
     case Kind::NextWeek:
-        return QStringLiteral("Next week");
+        return QCoreApplication::translate("DatePhrase", "Next week");
     case Kind::LastWeek:
-        return QStringLiteral("Last week");
+        return QCoreApplication::translate("DatePhrase", "Last week");
     case Kind::Weeks:
-        return number(counts.weeks) + (later ? QStringLiteral(" wks") : QStringLiteral(" wks ago"));
     case Kind::Months:
-        return monthsText(counts.months) + (later ? QString() : QStringLiteral(" ago"));
     case Kind::Years:
-        if (later) {
-            QString text = number(counts.years) + QStringLiteral(" yrs");
-            if (counts.months > 0)
-                text += QLatin1Char(' ') + monthsText(counts.months);
-            return text;
-        } else {
-            QString text = number(counts.years) + QStringLiteral(" yrs ");
-            if (counts.months > 0)
-                text += monthsText(counts.months) + QLatin1Char(' ');
-            return text + QStringLiteral("ago");
-        }
+        return later ? spanText(kind, counts)
+                     : QCoreApplication::translate("DatePhrase", "%1 ago", "%1 is a span of time, such as 3 yrs 2 mons")
+                           .arg(spanText(kind, counts));
     }
     return QString();
 }
@@ -139,20 +145,25 @@ QString dateWhenText(DateValue described, DateValue birthDate)
     if (kind == phrasecore::Kind::Yesterday || kind == phrasecore::Kind::ThisWeek ||
         kind == phrasecore::Kind::LastWeek) {
         // A word such as "Yesterday" says nothing as an age; in the first days count them.
-        age = number(counts.days) + (counts.days == 1 ? QStringLiteral(" day old") : QStringLiteral(" days old"));
+        age = counts.days == 1 ? QCoreApplication::translate("DatePhrase", "%n day old", "an age", counts.days)
+                               : QCoreApplication::translate("DatePhrase", "%n days old", "an age", counts.days);
     } else {
-        age = datePhrase(described, birthDate, counts);
-        const qsizetype ago = age.indexOf(QLatin1String("ago"));
-        if (ago >= 0)
-            age.remove(ago, 3);
-        age += QStringLiteral("old");
+        age = QCoreApplication::translate("DatePhrase", "%1 old", "an age; %1 is a span of time, such as 3 yrs 2 mons")
+                  .arg(spanText(kind, counts))
+                  .trimmed();
     }
 
     const double describedDay = wholeDay(described);
     const double today = wholeDay(now);
+    // The three spaces set the age apart from the phrase on one line.
     if (describedDay < today)
-        return text + QStringLiteral("   You were ") + age;
+        return QCoreApplication::translate("DatePhrase", "%1   You were %2",
+                                           "%1 is when, such as 3 yrs ago; %2 the age then")
+            .arg(text, age);
     if (describedDay == today)
-        return text + QStringLiteral("   You are ") + age;
-    return text + QStringLiteral("   You will be ") + age;
+        return QCoreApplication::translate("DatePhrase", "%1   You are %2", "%1 is when (today); %2 the age")
+            .arg(text, age);
+    return QCoreApplication::translate("DatePhrase", "%1   You will be %2",
+                                       "%1 is when, such as 3 yrs; %2 the age then")
+        .arg(text, age);
 }

@@ -4,6 +4,7 @@
 #include "calc/explain.h"
 #include "calc/numbertext.h"
 #include "tables/activitymodel.h"
+#include <QCoreApplication>
 #include <QVector>
 
 std::optional<Overload> hoursOverlap(const ActivityModel &hours)
@@ -46,6 +47,7 @@ QString incomeWarning(const ActivityModel &money, qint64 income)
     const double share = incomeShareSum(money, income);
     if (!(share > 100))
         return QString();
-    return QStringLiteral("Your money activities add up to ") + formatNumber(share, 2) +
-           QStringLiteral("% of your lifetime income.");
+    return QCoreApplication::translate("ActivityChecks", "Your money activities add up to %1% of your lifetime income.",
+                                       "%1 is a percentage, such as 104.50")
+        .arg(formatNumber(share, 2));
 }

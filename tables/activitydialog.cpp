@@ -173,18 +173,18 @@ bool TActivityDialog::qKosher(QString &message)
 bool TActivityDialog::checkOpening(QString &message, CheckedDates &dates)
 {
     if (c.edName->text().isEmpty()) {
-        message = QStringLiteral("Description cannot be blank");
+        message = tr("Description cannot be blank");
         failAt(c.edName);
         return false;
     }
     if (!tryStrToDate(c.edDate->text(), dates.start)) {
-        message = QStringLiteral("Starting date is not valid");
+        message = tr("Starting date is not valid");
         failAt(c.edDate);
         return false;
     }
     dates.endValid = tryStrToDate(c.edEndDate->text(), dates.end);
     if (c.rbSpecific->isChecked() && !dates.endValid) {
-        message = QStringLiteral("Ending date is not valid");
+        message = tr("Ending date is not valid");
         failAt(c.edEndDate);
         return false;
     }
@@ -196,17 +196,17 @@ bool TActivityDialog::checkDateOrder(QString &message, const CheckedDates &dates
     // The birth-date text is read afresh: the main window lets nobody here without a valid one.
     DateValue birth = 0;
     if (tryStrToDate(m_birthText, birth) && wholeDay(dates.start) < wholeDay(birth)) {
-        message = QStringLiteral("Starting date is earlier than date of birth");
+        message = tr("Starting date is earlier than date of birth");
         failAt(c.edDate);
         return false;
     }
     if (wholeDay(dates.start) > wholeDay(Clock::now())) {
-        message = QStringLiteral("Starting date is in the future");
+        message = tr("Starting date is in the future");
         failAt(c.edDate);
         return false;
     }
     if (!c.rbNow->isChecked() && dates.endValid && wholeDay(dates.start) > wholeDay(dates.end)) {
-        message = QStringLiteral("Starting date is after the ending date");
+        message = tr("Starting date is after the ending date");
         failAt(c.edDate);
         return false;
     }

@@ -17,9 +17,8 @@ TfrmMoney::~TfrmMoney() = default;
 
 void TfrmMoney::FormShow()
 {
-    ui->Label5->setText(isMoney ? QStringLiteral("&Amount of money spent per:")
-                                : QStringLiteral("&Frequency performed per:"));
-    ui->Label3->setText(isMoney ? QStringLiteral("&Money") : QStringLiteral("N&umber"));
+    ui->Label5->setText(isMoney ? tr("&Amount of money spent per:") : tr("&Frequency performed per:"));
+    ui->Label3->setText(isMoney ? tr("&Money", "the amount of money, beside the period") : tr("N&umber"));
     // The labels' words, without the access key's mark.
     ui->numMoney->setAccessibleName(QString(ui->Label3->text()).remove(QLatin1Char('&')));
     ui->cbWhen->setAccessibleName(QString(ui->Label5->text()).remove(QLatin1Char('&')));
@@ -61,7 +60,7 @@ bool TfrmMoney::checkRest(QString &message, const CheckedDates &dates)
     // The shown text is what gets stored, so judge the value it holds.
     ui->numMoney->interpretText();
     if (!(ui->numMoney->value() > 0)) {
-        message = QStringLiteral("Value cannot be set to 0");
+        message = tr("Value cannot be set to 0");
         failAt(ui->numMoney);
         return false;
     }

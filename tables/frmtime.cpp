@@ -50,15 +50,15 @@ bool TfrmTime::checkRest(QString &message, const CheckedDates &dates)
     const int hours = ui->numHours->value();
     const int minutes = ui->numMin->value();
     if (ui->rbDay->isChecked() && (hours > 24 || (hours == 24 && minutes != 0))) {
-        message = QStringLiteral("Number of hours incorrect for days");
+        message = tr("Number of hours incorrect for days");
         return false;
     }
     if (ui->rbWeek->isChecked() && (hours > 168 || (hours == 168 && minutes != 0))) {
-        message = QStringLiteral("Number of hours/minutes incorrect for weeks");
+        message = tr("Number of hours/minutes incorrect for weeks");
         return false;
     }
     if (ui->rbMonth->isChecked() && (hours > 5208 || (hours == 5208 && minutes != 0))) {
-        message = QStringLiteral("Number of hours/minutes incorrect for months");
+        message = tr("Number of hours/minutes incorrect for months");
         return false;
     }
     return checkDateOrder(message, dates);

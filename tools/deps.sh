@@ -5,7 +5,9 @@ set -euo pipefail
 
 packages=(cmake g++ make ninja-build qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
           qt6-wayland xvfb xauth fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream
-          dpkg-dev file)
+          dpkg-dev file qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+# qt6-tools-dev holds the CMake side of the translation tools (qt_add_translations), qt6-l10n-tools
+# lupdate and lrelease, qt6-translations-l10n Qt's own dialogs in the user's language.
 packages+=("$@")
 
 missing=()

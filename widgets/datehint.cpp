@@ -1,6 +1,7 @@
 #include "widgets/datehint.h"
 
 #include "calc/datetext.h"
+#include <QCoreApplication>
 #include <QLineEdit>
 
 void showDateForm(QLineEdit *field)
@@ -11,5 +12,7 @@ void showDateForm(QLineEdit *field)
 
 QString dateFormLine()
 {
-    return QStringLiteral("Type the date as ") + shortDatePatternText() + QLatin1Char('.');
+    return QCoreApplication::translate("DateHint", "Type the date as %1.",
+                                       "%1 is the date's pattern, such as MM/DD/YYYY")
+        .arg(shortDatePatternText());
 }

@@ -27,6 +27,17 @@ PromptState &state()
     return s;
 }
 
+// The title every box but the error boxes carries: the program's name, the same in every language.
+QString programTitle()
+{
+    return QStringLiteral("Lifetally");
+}
+
+QString errorTitle()
+{
+    return QCoreApplication::translate("Prompts", "Error", "title of an error message box");
+}
+
 bool record(Prompts::Kind kind, const QString &title, const QString &text)
 {
     if (!state().testMode && !state().consoleMode)
@@ -49,10 +60,10 @@ void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &title, cons
 
 void Prompts::showError(QWidget *parent, const QString &text)
 {
-    if (record(Kind::Error, QStringLiteral("Error"), text))
+    if (record(Kind::Error, errorTitle(), text))
         return;
     QApplication::beep();
-    showBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text);
+    showBox(parent, QMessageBox::Critical, errorTitle(), text);
 }
 
 bool Prompts::confirm(QWidget *parent, const QString &title, const QString &text)
@@ -66,12 +77,16 @@ bool Prompts::confirm(QWidget *parent, const QString &title, const QString &text
 
 bool Prompts::keepOrChange(QWidget *parent, const QString &text)
 {
-    const QString title = QStringLiteral("Lifetally");
+    const QString title = programTitle();
     if (record(Kind::Check, title, text))
         return state().keepAnswers.isEmpty() || state().keepAnswers.takeFirst();
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
-    QPushButton *keep = box.addButton(QStringLiteral("&Keep it"), QMessageBox::AcceptRole);
-    QPushButton *change = box.addButton(QStringLiteral("&Change it"), QMessageBox::RejectRole);
+    QPushButton *keep =
+        box.addButton(QCoreApplication::translate("Prompts", "&Keep it", "button: keep an unlikely entry as it is"),
+                      QMessageBox::AcceptRole);
+    QPushButton *change = box.addButton(
+        QCoreApplication::translate("Prompts", "&Change it", "button: go back and change an unlikely entry"),
+        QMessageBox::RejectRole);
     box.setDefaultButton(change);
     box.setEscapeButton(change);
     box.exec();
@@ -80,16 +95,16 @@ bool Prompts::keepOrChange(QWidget *parent, const QString &text)
 
 Prompts::SaveAnswer Prompts::askSaveChanges(QWidget *parent)
 {
-    const QString title = QStringLiteral("Lifetally");
-    const QString text = QStringLiteral("Save changes before closing?");
+    const QString title = programTitle();
+    const QString text = QCoreApplication::translate("Prompts", "Save changes before closing?");
     if (record(Kind::SaveChanges, title, text))
         return state().saveAnswers.isEmpty() ? SaveAnswer::Cancel : state().saveAnswers.takeFirst();
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                     parent);
     // Access keys in every theme: some give the standard buttons none.
-    box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Do&n't Save"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("Prompts", "&Save", "button"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("Prompts", "Do&n't Save", "button"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Prompts", "&Cancel", "button"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
@@ -104,7 +119,7 @@ Prompts::SaveAnswer Prompts::askSaveChanges(QWidget *parent)
 
 bool Prompts::ask(QWidget *parent, const QString &text, const QString &accept, const QString &reject)
 {
-    const QString title = QStringLiteral("Lifetally");
+    const QString title = programTitle();
     if (record(Kind::Question, title, text))
         return !state().answers.isEmpty() && state().answers.takeFirst();
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
@@ -119,10 +134,13 @@ bool Prompts::ask(QWidget *parent, const QString &text, const QString &accept, c
 bool Prompts::askReplaceChanged(QWidget *parent, const QString &path)
 {
     return ask(parent,
-               QStringLiteral("%1 was changed by another program since Lifetally read it.\n\n"
-                              "Replace it with the entries shown here? The changed file is kept as %2.")
+               QCoreApplication::translate("Prompts",
+                                           "%1 was changed by another program since Lifetally read it.\n\n"
+                                           "Replace it with the entries shown here? The changed file is kept as %2.",
+                                           "%1 is the settings file, %2 its backup's name")
                    .arg(QDir::toNativeSeparators(path), QFileInfo(path).fileName() + QStringLiteral(".bak")),
-               QStringLiteral("Replace"), QStringLiteral("Cancel"));
+               QCoreApplication::translate("Prompts", "Replace", "button: replace the changed file"),
+               QCoreApplication::translate("Prompts", "Cancel", "button"));
 }
 
 bool Prompts::askRestore(QWidget *parent, const QDateTime &when)
@@ -130,10 +148,13 @@ bool Prompts::askRestore(QWidget *parent, const QDateTime &when)
     const DateValue at = encodeDate(when.date().year(), when.date().month(), when.date().day()) +
                          when.time().msecsSinceStartOfDay() / 86400000.0;
     return ask(parent,
-               QStringLiteral("Lifetally did not end properly last time. Entries you had not saved were kept "
-                              "(%1 %2).\n\nRestore them?")
+               QCoreApplication::translate("Prompts",
+                                           "Lifetally did not end properly last time. Entries you had not saved "
+                                           "were kept (%1 %2).\n\nRestore them?",
+                                           "%1 is a date, %2 a time")
                    .arg(shortDateText(at), longTimeText(at)),
-               QStringLiteral("Restore"), QStringLiteral("Discard"));
+               QCoreApplication::translate("Prompts", "Restore", "button: restore the kept entries"),
+               QCoreApplication::translate("Prompts", "Discard", "button: discard the kept entries"));
 }
 
 void Prompts::cannotRead(QWidget *parent, Unreadable which, const QString &path, const QString &reason,
@@ -141,24 +162,31 @@ void Prompts::cannotRead(QWidget *parent, Unreadable which, const QString &path,
 {
     const QString file = QDir::toNativeSeparators(path);
     if (which == Unreadable::Settings) {
-        warning(parent, QStringLiteral("Lifetally cannot read your entries in %1: %2.\n\n"
-                                       "Close will not be able to keep your entries there.")
+        warning(parent, QCoreApplication::translate("Prompts",
+                                                    "Lifetally cannot read your entries in %1: %2.\n\n"
+                                                    "Close will not be able to keep your entries there.",
+                                                    "%1 is a file, %2 the reason")
                             .arg(file, reason));
         return;
     }
-    const QString kept = setAside.isEmpty()
-                             ? QStringLiteral("The file is kept as it is.")
-                             : QStringLiteral("The file was set aside as %1; entries you do not save are kept "
-                                              "again from now on.")
-                                   .arg(QDir::toNativeSeparators(setAside));
-    warning(parent, QStringLiteral("Lifetally kept entries that were not saved in %1, but cannot read them: "
-                                   "%2.\n\n%3")
+    const QString kept =
+        setAside.isEmpty()
+            ? QCoreApplication::translate("Prompts", "The file is kept as it is.")
+            : QCoreApplication::translate("Prompts",
+                                          "The file was set aside as %1; entries you do not save are kept again "
+                                          "from now on.",
+                                          "%1 is a file")
+                  .arg(QDir::toNativeSeparators(setAside));
+    warning(parent, QCoreApplication::translate("Prompts",
+                                                "Lifetally kept entries that were not saved in %1, but cannot read "
+                                                "them: %2.\n\n%3",
+                                                "%1 is a file, %2 the reason, %3 what became of the file")
                         .arg(file, reason, kept));
 }
 
 void Prompts::warning(QWidget *parent, const QString &text)
 {
-    const QString title = QStringLiteral("Lifetally");
+    const QString title = programTitle();
     if (record(Kind::Warning, title, text))
         return;
     showBox(parent, QMessageBox::Warning, title, text);
@@ -167,7 +195,7 @@ void Prompts::warning(QWidget *parent, const QString &text)
 void Prompts::applicationError(QWidget *parent, const QString &message)
 {
     const QString text = message + QLatin1Char('.');
-    const QString title = QStringLiteral("Lifetally");
+    const QString title = programTitle();
     if (record(Kind::ApplicationError, title, text))
         return;
     showBox(parent, QMessageBox::Critical, title, text);
@@ -175,10 +203,10 @@ void Prompts::applicationError(QWidget *parent, const QString &message)
 
 void Prompts::showPrintError(QWidget *parent)
 {
-    const QString text = QStringLiteral("Error printing report ... quitting");
-    if (record(Kind::PrintError, QStringLiteral("Error"), text))
+    const QString text = QCoreApplication::translate("Prompts", "Error printing report ... quitting");
+    if (record(Kind::PrintError, errorTitle(), text))
         return;
-    showBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text);
+    showBox(parent, QMessageBox::Critical, errorTitle(), text);
 }
 
 void Prompts::setTestMode(bool on)

@@ -1,6 +1,7 @@
 // The wizard used from the keyboard alone, and what a screen reader is told about every control.
 #include "about/frmabout.h"
 #include "app/frmmain.h"
+#include "app/translations.h"
 #include "guisupport.h"
 #include "results/frmgraph.h"
 #include "tables/activitymodel.h"
@@ -109,7 +110,11 @@ private slots:
         m_scope->writeSettings("[DOB]\nDate=3/15/1990\n[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\nHrMin=8 Hrs\nPer=Day\n"
                                "Start=3/15/1990\nEnd=Now\n");
     }
-    void cleanup() { m_scope.reset(); }
+    void cleanup()
+    {
+        installTranslations({});
+        m_scope.reset();
+    }
 
     void everyFocusableControlHasAName()
     {
@@ -135,8 +140,17 @@ private slots:
         QCOMPARE(unnamedFocusable(&about), QStringList());
     }
 
+    void accessKeysEverywhereAndNoneTwiceInAWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en";
+        QTest::newRow("German") << "de";
+        QTest::newRow("French") << "fr";
+    }
     void accessKeysEverywhereAndNoneTwiceInAWindow()
     {
+        QFETCH(QString, language);
+        installTranslations({language});
         TfrmMain w;
         w.show();
         auto *stack = child<QStackedWidget>(&w, "Notebook1");

@@ -1,6 +1,7 @@
 #include "calc/todayprices.h"
 
 #include "calc/numbertext.h"
+#include <QHash>
 #include <QLocale>
 #include <cmath>
 
@@ -12,6 +13,34 @@ QStringList euroRegions()
             QStringLiteral("LT"), QStringLiteral("LU"), QStringLiteral("MT"), QStringLiteral("NL"),
             QStringLiteral("PT"), QStringLiteral("SK"), QStringLiteral("SI"), QStringLiteral("ES")};
 }
+
+namespace {
+// The country of a currency other than the three above, from its ISO 4217 code, whose first two
+// letters name it (CHF: CH). Empty for a symbol several currencies share ("kr") and for a code of
+// several countries (XOF).
+QString homeOfCurrency(const QString &symbol)
+{
+    static const QHash<QString, QString> codes = [] {
+        QHash<QString, QString> bySymbol; // empty where the symbol stands for several codes
+        const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        for (const QLocale &l : locales) {
+            const QString code = l.currencySymbol(QLocale::CurrencyIsoCode);
+            if (code.size() != 3)
+                continue;
+            for (const QString &s : {l.currencySymbol(QLocale::CurrencySymbol), code}) {
+                const auto it = bySymbol.constFind(s);
+                if (it == bySymbol.constEnd())
+                    bySymbol.insert(s, code);
+                else if (*it != code)
+                    bySymbol[s] = QString();
+            }
+        }
+        return bySymbol;
+    }();
+    const QString code = codes.value(symbol);
+    return code.isEmpty() || code.startsWith(QLatin1Char('X')) ? QString() : code.left(2);
+}
+} // namespace
 
 QString priceRegionFor(const QString &territory, const QString &territoryCurrency, const QString &amountCurrency,
                        const QString &euroRegion)
@@ -28,7 +57,7 @@ QString priceRegionFor(const QString &territory, const QString &territoryCurrenc
             return euroRegion;
         return euro.contains(territory) ? territory : euro.first();
     }
-    return QString();
+    return homeOfCurrency(amountCurrency);
 }
 
 namespace {

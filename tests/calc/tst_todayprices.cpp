@@ -144,11 +144,31 @@ private slots:
                                               << "€"
                                               << "IT"
                                               << "FR";
-        QTest::newRow("francs in Japan: no home") << "JP"
-                                                  << "¥"
-                                                  << "CHF"
-                                                  << ""
-                                                  << "";
+        QTest::newRow("francs in Japan: Switzerland") << "JP"
+                                                      << "¥"
+                                                      << "CHF"
+                                                      << ""
+                                                      << "CH";
+        QTest::newRow("zloty in the U.S.: Poland") << "US"
+                                                   << "$"
+                                                   << "zł"
+                                                   << ""
+                                                   << "PL";
+        QTest::newRow("kronor of several countries: no home") << "US"
+                                                              << "$"
+                                                              << "kr"
+                                                              << ""
+                                                              << "";
+        QTest::newRow("CFA francs of several countries: no home") << "US"
+                                                                  << "$"
+                                                                  << "XOF"
+                                                                  << ""
+                                                                  << "";
+        QTest::newRow("unknown symbol: no home") << "US"
+                                                 << "$"
+                                                 << "¤"
+                                                 << ""
+                                                 << "";
     }
     void regionOfTheAmounts()
     {

@@ -45,7 +45,9 @@ QString homeOfCurrency(const QString &symbol)
 QString priceRegionFor(const QString &territory, const QString &territoryCurrency, const QString &amountCurrency,
                        const QString &euroRegion)
 {
-    if (amountCurrency.isEmpty() || amountCurrency == territoryCurrency)
+    // A region that names no country (the C locale, Europe: "150") has no currency of its own: the
+    // amounts' tells.
+    if (amountCurrency.isEmpty() || (amountCurrency == territoryCurrency && territory.size() == 2))
         return territory;
     if (amountCurrency == QLatin1String("$"))
         return QStringLiteral("US");

@@ -154,6 +154,16 @@ private slots:
                                                    << "zł"
                                                    << ""
                                                    << "PL";
+        QTest::newRow("dollars where no country is set: U.S.") << ""
+                                                               << "$"
+                                                               << "$"
+                                                               << ""
+                                                               << "US";
+        QTest::newRow("dollars in Europe as a whole: U.S.") << "150"
+                                                            << "$"
+                                                            << "$"
+                                                            << ""
+                                                            << "US";
         QTest::newRow("kronor of several countries: no home") << "US"
                                                               << "$"
                                                               << "kr"

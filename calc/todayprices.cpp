@@ -188,8 +188,14 @@ QString sentence(const TotalBreakdown &b, const PriceBasis &basis)
     if (b.total > 0 && b.from <= basis.today()) {
         int y = 0, m = 0, d = 0;
         decodeDate(b.from, y, m, d);
-        text += QStringLiteral(" \u2014 prices rose ") + formatNumber(today / b.total, 1) +
-                QStringLiteral(" \u00d7 since ") + QString::number(y) + QStringLiteral(" on average");
+        // A rate below zero (or a country's falling prices) brings the amounts down: say so.
+        const QString factor = formatNumber(today / b.total, 1) + QStringLiteral(" \u00d7");
+        if (today >= b.total)
+            text += QStringLiteral(" \u2014 prices rose ") + factor + QStringLiteral(" since ") + QString::number(y) +
+                    QStringLiteral(" on average");
+        else
+            text += QStringLiteral(" \u2014 prices fell to ") + factor + QStringLiteral(" those of ") +
+                    QString::number(y) + QStringLiteral(" on average");
     }
     return text + QLatin1Char('.');
 }

@@ -208,6 +208,9 @@ private slots:
         const TotalBreakdown b = row(ymdValue(2001, 1, 1), ymdValue(2002, 1, 1), 1000);
         QCOMPARE(todayprices::sentence(b, basis),
                  QStringLiteral("In 2003 prices: $1,210 — prices rose 1.2 × since 2001 on average."));
+        // Prices falling at the user's rate where there is no table.
+        QCOMPARE(todayprices::sentence(b, PriceBasis(nullptr, -5, today())),
+                 QStringLiteral("In 2003 prices: $902 — prices fell to 0.9 × those of 2001 on average."));
         TotalBreakdown shared = b;
         shared.share = 10;
         QCOMPARE(todayprices::shownTotalText(shared), QStringLiteral("$1,000 (10.00%)"));

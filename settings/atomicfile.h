@@ -29,8 +29,9 @@ struct AtomicWriteHooks {
 };
 
 // Who may read the file written, and what its name may be.
-// Ordinary: an export to a name the user chose. A link there is followed; a device or a pipe
-// (/dev/stdout, a FIFO) is written directly, as it cannot be replaced.
+// Ordinary: an export to a name the user chose. A link there is followed as for OwnerOnly; a
+// device or a pipe (/dev/stdout, a FIFO) is written directly, as it cannot be replaced; a disk
+// device is refused.
 // OwnerOnly: a file of a person's entries, readable and writable by its owner alone (0600) from
 // before its first byte. A link at the name is followed only when this user or the owner of the
 // file it leads to made it; the file keeps its owner (root writing another user's file), or the

@@ -89,6 +89,43 @@ private slots:
         }
     }
 
+    // Root exports to a name in a shared folder where another user planted a link.
+    void exportThroughPlantedLink_data()
+    {
+        QTest::addColumn<QString>("leadsTo");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("a file only root may write") << "rootonly" << false;
+        QTest::newRow("a device") << "null" << false;
+        QTest::newRow("nowhere, in root's folder") << "absent" << false;
+        QTest::newRow("that user's own file") << "theirs" << true;
+    }
+    void exportThroughPlantedLink()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(QString, leadsTo);
+        QFETCH(bool, written);
+        QTemporaryDir shared, rootOnly;
+        const QString target = rootOnly.filePath(leadsTo), output = shared.filePath(QStringLiteral("out.csv"));
+        if (leadsTo == QLatin1String("null"))
+            QVERIFY(makeDevice(target, 3));
+        else if (leadsTo != QLatin1String("absent"))
+            QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+        if (leadsTo == QLatin1String("theirs"))
+            QCOMPARE(::chown(QFile::encodeName(target).constData(), OtherUser, OtherUser), 0);
+        QVERIFY(QFile::link(target, output));
+        QCOMPARE(::lchown(QFile::encodeName(output).constData(), OtherUser, OtherUser), 0);
+        try {
+            writeFileAtomically(output, "a,b\r\n");
+            QVERIFY(written);
+        } catch (const FileWriteError &e) {
+            QVERIFY2(!written, qPrintable(e.message()));
+            QCOMPARE(e.message(), QStringLiteral("Unable to write to %1: It is a link another user made").arg(output));
+        }
+        QCOMPARE(readAll(target), written ? QByteArray("a,b\r\n") : QByteArray());
+        QCOMPARE(S_ISLNK(lstatOf(output).st_mode), true);
+    }
+
     void outputOnInput_data()
     {
         QTest::addColumn<QString>("output"); // beside "lfy.ini"

@@ -126,6 +126,36 @@ private slots:
         QCOMPARE(S_ISLNK(lstatOf(output).st_mode), true);
     }
 
+    // Why the recovery file could not be kept, as standard error tells it at a signal.
+    void recoveryNotKept_data()
+    {
+        QTest::addColumn<QString>("folderState");
+        QTest::addColumn<QString>("reason"); // @: the folder
+        QTest::newRow("folder deleted while open") << "deleted" << "@ no longer exists";
+        QTest::newRow("folder read-only") << "readonly" << "no permission to write in @";
+    }
+    void recoveryNotKept()
+    {
+        QFETCH(QString, folderState);
+        QFETCH(QString, reason);
+        if (folderState == QLatin1String("readonly") && ::geteuid() == 0)
+            QSKIP("root writes in a read-only folder");
+        QTemporaryDir top;
+        const QString folder = top.filePath(QStringLiteral("entries"));
+        QVERIFY(QDir().mkdir(folder));
+        setSettingsFilePath(folder + QStringLiteral("/lfy.ini"));
+        SettingsKeeper keeper;
+        Entries entries;
+        keeper.read(entries);
+        entries.bio.name = QStringLiteral("Typed");
+        if (folderState == QLatin1String("deleted"))
+            QVERIFY(QDir(folder).removeRecursively());
+        else
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QCOMPARE(keeper.keepUnsaved(entries), reason.replace(QLatin1Char('@'), folder));
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
     void outputOnInput_data()
     {
         QTest::addColumn<QString>("output"); // beside "lfy.ini"

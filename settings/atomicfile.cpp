@@ -29,8 +29,8 @@ std::optional<struct stat> statOf(const QString &path, bool followLink)
     return st;
 }
 
-// The file a chain of links at `path` ends at. A link is followed only when this user or the
-// owner of that file made it: another user's link could lead anywhere this process may write.
+} // namespace
+
 QString followLinks(const QString &path)
 {
     QString at = path;
@@ -51,6 +51,7 @@ QString followLinks(const QString &path)
     return at;
 }
 
+namespace {
 // A device or a pipe takes the bytes as they come; there is no file to replace.
 // `chosen` is what the name led to when it was judged; a name changed since is refused.
 void writeDirectly(const QString &path, const QByteArray &data, const struct stat &chosen)

@@ -49,3 +49,8 @@ enum class FileAccess { Ordinary, OwnerOnly, Beside };
 // Throws FileWriteError.
 void writeFileAtomically(const QString &path, const QByteArray &data, const AtomicWriteHooks &hooks = {},
                          FileAccess access = FileAccess::Ordinary, const QString &ownerFrom = QString());
+
+// The file a chain of links at `path` ends at. A link is followed only when this user, root or
+// the owner of that file made it: another user's link could lead anywhere this process may
+// write. Throws FileWriteError ("It is a link another user made") otherwise.
+QString followLinks(const QString &path);

@@ -2,6 +2,7 @@
 // link, no file is taken from its owner, an output never lands on the entries, and a device, a
 // pipe or a huge file is refused without being read.
 #include "settings/settingskeeper.h"
+#include "settings/settingslock.h"
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -124,6 +125,28 @@ private slots:
         }
         QCOMPARE(readAll(target), written ? QByteArray("a,b\r\n") : QByteArray());
         QCOMPARE(S_ISLNK(lstatOf(output).st_mode), true);
+    }
+
+    // The lock goes beside the file a link leads to only when the link may be followed: beside a
+    // root-only file, it would stop (or take over) another program's lock of that name.
+    void lockBesidePlantedLink_data()
+    {
+        QTest::addColumn<bool>("theirs");
+        QTest::newRow("to a file only root may write") << false;
+        QTest::newRow("to that user's own file") << true;
+    }
+    void lockBesidePlantedLink()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(bool, theirs);
+        QTemporaryDir folder, elsewhere;
+        const QString ini = folder.filePath(QStringLiteral("lfy.ini")), target = elsewhere.filePath("passwd");
+        QVERIFY(QFile(target).open(QIODevice::WriteOnly) && QFile::link(target, ini));
+        QCOMPARE(::lchown(QFile::encodeName(ini).constData(), OtherUser, OtherUser), 0);
+        if (theirs)
+            QCOMPARE(::chown(QFile::encodeName(target).constData(), OtherUser, OtherUser), 0);
+        QCOMPARE(SettingsLock::lockPath(ini), (theirs ? target : ini) + QStringLiteral(".lock"));
     }
 
     // Why the recovery file could not be kept, as standard error tells it at a signal.

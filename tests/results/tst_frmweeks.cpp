@@ -296,6 +296,18 @@ private slots:
         const QByteArray bytes = out.readAll();
         QVERIFY2(bytes.size() < 1000000, qPrintable(QString::number(bytes.size())));
         QVERIFY(!bytes.contains("/Subtype /Image"));
+
+        // Weeks with nothing entered are squares on paper too, as in the legend.
+        const ActivityModel none{QSet<int>{ActivityModel::Total}};
+        TfrmWeeks empty(TfrmWeeks::weeksOf(none, Birth, 90));
+        empty.setPaper(QPageSize(QPageSize::A4));
+        empty.saveImage(png);
+        const QImage blank = QImage(png).convertToFormat(QImage::Format_RGB32);
+        qsizetype grey = 0;
+        for (int y = 0; y < blank.height(); ++y)
+            for (int x = 0; x < blank.width(); ++x)
+                grey += blank.pixel(x, y) == qRgb(0xc8, 0xc8, 0xc8);
+        QVERIFY2(grey > 200000, qPrintable(QString::number(grey)));
     }
 
 private:

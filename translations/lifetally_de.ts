@@ -672,6 +672,14 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <source>&amp;Default</source>
         <translation>&amp;Standard</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>TfrmTime</name>
@@ -795,7 +803,7 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>Markierungen</translation>
     </message>
     <message>
-        <source>&amp;Show:</source>
+        <source>Sho&amp;w:</source>
         <translation>&amp;Zeigen:</translation>
     </message>
     <message>

@@ -672,6 +672,14 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <source>&amp;Default</source>
         <translation>&amp;Par défaut</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
 </context>
 <context>
     <name>TfrmTime</name>
@@ -795,7 +803,7 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>Repères</translation>
     </message>
     <message>
-        <source>&amp;Show:</source>
+        <source>Sho&amp;w:</source>
         <translation>&amp;Afficher&#xa0;:</translation>
     </message>
     <message>

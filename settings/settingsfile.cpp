@@ -236,14 +236,22 @@ FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells 
     // its texts tell.
     LocaleSettings written = region;
     FileFormatState state = FileFormatState::Recorded;
-    if (!readFileFormat(ini, region, written))
-        state = guessFileFormat(storedTexts(bio, hours, money, freq), region, written);
+    bool currencyKnown = true;
+    if (!readFileFormat(ini, region, written)) {
+        const StoredTexts texts = storedTexts(bio, hours, money, freq);
+        state = guessFileFormat(texts, region, written);
+        // An old file's amounts name their currency when every one of them carries its symbol.
+        currencyKnown = state == FileFormatState::Detected && !texts.money.isEmpty() &&
+                        !written.currencySymbol.isEmpty() &&
+                        std::all_of(texts.money.cbegin(), texts.money.cend(), [&written](const QString &amount) {
+                            return amount.contains(written.currencySymbol);
+                        });
+    }
     if (state == FileFormatState::Foreign || state == FileFormatState::Unknown)
         written = region;
     // Amounts keep the currency they were entered in: dollars stay dollars under German settings,
-    // written the German way. A new file, or one that does not record it, takes the region's.
-    const LocaleSettings current =
-        region.withCurrency(state == FileFormatState::Recorded ? written.currencySymbol : QString());
+    // written the German way. A new file, or one that does not say, takes the region's.
+    const LocaleSettings current = region.withCurrency(currencyKnown ? written.currencySymbol : QString());
     LocaleSettings::setCurrent(current);
     bio.prices = readPricesChoice(ini);
     const FormatConversion conversion(written, current);

@@ -83,7 +83,7 @@ private slots:
         // Amounts of another region: converted from the one format where every text reads, or
         // refused as foreign; never taken digit by digit.
         QTest::newRow("French amounts") << QStringList{"--settings", "@/french.ini", "--csv", "-"} << 0
-                                        << ",Rent,\"$1,250.50\",Month," << "" << none;
+                                        << ",Rent,\"€1,250.50\",Month," << "" << none;
         QTest::newRow("Swiss amounts, slashed dates")
             << QStringList{"--settings", "@/swiss.ini", "--csv", "@/all.csv"} << 1 << ""
             << "are written in another regional format than yours" << none;

@@ -267,15 +267,18 @@ private slots:
                                   "Per=Week\nStart=01/09/2000\nEnd=Now\n";
         const QStringList usRow{"Rent", "$1,250.00", "Month", "9/1/2000", "Now"};
         const QStringList deRow{"Rent", "1.250,00 €", "Month", "01.09.2000", "Now"};
+        // Converted from another region's format, the amounts keep the currency they name.
+        const QStringList usInGerman{"Rent", "1.250,00 $", "Month", "01.09.2000", "Now"};
+        const QStringList germanInUS{"Rent", "€1,250.00", "Month", "9/1/2000", "Now"};
         const int current = int(FileFormatState::Current), detected = int(FileFormatState::Detected),
                   foreign = int(FileFormatState::Foreign), unknown = int(FileFormatState::Unknown);
         // clang-format off
         QTest::newRow("U.S. file under U.S. settings") << usLocale() << us << current << usRow;
-        QTest::newRow("U.S. file under German settings") << germanLocale() << us << detected << deRow;
-        QTest::newRow("German file under U.S. settings") << usLocale() << de << detected << usRow;
+        QTest::newRow("U.S. file under German settings") << germanLocale() << us << detected << usInGerman;
+        QTest::newRow("German file under U.S. settings") << usLocale() << de << detected << germanInUS;
         QTest::newRow("record without placement") << germanLocale()
             << us + "[Format]\nShortDate=M/d/yyyy\nDateSeparator=/\nDecimal=.\nThousands=,\nCurrency=$\n"
-            << detected << deRow;
+            << detected << usInGerman;
         QTest::newRow("ambiguous file under German settings") << germanLocale() << either << foreign << QStringList();
         QTest::newRow("no such day, no format") << usLocale() << QByteArray("[DOB]\nDate=2/30/1980\n") << unknown
             << QStringList();
@@ -325,12 +328,12 @@ private slots:
         const int detected = int(FileFormatState::Detected), foreign = int(FileFormatState::Foreign);
         const QString narrow = QStringLiteral("1\u202F250,50\u00A0€"), plain = QStringLiteral("1 250,50 €");
         // clang-format off
-        QTest::newRow("French, narrow spaces, British") << britishLocale() << "24/12/1980" << narrow << detected << "£1,250.50";
-        QTest::newRow("French, plain spaces, British") << britishLocale() << "24/12/1980" << plain << detected << "£1,250.50";
-        QTest::newRow("French, plain spaces, U.S.") << usLocale() << "24/12/1980" << plain << detected << "$1,250.50";
+        QTest::newRow("French, narrow spaces, British") << britishLocale() << "24/12/1980" << narrow << detected << "€1,250.50";
+        QTest::newRow("French, plain spaces, British") << britishLocale() << "24/12/1980" << plain << detected << "€1,250.50";
+        QTest::newRow("French, plain spaces, U.S.") << usLocale() << "24/12/1980" << plain << detected << "€1,250.50";
         QTest::newRow("French, plain spaces, German") << germanLocale() << "24/12/1980" << plain << detected << "1.250,50 €";
-        QTest::newRow("Swiss apostrophe, Swiss dates") << britishLocale() << "24.12.1980" << "CHF 1\u2019250.50" << detected << "£1,250.50";
-        QTest::newRow("Swiss straight apostrophe, Swiss dates") << britishLocale() << "24.12.1980" << "CHF 1'250.50" << detected << "£1,250.50";
+        QTest::newRow("Swiss apostrophe, Swiss dates") << britishLocale() << "24.12.1980" << "CHF 1\u2019250.50" << detected << "CHF1,250.50";
+        QTest::newRow("Swiss straight apostrophe, Swiss dates") << britishLocale() << "24.12.1980" << "CHF 1'250.50" << detected << "CHF1,250.50";
         QTest::newRow("Swiss apostrophe, slashed dates") << britishLocale() << "24/12/1980" << "CHF 1\u2019250.50" << foreign << "CHF 1\u2019250.50";
         QTest::newRow("Swiss straight apostrophe, slashed dates") << britishLocale() << "24/12/1980" << "CHF 1'250.50" << foreign << "CHF 1'250.50";
         // clang-format on

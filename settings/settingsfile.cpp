@@ -8,6 +8,7 @@
 #include "settings/pricessection.h"
 #include "settings/programfolder.h"
 
+#include "calc/tablerow.h"
 #include "settings/atomicfile.h"
 
 #include <QCryptographicHash>
@@ -29,8 +30,6 @@ struct TableKeys {
 const TableKeys HoursKeys{"Hours", "Hour", "HrMin", std::nullopt};
 const TableKeys MoneyKeys{"Money", "Money", "Amount", AmountKind::Money};
 const TableKeys FreqKeys{"Freq", "Freq", "Amount", AmountKind::Count};
-
-enum Column { AmountColumn = 1, StartColumn = 3, EndColumn = 4 };
 
 QString &chosenPath()
 {
@@ -66,11 +65,11 @@ void collectTexts(const TableKeys &t, const TableCells &table, StoredTexts &text
 {
     for (int n = 1; n < table.size(); ++n) {
         const QStringList &row = table[n];
-        if (t.amountKind && !row.value(AmountColumn).isEmpty())
-            (*t.amountKind == AmountKind::Money ? texts.money : texts.counts) << row.value(AmountColumn);
-        for (int col : {StartColumn, EndColumn}) {
+        if (t.amountKind && !row.value(Column::Amount).isEmpty())
+            (*t.amountKind == AmountKind::Money ? texts.money : texts.counts) << row.value(Column::Amount);
+        for (int col : {Column::Start, Column::End}) {
             const QString text = row.value(col);
-            if (!text.isEmpty() && text != QLatin1String("Now"))
+            if (!text.isEmpty() && !isNow(text))
                 texts.dates << text;
         }
     }
@@ -80,12 +79,12 @@ void convertTable(const TableKeys &t, const FormatConversion &conversion, TableC
 {
     for (int n = 1; n < table.size(); ++n) {
         QStringList &row = table[n];
-        if (row.size() <= EndColumn)
+        if (row.size() <= Column::End)
             continue;
         if (t.amountKind)
-            row[AmountColumn] = conversion.amount(row[AmountColumn], *t.amountKind);
-        row[StartColumn] = conversion.date(row[StartColumn]);
-        row[EndColumn] = conversion.date(row[EndColumn]);
+            row[Column::Amount] = conversion.amount(row[Column::Amount], *t.amountKind);
+        row[Column::Start] = conversion.date(row[Column::Start]);
+        row[Column::End] = conversion.date(row[Column::End]);
     }
 }
 

@@ -9,12 +9,11 @@
 
 std::optional<Overload> hoursOverlap(const ActivityModel &hours)
 {
-    using C = ActivityModel;
     QVector<DailyLoad> loads;
     for (int row : hours.usedRows()) {
         try {
-            const TotalBreakdown b = hourBreakdown(hours.cell(row, C::Amount), hours.cell(row, C::Per),
-                                                   hours.cell(row, C::Start), hours.cell(row, C::End), 0);
+            const TotalBreakdown b = hourBreakdown(hours.cell(row, Column::Amount), hours.cell(row, Column::Per),
+                                                   hours.cell(row, Column::Start), hours.cell(row, Column::End), 0);
             if (const std::optional<DailyLoad> load = dailyLoad(b))
                 loads.append(*load);
         } catch (const ConversionError &) {
@@ -30,7 +29,7 @@ double incomeShareSum(const ActivityModel &money, qint64 income)
     double sum = 0;
     for (int row : money.usedRows()) {
         double value = 0;
-        if (tryTotalCellValue(money.cell(row, ActivityModel::Total), value))
+        if (tryTotalCellValue(money.cell(row, Column::Total), value))
             sum += value;
     }
     return 100 * sum / double(income);

@@ -88,14 +88,14 @@ void convertTable(const TableKeys &t, const FormatConversion &conversion, TableC
     }
 }
 
-StoredTexts storedTexts(const BioFields &bio, const TableCells &hours, const TableCells &money, const TableCells &freq)
+StoredTexts storedTexts(const Entries &e)
 {
     StoredTexts texts;
-    if (!bio.birthDate.isEmpty())
-        texts.dates << bio.birthDate;
-    collectTexts(HoursKeys, hours, texts);
-    collectTexts(MoneyKeys, money, texts);
-    collectTexts(FreqKeys, freq, texts);
+    if (!e.bio.birthDate.isEmpty())
+        texts.dates << e.bio.birthDate;
+    collectTexts(HoursKeys, e.hours, texts);
+    collectTexts(MoneyKeys, e.money, texts);
+    collectTexts(FreqKeys, e.freq, texts);
     return texts;
 }
 
@@ -211,15 +211,14 @@ int readLookAheadAge(const IniFile &ini)
 }
 } // namespace
 
-FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money,
-                                 TableCells &freq, RowsPastCapacity *past)
+FileFormatState readSettingsFile(const QString &path, Entries &entries, RowsPastCapacity *past)
 {
-    return readSettingsFile(IniFile(path), bio, hours, money, freq, past);
+    return readSettingsFile(IniFile(path), entries, past);
 }
 
-FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells &hours, TableCells &money,
-                                 TableCells &freq, RowsPastCapacity *past)
+FileFormatState readSettingsFile(const IniFile &ini, Entries &entries, RowsPastCapacity *past)
 {
+    BioFields &bio = entries.bio;
     if (past)
         *past = {rowsPastCapacity(ini, HoursKeys), rowsPastCapacity(ini, MoneyKeys), rowsPastCapacity(ini, FreqKeys)};
     const LocaleSettings region = LocaleSettings::current().withCurrency(QString());
@@ -227,16 +226,16 @@ FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells 
     bio.birthDate = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
     bio.income = ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), 250000);
     bio.lookAheadAge = readLookAheadAge(ini);
-    readTable(ini, HoursKeys, hours);
-    readTable(ini, MoneyKeys, money);
-    readTable(ini, FreqKeys, freq);
+    readTable(ini, HoursKeys, entries.hours);
+    readTable(ini, MoneyKeys, entries.money);
+    readTable(ini, FreqKeys, entries.freq);
 
     // A file from before the format was recorded, or written by hand, says nothing of its format:
     // its texts tell.
     LocaleSettings written = region;
     FileFormatState state = FileFormatState::Recorded;
     if (!readFileFormat(ini, region, written))
-        state = guessFileFormat(storedTexts(bio, hours, money, freq), region, written);
+        state = guessFileFormat(storedTexts(entries), region, written);
     if (state == FileFormatState::Foreign || state == FileFormatState::Unknown)
         written = region;
     // Amounts keep the currency they were entered in: dollars stay dollars under German settings,
@@ -247,9 +246,9 @@ FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells 
     bio.prices = readPricesChoice(ini);
     const FormatConversion conversion(written, current);
     bio.birthDate = conversion.date(bio.birthDate);
-    convertTable(HoursKeys, conversion, hours);
-    convertTable(MoneyKeys, conversion, money);
-    convertTable(FreqKeys, conversion, freq);
+    convertTable(HoursKeys, conversion, entries.hours);
+    convertTable(MoneyKeys, conversion, entries.money);
+    convertTable(FreqKeys, conversion, entries.freq);
     if (bio.birthDate.isEmpty())
         bio.birthDate = shortDateText(Clock::now());
     return state;
@@ -257,21 +256,21 @@ FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells 
 
 namespace {
 // Every entry of the file, over what `ini` holds: sections the program does not know stay.
-void fillFile(IniFile &ini, const BioFields &bio, const TableCells &hours, const TableCells &money,
-              const TableCells &freq, FileFormatState readAs)
+void fillFile(IniFile &ini, const Entries &entries, FileFormatState readAs)
 {
+    const BioFields &bio = entries.bio;
     ini.writeString(QStringLiteral("DOB"), QStringLiteral("Date"), bio.birthDate);
     ini.writeString(QStringLiteral("Name"), QStringLiteral("name"), bio.name);
     ini.writeInteger(QStringLiteral("Income"), QStringLiteral("income"), bio.income);
-    writeTable(ini, HoursKeys, hours);
-    writeTable(ini, MoneyKeys, money);
-    writeTable(ini, FreqKeys, freq);
+    writeTable(ini, HoursKeys, entries.hours);
+    writeTable(ini, MoneyKeys, entries.money);
+    writeTable(ini, FreqKeys, entries.freq);
     // Texts whose format nobody could tell are not stamped with the current one, or the next
     // change of regional settings would convert them wrongly for good; once they read in the
     // current format, they are. Last, so that a new file has every earlier section where it
     // always was.
     if ((readAs != FileFormatState::Foreign && readAs != FileFormatState::Unknown) ||
-        textsReadIn(storedTexts(bio, hours, money, freq), LocaleSettings::current()))
+        textsReadIn(storedTexts(entries), LocaleSettings::current()))
         writeFileFormat(ini, LocaleSettings::current());
     // Only a chosen age is written, so a file that never had one stays as it was; once written, a
     // return to the default must be written too.
@@ -281,13 +280,24 @@ void fillFile(IniFile &ini, const BioFields &bio, const TableCells &hours, const
 }
 } // namespace
 
-void writeSettingsFile(const QString &path, const BioFields &bio, const TableCells &hours, const TableCells &money,
-                       const TableCells &freq, FileFormatState readAs)
+void writeSettingsFile(const QString &path, const Entries &entries, FileFormatState readAs)
 {
     IniFile ini(path);
-    fillFile(ini, bio, hours, money, freq, readAs);
+    fillFile(ini, entries, readAs);
     // The save gives the file and its backup to their owner alone (0600).
     ini.save();
+}
+
+bool sameStoredCells(const TableCells &a, const TableCells &b)
+{
+    for (int row = 1; row < TableRows; ++row) {
+        const QStringList left = a.value(row), right = b.value(row);
+        for (int col = 0; col < Column::Total; ++col) {
+            if (left.value(col) != right.value(col))
+                return false;
+        }
+    }
+    return true;
 }
 
 QString recoveryFilePath(const QString &settingsPath)
@@ -295,11 +305,10 @@ QString recoveryFilePath(const QString &settingsPath)
     return settingsPath + QStringLiteral(".recovery");
 }
 
-QByteArray settingsFileContent(const QString &path, const BioFields &bio, const TableCells &hours,
-                               const TableCells &money, const TableCells &freq, FileFormatState readAs)
+QByteArray settingsFileContent(const QString &path, const Entries &entries, FileFormatState readAs)
 {
     IniFile ini(path);
-    fillFile(ini, bio, hours, money, freq, readAs);
+    fillFile(ini, entries, readAs);
     return ini.serialize();
 }
 

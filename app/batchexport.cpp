@@ -61,7 +61,7 @@ template <typename Count> void countRows(ActivityModel &table, const QString &ta
             count(row);
         } catch (const ConversionError &e) {
             QString where = QStringLiteral("%1 table, row %2 (%3)")
-                                .arg(tableName, QString::number(row), table.cell(row, ActivityModel::Activity));
+                                .arg(tableName, QString::number(row), table.cell(row, Column::Activity));
             if (e.column() >= 0)
                 where += QStringLiteral(", ") + table.cell(0, e.column());
             throw ConversionError(where + QStringLiteral(": ") + e.message());

@@ -73,9 +73,9 @@ QString rowsPastCapacityText(const QString &path, const RowsPastCapacity &past)
 TfrmMain::TfrmMain(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TfrmMain>()), m_hours(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Total})),
-      m_money(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total})),
-      m_freq(std::make_unique<ActivityModel>(QSet<int>{ActivityModel::Amount, ActivityModel::Total})),
+      ui(std::make_unique<Ui::TfrmMain>()), m_hours(std::make_unique<ActivityModel>(QSet<int>{Column::Total})),
+      m_money(std::make_unique<ActivityModel>(QSet<int>{Column::Amount, Column::Total})),
+      m_freq(std::make_unique<ActivityModel>(QSet<int>{Column::Amount, Column::Total})),
       m_undo(std::make_unique<QUndoStack>())
 {
     static const bool accessibleAsWindow = (QAccessible::installFactory(mainWindowAccessible), true);

@@ -100,9 +100,9 @@ void BM_SaveSettingsFull(benchmark::State &state)
     FullTables t;
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(QStringLiteral("lfy.ini"));
-    writeSettingsFile(path, t.bio, t.hours.table(), t.money.table(), t.freq.table());
+    writeSettingsFile(path, {t.bio, t.hours.table(), t.money.table(), t.freq.table()});
     for (auto _ : state)
-        writeSettingsFile(path, t.bio, t.hours.table(), t.money.table(), t.freq.table());
+        writeSettingsFile(path, {t.bio, t.hours.table(), t.money.table(), t.freq.table()});
 }
 BENCHMARK(BM_SaveSettingsFull)->Unit(benchmark::kMicrosecond);
 
@@ -113,7 +113,7 @@ void BM_LoadSettingsFull(benchmark::State &state)
     FullTables t;
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(QStringLiteral("lfy.ini"));
-    writeSettingsFile(path, t.bio, t.hours.table(), t.money.table(), t.freq.table());
+    writeSettingsFile(path, {t.bio, t.hours.table(), t.money.table(), t.freq.table()});
     for (auto _ : state) {
         // Empty tables each time, as at start-up; making them costs a few microseconds of the figure.
         BioFields bio;

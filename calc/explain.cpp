@@ -5,6 +5,7 @@
 #include "calc/datetext.h"
 #include "calc/numbertext.h"
 #include "calc/periodtext.h"
+#include "calc/tablerow.h"
 #include "calc/todayprices.h"
 
 #include <algorithm>
@@ -272,7 +273,7 @@ bool countsTimeNotYetLived(const QString &start, const QString &end)
 {
     const double today = wholeDay(Clock::now());
     DateValue day = 0;
-    if (end != QLatin1String("Now") && tryStrToDate(end, day) && wholeDay(day) > today)
+    if (!isNow(end) && tryStrToDate(end, day) && wholeDay(day) > today)
         return true;
     return tryStrToDate(start, day) && wholeDay(day) > today;
 }

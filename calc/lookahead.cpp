@@ -4,16 +4,10 @@
 #include "calc/datediff.h"
 #include "calc/datetext.h"
 #include "calc/numbertext.h"
+#include "calc/tablerow.h"
 #include "calc/todayprices.h"
 
 #include <algorithm>
-
-namespace {
-// The cells of an activity row, as the table keeps them.
-enum Cell { Amount = 1, Per = 2, Start = 3, End = 4 };
-
-const QLatin1String Now("Now");
-} // namespace
 
 DateValue birthdayAt(DateValue birth, int age)
 {
@@ -59,15 +53,15 @@ std::optional<LookAhead> lookAheadOf(const QString &birthText, int age)
 TotalBreakdown projectedBreakdown(TableKind kind, const QStringList &cells, const LookAhead &ahead, qint64 income)
 {
     // An end after the day is cut to it: read as "Now", which the breakdown takes as the day.
-    QString end = cells.value(End);
+    QString end = cells.value(Column::End);
     DateValue endDay = 0;
-    if (end != Now && tryStrToDate(end, endDay) && wholeDay(endDay) > ahead.day)
-        end = Now;
+    if (!isNow(end) && tryStrToDate(end, endDay) && wholeDay(endDay) > ahead.day)
+        end = NowText;
     TotalBreakdown b = kind == TableKind::Hours
-                           ? hourBreakdownAt(ahead.day, cells.value(Amount), cells.value(Per), cells.value(Start), end,
-                                             ahead.hoursAlive)
-                           : moneyBreakdownAt(ahead.day, cells.value(Amount), cells.value(Per), cells.value(Start), end,
-                                              kind == TableKind::Money, income);
+                           ? hourBreakdownAt(ahead.day, cells.value(Column::Amount), cells.value(Column::Per),
+                                             cells.value(Column::Start), end, ahead.hoursAlive)
+                           : moneyBreakdownAt(ahead.day, cells.value(Column::Amount), cells.value(Column::Per),
+                                              cells.value(Column::Start), end, kind == TableKind::Money, income);
     // Measured backwards, a row begun after the day would count the time between.
     if (wholeDay(b.from) > ahead.day) {
         b.to = b.from;
@@ -87,7 +81,7 @@ QString projectedTotalText(TableKind kind, const QStringList &cells, const LookA
 bool goesOnPastToday(const QString &endText)
 {
     DateValue end = 0;
-    return endText == Now || (tryStrToDate(endText, end) && wholeDay(end) > wholeDay(Clock::now()));
+    return isNow(endText) || (tryStrToDate(endText, end) && wholeDay(end) > wholeDay(Clock::now()));
 }
 
 QString byAgeWords(const LookAhead &ahead)

@@ -7,12 +7,10 @@
 #include "calc/numbertext.h"
 #include "calc/periodtext.h"
 #include "calc/strictnumber.h"
+#include "calc/tablerow.h"
 #include "calc/todayprices.h"
 
 namespace {
-// The row cells read here, as the tables number their columns.
-enum Column { AmountColumn = 1, StartColumn = 3, EndColumn = 4 };
-
 // A conversion of one cell; a failure names the cell, so that it can be found among many rows.
 template <typename Convert> auto inColumn(int column, Convert convert)
 {
@@ -26,9 +24,9 @@ template <typename Convert> auto inColumn(int column, Convert convert)
 
 void measureSpan(TotalBreakdown &b, const QString &start, const QString &end, DateValue now)
 {
-    b.from = inColumn(StartColumn, [&] { return strToDate(start); });
-    b.toIsNow = end == QLatin1String("Now");
-    b.to = b.toIsNow ? now : inColumn(EndColumn, [&] { return strToDate(end); });
+    b.from = inColumn(Column::Start, [&] { return strToDate(start); });
+    b.toIsNow = isNow(end);
+    b.to = b.toIsNow ? now : inColumn(Column::End, [&] { return strToDate(end); });
     b.span = computedatediff(b.from, b.to);
 }
 } // namespace
@@ -49,7 +47,7 @@ TotalBreakdown hourBreakdownAt(DateValue now, const QString &duration, const QSt
     b.reference = hoursAlive;
     measureSpan(b, start, end, now);
     const TDateDiff &span = b.span;
-    const double perPeriod = inColumn(AmountColumn, [&] { return 60.0 * hoursOf(duration) + minutesOf(duration); });
+    const double perPeriod = inColumn(Column::Amount, [&] { return 60.0 * hoursOf(duration) + minutesOf(duration); });
     b.rate = perPeriod;
     // A later match replaces an earlier one; a period word the table does not know totals 0.
     double minutes = 0;
@@ -84,7 +82,7 @@ TotalBreakdown moneyBreakdownAt(DateValue now, const QString &amount, const QStr
     b.reference = isMoney ? double(income) : 0;
     measureSpan(b, start, end, now);
     const TDateDiff &span = b.span;
-    const double a = inColumn(AmountColumn, [&] { return strToFloat(digitsOnly(amount)); });
+    const double a = inColumn(Column::Amount, [&] { return strToFloat(digitsOnly(amount)); });
     b.rate = a;
     // As for hours: a later match replaces an earlier one.
     auto counted = [&b](PeriodBasis basis, double periods, double total) {

@@ -84,11 +84,9 @@ QVector<ChartPoint> pointsOf(const ActivityModel &table, double subtotal, double
     // The used rows rather than rows 1..count: a table read from a settings file may have a gap,
     // and a blank row has no total to convert.
     for (int row : table.usedRows()) {
-        const double value =
-            totalCellValue(byLookAhead ? table.projectedTotal(row) : table.cell(row, ActivityModel::Total));
+        const double value = totalCellValue(byLookAhead ? table.projectedTotal(row) : table.cell(row, Column::Total));
         if (value > 0)
-            points.append(
-                {value, table.cell(row, ActivityModel::Activity), colours[static_cast<std::size_t>(row - 1)]});
+            points.append({value, table.cell(row, Column::Activity), colours[static_cast<std::size_t>(row - 1)]});
     }
     return points;
 }

@@ -70,10 +70,10 @@ QVector<QStringList> lookAheadRows(const ActivityModel &table)
 {
     QVector<QStringList> rows{table.rowTexts(0)};
     for (int row : printedRows(table)) {
-        if (row == 0 || !goesOnPastToday(table.cell(row, ActivityModel::End)))
+        if (row == 0 || !goesOnPastToday(table.cell(row, Column::End)))
             continue;
         QStringList cells = table.rowTexts(row);
-        cells[ActivityModel::Total] = table.projectedTotal(row);
+        cells[Column::Total] = table.projectedTotal(row);
         rows.append(cells);
     }
     return rows;

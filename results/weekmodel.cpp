@@ -16,7 +16,7 @@ QVector<WeekActivity> WeekModel::activitiesOf(const ActivityModel &hours, const 
     for (int row : hours.usedRows()) {
         const QStringList cells = hours.rowTexts(row);
         const TotalBreakdown total = projectedBreakdown(TableKind::Hours, cells, ahead, 0);
-        const QString &name = cells.at(ActivityModel::Activity);
+        const QString &name = cells.at(Column::Activity);
         auto same = std::find_if(activities.begin(), activities.end(),
                                  [&name](const WeekActivity &a) { return a.name == name; });
         if (same == activities.end())
@@ -32,18 +32,17 @@ QVector<WeekEvent> WeekModel::eventsOf(const ActivityModel &table, bool isMoney)
     QVector<WeekEvent> events;
     for (int row : table.usedRows()) {
         const QStringList cells = table.rowTexts(row);
-        if (!isOnce(cells.at(ActivityModel::Per)))
+        if (!isOnce(cells.at(Column::Per)))
             continue;
         try {
-            const TotalBreakdown b =
-                moneyBreakdown(cells.at(ActivityModel::Amount), cells.at(ActivityModel::Per),
-                               cells.at(ActivityModel::Start), cells.at(ActivityModel::End), isMoney, 0);
+            const TotalBreakdown b = moneyBreakdown(cells.at(Column::Amount), cells.at(Column::Per),
+                                                    cells.at(Column::Start), cells.at(Column::End), isMoney, 0);
             QString amount;
             if (isMoney)
                 amount = formatMoney(b.total, 2);
             else if (std::abs(b.total - 1) > 1e-9)
                 amount = QStringLiteral("\u00d7") + formatWhole(b.total);
-            events.append({cells.at(ActivityModel::Activity), amount, strToDate(cells.at(ActivityModel::Start))});
+            events.append({cells.at(Column::Activity), amount, strToDate(cells.at(Column::Start))});
         } catch (const ConversionError &) {
         }
     }

@@ -8,6 +8,7 @@
 #include "settings/pricessection.h"
 #include "settings/programfolder.h"
 
+#include "calc/tablerow.h"
 #include "settings/atomicfile.h"
 
 #include <QCryptographicHash>
@@ -29,8 +30,6 @@ struct TableKeys {
 const TableKeys HoursKeys{"Hours", "Hour", "HrMin", std::nullopt};
 const TableKeys MoneyKeys{"Money", "Money", "Amount", AmountKind::Money};
 const TableKeys FreqKeys{"Freq", "Freq", "Amount", AmountKind::Count};
-
-enum Column { AmountColumn = 1, StartColumn = 3, EndColumn = 4 };
 
 QString &chosenPath()
 {
@@ -66,11 +65,11 @@ void collectTexts(const TableKeys &t, const TableCells &table, StoredTexts &text
 {
     for (int n = 1; n < table.size(); ++n) {
         const QStringList &row = table[n];
-        if (t.amountKind && !row.value(AmountColumn).isEmpty())
-            (*t.amountKind == AmountKind::Money ? texts.money : texts.counts) << row.value(AmountColumn);
-        for (int col : {StartColumn, EndColumn}) {
+        if (t.amountKind && !row.value(Column::Amount).isEmpty())
+            (*t.amountKind == AmountKind::Money ? texts.money : texts.counts) << row.value(Column::Amount);
+        for (int col : {Column::Start, Column::End}) {
             const QString text = row.value(col);
-            if (!text.isEmpty() && text != QLatin1String("Now"))
+            if (!text.isEmpty() && !isNow(text))
                 texts.dates << text;
         }
     }
@@ -80,23 +79,23 @@ void convertTable(const TableKeys &t, const FormatConversion &conversion, TableC
 {
     for (int n = 1; n < table.size(); ++n) {
         QStringList &row = table[n];
-        if (row.size() <= EndColumn)
+        if (row.size() <= Column::End)
             continue;
         if (t.amountKind)
-            row[AmountColumn] = conversion.amount(row[AmountColumn], *t.amountKind);
-        row[StartColumn] = conversion.date(row[StartColumn]);
-        row[EndColumn] = conversion.date(row[EndColumn]);
+            row[Column::Amount] = conversion.amount(row[Column::Amount], *t.amountKind);
+        row[Column::Start] = conversion.date(row[Column::Start]);
+        row[Column::End] = conversion.date(row[Column::End]);
     }
 }
 
-StoredTexts storedTexts(const BioFields &bio, const TableCells &hours, const TableCells &money, const TableCells &freq)
+StoredTexts storedTexts(const Entries &e)
 {
     StoredTexts texts;
-    if (!bio.birthDate.isEmpty())
-        texts.dates << bio.birthDate;
-    collectTexts(HoursKeys, hours, texts);
-    collectTexts(MoneyKeys, money, texts);
-    collectTexts(FreqKeys, freq, texts);
+    if (!e.bio.birthDate.isEmpty())
+        texts.dates << e.bio.birthDate;
+    collectTexts(HoursKeys, e.hours, texts);
+    collectTexts(MoneyKeys, e.money, texts);
+    collectTexts(FreqKeys, e.freq, texts);
     return texts;
 }
 
@@ -212,15 +211,14 @@ int readLookAheadAge(const IniFile &ini)
 }
 } // namespace
 
-FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money,
-                                 TableCells &freq, RowsPastCapacity *past)
+FileFormatState readSettingsFile(const QString &path, Entries &entries, RowsPastCapacity *past)
 {
-    return readSettingsFile(IniFile(path), bio, hours, money, freq, past);
+    return readSettingsFile(IniFile(path), entries, past);
 }
 
-FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells &hours, TableCells &money,
-                                 TableCells &freq, RowsPastCapacity *past)
+FileFormatState readSettingsFile(const IniFile &ini, Entries &entries, RowsPastCapacity *past)
 {
+    BioFields &bio = entries.bio;
     if (past)
         *past = {rowsPastCapacity(ini, HoursKeys), rowsPastCapacity(ini, MoneyKeys), rowsPastCapacity(ini, FreqKeys)};
     const LocaleSettings region = LocaleSettings::current().withCurrency(QString());
@@ -228,9 +226,9 @@ FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells 
     bio.birthDate = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
     bio.income = ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), 250000);
     bio.lookAheadAge = readLookAheadAge(ini);
-    readTable(ini, HoursKeys, hours);
-    readTable(ini, MoneyKeys, money);
-    readTable(ini, FreqKeys, freq);
+    readTable(ini, HoursKeys, entries.hours);
+    readTable(ini, MoneyKeys, entries.money);
+    readTable(ini, FreqKeys, entries.freq);
 
     // A file from before the format was recorded, or written by hand, says nothing of its format:
     // its texts tell.
@@ -238,7 +236,7 @@ FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells 
     FileFormatState state = FileFormatState::Recorded;
     bool currencyKnown = true;
     if (!readFileFormat(ini, region, written)) {
-        const StoredTexts texts = storedTexts(bio, hours, money, freq);
+        const StoredTexts texts = storedTexts(entries);
         state = guessFileFormat(texts, region, written);
         // An old file's amounts name their currency when every one of them carries its symbol.
         currencyKnown = state == FileFormatState::Detected && !texts.money.isEmpty() &&
@@ -256,9 +254,9 @@ FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells 
     bio.prices = readPricesChoice(ini);
     const FormatConversion conversion(written, current);
     bio.birthDate = conversion.date(bio.birthDate);
-    convertTable(HoursKeys, conversion, hours);
-    convertTable(MoneyKeys, conversion, money);
-    convertTable(FreqKeys, conversion, freq);
+    convertTable(HoursKeys, conversion, entries.hours);
+    convertTable(MoneyKeys, conversion, entries.money);
+    convertTable(FreqKeys, conversion, entries.freq);
     if (bio.birthDate.isEmpty())
         bio.birthDate = shortDateText(Clock::now());
     return state;
@@ -266,21 +264,21 @@ FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells 
 
 namespace {
 // Every entry of the file, over what `ini` holds: sections the program does not know stay.
-void fillFile(IniFile &ini, const BioFields &bio, const TableCells &hours, const TableCells &money,
-              const TableCells &freq, FileFormatState readAs)
+void fillFile(IniFile &ini, const Entries &entries, FileFormatState readAs)
 {
+    const BioFields &bio = entries.bio;
     ini.writeString(QStringLiteral("DOB"), QStringLiteral("Date"), bio.birthDate);
     ini.writeString(QStringLiteral("Name"), QStringLiteral("name"), bio.name);
     ini.writeInteger(QStringLiteral("Income"), QStringLiteral("income"), bio.income);
-    writeTable(ini, HoursKeys, hours);
-    writeTable(ini, MoneyKeys, money);
-    writeTable(ini, FreqKeys, freq);
+    writeTable(ini, HoursKeys, entries.hours);
+    writeTable(ini, MoneyKeys, entries.money);
+    writeTable(ini, FreqKeys, entries.freq);
     // Texts whose format nobody could tell are not stamped with the current one, or the next
     // change of regional settings would convert them wrongly for good; once they read in the
     // current format, they are. Last, so that a new file has every earlier section where it
     // always was.
     if ((readAs != FileFormatState::Foreign && readAs != FileFormatState::Unknown) ||
-        textsReadIn(storedTexts(bio, hours, money, freq), LocaleSettings::current()))
+        textsReadIn(storedTexts(entries), LocaleSettings::current()))
         writeFileFormat(ini, LocaleSettings::current());
     // Only a chosen age is written, so a file that never had one stays as it was; once written, a
     // return to the default must be written too.
@@ -290,13 +288,24 @@ void fillFile(IniFile &ini, const BioFields &bio, const TableCells &hours, const
 }
 } // namespace
 
-void writeSettingsFile(const QString &path, const BioFields &bio, const TableCells &hours, const TableCells &money,
-                       const TableCells &freq, FileFormatState readAs)
+void writeSettingsFile(const QString &path, const Entries &entries, FileFormatState readAs)
 {
     IniFile ini(path);
-    fillFile(ini, bio, hours, money, freq, readAs);
+    fillFile(ini, entries, readAs);
     // The save gives the file and its backup to their owner alone (0600).
     ini.save();
+}
+
+bool sameStoredCells(const TableCells &a, const TableCells &b)
+{
+    for (int row = 1; row < TableRows; ++row) {
+        const QStringList left = a.value(row), right = b.value(row);
+        for (int col = 0; col < Column::Total; ++col) {
+            if (left.value(col) != right.value(col))
+                return false;
+        }
+    }
+    return true;
 }
 
 QString recoveryFilePath(const QString &settingsPath)
@@ -304,11 +313,10 @@ QString recoveryFilePath(const QString &settingsPath)
     return settingsPath + QStringLiteral(".recovery");
 }
 
-QByteArray settingsFileContent(const QString &path, const BioFields &bio, const TableCells &hours,
-                               const TableCells &money, const TableCells &freq, FileFormatState readAs)
+QByteArray settingsFileContent(const QString &path, const Entries &entries, FileFormatState readAs)
 {
     IniFile ini(path);
-    fillFile(ini, bio, hours, money, freq, readAs);
+    fillFile(ini, entries, readAs);
     return ini.serialize();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "calc/lookahead.h"
-#include "calc/todayprices.h"
+#include "settings/entries.h"
 #include "settings/fileformat.h"
 #include "settings/inifile.h"
 #include <QByteArray>
@@ -9,22 +8,6 @@
 #include <QStringList>
 #include <QVector>
 #include <optional>
-
-// What the biography page keeps in the settings file.
-struct BioFields {
-    QString name;
-    QString birthDate; // the birth-date field's text, as the user left it
-    int income = 0;
-    // The results page's look-ahead age, kept with the biography it depends on.
-    int lookAheadAge = DefaultLookAheadAge;
-    // Money in today's prices, with the rate and the euro country the user chose.
-    PricesChoice prices = {};
-};
-
-// One activity table as the file sees it: rows 0 to TableRows - 1 of cell texts, row 0 the column
-// titles (never stored). Reading writes rows 1 to 50 in place, so pass the table's current cells.
-using TableCells = QVector<QStringList>;
-constexpr int TableRows = 51;
 
 // The settings file "lfy.ini": name, birth-date text, income and the first five cells of every
 // activity row. Totals are never stored.
@@ -51,11 +34,9 @@ SettingsFileCheck loadSettingsFile(const QString &path, IniFile &ini, std::optio
 // A missing file reads as all defaults and is not created. Dates and amounts come back in the
 // current regional format where the file's own format is recorded or can be told; the result
 // says which.
-FileFormatState readSettingsFile(const QString &path, BioFields &bio, TableCells &hours, TableCells &money,
-                                 TableCells &freq, struct RowsPastCapacity *past = nullptr);
+FileFormatState readSettingsFile(const QString &path, Entries &entries, struct RowsPastCapacity *past = nullptr);
 // The same from a file already read.
-FileFormatState readSettingsFile(const IniFile &ini, BioFields &bio, TableCells &hours, TableCells &money,
-                                 TableCells &freq, struct RowsPastCapacity *past = nullptr);
+FileFormatState readSettingsFile(const IniFile &ini, Entries &entries, struct RowsPastCapacity *past = nullptr);
 // Rows a hand-edited or generated file holds past the last row a table has, per table. The window
 // cannot show them; every save keeps them in the file as they are.
 struct RowsPastCapacity {
@@ -68,12 +49,10 @@ struct RowsPastCapacity {
 // `readAs` is how the entries were read: a file whose format could not be told gets a format
 // record only once its texts read in the current format. The file and its backup are left
 // readable by their owner only.
-void writeSettingsFile(const QString &path, const BioFields &bio, const TableCells &hours, const TableCells &money,
-                       const TableCells &freq, FileFormatState readAs = FileFormatState::Recorded);
+void writeSettingsFile(const QString &path, const Entries &entries, FileFormatState readAs = FileFormatState::Recorded);
 
 // What writeSettingsFile would write over the file at `path` (which may be missing).
-QByteArray settingsFileContent(const QString &path, const BioFields &bio, const TableCells &hours,
-                               const TableCells &money, const TableCells &freq, FileFormatState readAs);
+QByteArray settingsFileContent(const QString &path, const Entries &entries, FileFormatState readAs);
 // Entries not yet saved are kept beside the settings file in a file of the same form.
 QString recoveryFilePath(const QString &settingsPath);
 

@@ -35,26 +35,7 @@ bool isBlank(const QString &path)
            file.readAll().trimmed().isEmpty();
 }
 
-bool sameRows(const TableCells &a, const TableCells &b)
-{
-    for (int row = 1; row < TableRows; ++row) {
-        const QStringList left = a.value(row), right = b.value(row);
-        for (int col = 0; col < 5; ++col) {
-            if (left.value(col) != right.value(col))
-                return false;
-        }
-    }
-    return true;
-}
 } // namespace
-
-bool Entries::operator==(const Entries &other) const
-{
-    return bio.name == other.bio.name && bio.birthDate == other.bio.birthDate && bio.income == other.bio.income &&
-           bio.lookAheadAge == other.bio.lookAheadAge &&
-           bio.prices == other.bio.prices && sameRows(hours, other.hours) && sameRows(money, other.money) &&
-           sameRows(freq, other.freq);
-}
 
 void SettingsKeeper::read(Entries &entries)
 {
@@ -64,7 +45,7 @@ void SettingsKeeper::read(Entries &entries)
     IniFile ini{QString()};
     const SettingsFileCheck check = loadSettingsFile(path, ini, &m_fingerprint);
     m_unreadable = check.status == SettingsFileStatus::Unreadable ? check.reason : QString();
-    m_format = readSettingsFile(ini, entries.bio, entries.hours, entries.money, entries.freq, &m_past);
+    m_format = readSettingsFile(ini, entries, &m_past);
 }
 
 bool SettingsKeeper::changedOnDisk() const
@@ -78,7 +59,7 @@ void SettingsKeeper::write(const Entries &entries)
     // Replacing a file that could not be read would lose whatever it holds.
     if (path == m_path && !m_unreadable.isEmpty())
         throw FileWriteError(path);
-    writeSettingsFile(path, entries.bio, entries.hours, entries.money, entries.freq, m_format);
+    writeSettingsFile(path, entries, m_format);
     m_path = path;
     m_unreadable.clear();
     m_fingerprint = fileFingerprint(path);
@@ -90,8 +71,7 @@ QString SettingsKeeper::keepUnsaved(const Entries &entries)
     if (m_recoveryBroken)
         return QStringLiteral("%1 cannot be read and was kept as it is")
             .arg(QDir::toNativeSeparators(recoveryPath()));
-    const QByteArray content =
-        settingsFileContent(settingsFilePath(), entries.bio, entries.hours, entries.money, entries.freq, m_format);
+    const QByteArray content = settingsFileContent(settingsFilePath(), entries, m_format);
     if (content == m_unsaved)
         return {};
     try {
@@ -120,7 +100,7 @@ SettingsFileStatus SettingsKeeper::findUnsaved(Entries &entries, QString &reason
     const SettingsFileCheck check = checkSettingsFile(path);
     reason = check.reason;
     if (check.status == SettingsFileStatus::Readable) {
-        m_unsavedFormat = readSettingsFile(path, entries.bio, entries.hours, entries.money, entries.freq);
+        m_unsavedFormat = readSettingsFile(path, entries);
     } else if (check.status != SettingsFileStatus::Missing) {
         const QString aside =
             path + QStringLiteral(".unreadable-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));

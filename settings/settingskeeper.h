@@ -3,17 +3,6 @@
 #include "settings/settingsfile.h"
 #include <optional>
 
-// Everything the settings file keeps, as one value. Tables hold their title rows as row 0.
-struct Entries {
-    BioFields bio;
-    TableCells hours;
-    TableCells money;
-    TableCells freq;
-    // The same biography and the same stored cells of rows 1 to 50 (totals are not stored).
-    bool operator==(const Entries &other) const;
-    bool operator!=(const Entries &other) const { return !(*this == other); }
-};
-
 // The settings file as a window keeps it from its start to its close: whether it could be read,
 // how its regional format was told, what it held (to notice a change made by someone else), and
 // the entries not yet saved, kept beside it in a recovery file so that a crash or a power cut

@@ -10,12 +10,11 @@
 
 std::optional<Overload> hoursOverlap(const ActivityModel &hours)
 {
-    using C = ActivityModel;
     QVector<DailyLoad> loads;
     for (int row : hours.usedRows()) {
         try {
-            const TotalBreakdown b = hourBreakdown(hours.cell(row, C::Amount), hours.cell(row, C::Per),
-                                                   hours.cell(row, C::Start), hours.cell(row, C::End), 0);
+            const TotalBreakdown b = hourBreakdown(hours.cell(row, Column::Amount), hours.cell(row, Column::Per),
+                                                   hours.cell(row, Column::Start), hours.cell(row, Column::End), 0);
             if (const std::optional<DailyLoad> load = dailyLoad(b))
                 loads.append(*load);
         } catch (const ConversionError &) {
@@ -28,19 +27,18 @@ double incomeShareSum(const ActivityModel &money, qint64 income)
 {
     if (income <= 0)
         return 0;
-    using C = ActivityModel;
-    // In today's prices the cells hold other money than the income, a sum of unknown years: the
+        // In today's prices the cells hold other money than the income, a sum of unknown years: the
     // share is of the totals as paid.
     const bool todaysPrices = todayprices::inForce() != nullptr;
     double sum = 0;
     for (int row : money.usedRows()) {
         double value = 0;
-        if (!tryTotalCellValue(money.cell(row, C::Total), value))
+        if (!tryTotalCellValue(money.cell(row, Column::Total), value))
             continue;
         if (todaysPrices) {
             try {
-                value = moneyBreakdown(money.cell(row, C::Amount), money.cell(row, C::Per), money.cell(row, C::Start),
-                                       money.cell(row, C::End), true, income)
+                value = moneyBreakdown(money.cell(row, Column::Amount), money.cell(row, Column::Per), money.cell(row, Column::Start),
+                                       money.cell(row, Column::End), true, income)
                             .total;
             } catch (const ConversionError &) {
             }

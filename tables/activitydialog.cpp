@@ -3,6 +3,7 @@
 #include "calc/clock.h"
 #include "calc/datephrase.h"
 #include "calc/datetext.h"
+#include "calc/tablerow.h"
 #include "widgets/datehint.h"
 #include "widgets/fonts.h"
 #include "widgets/frmpickdate.h"
@@ -56,7 +57,7 @@ void TActivityDialog::setRow(const QStringList &cells)
     c.edDate->setText(cells.value(3));
     c.edEndDate->setText(cells.value(4));
     m_rememberedEndDate = c.edEndDate->text();
-    setEndIsNow(c.edEndDate->text() == QLatin1String("Now"));
+    setEndIsNow(isNow(c.edEndDate->text()));
 }
 
 QStringList TActivityDialog::row() const
@@ -113,10 +114,10 @@ void TActivityDialog::rbSpecificClick()
     c.btEnd->setEnabled(specific);
     if (specific) {
         c.edEndDate->setText(m_rememberedEndDate);
-        if (c.edEndDate->text() == QLatin1String("Now"))
+        if (isNow(c.edEndDate->text()))
             c.edEndDate->setText(shortDateText(Clock::now()));
     } else {
-        c.edEndDate->setText(QStringLiteral("Now"));
+        c.edEndDate->setText(NowText);
     }
     if (c.edEndDate->text().isEmpty())
         c.edEndDate->setText(shortDateText(Clock::now()));
@@ -134,7 +135,7 @@ void TActivityDialog::btStartClick()
 
 void TActivityDialog::btEndClick()
 {
-    if (c.edEndDate->text() == QLatin1String("Now"))
+    if (isNow(c.edEndDate->text()))
         c.edEndDate->setText(shortDateText(Clock::now()));
     DateValue d = strToDate(c.edEndDate->text());
     d = pickDate(c.edEndDate, d, m_birthDate);
@@ -218,7 +219,7 @@ void TActivityDialog::btOKClick()
     QString message;
     if (qKosher(message)) {
         if (c.rbNow->isChecked())
-            c.edEndDate->setText(QStringLiteral("Now"));
+            c.edEndDate->setText(NowText);
         accept();
     } else {
         // A date that could not be read says, on a second line, which form is expected.

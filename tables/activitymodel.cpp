@@ -46,7 +46,7 @@ void ActivityModel::setRowTexts(int row, const QStringList &texts)
 int ActivityModel::findFirstBlankRow() const
 {
     for (int row = 1; row <= RowCount - 2; ++row) {
-        if (m_cells[row][Activity].isEmpty())
+        if (m_cells[row][Column::Activity].isEmpty())
             return row;
     }
     return -1;
@@ -56,7 +56,7 @@ int ActivityModel::numNonBlankRows() const
 {
     int n = 0;
     for (int row = 1; row < RowCount; ++row) {
-        if (!m_cells[row][Activity].isEmpty())
+        if (!m_cells[row][Column::Activity].isEmpty())
             ++n;
     }
     return n;
@@ -66,7 +66,7 @@ QVector<int> ActivityModel::usedRows() const
 {
     QVector<int> rows;
     for (int row = 1; row < RowCount; ++row) {
-        if (!m_cells[row][Activity].isEmpty())
+        if (!m_cells[row][Column::Activity].isEmpty())
             rows.append(row);
     }
     return rows;
@@ -123,7 +123,7 @@ QVariant ActivityModel::data(const QModelIndex &index, int role) const
             Qt::Alignment((isRightAligned(index.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop));
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
-        if (index.column() == Total && m_hasContext && !isBlank(row))
+        if (index.column() == Column::Total && m_hasContext && !isBlank(row))
             return explanation(row);
         return QVariant();
     default:
@@ -152,13 +152,14 @@ void ActivityModel::setLookAhead(const std::optional<LookAhead> &ahead)
     m_ahead = ahead;
     forgetExplanations(0, RowCount - 1);
     // Views and screen readers that hold a description ask again.
-    emit dataChanged(index(0, Total), index(RowCount - 2, Total), {Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
+    emit dataChanged(index(0, Column::Total), index(RowCount - 2, Column::Total),
+                     {Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
 }
 
 QString ActivityModel::projectedTotal(int row) const
 {
     if (!m_ahead || !m_hasContext)
-        return cell(row, Total);
+        return cell(row, Column::Total);
     return projectedTotalText(m_kind, m_cells.value(row), *m_ahead, m_income);
 }
 
@@ -168,7 +169,8 @@ QString ActivityModel::explanation(int row) const
     const double today = wholeDay(Clock::now());
     if (!e.valid || e.day != today) {
         const QStringList &c = m_cells[row];
-        e.text = explainRow(m_kind, c[Amount], c[Per], c[Start], c[End], c[Total], m_hoursAlive, m_income, m_ahead);
+        e.text = explainRow(m_kind, c[Column::Amount], c[Column::Per], c[Column::Start], c[Column::End],
+                            c[Column::Total], m_hoursAlive, m_income, m_ahead);
         e.day = today;
         e.valid = true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/lookahead.h"
+#include "calc/tablerow.h"
 #include "calc/totals.h"
 #include <QAbstractTableModel>
 #include <QSet>
@@ -18,9 +19,7 @@ class ActivityModel : public QAbstractTableModel
     Q_OBJECT
 public:
     static constexpr int RowCount = 51;
-    static constexpr int ColCount = 6;
-    // The columns of every table; the second holds the time, amount or frequency.
-    enum Column { Activity = 0, Amount = 1, Per = 2, Start = 3, End = 4, Total = 5 };
+    static constexpr int ColCount = Column::Count;
 
     // rightAligned: the columns whose texts stand flush right (header included).
     explicit ActivityModel(QSet<int> rightAligned, QObject *parent = nullptr);
@@ -29,7 +28,7 @@ public:
     void setCell(int row, int col, const QString &text);
     QStringList rowTexts(int row) const;
     void setRowTexts(int row, const QStringList &texts);
-    bool isBlank(int row) const { return cell(row, Activity).isEmpty(); }
+    bool isBlank(int row) const { return cell(row, Column::Activity).isEmpty(); }
     bool isRightAligned(int col) const { return m_rightAligned.contains(col); }
 
     // First blank row among 1 to RowCount - 2, or -1 when there is none (row 50 is never offered).

@@ -5,20 +5,18 @@
 
 void computeHourTotal(ActivityModel &hours, int row, double hoursAlive)
 {
-    using C = ActivityModel;
     hours.setExplanationContext(TableKind::Hours, hoursAlive, 0);
-    hours.setCell(row, C::Total,
-                  hourTotalText(hours.cell(row, C::Amount), hours.cell(row, C::Per), hours.cell(row, C::Start),
-                                hours.cell(row, C::End), hoursAlive));
+    hours.setCell(row, Column::Total,
+                  hourTotalText(hours.cell(row, Column::Amount), hours.cell(row, Column::Per),
+                                hours.cell(row, Column::Start), hours.cell(row, Column::End), hoursAlive));
 }
 
 void computeMoneyTotal(ActivityModel &table, int row, bool isMoney, qint64 income)
 {
-    using C = ActivityModel;
     table.setExplanationContext(isMoney ? TableKind::Money : TableKind::Frequency, 0, income);
-    table.setCell(row, C::Total,
-                  moneyTotalText(table.cell(row, C::Amount), table.cell(row, C::Per), table.cell(row, C::Start),
-                                 table.cell(row, C::End), isMoney, income));
+    table.setCell(row, Column::Total,
+                  moneyTotalText(table.cell(row, Column::Amount), table.cell(row, Column::Per),
+                                 table.cell(row, Column::Start), table.cell(row, Column::End), isMoney, income));
 }
 
 void computeAllRowTotals(ActivityModel &hours, ActivityModel &money, ActivityModel &freq, double hoursAlive,
@@ -36,7 +34,7 @@ double computeSubTotal(const ActivityModel &table)
 {
     double sum = 0;
     for (int row : table.usedRows())
-        sum += totalCellValue(table.cell(row, ActivityModel::Total));
+        sum += totalCellValue(table.cell(row, Column::Total));
     return sum;
 }
 

@@ -77,9 +77,8 @@ void addTodaysPrices(const ActivityModel &table, int row, QStringList &fields)
     const qsizetype totalNumber = ActivityModel::ColCount;
     QString today = fields[totalNumber];
     try {
-        const TotalBreakdown b =
-            moneyBreakdown(table.cell(row, ActivityModel::Amount), table.cell(row, ActivityModel::Per),
-                           table.cell(row, ActivityModel::Start), table.cell(row, ActivityModel::End), true, 0);
+        const TotalBreakdown b = moneyBreakdown(table.cell(row, Column::Amount), table.cell(row, Column::Per),
+                                                table.cell(row, Column::Start), table.cell(row, Column::End), true, 0);
         fields[totalNumber] = QString::number(std::round(b.total), 'f', 0);
     } catch (const ConversionError &) {
         fields[totalNumber].clear();
@@ -94,7 +93,7 @@ QStringList exportedRow(const ActivityModel &table, int row, const CsvStyle &sty
     QStringList fields;
     for (const QString &text : table.rowTexts(row))
         fields.append(guardFormula(text));
-    const QString total = table.cell(row, ActivityModel::Total);
+    const QString total = table.cell(row, Column::Total);
     // Plain numbers have no grouping, so their one "." is the decimal point.
     fields << plainTotal(total).replace(QLatin1Char('.'), style.decimalPoint)
            << plainShare(total).replace(QLatin1Char('.'), style.decimalPoint)

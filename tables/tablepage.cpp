@@ -3,6 +3,7 @@
 #include "calc/explain.h"
 #include "calc/localesettings.h"
 #include "calc/overlap.h"
+#include "calc/tablerow.h"
 #include "settings/atomicfile.h"
 #include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
@@ -147,9 +148,9 @@ void TTablePage::checkRow(int row)
         if (const std::optional<Overload> overload = hoursOverlap(*m_model))
             warnings << overloadMessage(*overload);
     }
-    if (countsTimeNotYetLived(m_model->cell(row, ActivityModel::Start), m_model->cell(row, ActivityModel::End)))
+    if (countsTimeNotYetLived(m_model->cell(row, Column::Start), m_model->cell(row, Column::End)))
         warnings << QStringLiteral("%1 ends after today, so its total counts time not yet lived.")
-                        .arg(m_model->cell(row, ActivityModel::Activity));
+                        .arg(m_model->cell(row, Column::Activity));
     if (warnings.isEmpty() || Prompts::keepOrChange(window(), warnings.join(QStringLiteral("\n\n"))))
         return;
     m_grid->setCurrentIndex(m_model->index(row - 1, 0));
@@ -164,7 +165,7 @@ void TTablePage::addRow()
         return;
     }
     const std::unique_ptr<TActivityDialog> dlg = makeDialog();
-    dlg->setRow({QString(), QString(), QStringLiteral("Day"), m_biography().birthText, QStringLiteral("Now")});
+    dlg->setRow({QString(), QString(), QStringLiteral("Day"), m_biography().birthText, NowText});
     if (dlg->exec() != QDialog::Accepted)
         return;
     changeTable(QStringLiteral("Add"), [&] {
@@ -185,9 +186,9 @@ void TTablePage::editRow()
         return;
     }
     std::unique_ptr<TActivityDialog> dlg = makeDialog();
-    dlg->setRow(m_model->rowTexts(row).mid(0, ActivityModel::Total));
+    dlg->setRow(m_model->rowTexts(row).mid(0, Column::Total));
     const bool accepted = dlg->exec() == QDialog::Accepted;
-    const QStringList cells = dlg->row() << m_model->cell(row, ActivityModel::Total);
+    const QStringList cells = dlg->row() << m_model->cell(row, Column::Total);
     dlg.reset();
     changeTable(QStringLiteral("Edit"), [&] {
         if (accepted)
@@ -206,7 +207,7 @@ void TTablePage::deleteRow()
         return;
     }
     if (!Prompts::confirm(window(), QStringLiteral("Confirm"),
-                          QStringLiteral("Really delete ") + m_model->cell(row, ActivityModel::Activity) +
+                          QStringLiteral("Really delete ") + m_model->cell(row, Column::Activity) +
                               QStringLiteral("?")))
         return;
     changeTable(QStringLiteral("Delete"), [&] { m_model->deleteRowMove(row); });

@@ -4,10 +4,11 @@
 
 FileFormatState readTables(const QString &path, BioFields &bio, ActivityModel &hours, ActivityModel &money, ActivityModel &freq)
 {
-    TableCells h = hours.table(), m = money.table(), f = freq.table();
-    const FileFormatState state = readSettingsFile(path, bio, h, m, f);
-    hours.setTable(h);
-    money.setTable(m);
-    freq.setTable(f);
+    Entries read{bio, hours.table(), money.table(), freq.table()};
+    const FileFormatState state = readSettingsFile(path, read);
+    bio = read.bio;
+    hours.setTable(read.hours);
+    money.setTable(read.money);
+    freq.setTable(read.freq);
     return state;
 }

@@ -195,13 +195,13 @@ void sortActivityTable(ActivityModel &model, ActivitySort order)
     StringTable table = model.table();
     switch (order) {
     case ActivitySort::ByActivity:
-        sortRowsByText(table, first, last, false, ActivityModel::Activity);
+        sortRowsByText(table, first, last, false, Column::Activity);
         break;
     case ActivitySort::ByStartDate:
-        sortRowsByDate(table, first, last, false, ActivityModel::Start);
+        sortRowsByDate(table, first, last, false, Column::Start);
         break;
     case ActivitySort::ByTotal:
-        sortRowsByNumber(table, first, last, true, ActivityModel::Total);
+        sortRowsByNumber(table, first, last, true, Column::Total);
         break;
     }
     model.setTable(table);

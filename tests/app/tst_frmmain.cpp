@@ -171,13 +171,13 @@ private slots:
                  QStringLiteral("Look ahead to age:"));
         for (const ActivityModel *model : {&w.hoursModel(), &w.moneyModel(), &w.freqModel()})
             for (int row = 0; row < 50; ++row) {
-                const QString text = model->index(row, ActivityModel::Total).data(Qt::ToolTipRole).toString();
+                const QString text = model->index(row, Column::Total).data(Qt::ToolTipRole).toString();
                 QVERIFY2(text.contains(QStringLiteral("\nBy age 85 at this pace: ")) == (row % 2 == 0),
                          qPrintable(text));
             }
         age->setValue(90);
         QCOMPARE(w.hoursModel()
-                     .index(0, ActivityModel::Total)
+                     .index(0, Column::Total)
                      .data(Qt::AccessibleDescriptionRole)
                      .toString()
                      .section(QLatin1Char('\n'), -1),
@@ -200,15 +200,18 @@ private slots:
         w.show();
         for (int i = 0; i < 5; ++i)
             btn(w, "btNext")->click();
-        QCOMPARE(w.moneyModel().cell(1, ActivityModel::Total), QStringLiteral("$1,000 (1.00%)"));
+        QCOMPARE(w.moneyModel().cell(1, Column::Total), QStringLiteral("$1,000 (1.00%)"));
         child<QCheckBox>(&w, "chkTodayPrices")->click();
         double today = 0;
-        QVERIFY(tryTotalCellValue(w.moneyModel().cell(1, ActivityModel::Total), today));
-        QVERIFY2(today > 1950 && today < 2000 && !w.moneyModel().cell(1, ActivityModel::Total).contains('('),
-                 qPrintable(w.moneyModel().cell(1, ActivityModel::Total)));
+        QVERIFY(tryTotalCellValue(w.moneyModel().cell(1, Column::Total), today));
+        QVERIFY2(today > 1950 && today < 2000 && !w.moneyModel().cell(1, Column::Total).contains('('),
+                 qPrintable(w.moneyModel().cell(1, Column::Total)));
         QVERIFY(child<QLabel>(&w, "lblByAge")->text().endsWith(QStringLiteral(" in 2026 prices")));
-        QVERIFY(w.moneyModel().index(0, ActivityModel::Total).data(Qt::ToolTipRole).toString().contains(
-            QStringLiteral("In 2026 prices: $1,9")));
+        QVERIFY(w.moneyModel()
+                    .index(0, Column::Total)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("In 2026 prices: $1,9")));
 
         // The Prices window, by keyboard: a rate of its own.
         QTimer::singleShot(0, [] {
@@ -223,7 +226,7 @@ private slots:
         });
         btn(w, "btPrices")->click();
         double faster = 0;
-        QVERIFY(tryTotalCellValue(w.moneyModel().cell(1, ActivityModel::Total), faster));
+        QVERIFY(tryTotalCellValue(w.moneyModel().cell(1, Column::Total), faster));
         QVERIFY(faster > today); // half a year at 40 % since May
         btn(w, "btClose")->click();
         QVERIFY(readIni().contains("[Prices]\nToday=1\nRate=40\nRegion=\n"));

@@ -189,7 +189,7 @@ private slots:
 
     void overfullDrawnInProportion()
     {
-        ActivityModel hours{QSet<int>{ActivityModel::Total}};
+        ActivityModel hours{QSet<int>{Column::Total}};
         hours.setRowTexts(1, {"Sleep", "10 Hrs", "Day", "3/15/1986", "Now", ""});
         hours.setRowTexts(2, {"Work", "16 Hrs", "Day", "3/15/2000", "3/15/2001", ""});
         const LifeWeeks weeks = TfrmWeeks::weeksOf(hours, Birth, 80);
@@ -218,11 +218,11 @@ private slots:
 
     void eventsFromOnceRows()
     {
-        ActivityModel money{QSet<int>{ActivityModel::Total}};
+        ActivityModel money{QSet<int>{Column::Total}};
         money.setRowTexts(1, {"Car", "$24,500.00", "Once", "5/5/2012", "Now", ""});
         money.setRowTexts(2, {"Rent", "$900.00", "Month", "1/1/2010", "1/1/2015", ""});
         money.setRowTexts(3, {"Bad", "$x", "Once", "5/5/2012", "Now", ""});
-        ActivityModel frequency{QSet<int>{ActivityModel::Total}};
+        ActivityModel frequency{QSet<int>{Column::Total}};
         frequency.setRowTexts(1, {"Move", "1", "Once", "2/29/2016", "Now", ""});
         frequency.setRowTexts(2, {"Party", "3", "Once", "3/20/2016", "Now", ""});
         const LifeWeeks weeks = TfrmWeeks::weeksOf(m_hours, Birth, 80, &money, &frequency);
@@ -236,7 +236,7 @@ private slots:
     void fiftyActivities()
     {
         // On a laptop's screen the legend wraps into columns and shows every entry.
-        ActivityModel hours{QSet<int>{ActivityModel::Total}};
+        ActivityModel hours{QSet<int>{Column::Total}};
         for (int row = 1; row <= 50; ++row)
             hours.setRowTexts(row, {QStringLiteral("Activity %1").arg(row), "1 Hrs", "Week", "1/1/2000", "Now", ""});
         TfrmWeeks window(TfrmWeeks::weeksOf(hours, Birth, 80));
@@ -326,7 +326,7 @@ private slots:
     }
 
 private:
-    ActivityModel m_hours{QSet<int>{ActivityModel::Total}};
+    ActivityModel m_hours{QSet<int>{Column::Total}};
 };
 
 QTEST_MAIN(TestFrmWeeks)

@@ -111,8 +111,7 @@ private slots:
             touch(path);
             QVERIFY(QFile::setPermissions(path, OwnerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther));
         }
-        TableCells hours, money, freq;
-        writeSettingsFile(path, {QStringLiteral("Ann"), QStringLiteral("3/15/1956"), 1000}, hours, money, freq);
+        writeSettingsFile(path, {{QStringLiteral("Ann"), QStringLiteral("3/15/1956"), 1000}, {}, {}, {}});
         QCOMPARE(QFile::permissions(path) & (OwnerOnly | Others), OwnerOnly);
         if (existing)
             QCOMPARE(QFile::permissions(IniFile::backupPath(path)) & (OwnerOnly | Others), OwnerOnly);

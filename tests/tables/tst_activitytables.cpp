@@ -186,7 +186,7 @@ private slots:
         click(&w, "btAdd1");
         QCOMPARE(messages(),
                  QStringList{QStringLiteral("Plan ends after today, so its total counts time not yet lived.")});
-        QCOMPARE(w.hoursModel().cell(1, ActivityModel::End), QStringLiteral("1/1/2025"));
+        QCOMPARE(w.hoursModel().cell(1, Column::End), QStringLiteral("1/1/2025"));
         QCOMPARE(w.hoursModel().numNonBlankRows(), 1);
     }
 
@@ -657,7 +657,7 @@ private slots:
         TfrmMain w;
         w.show();
         auto *grid = child<QTableView>(&w, "gridHours");
-        const QModelIndex total = grid->model()->index(0, ActivityModel::Total);
+        const QModelIndex total = grid->model()->index(0, Column::Total);
         const QString text = total.data().toString();
         const QString explanation = total.data(Qt::ToolTipRole).toString();
         QCOMPARE(text, QStringLiteral("30 (0.01%)"));
@@ -682,10 +682,10 @@ private slots:
             return QToolTip::text();
         };
         QCOMPARE(tooltipAt(total), explanation);
-        grid->setColumnWidth(ActivityModel::Total, narrow);
+        grid->setColumnWidth(Column::Total, narrow);
         QCOMPARE(tooltipAt(total), text + QLatin1Char('\n') + explanation);
-        const QModelIndex activity = grid->model()->index(0, ActivityModel::Activity);
-        grid->setColumnWidth(ActivityModel::Activity, 12);
+        const QModelIndex activity = grid->model()->index(0, Column::Activity);
+        grid->setColumnWidth(Column::Activity, 12);
         QCOMPARE(tooltipAt(activity), activity.data().toString());
         QToolTip::hideText();
     }

@@ -17,7 +17,7 @@ void fill(ActivityModel &m, const QStringList &rows)
         m.setRowTexts(i + 1, QStringList{QStringLiteral("Activity %1").arg(i + 1)} + rows[i].split(QLatin1Char('|')));
 }
 
-QString tip(const ActivityModel &m, int row, int col = ActivityModel::Total, int role = Qt::ToolTipRole)
+QString tip(const ActivityModel &m, int row, int col = Column::Total, int role = Qt::ToolTipRole)
 {
     return m.data(m.index(row - 1, col), role).toString();
 }
@@ -81,13 +81,13 @@ private slots:
         computeHourTotal(hours, 1, 300000);
         QCOMPARE(tip(hours, 1), QStringLiteral("1 hour a day × 90 days (1/1/2024 to 3/31/2024) = 90 hours; "
                                                "0.03% of the 300,000 hours you have been alive"));
-        QCOMPARE(tip(hours, 1, ActivityModel::Total, Qt::AccessibleDescriptionRole), tip(hours, 1));
-        QCOMPARE(tip(hours, 1, ActivityModel::Amount), QString());
+        QCOMPARE(tip(hours, 1, Column::Total, Qt::AccessibleDescriptionRole), tip(hours, 1));
+        QCOMPARE(tip(hours, 1, Column::Amount), QString());
         QCOMPARE(tip(hours, 2), QStringLiteral("This row cannot be counted: '2/30/2024' is not a valid date."));
         QCOMPARE(tip(hours, 3), QString()); // blank row
 
         // An edited row and new reference values are explained afresh.
-        hours.setCell(1, ActivityModel::Amount, QStringLiteral("2 Hrs"));
+        hours.setCell(1, Column::Amount, QStringLiteral("2 Hrs"));
         QVERIFY(tip(hours, 1).startsWith(QStringLiteral("2 hours a day × 90 days")));
         computeHourTotal(hours, 1, 0);
         QCOMPARE(tip(hours, 1), QStringLiteral("2 hours a day × 90 days (1/1/2024 to 3/31/2024) = 180 hours"));

@@ -94,6 +94,12 @@ void SettingsKeeper::dropUnsaved()
 SettingsFileStatus SettingsKeeper::findUnsaved(Entries &entries, QString &reason)
 {
     const QString path = recoveryPath();
+    // This program writes its recovery file as a file of its own, never a link: a link there was
+    // planted, and reading through it would offer another file's entries to be saved here.
+    if (QFileInfo(path).isSymLink()) {
+        QFile::remove(path);
+        return SettingsFileStatus::Missing;
+    }
     // Nothing was kept in it: a crash between making the file and writing it.
     if (isBlank(path) && QFile::remove(path))
         return SettingsFileStatus::Missing;

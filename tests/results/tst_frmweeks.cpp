@@ -1,4 +1,5 @@
 // The life-in-weeks window: its rows, what a week says, the keyboard and legend, the exports.
+#include "calc/tablerow.h"
 #include "calc/conversionerror.h"
 #include "calc/lookahead.h"
 #include "results/frmweeks.h"
@@ -313,7 +314,7 @@ private slots:
         QVERIFY(!bytes.contains("/Subtype /Image"));
 
         // Weeks with nothing entered are squares on paper too, as in the legend.
-        const ActivityModel none{QSet<int>{ActivityModel::Total}};
+        const ActivityModel none{QSet<int>{Column::Total}};
         TfrmWeeks empty(TfrmWeeks::weeksOf(none, Birth, 90));
         empty.setPaper(QPageSize(QPageSize::A4));
         empty.saveImage(png);

@@ -90,6 +90,26 @@ private slots:
         }
     }
 
+    // A recovery file linked to another file of entries is not read: its entries would be offered
+    // and saved here. The link goes; what it pointed at stays.
+    void linkedRecoveryNotRead()
+    {
+        QTemporaryDir folder, elsewhere;
+        const QString ini = folder.filePath(QStringLiteral("lfy.ini")), target = elsewhere.filePath("lfy.ini");
+        for (const QString &path : {ini, target}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(BeasFile) > 0);
+        }
+        QVERIFY(QFile::link(target, folder.filePath(QStringLiteral("lfy.ini.recovery"))));
+        setSettingsFilePath(ini);
+        SettingsKeeper keeper;
+        Entries entries;
+        QString reason;
+        QCOMPARE(keeper.findUnsaved(entries, reason), SettingsFileStatus::Missing);
+        QVERIFY(!QFileInfo(folder.filePath(QStringLiteral("lfy.ini.recovery"))).isSymLink());
+        QCOMPARE(readAll(target), BeasFile);
+    }
+
     // Root exports to a name in a shared folder where another user planted a link.
     void exportThroughPlantedLink_data()
     {

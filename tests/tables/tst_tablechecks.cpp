@@ -1,4 +1,5 @@
 // The explanations the tables give of their totals, and the checks for figures that cannot be true.
+#include "calc/tablerow.h"
 #include "calc/clock.h"
 #include "calc/todayprices.h"
 #include "tables/activitychecks.h"
@@ -103,8 +104,8 @@ private slots:
 
         // In today's prices the cells are not the money the income was earned in: as paid, 406 + 425 days of $1.
         todayprices::setInForce(PriceBasis(nullptr, 50, Clock::now()));
-        money.setCell(1, ActivityModel::Total, QStringLiteral("$900"));
-        money.setCell(2, ActivityModel::Total, QStringLiteral("$800"));
+        money.setCell(1, Column::Total, QStringLiteral("$900"));
+        money.setCell(2, Column::Total, QStringLiteral("$800"));
         QCOMPARE(incomeShareSum(money, 1000), 83.1);
     }
 };

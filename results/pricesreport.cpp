@@ -3,6 +3,7 @@
 #include "calc/numbertext.h"
 #include "calc/todayprices.h"
 #include "tables/activitymodel.h"
+#include <QCoreApplication>
 
 namespace report {
 
@@ -14,8 +15,9 @@ QVector<QStringList> pricesSection(const ActivityModel &money)
     using C = ActivityModel;
     const QString year = todayprices::yearPrices(*basis);
     QVector<QStringList> lines{
-        {QStringLiteral("Money in ") + year},
-        {money.cell(0, C::Activity), QStringLiteral("Total as paid"), QStringLiteral("Total in ") + year}};
+        {QCoreApplication::translate("Report", "Money in %1", "heading; %1 is the prices' year wording").arg(year)},
+        {money.cell(0, C::Activity), QCoreApplication::translate("Report", "Total as paid"),
+         QCoreApplication::translate("Report", "Total in %1").arg(year)}};
     for (int row : money.usedRows()) {
         const TotalBreakdown b = moneyBreakdown(money.cell(row, C::Amount), money.cell(row, C::Per),
                                                 money.cell(row, C::Start), money.cell(row, C::End), true, 0);

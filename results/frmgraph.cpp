@@ -575,8 +575,8 @@ void TfrmGraph::setLookAhead(int age, const QString &title, const QVector<ChartP
             .arg(age),
         ui->Panel1);
     m_byAge->setObjectName(QStringLiteral("cbByAge"));
-    // Between "Bar" and "Reduce # visible points", where the panel has room.
-    m_byAge->setGeometry(124, 12, 96, 17);
+    // Between "Bar" and "Reduce # visible points", up to where that starts: room for a longer language.
+    m_byAge->setGeometry(124, 12, 100, 17);
     m_byAge->show();
     connect(m_byAge, &QCheckBox::toggled, this, [this](bool checked) {
         settlePie();

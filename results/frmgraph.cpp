@@ -575,8 +575,10 @@ void TfrmGraph::setLookAhead(int age, const QString &title, const QVector<ChartP
             .arg(age),
         ui->Panel1);
     m_byAge->setObjectName(QStringLiteral("cbByAge"));
-    // Between "Bar" and "Reduce # visible points", up to where that starts: room for a longer language.
-    m_byAge->setGeometry(124, 12, 100, 17);
+    // Between "Bar" and "Reduce # visible points": after the caption of "Bar", however long it is in
+    // the language in use, and up to where the next button starts.
+    const int left = qMax(124, ui->rbBar->x() + ui->rbBar->sizeHint().width() + 4);
+    m_byAge->setGeometry(left, 12, qMax(100, ui->SpeedButton1->x() - left), 17);
     m_byAge->show();
     connect(m_byAge, &QCheckBox::toggled, this, [this](bool checked) {
         settlePie();

@@ -361,13 +361,17 @@ bool TfrmMain::saveWithoutQuestions()
     } catch (const std::exception &e) {
         const QString why = m_keeper.keepUnsaved(entries());
         if (why.isEmpty()) {
-            std::fprintf(stderr, "lifetally: %s; your entries are kept in %s.\n", e.what(),
-                         QDir::toNativeSeparators(m_keeper.recoveryPath()).toLocal8Bit().constData());
+            const QString said =
+                tr("lifetally: %1; your entries are kept in %2.", "why saving failed, a file")
+                    .arg(QString::fromLocal8Bit(e.what()), QDir::toNativeSeparators(m_keeper.recoveryPath()));
+            std::fprintf(stderr, "%s\n", said.toLocal8Bit().constData());
             return true;
         }
-        std::fprintf(stderr, "lifetally: %s, and the entries not saved could not be kept in %s either: %s.\n", e.what(),
-                     QDir::toNativeSeparators(m_keeper.recoveryPath()).toLocal8Bit().constData(),
-                     why.toLocal8Bit().constData());
+        const QString said =
+            tr("lifetally: %1, and the entries not saved could not be kept in %2 either: %3.",
+               "why saving failed, a file, why keeping failed")
+                .arg(QString::fromLocal8Bit(e.what()), QDir::toNativeSeparators(m_keeper.recoveryPath()), why);
+        std::fprintf(stderr, "%s\n", said.toLocal8Bit().constData());
         return false;
     }
 }

@@ -809,6 +809,16 @@ Sie werden weder gezählt noch exportiert und bleiben unverändert in der Datei.
         <comment>a chart title, then the prices&apos; year wording</comment>
         <translation>%1  (%2)</translation>
     </message>
+    <message>
+        <source>lifetally: %1; your entries are kept in %2.</source>
+        <comment>why saving failed, a file</comment>
+        <translation>lifetally: %1; Ihre Einträge werden in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>lifetally: %1, and the entries not saved could not be kept in %2 either: %3.</source>
+        <comment>why saving failed, a file, why keeping failed</comment>
+        <translation>lifetally: %1, und die nicht gespeicherten Einträge konnten auch nicht in %2 aufbewahrt werden: %3.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMoney</name>

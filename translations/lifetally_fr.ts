@@ -809,6 +809,16 @@ Elles ne sont ni comptées ni exportées, et restent telles quelles dans le fich
         <comment>a chart title, then the prices&apos; year wording</comment>
         <translation>%1  (%2)</translation>
     </message>
+    <message>
+        <source>lifetally: %1; your entries are kept in %2.</source>
+        <comment>why saving failed, a file</comment>
+        <translation>lifetally&#xa0;: %1&#xa0;; vos entrées sont conservées dans %2.</translation>
+    </message>
+    <message>
+        <source>lifetally: %1, and the entries not saved could not be kept in %2 either: %3.</source>
+        <comment>why saving failed, a file, why keeping failed</comment>
+        <translation>lifetally&#xa0;: %1, et les entrées non enregistrées n&apos;ont pas pu être conservées non plus dans %2&#xa0;: %3.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMoney</name>

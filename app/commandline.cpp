@@ -85,6 +85,11 @@ bool CommandLine::parse(const QStringList &arguments)
                 .arg(weeksFile());
         return false;
     }
+    // The report keeps the region's paper: a --paper meant for it would otherwise be dropped unsaid.
+    if (m_parser.isSet(m_paper) && !m_parser.isSet(m_weeks)) {
+        m_error = QStringLiteral("--paper is the paper of --weeks; give --weeks FILE as well.");
+        return false;
+    }
     if (m_parser.isSet(m_paper) && !OutputDevices::paperNames().contains(paper(), Qt::CaseInsensitive)) {
         m_error = QCoreApplication::translate("CommandLine", "The paper '%1' is not one of %2.")
                       .arg(paper(), OutputDevices::paperNames().join(QStringLiteral(", ")));

@@ -1,6 +1,7 @@
 #include "calc/todayprices.h"
 
 #include "calc/numbertext.h"
+#include <QHash>
 #include <QLocale>
 #include <cmath>
 
@@ -13,10 +14,40 @@ QStringList euroRegions()
             QStringLiteral("PT"), QStringLiteral("SK"), QStringLiteral("SI"), QStringLiteral("ES")};
 }
 
+namespace {
+// The country of a currency other than the three above, from its ISO 4217 code, whose first two
+// letters name it (CHF: CH). Empty for a symbol several currencies share ("kr") and for a code of
+// several countries (XOF).
+QString homeOfCurrency(const QString &symbol)
+{
+    static const QHash<QString, QString> codes = [] {
+        QHash<QString, QString> bySymbol; // empty where the symbol stands for several codes
+        const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        for (const QLocale &l : locales) {
+            const QString code = l.currencySymbol(QLocale::CurrencyIsoCode);
+            if (code.size() != 3)
+                continue;
+            for (const QString &s : {l.currencySymbol(QLocale::CurrencySymbol), code}) {
+                const auto it = bySymbol.constFind(s);
+                if (it == bySymbol.constEnd())
+                    bySymbol.insert(s, code);
+                else if (*it != code)
+                    bySymbol[s] = QString();
+            }
+        }
+        return bySymbol;
+    }();
+    const QString code = codes.value(symbol);
+    return code.isEmpty() || code.startsWith(QLatin1Char('X')) ? QString() : code.left(2);
+}
+} // namespace
+
 QString priceRegionFor(const QString &territory, const QString &territoryCurrency, const QString &amountCurrency,
                        const QString &euroRegion)
 {
-    if (amountCurrency.isEmpty() || amountCurrency == territoryCurrency)
+    // A region that names no country (the C locale, Europe: "150") has no currency of its own: the
+    // amounts' tells.
+    if (amountCurrency.isEmpty() || (amountCurrency == territoryCurrency && territory.size() == 2))
         return territory;
     if (amountCurrency == QLatin1String("$"))
         return QStringLiteral("US");
@@ -28,7 +59,7 @@ QString priceRegionFor(const QString &territory, const QString &territoryCurrenc
             return euroRegion;
         return euro.contains(territory) ? territory : euro.first();
     }
-    return QString();
+    return homeOfCurrency(amountCurrency);
 }
 
 namespace {
@@ -157,8 +188,14 @@ QString sentence(const TotalBreakdown &b, const PriceBasis &basis)
     if (b.total > 0 && b.from <= basis.today()) {
         int y = 0, m = 0, d = 0;
         decodeDate(b.from, y, m, d);
-        text += QStringLiteral(" \u2014 prices rose ") + formatNumber(today / b.total, 1) +
-                QStringLiteral(" \u00d7 since ") + QString::number(y) + QStringLiteral(" on average");
+        // A rate below zero (or a country's falling prices) brings the amounts down: say so.
+        const QString factor = formatNumber(today / b.total, 1) + QStringLiteral(" \u00d7");
+        if (today >= b.total)
+            text += QStringLiteral(" \u2014 prices rose ") + factor + QStringLiteral(" since ") + QString::number(y) +
+                    QStringLiteral(" on average");
+        else
+            text += QStringLiteral(" \u2014 prices fell to ") + factor + QStringLiteral(" those of ") +
+                    QString::number(y) + QStringLiteral(" on average");
     }
     return text + QLatin1Char('.');
 }

@@ -31,7 +31,7 @@ struct PricesChoice {
 QStringList euroRegions();
 // The region whose prices measure the amounts: the user's own (`territory`) when the amounts are in
 // its currency, otherwise the currency's home ("$": US, "£": GB, "€": `euroRegion` or the default
-// euro country); empty when the currency has no known home.
+// euro country, "CHF": CH); empty when the currency has no known home.
 QString priceRegionFor(const QString &territory, const QString &territoryCurrency, const QString &amountCurrency,
                        const QString &euroRegion);
 

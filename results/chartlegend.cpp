@@ -2,12 +2,16 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 #include <cmath>
 
 namespace {
 constexpr int Gap = 6;
 constexpr int RowSpacing = 4;
+// A name of any length is shortened in its middle beyond this many characters, so that the share
+// at its end stays and the chart keeps its room.
+constexpr int MaxTextChars = 40;
 } // namespace
 
 ChartLegend::ChartLegend(QGraphicsItem *parent) : QGraphicsItem(parent) {}
@@ -47,6 +51,7 @@ QSizeF ChartLegend::layOut(qreal height)
     qreal widest = 0;
     for (const Entry &entry : std::as_const(m_entries))
         widest = std::max<qreal>(widest, metrics.horizontalAdvance(entry.text));
+    widest = std::min<qreal>(widest, metrics.averageCharWidth() * MaxTextChars);
     m_columnWidth = swatchSize() + Gap + widest + 2 * Gap;
     const int count = static_cast<int>(m_entries.size());
     m_rowsPerColumn = std::max(1, std::min(count, static_cast<int>((height + RowSpacing) / lineHeight())));
@@ -72,7 +77,9 @@ void ChartLegend::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWi
         painter->setBrush(entry.colour);
         painter->drawRect(QRectF(at, QSizeF(swatch, swatch)).adjusted(0.5, 0.5, -0.5, -0.5));
         painter->setPen(m_textColour);
+        const qreal textWidth = m_columnWidth - swatch - 3 * Gap;
         painter->drawText(QRectF(at.x() + swatch + Gap, at.y(), m_columnWidth - swatch - Gap, swatch),
-                          Qt::AlignLeft | Qt::AlignVCenter, entry.text);
+                          Qt::AlignLeft | Qt::AlignVCenter,
+                          QFontMetrics(m_font).elidedText(entry.text, Qt::ElideMiddle, qCeil(textWidth)));
     }
 }

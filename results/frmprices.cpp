@@ -24,6 +24,9 @@ TfrmPrices::TfrmPrices(const PricesChoice &choice, const LocaleSettings &locale,
         m_choice.rate.reset();
         showTable();
     });
+    // The box's own captions have no access key here, unlike every other window's OK and Cancel.
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
+    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     showTable();

@@ -25,6 +25,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <functional>
+#include <limits>
 
 namespace {
 constexpr int kSwatch = 12;
@@ -260,15 +261,23 @@ void TfrmWeeks::fitTo(const QSize &available)
         layout()->invalidate();
         return layout()->sizeHint();
     };
-    // The largest weeks with which the window takes at most nine tenths of the screen.
+    // The largest weeks with which the window takes at most nine tenths of the screen; else the
+    // weeks with which it overflows least. Smaller weeks are no fallback: they make the legend
+    // wrap into more columns, so the window grows wider.
     const QSize room = available * 9 / 10;
-    QSize size;
-    for (int cell = kMaxCell; cell >= kMinCell; --cell) {
-        size = sizeWithCell(cell);
-        if (size.width() <= room.width() && size.height() <= room.height())
-            break;
+    const auto overflow = [&room](const QSize &size) {
+        return std::max(0, size.width() - room.width()) + std::max(0, size.height() - room.height());
+    };
+    int bestCell = kMaxCell;
+    int least = std::numeric_limits<int>::max();
+    for (int cell = kMaxCell; cell >= kMinCell && least > 0; --cell) {
+        const int over = overflow(sizeWithCell(cell));
+        if (over < least) {
+            least = over;
+            bestCell = cell;
+        }
     }
-    resize(size);
+    resize(sizeWithCell(bestCell));
 }
 
 void TfrmWeeks::fitLegend(int height)

@@ -390,6 +390,19 @@ void WeekPicture::paintGrid(QPainter &painter, const QRectF &grid) const
         lines.lineTo(grid.right(), grid.top() + y * kCell);
     }
     painter.strokePath(lines, QPen(kPaper, kCell * 0.14));
+    // White lines on white paper would leave weeks with nothing entered unseen, unlike the legend's
+    // square: over those weeks the lines are grey.
+    QPainterPath blank;
+    for (int y = 0; y < years; ++y)
+        for (int k = 0; k < WeeksPerYear; ++k)
+            if (m_weeks.dominant(y, k) < 0)
+                blank.addRect(QRectF(grid.left() + k * kCell, grid.top() + y * kCell, kCell, kCell));
+    if (!blank.isEmpty()) {
+        painter.save();
+        painter.setClipPath(blank.simplified());
+        painter.strokePath(lines, QPen(kLine, kCell * 0.14));
+        painter.restore();
+    }
 
     // Marks over the squares: weeks over their hours, events, this week.
     QPainterPath corners;

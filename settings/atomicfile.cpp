@@ -29,8 +29,8 @@ std::optional<struct stat> statOf(const QString &path, bool followLink)
     return st;
 }
 
-// The file a chain of links at `path` ends at. A link is followed only when this user or the
-// owner of that file made it: another user's link could lead anywhere this process may write.
+} // namespace
+
 QString followLinks(const QString &path)
 {
     QString at = path;
@@ -44,18 +44,29 @@ QString followLinks(const QString &path)
     }
     const std::optional<struct stat> target = statOf(at, true);
     const uid_t me = ::geteuid();
+    // Root's links (/dev/stdout) are the system's own.
     for (uid_t owner : linkOwners)
-        if (owner != me && (!target || owner != target->st_uid))
+        if (owner != me && owner != 0 && (!target || owner != target->st_uid))
             throw FileWriteError(path, QStringLiteral("It is a link another user made"));
     return at;
 }
 
+namespace {
 // A device or a pipe takes the bytes as they come; there is no file to replace.
-void writeDirectly(const QString &path, const QByteArray &data)
+// `chosen` is what the name led to when it was judged; a name changed since is refused.
+void writeDirectly(const QString &path, const QByteArray &data, const struct stat &chosen)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
+    // A disk written as a file would lose whatever is on it.
+    if (S_ISBLK(chosen.st_mode))
+        throw FileWriteError(path, QStringLiteral("It is not a regular file"));
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         throw FileWriteError(path, systemReason(errno));
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || opened.st_dev != chosen.st_dev || opened.st_ino != chosen.st_ino) {
+        ::close(fd);
+        throw FileWriteError(path, QStringLiteral("It changed while it was written"));
+    }
     for (qsizetype at = 0; at < data.size();) {
         const ssize_t written = ::write(fd, data.constData() + at, size_t(data.size() - at));
         if (written < 0 && errno == EINTR)
@@ -94,19 +105,17 @@ void writeFileAtomically(const QString &path, const QByteArray &data, const Atom
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     const bool ownerOnly = access != FileAccess::Ordinary;
+    QString final = fullPath;
+    // An export, too, goes through another user's link only to that user's own file: a link
+    // planted in a shared folder such as /tmp could lead to any file root may write.
+    if (access != FileAccess::Beside)
+        final = followLinks(fullPath);
     if (access == FileAccess::Ordinary) {
         // Through the system's own links, which /dev/stdout and /dev/fd/N are.
         const std::optional<struct stat> chosen = statOf(fullPath, true);
         if (chosen && !S_ISREG(chosen->st_mode) && !S_ISDIR(chosen->st_mode))
-            return writeDirectly(fullPath, data);
+            return writeDirectly(fullPath, data, *chosen);
     }
-    QString final = fullPath;
-    if (access == FileAccess::OwnerOnly)
-        final = followLinks(fullPath);
-    else if (access == FileAccess::Ordinary)
-        final = QFileInfo(fullPath).isSymLink() ? QFileInfo(fullPath).canonicalFilePath() : fullPath;
-    if (final.isEmpty()) // a link to nowhere: write where it points
-        final = QFileInfo(fullPath).symLinkTarget();
     const std::optional<struct stat> old = statOf(final, false);
     if (old && S_ISDIR(old->st_mode))
         throw FileWriteError(fullPath, QStringLiteral("It is a folder"));

@@ -29,8 +29,9 @@ struct AtomicWriteHooks {
 };
 
 // Who may read the file written, and what its name may be.
-// Ordinary: an export to a name the user chose. A link there is followed; a device or a pipe
-// (/dev/stdout, a FIFO) is written directly, as it cannot be replaced.
+// Ordinary: an export to a name the user chose. A link there is followed as for OwnerOnly; a
+// device or a pipe (/dev/stdout, a FIFO) is written directly, as it cannot be replaced; a disk
+// device is refused.
 // OwnerOnly: a file of a person's entries, readable and writable by its owner alone (0600) from
 // before its first byte. A link at the name is followed only when this user or the owner of the
 // file it leads to made it; the file keeps its owner (root writing another user's file), or the
@@ -48,3 +49,8 @@ enum class FileAccess { Ordinary, OwnerOnly, Beside };
 // Throws FileWriteError.
 void writeFileAtomically(const QString &path, const QByteArray &data, const AtomicWriteHooks &hooks = {},
                          FileAccess access = FileAccess::Ordinary, const QString &ownerFrom = QString());
+
+// The file a chain of links at `path` ends at. A link is followed only when this user, root or
+// the owner of that file made it: another user's link could lead anywhere this process may
+// write. Throws FileWriteError ("It is a link another user made") otherwise.
+QString followLinks(const QString &path);

@@ -13,6 +13,9 @@ QString whyNotWritten(const QString &path, qint64 size)
 {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
+    // Deleted while the window was open: no permission is missing, the folder is.
+    if (!QFileInfo::exists(folder))
+        return QStringLiteral("%1 no longer exists").arg(QDir::toNativeSeparators(folder));
     const QStorageInfo disk(folder);
     if (disk.isValid() && disk.isReadOnly())
         return QStringLiteral("%1 is on a disk that is read-only").arg(QDir::toNativeSeparators(folder));

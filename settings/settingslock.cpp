@@ -1,5 +1,6 @@
 #include "settings/settingslock.h"
 
+#include "settings/atomicfile.h"
 #include "settings/settingsfile.h"
 #include <QCoreApplication>
 #include <QDateTime>
@@ -10,6 +11,13 @@
 
 QString SettingsLock::lockPath(const QString &settingsPath)
 {
+    // Not beside a file another user's link leads to (root's run in their folder): a lock there
+    // could stop, or take over, another program's lock of that name (/etc/passwd.lock).
+    try {
+        followLinks(QFileInfo(settingsPath).absoluteFilePath());
+    } catch (const FileWriteError &) {
+        return QFileInfo(settingsPath).absoluteFilePath() + QStringLiteral(".lock");
+    }
     return canonicalSettingsPath(settingsPath) + QStringLiteral(".lock");
 }
 

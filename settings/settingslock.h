@@ -11,7 +11,8 @@ public:
     enum class Result { Locked, HeldByOther, Doubtful, NotPossible };
 
     explicit SettingsLock(const QString &settingsPath);
-    // Beside the file the name leads to, links resolved: two names of one file share one lock.
+    // Beside the file the name leads to, links resolved: two names of one file share one lock;
+    // beside the name itself when another user's link leads to a file not theirs.
     static QString lockPath(const QString &settingsPath);
     const QString &path() const { return m_path; }
 

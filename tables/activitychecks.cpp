@@ -3,6 +3,7 @@
 #include "calc/conversionerror.h"
 #include "calc/explain.h"
 #include "calc/numbertext.h"
+#include "calc/todayprices.h"
 #include "tables/activitymodel.h"
 #include <QCoreApplication>
 #include <QVector>
@@ -27,11 +28,24 @@ double incomeShareSum(const ActivityModel &money, qint64 income)
 {
     if (income <= 0)
         return 0;
+    using C = ActivityModel;
+    // In today's prices the cells hold other money than the income, a sum of unknown years: the
+    // share is of the totals as paid.
+    const bool todaysPrices = todayprices::inForce() != nullptr;
     double sum = 0;
     for (int row : money.usedRows()) {
         double value = 0;
-        if (tryTotalCellValue(money.cell(row, ActivityModel::Total), value))
-            sum += value;
+        if (!tryTotalCellValue(money.cell(row, C::Total), value))
+            continue;
+        if (todaysPrices) {
+            try {
+                value = moneyBreakdown(money.cell(row, C::Amount), money.cell(row, C::Per), money.cell(row, C::Start),
+                                       money.cell(row, C::End), true, income)
+                            .total;
+            } catch (const ConversionError &) {
+            }
+        }
+        sum += value;
     }
     return 100 * sum / double(income);
 }

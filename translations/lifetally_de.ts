@@ -1020,6 +1020,14 @@ Lizenz: %2; Kopie vom %3.</translation>
         <source>Default: %1 %.</source>
         <translation>Standard: %1 %.</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>TfrmTime</name>
@@ -1143,10 +1151,6 @@ Lizenz: %2; Kopie vom %3.</translation>
         <translation>Markierungen</translation>
     </message>
     <message>
-        <source>&amp;Show:</source>
-        <translation>&amp;Zeigen:</translation>
-    </message>
-    <message>
         <source>Main activity</source>
         <translation>Haupttätigkeit</translation>
     </message>
@@ -1165,6 +1169,10 @@ Lizenz: %2; Kopie vom %3.</translation>
     <message>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w:</source>
+        <translation>&amp;Zeigen:</translation>
     </message>
 </context>
 <context>

@@ -1020,6 +1020,14 @@ Licence&#xa0;: %2&#xa0;; copie du %3.</translation>
         <source>Default: %1 %.</source>
         <translation>Par défaut&#xa0;: %1&#xa0;%.</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
 </context>
 <context>
     <name>TfrmTime</name>
@@ -1143,10 +1151,6 @@ Licence&#xa0;: %2&#xa0;; copie du %3.</translation>
         <translation>Repères</translation>
     </message>
     <message>
-        <source>&amp;Show:</source>
-        <translation>&amp;Afficher&#xa0;:</translation>
-    </message>
-    <message>
         <source>Main activity</source>
         <translation>Activité principale</translation>
     </message>
@@ -1165,6 +1169,10 @@ Licence&#xa0;: %2&#xa0;; copie du %3.</translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w:</source>
+        <translation>&amp;Afficher&#xa0;:</translation>
     </message>
 </context>
 <context>

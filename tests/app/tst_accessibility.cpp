@@ -3,7 +3,10 @@
 #include "app/frmmain.h"
 #include "app/translations.h"
 #include "guisupport.h"
+#include "calc/localesettings.h"
 #include "results/frmgraph.h"
+#include "results/frmprices.h"
+#include "results/frmweeks.h"
 #include "tables/activitymodel.h"
 #include "tables/frmmoney.h"
 #include "tables/frmtime.h"
@@ -180,6 +183,12 @@ private slots:
         graph.setLookAhead(80, QString(), {});
         graph.show();
         VERIFY_ACCESS_KEYS(&graph);
+        TfrmPrices prices(PricesChoice(), LocaleSettings::current(), ymdValue(2025, 6, 10), &w);
+        prices.show();
+        VERIFY_ACCESS_KEYS(&prices);
+        TfrmWeeks weeks(LifeWeeks(ymdValue(1990, 3, 15), 80, ymdValue(2025, 6, 10), {}), &w);
+        weeks.show();
+        VERIFY_ACCESS_KEYS(&weeks);
     }
 
     void gridsReportTheirCellTexts()

@@ -151,6 +151,8 @@ private slots:
         QTest::newRow("weeks on unknown paper")
             << QStringList{"--settings", "@/pat.ini", "--weeks", "@/w.png", "--paper", "B5"} << 2 << ""
             << "The paper 'B5' is not one of A4, Letter, A3, Tabloid, A2." << none;
+        QTest::newRow("paper for the report") << QStringList{"--settings", "@/pat.ini", "--report", "@/r.pdf", "--paper", "A3"}
+                                              << 2 << "" << "--paper is the paper of --weeks" << none;
         QTest::newRow("weeks as GIF") << QStringList{"--settings", "@/pat.ini", "--weeks", "@/w.gif"} << 2 << ""
                                       << "The file '@/w.gif' for --weeks must end in .png, .svg or .pdf." << none;
         // An output that would replace the entries or a file kept with them writes nothing.

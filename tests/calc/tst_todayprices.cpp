@@ -144,11 +144,41 @@ private slots:
                                               << "€"
                                               << "IT"
                                               << "FR";
-        QTest::newRow("francs in Japan: no home") << "JP"
-                                                  << "¥"
-                                                  << "CHF"
-                                                  << ""
-                                                  << "";
+        QTest::newRow("francs in Japan: Switzerland") << "JP"
+                                                      << "¥"
+                                                      << "CHF"
+                                                      << ""
+                                                      << "CH";
+        QTest::newRow("zloty in the U.S.: Poland") << "US"
+                                                   << "$"
+                                                   << "zł"
+                                                   << ""
+                                                   << "PL";
+        QTest::newRow("dollars where no country is set: U.S.") << ""
+                                                               << "$"
+                                                               << "$"
+                                                               << ""
+                                                               << "US";
+        QTest::newRow("dollars in Europe as a whole: U.S.") << "150"
+                                                            << "$"
+                                                            << "$"
+                                                            << ""
+                                                            << "US";
+        QTest::newRow("kronor of several countries: no home") << "US"
+                                                              << "$"
+                                                              << "kr"
+                                                              << ""
+                                                              << "";
+        QTest::newRow("CFA francs of several countries: no home") << "US"
+                                                                  << "$"
+                                                                  << "XOF"
+                                                                  << ""
+                                                                  << "";
+        QTest::newRow("unknown symbol: no home") << "US"
+                                                 << "$"
+                                                 << "¤"
+                                                 << ""
+                                                 << "";
     }
     void regionOfTheAmounts()
     {
@@ -178,6 +208,9 @@ private slots:
         const TotalBreakdown b = row(ymdValue(2001, 1, 1), ymdValue(2002, 1, 1), 1000);
         QCOMPARE(todayprices::sentence(b, basis),
                  QStringLiteral("In 2003 prices: $1,210 — prices rose 1.2 × since 2001 on average."));
+        // Prices falling at the user's rate where there is no table.
+        QCOMPARE(todayprices::sentence(b, PriceBasis(nullptr, -5, today())),
+                 QStringLiteral("In 2003 prices: $902 — prices fell to 0.9 × those of 2001 on average."));
         TotalBreakdown shared = b;
         shared.share = 10;
         QCOMPARE(todayprices::shownTotalText(shared), QStringLiteral("$1,000 (10.00%)"));

@@ -324,6 +324,11 @@ private slots:
         QCOMPARE(graph.legend()->entries().size(), 5);
         QCOMPARE(graph.legend()->entries()[0].text, QStringLiteral("Other (41.67%)"));
         QVERIFY(graph.legend()->swatchSize() >= QFontMetrics(sansFont(11)).height());
+        // A name of 300 letters is shortened rather than pushing the pie and the buttons off the screen.
+        ChartLegend longName;
+        longName.setFont(sansFont(11));
+        longName.setEntries({{QString(300, QLatin1Char('L')) + QStringLiteral(" (0.84%)"), Qt::red}});
+        QVERIFY(longName.layOut(400).width() < QFontMetrics(sansFont(11)).averageCharWidth() * 50);
         // Right of the plot, clear of the pie.
         QVERIFY(graph.legend()->mapRectToScene(graph.legend()->boundingRect()).left() >=
                 graph.chart->plotArea().right());

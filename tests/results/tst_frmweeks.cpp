@@ -121,8 +121,15 @@ private slots:
         // Every week column is named by its header.
         QAccessibleTableCellInterface *cell =
             QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(3, 5)->tableCellInterface();
-        QCOMPARE(cell->columnHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("Week 6"));
-        QCOMPARE(cell->rowHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("Age 3"));
+        // The header cells are made for the caller; registering hands them to Qt, which deletes them.
+        const QList<QAccessibleInterface *> columnHeaders = cell->columnHeaderCells();
+        const QList<QAccessibleInterface *> rowHeaders = cell->rowHeaderCells();
+        const QString column = columnHeaders.value(0)->text(QAccessible::Name);
+        const QString row = rowHeaders.value(0)->text(QAccessible::Name);
+        for (QAccessibleInterface *header : columnHeaders + rowHeaders)
+            QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(header));
+        QCOMPARE(column, QStringLiteral("Week 6"));
+        QCOMPARE(row, QStringLiteral("Age 3"));
 
         // Main activity by default; All hours is the other choice.
         QCOMPARE(window.model().look(), WeekLook::MainActivity);
@@ -242,6 +249,14 @@ private slots:
             QVERIFY2(legend->viewport()->rect().contains(legend->visualItemRect(legend->item(row))),
                      qPrintable(legend->item(row)->text()));
 
+        // Long names on a smaller screen: the window stays on it, its buttons within reach.
+        for (int row = 1; row <= 50; ++row)
+            hours.setRowTexts(row, {QStringLiteral("Activity number %1 with a long name").arg(row), "1 Hrs", "Week",
+                                    "1/1/2000", "Now", ""});
+        TfrmWeeks small(TfrmWeeks::weeksOf(hours, Birth, 80));
+        small.fitTo(QSize(1093, 614));
+        QVERIFY2(small.width() <= 1093, qPrintable(QString::number(small.width())));
+
         // Every swatch stands out 3:1 on paper and on a dark window, and no two are the same.
         QSet<QRgb> seen;
         for (int a = 0; a < 50; ++a) {
@@ -296,6 +311,18 @@ private slots:
         const QByteArray bytes = out.readAll();
         QVERIFY2(bytes.size() < 1000000, qPrintable(QString::number(bytes.size())));
         QVERIFY(!bytes.contains("/Subtype /Image"));
+
+        // Weeks with nothing entered are squares on paper too, as in the legend.
+        const ActivityModel none{QSet<int>{ActivityModel::Total}};
+        TfrmWeeks empty(TfrmWeeks::weeksOf(none, Birth, 90));
+        empty.setPaper(QPageSize(QPageSize::A4));
+        empty.saveImage(png);
+        const QImage blank = QImage(png).convertToFormat(QImage::Format_RGB32);
+        qsizetype grey = 0;
+        for (int y = 0; y < blank.height(); ++y)
+            for (int x = 0; x < blank.width(); ++x)
+                grey += blank.pixel(x, y) == qRgb(0xc8, 0xc8, 0xc8);
+        QVERIFY2(grey > 200000, qPrintable(QString::number(grey)));
     }
 
 private:

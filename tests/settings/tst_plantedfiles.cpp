@@ -2,6 +2,7 @@
 // link, no file is taken from its owner, an output never lands on the entries, and a device, a
 // pipe or a huge file is refused without being read.
 #include "settings/settingskeeper.h"
+#include "settings/settingslock.h"
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -87,6 +88,95 @@ private slots:
                 continue;
             QVERIFY2(S_ISREG(st.st_mode) && st.st_uid == OtherUser && (st.st_mode & 0777) == 0600, qPrintable(name));
         }
+    }
+
+    // Root exports to a name in a shared folder where another user planted a link.
+    void exportThroughPlantedLink_data()
+    {
+        QTest::addColumn<QString>("leadsTo");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("a file only root may write") << "rootonly" << false;
+        QTest::newRow("a device") << "null" << false;
+        QTest::newRow("nowhere, in root's folder") << "absent" << false;
+        QTest::newRow("that user's own file") << "theirs" << true;
+    }
+    void exportThroughPlantedLink()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(QString, leadsTo);
+        QFETCH(bool, written);
+        QTemporaryDir shared, rootOnly;
+        const QString target = rootOnly.filePath(leadsTo), output = shared.filePath(QStringLiteral("out.csv"));
+        if (leadsTo == QLatin1String("null"))
+            QVERIFY(makeDevice(target, 3));
+        else if (leadsTo != QLatin1String("absent"))
+            QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+        if (leadsTo == QLatin1String("theirs"))
+            QCOMPARE(::chown(QFile::encodeName(target).constData(), OtherUser, OtherUser), 0);
+        QVERIFY(QFile::link(target, output));
+        QCOMPARE(::lchown(QFile::encodeName(output).constData(), OtherUser, OtherUser), 0);
+        try {
+            writeFileAtomically(output, "a,b\r\n");
+            QVERIFY(written);
+        } catch (const FileWriteError &e) {
+            QVERIFY2(!written, qPrintable(e.message()));
+            QCOMPARE(e.message(), QStringLiteral("Unable to write to %1: It is a link another user made").arg(output));
+        }
+        QCOMPARE(readAll(target), written ? QByteArray("a,b\r\n") : QByteArray());
+        QCOMPARE(S_ISLNK(lstatOf(output).st_mode), true);
+    }
+
+    // The lock goes beside the file a link leads to only when the link may be followed: beside a
+    // root-only file, it would stop (or take over) another program's lock of that name.
+    void lockBesidePlantedLink_data()
+    {
+        QTest::addColumn<bool>("theirs");
+        QTest::newRow("to a file only root may write") << false;
+        QTest::newRow("to that user's own file") << true;
+    }
+    void lockBesidePlantedLink()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(bool, theirs);
+        QTemporaryDir folder, elsewhere;
+        const QString ini = folder.filePath(QStringLiteral("lfy.ini")), target = elsewhere.filePath("passwd");
+        QVERIFY(QFile(target).open(QIODevice::WriteOnly) && QFile::link(target, ini));
+        QCOMPARE(::lchown(QFile::encodeName(ini).constData(), OtherUser, OtherUser), 0);
+        if (theirs)
+            QCOMPARE(::chown(QFile::encodeName(target).constData(), OtherUser, OtherUser), 0);
+        QCOMPARE(SettingsLock::lockPath(ini), (theirs ? target : ini) + QStringLiteral(".lock"));
+    }
+
+    // Why the recovery file could not be kept, as standard error tells it at a signal.
+    void recoveryNotKept_data()
+    {
+        QTest::addColumn<QString>("folderState");
+        QTest::addColumn<QString>("reason"); // @: the folder
+        QTest::newRow("folder deleted while open") << "deleted" << "@ no longer exists";
+        QTest::newRow("folder read-only") << "readonly" << "no permission to write in @";
+    }
+    void recoveryNotKept()
+    {
+        QFETCH(QString, folderState);
+        QFETCH(QString, reason);
+        if (folderState == QLatin1String("readonly") && ::geteuid() == 0)
+            QSKIP("root writes in a read-only folder");
+        QTemporaryDir top;
+        const QString folder = top.filePath(QStringLiteral("entries"));
+        QVERIFY(QDir().mkdir(folder));
+        setSettingsFilePath(folder + QStringLiteral("/lfy.ini"));
+        SettingsKeeper keeper;
+        Entries entries;
+        keeper.read(entries);
+        entries.bio.name = QStringLiteral("Typed");
+        if (folderState == QLatin1String("deleted"))
+            QVERIFY(QDir(folder).removeRecursively());
+        else
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QCOMPARE(keeper.keepUnsaved(entries), reason.replace(QLatin1Char('@'), folder));
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
     void outputOnInput_data()

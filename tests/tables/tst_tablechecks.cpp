@@ -1,4 +1,6 @@
 // The explanations the tables give of their totals, and the checks for figures that cannot be true.
+#include "calc/clock.h"
+#include "calc/todayprices.h"
 #include "tables/activitychecks.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
@@ -98,6 +100,12 @@ private slots:
                      "$1|Day|1/1/2024|2/10/2025|", "$1|Day|3/1/2025|Now|"});
         QCOMPARE(incomeShareSum(money, 1000), 110.0); // a total without a number is left out
         QCOMPARE(incomeShareSum(money, 0), 0.0);
+
+        // In today's prices the cells are not the money the income was earned in: as paid, 406 + 425 days of $1.
+        todayprices::setInForce(PriceBasis(nullptr, 50, Clock::now()));
+        money.setCell(1, ActivityModel::Total, QStringLiteral("$900"));
+        money.setCell(2, ActivityModel::Total, QStringLiteral("$800"));
+        QCOMPARE(incomeShareSum(money, 1000), 83.1);
     }
 };
 

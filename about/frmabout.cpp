@@ -20,8 +20,9 @@ QString pricesCredit()
     const PriceBasis *basis = todayprices::inForce() ? todayprices::inForce() : &*own;
     const PriceSeries *series = basis->series();
     if (!series)
-        return QStringLiteral("Prices: no price table for these amounts.");
-    return QStringLiteral("Prices: ") + series->country + QStringLiteral(". ") + series->source.credit;
+        return TfrmAbout::tr("Prices: no price table for these amounts.");
+    return TfrmAbout::tr("Prices: %1. %2", "a country, then the price table's source")
+        .arg(series->country, series->source.credit);
 }
 
 // The layout file's marquee caption and address line name the same host.

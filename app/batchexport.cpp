@@ -20,6 +20,7 @@
 #include "tables/tableexport.h"
 #include "tables/tablesettings.h"
 #include "widgets/prompts.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLayout>
@@ -28,8 +29,8 @@
 #include <QPagedPaintDevice>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 // The income field's range; a stored value beyond it is clamped, as the field does.
@@ -49,7 +50,7 @@ void deliver(const QString &path, const QByteArray &data)
     }
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly) || out.write(data) != data.size() || !out.flush())
-        throw FileWriteError(QStringLiteral("standard output"));
+        throw FileWriteError(QCoreApplication::translate("BatchExport", "standard output"));
 }
 
 // Counts a table's rows. A row that does not convert is named with its table and cell: a script's
@@ -60,7 +61,8 @@ template <typename Count> void countRows(ActivityModel &table, const QString &ta
         try {
             count(row);
         } catch (const ConversionError &e) {
-            QString where = QStringLiteral("%1 table, row %2 (%3)")
+            QString where = QCoreApplication::translate("BatchExport", "%1 table, row %2 (%3)",
+                                                        "a table's name, a row number, the row's activity")
                                 .arg(tableName, QString::number(row), table.cell(row, Column::Activity));
             if (e.column() >= 0)
                 where += QStringLiteral(", ") + table.cell(0, e.column());
@@ -78,12 +80,12 @@ QString settingsProblem(const QString &path)
     case SettingsFileStatus::Readable:
         return QString();
     case SettingsFileStatus::NoEntries:
-        return QStringLiteral("lifetally: cannot use %1: %2").arg(path, check.reason);
+        return QCoreApplication::translate("BatchExport", "lifetally: cannot use %1: %2").arg(path, check.reason);
     case SettingsFileStatus::Missing:
     case SettingsFileStatus::Unreadable:
         break;
     }
-    return QStringLiteral("lifetally: cannot read %1: %2").arg(path, check.reason);
+    return QCoreApplication::translate("BatchExport", "lifetally: cannot read %1: %2").arg(path, check.reason);
 }
 } // namespace
 
@@ -113,9 +115,7 @@ void BatchExport::load(int lookAheadAge, bool hoursOnly)
     // says it, and nothing is written.
     const auto foreignFile = [](const QString &lead) {
         return std::runtime_error(
-            (QStringLiteral("lifetally: ") + lead + foreignFormatHint(settingsFilePath()))
-                .toLocal8Bit()
-                .toStdString());
+            (QStringLiteral("lifetally: ") + lead + foreignFormatHint(settingsFilePath())).toLocal8Bit().toStdString());
     };
     double hoursAlive = 0;
     DateValue birth = 0;
@@ -126,7 +126,7 @@ void BatchExport::load(int lookAheadAge, bool hoursOnly)
         try {
             age = ageLine(bio.birthDate);
         } catch (const ConversionError &e) {
-            throw ConversionError(QStringLiteral("Birth date: ") + e.message());
+            throw ConversionError(QCoreApplication::translate("BatchExport", "Birth date: %1").arg(e.message()));
         }
         m_identity = report::identityLine(bio.name, bio.birthDate, age);
         m_income = incomeLine(formatMoney(double(income), 0));
@@ -134,11 +134,12 @@ void BatchExport::load(int lookAheadAge, bool hoursOnly)
         if (pricesOverride())
             prices.today = *pricesOverride();
         todayprices::setInForce(priceBasisOf(prices, LocaleSettings::current(), Clock::now()));
-        countRows(*m_hours, QStringLiteral("Hours"), [&](int row) { computeHourTotal(*m_hours, row, hoursAlive); });
+        countRows(*m_hours, QCoreApplication::translate("BatchExport", "Hours", "table name"),
+                  [&](int row) { computeHourTotal(*m_hours, row, hoursAlive); });
         if (!hoursOnly) {
-            countRows(*m_money, QStringLiteral("Money"),
+            countRows(*m_money, QCoreApplication::translate("BatchExport", "Money", "table name"),
                       [&](int row) { computeMoneyTotal(*m_money, row, true, income); });
-            countRows(*m_freq, QStringLiteral("Frequency"),
+            countRows(*m_freq, QCoreApplication::translate("BatchExport", "Frequency", "table name"),
                       [&](int row) { computeMoneyTotal(*m_freq, row, false, income); });
         }
     } catch (const ConversionError &e) {
@@ -223,13 +224,17 @@ int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAhe
 {
     const QString settings = settingsFilePath();
     // A slip such as "--csv lfy.ini" would replace the entries with a table.
-    const std::pair<const char *, QString> outputs[] = {{"--report", pdfPath}, {"--csv", csvPath}, {"--weeks", weeksPath}};
+    const std::pair<const char *, QString> outputs[] = {
+        {"--report", pdfPath}, {"--csv", csvPath}, {"--weeks", weeksPath}};
     for (const auto &[option, path] : outputs) {
         const QString input =
             path.isEmpty() || CommandLine::isStandardOutput(path) ? QString() : settingsFileAt(path, settings);
         if (!input.isEmpty()) {
-            std::fprintf(stderr, "lifetally: the %s file %s is %s; nothing was written.\n", option,
-                         QFileInfo(path).absoluteFilePath().toLocal8Bit().constData(), input.toLocal8Bit().constData());
+            const QString said =
+                QCoreApplication::translate("BatchExport", "lifetally: the %1 file %2 is %3; nothing was written.",
+                                            "an option, a file, a settings file")
+                    .arg(QLatin1String(option), QFileInfo(path).absoluteFilePath(), input);
+            std::fprintf(stderr, "%s\n", said.toLocal8Bit().constData());
             return 2;
         }
     }

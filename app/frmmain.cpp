@@ -39,8 +39,8 @@
 #include <QMenu>
 #include <QPagedPaintDevice>
 #include <QSessionManager>
-#include <QSignalBlocker>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QUndoStack>
 #include <cstdio>
@@ -57,13 +57,18 @@ QAccessibleInterface *mainWindowAccessible(const QString &className, QObject *ob
 QString rowsPastCapacityText(const QString &path, const RowsPastCapacity &past)
 {
     QStringList tables;
-    const std::pair<const char *, int> counts[] = {{"Hours", past.hours}, {"Money", past.money}, {"Items", past.freq}};
+    const std::pair<QString, int> counts[] = {{TfrmMain::tr("Hours", "table name"), past.hours},
+                                              {TfrmMain::tr("Money", "table name"), past.money},
+                                              {TfrmMain::tr("Items", "table name"), past.freq}};
     for (const auto &[table, rows] : counts) {
+        // English has no translation loaded, so singular and plural are two messages.
         if (rows > 0)
-            tables << QStringLiteral("%1: %2 row%3").arg(QLatin1String(table)).arg(rows).arg(rows == 1 ? "" : "s");
+            tables << (rows == 1 ? TfrmMain::tr("%1: %n row", "a table, its rows", rows)
+                                 : TfrmMain::tr("%1: %n rows", "a table, its rows", rows))
+                          .arg(table);
     }
-    return QStringLiteral("%1 holds more rows than the window can show (%2 a table). Not shown: %3.\n\n"
-                          "They are not counted or exported, and they stay in the file as they are.")
+    return TfrmMain::tr("%1 holds more rows than the window can show (%2 a table). Not shown: %3.\n\n"
+                        "They are not counted or exported, and they stay in the file as they are.")
         .arg(QDir::toNativeSeparators(path))
         .arg(TableRows - 1)
         .arg(tables.join(QStringLiteral(", ")));
@@ -316,7 +321,8 @@ void TfrmMain::computeStartUpTotals()
             if (!foreign)
                 throw;
             // Say what to do, not only what failed: the texts are right, but in another format.
-            Prompts::applicationError(this, e.message() + QStringLiteral(".\n\n") + foreignFormatHint(settingsFilePath()));
+            Prompts::applicationError(this,
+                                      e.message() + QStringLiteral(".\n\n") + foreignFormatHint(settingsFilePath()));
             return;
         }
         // Amounts of another format add up without an error, wrongly: said all the same.
@@ -355,13 +361,17 @@ bool TfrmMain::saveWithoutQuestions()
     } catch (const std::exception &e) {
         const QString why = m_keeper.keepUnsaved(entries());
         if (why.isEmpty()) {
-            std::fprintf(stderr, "lifetally: %s; your entries are kept in %s.\n", e.what(),
-                         QDir::toNativeSeparators(m_keeper.recoveryPath()).toLocal8Bit().constData());
+            const QString said =
+                tr("lifetally: %1; your entries are kept in %2.", "why saving failed, a file")
+                    .arg(QString::fromLocal8Bit(e.what()), QDir::toNativeSeparators(m_keeper.recoveryPath()));
+            std::fprintf(stderr, "%s\n", said.toLocal8Bit().constData());
             return true;
         }
-        std::fprintf(stderr, "lifetally: %s, and the entries not saved could not be kept in %s either: %s.\n",
-                     e.what(), QDir::toNativeSeparators(m_keeper.recoveryPath()).toLocal8Bit().constData(),
-                     why.toLocal8Bit().constData());
+        const QString said =
+            tr("lifetally: %1, and the entries not saved could not be kept in %2 either: %3.",
+               "why saving failed, a file, why keeping failed")
+                .arg(QString::fromLocal8Bit(e.what()), QDir::toNativeSeparators(m_keeper.recoveryPath()), why);
+        std::fprintf(stderr, "%s\n", said.toLocal8Bit().constData());
         return false;
     }
 }
@@ -477,7 +487,7 @@ void TfrmMain::btNextClick()
     ui->btPrev->setEnabled(true);
     if (p == Bio) {
         if (!checkBioPage()) {
-            Prompts::showError(this, QStringLiteral("Your birthdate is mandatory to proceed to the next step."));
+            Prompts::showError(this, tr("Your birthdate is mandatory to proceed to the next step."));
             return;
         }
         if (!keepDespite(birthDateReading(ui->edDOB->text()))) {
@@ -622,8 +632,7 @@ void TfrmMain::todayPricesToggled()
 
 void TfrmMain::btPricesClick()
 {
-    const std::optional<PricesChoice> chosen =
-        TfrmPrices::ask(m_prices, LocaleSettings::current(), Clock::now(), this);
+    const std::optional<PricesChoice> chosen = TfrmPrices::ask(m_prices, LocaleSettings::current(), Clock::now(), this);
     if (!chosen)
         return;
     m_prices = *chosen;
@@ -652,7 +661,8 @@ void TfrmMain::graphit(bool hours, bool money, bool)
     // In today's prices the income, one sum of unknown years, is no measure: no "Other" share of it.
     const PriceBasis *prices = which == TableKind::Money ? todayprices::inForce() : nullptr;
     if (prices)
-        title += QStringLiteral("  in ") + todayprices::yearPrices(*prices);
+        title = tr("%1  in %2", "a chart title, then the prices' year wording")
+                    .arg(title, todayprices::yearPrices(*prices));
     const qint64 income = prices ? 0 : static_cast<qint64>(ui->numIncome->value());
     const ActivityModel &table = which == TableKind::Hours ? *m_hours : which == TableKind::Money ? *m_money : *m_freq;
     double subtotal = 0;

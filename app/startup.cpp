@@ -12,6 +12,7 @@
 #include "widgets/fieldframe.h"
 #include "widgets/prompts.h"
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,15 +50,18 @@ QString noDisplayMessage()
     const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (!x11 && !wayland)
-        return QStringLiteral("Lifetally needs a graphical desktop, but no display was found "
-                              "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                              "Start it from your desktop session, or under xvfb-run for a virtual display.");
+        return QCoreApplication::translate(
+            "Startup", "Lifetally needs a graphical desktop, but no display was found "
+                       "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                       "Start it from your desktop session, or under xvfb-run for a virtual display.");
     if (wayland && !x11)
-        return QStringLiteral("lifetally: could not open a window on this Wayland desktop (WAYLAND_DISPLAY=%1); "
+        return QCoreApplication::translate(
+                   "Startup", "lifetally: could not open a window on this Wayland desktop (WAYLAND_DISPLAY=%1); "
                               "Qt's Wayland support may be missing (sudo apt install qt6-wayland). "
                               "--report and --csv work without a display.")
             .arg(qEnvironmentVariable("WAYLAND_DISPLAY"));
-    return QStringLiteral("lifetally: could not open a window on the display (DISPLAY=%1, WAYLAND_DISPLAY=%2); "
+    return QCoreApplication::translate(
+               "Startup", "lifetally: could not open a window on the display (DISPLAY=%1, WAYLAND_DISPLAY=%2); "
                           "--report and --csv work without a display.")
         .arg(qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"));
 }
@@ -65,15 +69,18 @@ QString noDisplayMessage()
 // A second copy on a file that a running copy holds: say so, offer that copy's window, and end.
 void refuseSecondCopy(const SettingsLock &lock)
 {
-    const QString text = QStringLiteral("Lifetally is already open with the entries in %1.\n\n"
-                                        "Two copies on one file would each save over the other's changes.")
-                             .arg(QDir::toNativeSeparators(settingsFilePath()));
+    const QString text =
+        QCoreApplication::translate("Startup", "Lifetally is already open with the entries in %1.\n\n"
+                                               "Two copies on one file would each save over the other's changes.")
+            .arg(QDir::toNativeSeparators(settingsFilePath()));
     const qint64 holder = lock.holderPid();
     if (holder <= 0) {
         Prompts::warning(nullptr, text);
         return;
     }
-    if (Prompts::ask(nullptr, text, QStringLiteral("&Show It"), QStringLiteral("&Quit")))
+    if (Prompts::ask(nullptr, text,
+                     QCoreApplication::translate("Startup", "&Show It", "button: bring the open copy's window forward"),
+                     QCoreApplication::translate("Startup", "&Quit")))
         ::kill(static_cast<pid_t>(holder), SIGUSR1);
 }
 
@@ -85,18 +92,23 @@ bool mayTakeOverLock(SettingsLock &lock)
     QString host;
     QString who;
     if (lock.holder(pid, host))
-        who = QStringLiteral("It was made by process %1 on the computer \"%2\" on %3.")
+        who = QCoreApplication::translate("Startup", "It was made by process %1 on the computer \"%2\" on %3.")
                   .arg(pid)
                   .arg(host, QLocale().toString(QFileInfo(lock.path()).lastModified(), QLocale::ShortFormat));
     else
-        who = QStringLiteral("It cannot be read, so which copy made it is unknown.");
-    const QString text = QStringLiteral("Lifetally may already be open with the entries in %1: the lock file %2 "
-                                        "says so.\n\n%3\n\nIf no copy of Lifetally is open with these entries, "
-                                        "open them anyway; otherwise two copies would each save over the other's "
-                                        "changes.")
-                             .arg(QDir::toNativeSeparators(settingsFilePath()), QDir::toNativeSeparators(lock.path()),
-                                  who);
-    if (!Prompts::ask(nullptr, text, QStringLiteral("Open anyway"), QStringLiteral("Quit")))
+        who = QCoreApplication::translate("Startup", "It cannot be read, so which copy made it is unknown.");
+    const QString text =
+        QCoreApplication::translate("Startup",
+                                    "Lifetally may already be open with the entries in %1: the lock file %2 "
+                                    "says so.\n\n%3\n\nIf no copy of Lifetally is open with these entries, "
+                                    "open them anyway; otherwise two copies would each save over the other's "
+                                    "changes.")
+            .arg(QDir::toNativeSeparators(settingsFilePath()), QDir::toNativeSeparators(lock.path()), who);
+    if (!Prompts::ask(
+            nullptr, text,
+            QCoreApplication::translate("Startup", "Open anyway",
+                                        "button: open the entries although a lock file says another copy has them"),
+            QCoreApplication::translate("Startup", "Quit")))
         return false;
     lock.takeOver();
     return true;
@@ -156,8 +168,7 @@ bool windowPossible(const Platform &chosen)
         QLoggingCategory::setFilterRules(QString());
         qunsetenv("QT_QPA_PLATFORM"); // not handed on to programs started from here
     }
-    return QGuiApplication::platformName() != QLatin1String("offscreen") ||
-           (!chosen.tryDesktop && !chosen.offscreen);
+    return QGuiApplication::platformName() != QLatin1String("offscreen") || (!chosen.tryDesktop && !chosen.offscreen);
 }
 } // namespace
 
@@ -213,6 +224,8 @@ int runLifetally(int argc, char *argv[])
     int count = static_cast<int>(platform.args.size());
     platform.args.push_back(nullptr);
     QApplication app(count, platform.args.data());
+    // Before the first message, which may already be the missing display's.
+    installUserTranslations();
     const bool canShow = windowPossible(platform);
     if (!canShow && platform.tryDesktop) {
         std::fprintf(stderr, "%s\n", noDisplayMessage().toLocal8Bit().constData());
@@ -223,12 +236,13 @@ int runLifetally(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Lifetally"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setDesktopFileName(QStringLiteral("example.brightwell.lifetally"));
-    installUserTranslations();
 
     CommandLine options;
     if (!options.parse(QApplication::arguments())) {
-        std::fprintf(stderr, "lifetally: %s\nTry 'lifetally --help' for more information.\n",
-                     options.errorText().toLocal8Bit().constData());
+        std::fprintf(stderr, "lifetally: %s\n%s\n", options.errorText().toLocal8Bit().constData(),
+                     QCoreApplication::translate("Startup", "Try 'lifetally --help' for more information.")
+                         .toLocal8Bit()
+                         .constData());
         return 2;
     }
     if (options.wantsHelpOrVersion())

@@ -4,6 +4,7 @@
 #include "calc/totals.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QRectF>
 #include <algorithm>
@@ -65,13 +66,16 @@ QString chartTitle(TableKind table, const QString &name, const QString &ageLine,
 {
     switch (table) {
     case TableKind::Hours:
-        return QStringLiteral("Hours spent for ") + name + QStringLiteral("  ") + ageLine;
+        return QCoreApplication::translate("Chart", "Hours spent for %1  %2", "chart title: a name, then the age line")
+            .arg(name, ageLine);
     case TableKind::Money:
-        return QStringLiteral("Money spent for ") + name + QStringLiteral("  ") + incomeLine;
+        return QCoreApplication::translate("Chart", "Money spent for %1  %2",
+                                           "chart title: a name, then the income line")
+            .arg(name, incomeLine);
     case TableKind::Frequency:
         break;
     }
-    return QStringLiteral("Frequency of activities for ") + name;
+    return QCoreApplication::translate("Chart", "Frequency of activities for %1").arg(name);
 }
 
 namespace {
@@ -80,7 +84,10 @@ QVector<ChartPoint> pointsOf(const ActivityModel &table, double subtotal, double
 {
     QVector<ChartPoint> points;
     if (subtotal > 0 && subtotal < reference)
-        points.append({reference - subtotal, QStringLiteral("Other"), White});
+        points.append(
+            {reference - subtotal,
+             QCoreApplication::translate("Chart", "Other", "the slice for the hours or money no activity takes"),
+             White});
     // The used rows rather than rows 1..count: a table read from a settings file may have a gap,
     // and a blank row has no total to convert.
     for (int row : table.usedRows()) {
@@ -115,8 +122,9 @@ QVector<ChartPoint> lookAheadChartPoints(const ActivityModel &table, TableKind k
 
 QString lookAheadChartTitle(TableKind table, const QString &name, const LookAhead &ahead, const QString &incomeLine)
 {
-    return chartTitle(table, name, byAgeLine(ahead), incomeLine) + QStringLiteral("  By age ") +
-           QString::number(ahead.age);
+    return QCoreApplication::translate("Chart", "%1  By age %2",
+                                       "chart title, then the age the totals are counted up to")
+        .arg(chartTitle(table, name, byAgeLine(ahead), incomeLine), QString::number(ahead.age));
 }
 
 ChartColours chartColours(bool random, quint32 colour, quint32 background)

@@ -140,8 +140,7 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     // as a click does.
     ui->Chart1->setFocusPolicy(Qt::StrongFocus);
     ui->Chart1->installEventFilter(this);
-    ui->Chart1->setAccessibleDescription(
-        QStringLiteral("Click the pie, or press Space or Enter, to start or stop it spinning."));
+    ui->Chart1->setAccessibleDescription(tr("Click the pie, or press Space or Enter, to start or stop it spinning."));
     m_focusFrame = new QFocusFrame(this);
     m_focusFrame->hide();
 
@@ -216,9 +215,8 @@ void TfrmGraph::layOutLegend()
         sum += point.value;
     // With its share, which a slice too thin for a label of its own does not show.
     for (const ChartPoint &point : std::as_const(m_points))
-        entries.append(
-            {point.label + (sum > 0 ? formatShare(100 * point.value / sum) : QString()),
-             readableChartColour(point.colour, background)});
+        entries.append({point.label + (sum > 0 ? formatShare(100 * point.value / sum) : QString()),
+                        readableChartColour(point.colour, background)});
     m_legend->setEntries(entries);
     const QRectF area = chart->rect();
     const qreal top = 60, bottom = 40;
@@ -486,8 +484,8 @@ void TfrmGraph::Panel1Resize()
 
 void TfrmGraph::btSaveImageClick()
 {
-    const QString path = SaveFileChoice::ask(this, QStringLiteral("Save image"), QStringLiteral("lifetally-chart.png"),
-                                             QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
+    const QString path = SaveFileChoice::ask(this, tr("Save image"), QStringLiteral("lifetally-chart.png"),
+                                             tr("PNG image (*.png);;SVG image (*.svg)"));
     if (path.isEmpty())
         return;
     QBuffer buffer;
@@ -560,8 +558,7 @@ bool TfrmGraph::eventFilter(QObject *watched, QEvent *event)
             Chart1Click();
             return true;
         }
-    }
-    else if (watched == ui->Chart1->viewport() && event->type() == QEvent::Paint && !Series2->chart())
+    } else if (watched == ui->Chart1->viewport() && event->type() == QEvent::Paint && !Series2->chart())
         QTimer::singleShot(0, this, &TfrmGraph::addBarsToChart);
     return QDialog::eventFilter(watched, event);
 }
@@ -572,11 +569,16 @@ void TfrmGraph::setLookAhead(int age, const QString &title, const QVector<ChartP
     m_ageTitle = title;
     m_todayPoints = m_points;
     m_agePoints = points;
-    const QString byAge = QStringLiteral("By age ") + QString::number(age);
-    m_byAge = new QCheckBox(QStringLiteral("By &age ") + QString::number(age), ui->Panel1);
+    const QString byAge = tr("By age %1").arg(age);
+    m_byAge = new QCheckBox(
+        tr("By &age %1", "check box: the chart counted up to this age; pick an access key not used in the window")
+            .arg(age),
+        ui->Panel1);
     m_byAge->setObjectName(QStringLiteral("cbByAge"));
-    // Between "Bar" and "Reduce # visible points", where the panel has room.
-    m_byAge->setGeometry(124, 12, 96, 17);
+    // Between "Bar" and "Reduce # visible points": after the caption of "Bar", however long it is in
+    // the language in use, and up to where the next button starts.
+    const int left = qMax(124, ui->rbBar->x() + ui->rbBar->sizeHint().width() + 4);
+    m_byAge->setGeometry(left, 12, qMax(100, ui->SpeedButton1->x() - left), 17);
     m_byAge->show();
     connect(m_byAge, &QCheckBox::toggled, this, [this](bool checked) {
         settlePie();

@@ -55,17 +55,16 @@ void TfrmPrices::showTable()
     const PriceBasis basis(series, ui->numRate->value(), m_today);
     ui->lblTable->setText(todayprices::tableInUse(basis, region));
     if (series) {
-        ui->lblCredit->setText(series->source.credit + QStringLiteral("\nLicence: ") + series->source.licence +
-                               QStringLiteral("; copy of ") + series->source.copyDate + QLatin1Char('.'));
-        ui->lblRate->setText(QStringLiteral("&Rate after its last year (and before its first), % a year:"));
-        ui->lblDefaultRate->setText(QStringLiteral("Default: the table's mean of its last ten years, ") +
-                                    QLocale().toString(series->recentRate(), 'f', 1) + QStringLiteral(" %."));
+        ui->lblCredit->setText(
+            tr("%1\nLicence: %2; copy of %3.", "a price table's source, its licence and the date it was copied")
+                .arg(series->source.credit, series->source.licence, series->source.copyDate));
+        ui->lblRate->setText(tr("&Rate after its last year (and before its first), % a year:"));
+        ui->lblDefaultRate->setText(tr("Default: the table's mean of its last ten years, %1 %.")
+                                        .arg(QLocale().toString(series->recentRate(), 'f', 1)));
     } else {
-        ui->lblCredit->setText(QStringLiteral("There is no price table for these amounts; one rate applies to "
-                                              "every year."));
-        ui->lblRate->setText(QStringLiteral("&Rate for every year, % a year:"));
-        ui->lblDefaultRate->setText(QStringLiteral("Default: ") + QLocale().toString(NoTablePriceRate, 'f', 1) +
-                                    QStringLiteral(" %."));
+        ui->lblCredit->setText(tr("There is no price table for these amounts; one rate applies to every year."));
+        ui->lblRate->setText(tr("&Rate for every year, % a year:"));
+        ui->lblDefaultRate->setText(tr("Default: %1 %.").arg(QLocale().toString(NoTablePriceRate, 'f', 1)));
     }
 }
 

@@ -12,6 +12,7 @@
 #include "widgets/savefilechoice.h"
 #include <QAbstractButton>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -19,9 +20,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QScreen>
 #include <QSpinBox>
 #include <functional>
 #include <limits>
@@ -69,24 +70,26 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
         ui->lstMarks->addItem(item);
     };
     const QColor ink = palette().color(QPalette::Text);
-    mark(QStringLiteral("Nothing entered"), [&frame](QPainter &p, QRect r) {
+    mark(QCoreApplication::translate("Weeks", "Nothing entered"), [&frame](QPainter &p, QRect r) {
         p.setPen(frame);
         p.drawRect(r.adjusted(0, 0, -1, -1));
     });
     const QColor base = palette().color(QPalette::Base);
-    mark(QStringLiteral("Ahead"), [&base](QPainter &p, QRect r) { p.fillRect(r, aheadColour(weekColour(0), base)); });
+    mark(QCoreApplication::translate("Weeks", "Ahead", "legend: weeks still to come"),
+         [&base](QPainter &p, QRect r) { p.fillRect(r, aheadColour(weekColour(0), base)); });
     if (m_model->weeks().currentWeek().isValid())
-        mark(QStringLiteral("This week"), [&ink](QPainter &p, QRect r) {
+        mark(QCoreApplication::translate("Weeks", "This week"), [&ink](QPainter &p, QRect r) {
             p.setPen(QPen(ink, 2));
             p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
         });
-    mark(QStringLiteral("Over its hours"), [&ink, &frame](QPainter &p, QRect r) {
-        p.setPen(frame);
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        p.setPen(Qt::NoPen);
-        p.setBrush(ink);
-        p.drawPolygon(QPolygon({QPoint(r.right() - 5, 0), QPoint(r.right() + 1, 0), QPoint(r.right() + 1, 6)}));
-    });
+    mark(QCoreApplication::translate("Weeks", "Over its hours", "legend: a week with more hours entered than it has"),
+         [&ink, &frame](QPainter &p, QRect r) {
+             p.setPen(frame);
+             p.drawRect(r.adjusted(0, 0, -1, -1));
+             p.setPen(Qt::NoPen);
+             p.setBrush(ink);
+             p.drawPolygon(QPolygon({QPoint(r.right() - 5, 0), QPoint(r.right() + 1, 0), QPoint(r.right() + 1, 6)}));
+         });
     for (const WeekEvent &event : m_model->weeks().events())
         mark(shortDateText(event.day) + QLatin1Char(' ') + event.text(), [&ink](QPainter &p, QRect r) {
             p.setPen(Qt::NoPen);
@@ -131,7 +134,8 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
     // Enter and Space are taken as keys, not through `activated`: some styles activate on a single
     // click too, and the click has toggled the entry already.
     ui->lstLegend->installEventFilter(this);
-    ui->gridWeeks->setAccessibleName(QStringLiteral("Weeks from birth to age %1").arg(m_model->rowCount()));
+    ui->gridWeeks->setAccessibleName(
+        QCoreApplication::translate("Weeks", "Weeks from birth to age %1").arg(m_model->rowCount()));
     connectGuarded(ui->btSaveImage, &QPushButton::clicked, this, &TfrmWeeks::btSaveImageClick);
     connectGuarded(ui->btPrint, &QPushButton::clicked, this, &TfrmWeeks::btPrintClick);
     // Escape rejects the dialog too, the same as Close.
@@ -142,8 +146,8 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
 
 TfrmWeeks::~TfrmWeeks() = default;
 
-LifeWeeks TfrmWeeks::weeksOf(const ActivityModel &hours, const QString &birthText, int age,
-                             const ActivityModel *money, const ActivityModel *frequency)
+LifeWeeks TfrmWeeks::weeksOf(const ActivityModel &hours, const QString &birthText, int age, const ActivityModel *money,
+                             const ActivityModel *frequency)
 {
     const DateValue birth = strToDate(birthText);
     const std::optional<LookAhead> ahead = lookAheadOf(birthText, age);
@@ -161,11 +165,14 @@ void TfrmWeeks::setPerson(const QString &name, const QString &birthText)
 {
     const LifeWeeks &weeks = m_model->weeks();
     const QString who = name.trimmed().isEmpty() ? QString() : name.trimmed() + QStringLiteral(", ");
-    m_title = birthText.isEmpty() ? QStringLiteral("Life in Weeks")
-                                  : QStringLiteral("Life in Weeks \u2014 %1born %2").arg(who, birthText.trimmed());
-    m_subtitle = QStringLiteral("Ages 0 to %1, a row a year.").arg(weeks.years() - 1);
+    m_title = birthText.isEmpty() ? QCoreApplication::translate("Weeks", "Life in Weeks")
+                                  : QCoreApplication::translate("Weeks", "Life in Weeks \u2014 %1born %2",
+                                                                "%1 is a name and a comma, or nothing")
+                                        .arg(who, birthText.trimmed());
+    m_subtitle = QCoreApplication::translate("Weeks", "Ages 0 to %1, a row a year.").arg(weeks.years() - 1);
     if (!weeks.currentWeek().isValid() && weeks.years() > 0 && !weeks.isAhead(weeks.years() - 1, WeeksPerYear - 1))
-        m_subtitle += QStringLiteral(" Drawn to age %1, before today.").arg(weeks.years());
+        m_subtitle += QLatin1Char(' ') +
+                      QCoreApplication::translate("Weeks", "Drawn to age %1, before today.").arg(weeks.years());
     ui->lblTitle->setText(m_title);
     showRule();
 }
@@ -173,9 +180,9 @@ void TfrmWeeks::setPerson(const QString &name, const QString &birthText)
 void TfrmWeeks::showRule()
 {
     const int alone = m_model->highlighted();
-    ui->lblRule->setText(m_subtitle + QLatin1Char(' ') +
-                         WeekPicture::colourRule(m_model->look(),
-                                                 alone >= 0 ? m_model->weeks().names().value(alone) : QString()));
+    ui->lblRule->setText(
+        m_subtitle + QLatin1Char(' ') +
+        WeekPicture::colourRule(m_model->look(), alone >= 0 ? m_model->weeks().names().value(alone) : QString()));
 }
 
 void TfrmWeeks::setLook(WeekLook look)
@@ -289,8 +296,9 @@ void TfrmWeeks::fitLegend(int height)
     const int columns = (count + perColumn - 1) / perColumn;
     legend->setGridSize(entry);
     // The marks below are as wide as the legend, or the legend as they.
-    const int marks = ui->lstMarks->sizeHintForColumn(0) + 2 * ui->lstMarks->frameWidth() + 8 +
-                      (ui->lstMarks->count() > kMostMarkRows ? ui->lstMarks->verticalScrollBar()->sizeHint().width() : 0);
+    const int marks =
+        ui->lstMarks->sizeHintForColumn(0) + 2 * ui->lstMarks->frameWidth() + 8 +
+        (ui->lstMarks->count() > kMostMarkRows ? ui->lstMarks->verticalScrollBar()->sizeHint().width() : 0);
     const int width = std::max(columns * entry.width() + frame, marks);
     // Set only on a change: setting it resizes the legend, which calls this again.
     if (legend->minimumWidth() != width || legend->maximumWidth() != width) {
@@ -384,8 +392,9 @@ bool TfrmWeeks::printOn(QPagedPaintDevice &printer) const
 
 void TfrmWeeks::btSaveImageClick()
 {
-    const QString path = SaveFileChoice::ask(this, QStringLiteral("Save image"), QStringLiteral("lifetally-weeks.png"),
-                                             QStringLiteral("PNG image, 300 dpi (*.png);;SVG image (*.svg)"));
+    const QString path = SaveFileChoice::ask(
+        this, QCoreApplication::translate("Weeks", "Save image"), QStringLiteral("lifetally-weeks.png"),
+        QCoreApplication::translate("Weeks", "PNG image, 300 dpi (*.png);;SVG image (*.svg)"));
     if (!path.isEmpty())
         saveImage(path);
 }

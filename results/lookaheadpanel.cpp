@@ -60,10 +60,11 @@ void LookAheadPanel::apply()
     try {
         const double hours = computeProjectedSubTotal(*m_tables[0]);
         const double money = computeProjectedSubTotal(*m_tables[1]);
-        m_summary->setText(QStringLiteral("%1: %2 hours and %3 spent")
+        m_summary->setText(tr("%1: %2 hours and %3 spent", "up to an age: hours and money spent by then")
                                .arg(byAgeWords(*ahead), formatWhole(hours), formatMoneyWhole(money)));
         if (const PriceBasis *prices = todayprices::inForce())
-            m_summary->setText(m_summary->text() + QStringLiteral(" in ") + todayprices::yearPrices(*prices));
+            m_summary->setText(tr("%1 in %2", "the summary, then the prices' year wording")
+                                   .arg(m_summary->text(), todayprices::yearPrices(*prices)));
     } catch (const ConversionError &) {
         // A row that cannot be counted is reported when the totals are counted; the line stays empty.
     }

@@ -3,6 +3,7 @@
 #include "calc/numbertext.h"
 #include "calc/todayprices.h"
 #include "tables/activitymodel.h"
+#include <QCoreApplication>
 
 namespace report {
 
@@ -13,8 +14,9 @@ QVector<QStringList> pricesSection(const ActivityModel &money)
         return {};
     const QString year = todayprices::yearPrices(*basis);
     QVector<QStringList> lines{
-        {QStringLiteral("Money in ") + year},
-        {money.cell(0, Column::Activity), QStringLiteral("Total as paid"), QStringLiteral("Total in ") + year}};
+        {QCoreApplication::translate("Report", "Money in %1", "heading; %1 is the prices' year wording").arg(year)},
+        {money.cell(0, Column::Activity), QCoreApplication::translate("Report", "Total as paid"),
+         QCoreApplication::translate("Report", "Total in %1").arg(year)}};
     for (int row : money.usedRows()) {
         const TotalBreakdown b = moneyBreakdown(money.cell(row, Column::Amount), money.cell(row, Column::Per),
                                                 money.cell(row, Column::Start), money.cell(row, Column::End), true, 0);

@@ -2,6 +2,7 @@
 
 #include "calc/datetext.h"
 #include "tables/activitymodel.h"
+#include <QCoreApplication>
 
 namespace report {
 
@@ -12,7 +13,7 @@ QString homePage()
 
 QString titleLine()
 {
-    return QStringLiteral("Lifetally  - version 1.0");
+    return QCoreApplication::translate("Report", "Lifetally  - version 1.0");
 }
 
 QString identityLine(const QString &name, const QString &birthText, const QString &ageLine)
@@ -22,7 +23,8 @@ QString identityLine(const QString &name, const QString &birthText, const QStrin
 
 QString printedLine(DateValue now)
 {
-    return QStringLiteral("Printed : ") + shortDateText(now) + QStringLiteral("  ") + longTimeText(now);
+    return QCoreApplication::translate("Report", "Printed : %1  %2", "date and time the report was printed")
+        .arg(shortDateText(now), longTimeText(now));
 }
 
 QString creditLine()

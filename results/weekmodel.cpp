@@ -1,10 +1,11 @@
 #include "results/weekmodel.h"
 
-#include "tables/activitymodel.h"
 #include "calc/conversionerror.h"
 #include "calc/datetext.h"
 #include "calc/numbertext.h"
 #include "calc/periodtext.h"
+#include "tables/activitymodel.h"
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -91,8 +92,8 @@ QVariant WeekModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     // Every row and column has a name for screen readers, though few show a label.
     if (role == Qt::AccessibleTextRole)
-        return orientation == Qt::Vertical ? QStringLiteral("Age %1").arg(section)
-                                           : QStringLiteral("Week %1").arg(section + 1);
+        return orientation == Qt::Vertical ? QCoreApplication::translate("Weeks", "Age %1").arg(section)
+                                           : QCoreApplication::translate("Weeks", "Week %1").arg(section + 1);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical) {

@@ -2,6 +2,7 @@
 
 #include "calc/datetext.h"
 #include "widgets/contrast.h"
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -143,18 +144,21 @@ struct WeekPicture::Layout {
 WeekPicture::WeekPicture(const LifeWeeks &weeks, WeekLook look, int alone, double alonePeak, const QString &title,
                          const QString &subtitle)
     : m_weeks(weeks), m_look(look), m_alone(alone), m_peak(alonePeak), m_title(title), m_subtitle(subtitle)
-{
-}
+{}
 
 QString WeekPicture::colourRule(WeekLook look, const QString &alone)
 {
     if (!alone.isEmpty())
-        return QStringLiteral("Each square is a week; it fills with %1 up to its busiest week.").arg(alone);
+        return QCoreApplication::translate("Weeks", "Each square is a week; it fills with %1 up to its busiest week.",
+                                           "%1 is an activity")
+            .arg(alone);
     if (look == WeekLook::AllHours)
-        return QStringLiteral("Each square is a week; its hours are stacked from the bottom up by activity, in "
-                              "table order.");
-    return QStringLiteral("Each square is a week, coloured by the activity with the most hours that week; sleep "
-                          "only when nothing else was entered, the first in the table on a tie.");
+        return QCoreApplication::translate(
+            "Weeks", "Each square is a week; its hours are stacked from the bottom up by activity, in "
+                     "table order.");
+    return QCoreApplication::translate(
+        "Weeks", "Each square is a week, coloured by the activity with the most hours that week; sleep "
+                 "only when nothing else was entered, the first in the table on a tie.");
 }
 
 namespace {
@@ -165,17 +169,23 @@ QVector<Entry> legendEntries(const LifeWeeks &weeks, int alone)
         if (alone < 0 || a == alone)
             entries.append({Mark::Swatch, weekColour(a), weeks.names()[a]});
     }
-    entries.append({Mark::Nothing, {}, QStringLiteral("Nothing entered")});
-    entries.append({Mark::Ahead, weekColour(alone >= 0 ? alone : 0), QStringLiteral("Ahead")});
+    entries.append({Mark::Nothing, {}, QCoreApplication::translate("Weeks", "Nothing entered")});
+    entries.append({Mark::Ahead, weekColour(alone >= 0 ? alone : 0),
+                    QCoreApplication::translate("Weeks", "Ahead", "legend: weeks still to come")});
     if (weeks.currentWeek().isValid())
-        entries.append({Mark::Today, {}, QStringLiteral("This week")});
-    entries.append({Mark::Over, {}, QStringLiteral("Over its hours")});
+        entries.append({Mark::Today, {}, QCoreApplication::translate("Weeks", "This week")});
+    entries.append(
+        {Mark::Over,
+         {},
+         QCoreApplication::translate("Weeks", "Over its hours", "legend: a week with more hours entered than it has")});
     const QVector<WeekEvent> &events = weeks.events();
     for (int e = 0; e < events.size() && e < kMostEvents; ++e)
         entries.append({Mark::Event, {}, shortDateText(events[e].day) + QLatin1Char(' ') + events[e].text()});
     if (events.size() > kMostEvents)
         entries.append(
-            {Mark::Event, {}, QStringLiteral("and %1 more events").arg(events.size() - kMostEvents)});
+            {Mark::Event,
+             {},
+             QCoreApplication::translate("Weeks", "and %n more events", nullptr, int(events.size() - kMostEvents))});
     return entries;
 }
 } // namespace
@@ -185,7 +195,8 @@ WeekPicture::Layout WeekPicture::layoutFor(const QSizeF &area) const
     const QFontMetricsF label(fontOf(kLabelPixels));
     const QFontMetricsF text(fontOf(kTextPixels));
     const QFontMetricsF title(fontOf(kTitlePixels, true));
-    const double side = label.horizontalAdvance(QStringLiteral("Age 000")) + 10;
+    const double side =
+        label.horizontalAdvance(QCoreApplication::translate("Weeks", "Age %1").arg(QStringLiteral("000"))) + 10;
     const double top = 2 * label.height() + 6;
     const QSizeF grid(WeeksPerYear * kCell, std::max(1, m_weeks.years()) * kCell);
     const QVector<Entry> entries = legendEntries(m_weeks, m_alone);
@@ -219,9 +230,9 @@ WeekPicture::Layout WeekPicture::layoutFor(const QSizeF &area) const
             l.width = 2 * kMargin + std::max(gridBlock, sum(l.columnWidths));
         }
         const double inner = l.width - 2 * kMargin;
-        const QRectF titleBox =
-            title.boundingRect(QRectF(0, 0, inner, 1e6), Qt::TextWordWrap, m_title);
-        const QString lines = m_subtitle + QLatin1Char('\n') + colourRule(m_look, m_alone >= 0 ? m_weeks.names().value(m_alone) : QString());
+        const QRectF titleBox = title.boundingRect(QRectF(0, 0, inner, 1e6), Qt::TextWordWrap, m_title);
+        const QString lines = m_subtitle + QLatin1Char('\n') +
+                              colourRule(m_look, m_alone >= 0 ? m_weeks.names().value(m_alone) : QString());
         const QRectF subtitleBox = text.boundingRect(QRectF(0, 0, inner, 1e6), Qt::TextWordWrap, lines);
         l.title = QRectF(kMargin, kMargin, inner, titleBox.height());
         l.subtitle = QRectF(kMargin, l.title.bottom() + 8, inner, subtitleBox.height());
@@ -272,9 +283,10 @@ void WeekPicture::paint(QPainter &painter, const QRectF &area) const
     painter.setFont(labelFont);
     const double numbersTop = l.grid.top() - label.height() - 3;
     painter.drawText(QPointF(l.grid.left(), numbersTop - 3 - label.descent()),
-                     QStringLiteral("Week of the year \u2192"));
+                     QCoreApplication::translate("Weeks", "Week of the year \u2192"));
     painter.drawText(QRectF(kMargin, numbersTop - label.height() - 3, l.grid.left() - kMargin - 6, label.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Age \u2193"));
+                     Qt::AlignRight | Qt::AlignVCenter,
+                     QCoreApplication::translate("Weeks", "Age \u2193", "axis caption: the ages run downwards"));
     for (int week = 1; week <= WeeksPerYear; ++week) {
         if (week == 1 || week % 10 == 0)
             painter.drawText(QRectF(l.grid.left() + (week - 1) * kCell, numbersTop, 3 * kCell, label.height()),

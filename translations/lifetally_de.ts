@@ -10,6 +10,138 @@
     </message>
 </context>
 <context>
+    <name>BatchExport</name>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>%1 table, row %2 (%3)</source>
+        <comment>a table&apos;s name, a row number, the row&apos;s activity</comment>
+        <translation>Tabelle %1, Zeile %2 (%3)</translation>
+    </message>
+    <message>
+        <source>lifetally: cannot use %1: %2</source>
+        <translation>lifetally: %1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>lifetally: cannot read %1: %2</source>
+        <translation>lifetally: %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Birth date: %1</source>
+        <translation>Geburtsdatum: %1</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <comment>table name</comment>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <comment>table name</comment>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <comment>table name</comment>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>lifetally: the %1 file %2 is %3; nothing was written.</source>
+        <comment>an option, a file, a settings file</comment>
+        <translation>lifetally: Die Datei %2 für %1 ist %3; es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>Chart</name>
+    <message>
+        <source>Hours spent for %1  %2</source>
+        <comment>chart title: a name, then the age line</comment>
+        <translation>Stunden von %1  %2</translation>
+    </message>
+    <message>
+        <source>Money spent for %1  %2</source>
+        <comment>chart title: a name, then the income line</comment>
+        <translation>Ausgaben von %1  %2</translation>
+    </message>
+    <message>
+        <source>Frequency of activities for %1</source>
+        <translation>Häufigkeit der Tätigkeiten von %1</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>the slice for the hours or money no activity takes</comment>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>%1  By age %2</source>
+        <comment>chart title, then the age the totals are counted up to</comment>
+        <translation>%1  Bis Alter %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Use &lt;file&gt; for your entries instead of lfy.ini.</source>
+        <translation>&lt;file&gt; statt lfy.ini für Ihre Einträge verwenden.</translation>
+    </message>
+    <message>
+        <source>Write the printed report to the PDF file &lt;file&gt; and quit.</source>
+        <translation>Den Bericht in die PDF-Datei &lt;file&gt; schreiben und beenden.</translation>
+    </message>
+    <message>
+        <source>Write the three tables to the CSV file &lt;file&gt; and quit. The file is plain RFC 4180 under any regional settings: UTF-8 without a byte-order mark, &quot;,&quot; between fields, &quot;.&quot; as the decimal point, and English column titles for scripts (the window&apos;s CSV export is in the window&apos;s language).</source>
+        <translation>Die drei Tabellen in die CSV-Datei &lt;file&gt; schreiben und beenden. Die Datei ist unter allen Regionaleinstellungen schlichtes RFC 4180: UTF-8 ohne Byte-Order-Mark, &quot;,&quot; zwischen den Feldern, &quot;.&quot; als Dezimaltrennzeichen und englische Spaltentitel für Skripte (der CSV-Export des Fensters ist in der Sprache des Fensters).</translation>
+    </message>
+    <message>
+        <source>Count up to age &lt;A&gt; (1 to 120, ahead of today or behind it) in the report, the CSV file and the weeks; otherwise the age kept in the settings file, else 80.</source>
+        <translation>Im Bericht, in der CSV-Datei und in den Wochen bis zum Alter &lt;A&gt; zählen (1 bis 120, vor oder nach heute); sonst das in der Einstellungsdatei gespeicherte Alter, andernfalls 80.</translation>
+    </message>
+    <message>
+        <source>Draw your life in weeks to &lt;file&gt; (.png, .svg or .pdf) and quit. A PNG is 300 dots an inch on its paper.</source>
+        <translation>Ihr Leben in Wochen in &lt;file&gt; zeichnen (.png, .svg oder .pdf) und beenden. Ein PNG hat 300 Punkte pro Zoll auf seinem Papier.</translation>
+    </message>
+    <message>
+        <source>The paper of --weeks: A4, Letter, A3, Tabloid or A2; otherwise A4 (Letter where the regional settings measure in U.S. units). The picture is turned to fit it.</source>
+        <translation>Das Papier für --weeks: A4, Letter, A3, Tabloid oder A2; sonst A4 (Letter, wo die Regionaleinstellungen in US-Einheiten messen). Das Bild wird passend gedreht.</translation>
+    </message>
+    <message>
+        <source>Money in the report and the CSV file: &quot;today&quot; for today&apos;s prices (from the public price tables the program carries), &quot;paid&quot; as paid; otherwise the settings file&apos;s choice.</source>
+        <translation>Geld im Bericht und in der CSV-Datei: &quot;today&quot; in heutigen Preisen (aus den öffentlichen Preistabellen, die das Programm mitbringt), &quot;paid&quot; wie bezahlt; sonst die Wahl der Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>How much time and money you have spent in your lifetime, and on what.
+A &lt;file&gt; of - for --report or --csv means standard output.</source>
+        <translation>Wie viel Zeit und Geld Sie in Ihrem Leben ausgegeben haben, und wofür.
+Eine &lt;file&gt; - bei --report oder --csv bedeutet die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Only one of --report and --csv can write to standard output (&apos;-&apos;).</source>
+        <translation>Nur eines von --report und --csv kann auf die Standardausgabe (&apos;-&apos;) schreiben.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; for --weeks must end in .png, .svg or .pdf.</source>
+        <translation>Die Datei &apos;%1&apos; für --weeks muss auf .png, .svg oder .pdf enden.</translation>
+    </message>
+    <message>
+        <source>The paper &apos;%1&apos; is not one of %2.</source>
+        <translation>Das Papier &apos;%1&apos; ist keines von %2.</translation>
+    </message>
+    <message>
+        <source>The age &apos;%1&apos; is not a whole number from 1 to %2.</source>
+        <translation>Das Alter &apos;%1&apos; ist keine ganze Zahl von 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>The prices &apos;%1&apos; are neither &apos;today&apos; nor &apos;paid&apos;.</source>
+        <translation>Die Preise &apos;%1&apos; sind weder &apos;today&apos; noch &apos;paid&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>DateHint</name>
     <message>
         <source>Type the date as %1.</source>
@@ -115,6 +247,19 @@
         <source>%1   You will be %2</source>
         <comment>%1 is when, such as 3 yrs; %2 the age then</comment>
         <translation>%1   Sie werden %2 sein</translation>
+    </message>
+</context>
+<context>
+    <name>LookAheadPanel</name>
+    <message>
+        <source>%1: %2 hours and %3 spent</source>
+        <comment>up to an age: hours and money spent by then</comment>
+        <translation>%1: %2 Stunden und %3 ausgegeben</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <comment>the summary, then the prices&apos; year wording</comment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -224,6 +369,98 @@ Beim Schließen können Ihre Einträge dort nicht gespeichert werden.</translati
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Money in %1</source>
+        <comment>heading; %1 is the prices&apos; year wording</comment>
+        <translation>Geld (%1)</translation>
+    </message>
+    <message>
+        <source>Total as paid</source>
+        <translation>Summe wie bezahlt</translation>
+    </message>
+    <message>
+        <source>Total in %1</source>
+        <translation>Summe (%1)</translation>
+    </message>
+    <message>
+        <source>Lifetally  - version 1.0</source>
+        <translation>Lifetally  - Version 1.0</translation>
+    </message>
+    <message>
+        <source>Printed : %1  %2</source>
+        <comment>date and time the report was printed</comment>
+        <translation>Gedruckt: %1  %2</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Lifetally needs a graphical desktop, but no display was found (neither DISPLAY nor WAYLAND_DISPLAY is set).
+Start it from your desktop session, or under xvfb-run for a virtual display.</source>
+        <translation>Lifetally braucht eine grafische Arbeitsumgebung, aber es wurde keine Anzeige gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).
+Starten Sie es aus Ihrer Desktop-Sitzung oder unter xvfb-run für eine virtuelle Anzeige.</translation>
+    </message>
+    <message>
+        <source>lifetally: could not open a window on this Wayland desktop (WAYLAND_DISPLAY=%1); Qt&apos;s Wayland support may be missing (sudo apt install qt6-wayland). --report and --csv work without a display.</source>
+        <translation>lifetally: Auf diesem Wayland-Desktop konnte kein Fenster geöffnet werden (WAYLAND_DISPLAY=%1); vielleicht fehlt die Wayland-Unterstützung von Qt (sudo apt install qt6-wayland). --report und --csv funktionieren ohne Anzeige.</translation>
+    </message>
+    <message>
+        <source>lifetally: could not open a window on the display (DISPLAY=%1, WAYLAND_DISPLAY=%2); --report and --csv work without a display.</source>
+        <translation>lifetally: Auf der Anzeige konnte kein Fenster geöffnet werden (DISPLAY=%1, WAYLAND_DISPLAY=%2); --report und --csv funktionieren ohne Anzeige.</translation>
+    </message>
+    <message>
+        <source>Lifetally is already open with the entries in %1.
+
+Two copies on one file would each save over the other&apos;s changes.</source>
+        <translation>Lifetally ist bereits mit den Einträgen in %1 geöffnet.
+
+Zwei Kopien auf einer Datei würden gegenseitig ihre Änderungen überschreiben.</translation>
+    </message>
+    <message>
+        <source>&amp;Show It</source>
+        <comment>button: bring the open copy&apos;s window forward</comment>
+        <translation>&amp;Zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>It was made by process %1 on the computer &quot;%2&quot; on %3.</source>
+        <translation>Sie wurde von Prozess %1 auf dem Computer &quot;%2&quot; am %3 angelegt.</translation>
+    </message>
+    <message>
+        <source>It cannot be read, so which copy made it is unknown.</source>
+        <translation>Sie kann nicht gelesen werden; welche Kopie sie angelegt hat, ist unbekannt.</translation>
+    </message>
+    <message>
+        <source>Lifetally may already be open with the entries in %1: the lock file %2 says so.
+
+%3
+
+If no copy of Lifetally is open with these entries, open them anyway; otherwise two copies would each save over the other&apos;s changes.</source>
+        <translation>Lifetally ist vielleicht bereits mit den Einträgen in %1 geöffnet: Das sagt die Sperrdatei %2.
+
+%3
+
+Wenn keine Kopie von Lifetally mit diesen Einträgen geöffnet ist, öffnen Sie sie trotzdem; sonst würden zwei Kopien gegenseitig ihre Änderungen überschreiben.</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <comment>button: open the entries although a lock file says another copy has them</comment>
+        <translation>Trotzdem öffnen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Try &apos;lifetally --help&apos; for more information.</source>
+        <translation>Weitere Informationen mit &apos;lifetally --help&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>TActivityDialog</name>
     <message>
         <source>Description cannot be blank</source>
@@ -304,6 +541,15 @@ Beim Schließen können Ihre Einträge dort nicht gespeichert werden.</translati
         <source>&amp;Brightwell Home Page</source>
         <translation>&amp;Brightwell-Homepage</translation>
     </message>
+    <message>
+        <source>Prices: no price table for these amounts.</source>
+        <translation>Preise: keine Preistabelle für diese Beträge.</translation>
+    </message>
+    <message>
+        <source>Prices: %1. %2</source>
+        <comment>a country, then the price table&apos;s source</comment>
+        <translation>Preise: %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGraph</name>
@@ -334,6 +580,27 @@ Beim Schließen können Ihre Einträge dort nicht gespeichert werden.</translati
     <message>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Click the pie, or press Space or Enter, to start or stop it spinning.</source>
+        <translation>Klicken Sie auf den Kreis oder drücken Sie Leertaste oder Eingabe, um ihn zu drehen oder anzuhalten.</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>By age %1</source>
+        <translation>Bis Alter %1</translation>
+    </message>
+    <message>
+        <source>By &amp;age %1</source>
+        <comment>check box: the chart counted up to this age; pick an access key not used in the window</comment>
+        <translation>Bis &amp;Alter %1</translation>
     </message>
 </context>
 <context>
@@ -493,6 +760,64 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
     <message>
         <source>Pr&amp;ices…</source>
         <translation>&amp;Preise…</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <comment>table name</comment>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <comment>table name</comment>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <comment>table name</comment>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n row</source>
+        <comment>a table, its rows</comment>
+        <translation>
+            <numerusform>%1: %n Zeile</numerusform>
+            <numerusform>%1: %n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n rows</source>
+        <comment>a table, its rows</comment>
+        <translation>
+            <numerusform>%1: %n Zeile</numerusform>
+            <numerusform>%1: %n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds more rows than the window can show (%2 a table). Not shown: %3.
+
+They are not counted or exported, and they stay in the file as they are.</source>
+        <translation>%1 enthält mehr Zeilen, als das Fenster zeigen kann (%2 pro Tabelle). Nicht gezeigt: %3.
+
+Sie werden weder gezählt noch exportiert und bleiben unverändert in der Datei.</translation>
+    </message>
+    <message>
+        <source>Your birthdate is mandatory to proceed to the next step.</source>
+        <translation>Ihr Geburtsdatum wird für den nächsten Schritt benötigt.</translation>
+    </message>
+    <message>
+        <source>%1  in %2</source>
+        <comment>a chart title, then the prices&apos; year wording</comment>
+        <translation>%1  (%2)</translation>
+    </message>
+    <message>
+        <source>lifetally: %1; your entries are kept in %2.</source>
+        <comment>why saving failed, a file</comment>
+        <translation>lifetally: %1; Ihre Einträge werden in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>lifetally: %1, and the entries not saved could not be kept in %2 either: %3.</source>
+        <comment>why saving failed, a file, why keeping failed</comment>
+        <translation>lifetally: %1, und die nicht gespeicherten Einträge konnten auch nicht in %2 aufbewahrt werden: %3.</translation>
     </message>
 </context>
 <context>
@@ -673,6 +998,29 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>&amp;Standard</translation>
     </message>
     <message>
+        <source>%1
+Licence: %2; copy of %3.</source>
+        <comment>a price table&apos;s source, its licence and the date it was copied</comment>
+        <translation>%1
+Lizenz: %2; Kopie vom %3.</translation>
+    </message>
+    <message>
+        <source>Default: the table&apos;s mean of its last ten years, %1 %.</source>
+        <translation>Standard: der Mittelwert der letzten zehn Jahre der Tabelle, %1 %.</translation>
+    </message>
+    <message>
+        <source>There is no price table for these amounts; one rate applies to every year.</source>
+        <translation>Für diese Beträge gibt es keine Preistabelle; ein Satz gilt für jedes Jahr.</translation>
+    </message>
+    <message>
+        <source>&amp;Rate for every year, % a year:</source>
+        <translation>&amp;Rate für jedes Jahr, % pro Jahr:</translation>
+    </message>
+    <message>
+        <source>Default: %1 %.</source>
+        <translation>Standard: %1 %.</translation>
+    </message>
+    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -803,10 +1151,6 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
         <translation>Markierungen</translation>
     </message>
     <message>
-        <source>Sho&amp;w:</source>
-        <translation>&amp;Zeigen:</translation>
-    </message>
-    <message>
         <source>Main activity</source>
         <translation>Haupttätigkeit</translation>
     </message>
@@ -825,6 +1169,97 @@ Lifetally berechnet für jede Tätigkeit die Summe Ihres Lebens und ihren Anteil
     <message>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+</context>
+<context>
+    <name>Weeks</name>
+    <message>
+        <source>Nothing entered</source>
+        <translation>Nichts eingetragen</translation>
+    </message>
+    <message>
+        <source>Ahead</source>
+        <comment>legend: weeks still to come</comment>
+        <translation>Noch vor Ihnen</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>Over its hours</source>
+        <comment>legend: a week with more hours entered than it has</comment>
+        <translation>Mehr Stunden als möglich</translation>
+    </message>
+    <message>
+        <source>Weeks from birth to age %1</source>
+        <translation>Wochen von der Geburt bis zum Alter %1</translation>
+    </message>
+    <message>
+        <source>Life in Weeks</source>
+        <translation>Leben in Wochen</translation>
+    </message>
+    <message>
+        <source>Life in Weeks — %1born %2</source>
+        <comment>%1 is a name and a comma, or nothing</comment>
+        <translation>Leben in Wochen — %1geboren am %2</translation>
+    </message>
+    <message>
+        <source>Ages 0 to %1, a row a year.</source>
+        <translation>Alter 0 bis %1, eine Zeile pro Jahr.</translation>
+    </message>
+    <message>
+        <source>Drawn to age %1, before today.</source>
+        <translation>Bis zum Alter %1 gezeichnet, vor heute.</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG image, 300 dpi (*.png);;SVG image (*.svg)</source>
+        <translation>PNG-Bild, 300 dpi (*.png);;SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Age %1</source>
+        <translation>Alter %1</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Woche %1</translation>
+    </message>
+    <message>
+        <source>Each square is a week; it fills with %1 up to its busiest week.</source>
+        <comment>%1 is an activity</comment>
+        <translation>Jedes Quadrat ist eine Woche; es füllt sich mit %1 bis zur vollsten Woche.</translation>
+    </message>
+    <message>
+        <source>Each square is a week; its hours are stacked from the bottom up by activity, in table order.</source>
+        <translation>Jedes Quadrat ist eine Woche; ihre Stunden sind von unten nach oben nach Tätigkeit gestapelt, in der Reihenfolge der Tabelle.</translation>
+    </message>
+    <message>
+        <source>Each square is a week, coloured by the activity with the most hours that week; sleep only when nothing else was entered, the first in the table on a tie.</source>
+        <translation>Jedes Quadrat ist eine Woche, gefärbt nach der Tätigkeit mit den meisten Stunden in dieser Woche; Schlaf nur, wenn sonst nichts eingetragen ist, bei Gleichstand die erste in der Tabelle.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more events</source>
+        <translation>
+            <numerusform>und %n weiteres Ereignis</numerusform>
+            <numerusform>und %n weitere Ereignisse</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Week of the year →</source>
+        <translation>Woche des Jahres →</translation>
+    </message>
+    <message>
+        <source>Age ↓</source>
+        <comment>axis caption: the ages run downwards</comment>
+        <translation>Alter ↓</translation>
     </message>
 </context>
 </TS>

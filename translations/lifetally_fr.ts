@@ -10,6 +10,138 @@
     </message>
 </context>
 <context>
+    <name>BatchExport</name>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>%1 table, row %2 (%3)</source>
+        <comment>a table&apos;s name, a row number, the row&apos;s activity</comment>
+        <translation>Tableau %1, ligne %2 (%3)</translation>
+    </message>
+    <message>
+        <source>lifetally: cannot use %1: %2</source>
+        <translation>lifetally&#xa0;: impossible d&apos;utiliser %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>lifetally: cannot read %1: %2</source>
+        <translation>lifetally&#xa0;: impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Birth date: %1</source>
+        <translation>Date de naissance&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <comment>table name</comment>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <comment>table name</comment>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <comment>table name</comment>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>lifetally: the %1 file %2 is %3; nothing was written.</source>
+        <comment>an option, a file, a settings file</comment>
+        <translation>lifetally&#xa0;: le fichier %2 de %1 est %3&#xa0;; rien n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>Chart</name>
+    <message>
+        <source>Hours spent for %1  %2</source>
+        <comment>chart title: a name, then the age line</comment>
+        <translation>Heures passées par %1  %2</translation>
+    </message>
+    <message>
+        <source>Money spent for %1  %2</source>
+        <comment>chart title: a name, then the income line</comment>
+        <translation>Argent dépensé par %1  %2</translation>
+    </message>
+    <message>
+        <source>Frequency of activities for %1</source>
+        <translation>Fréquence des activités de %1</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>the slice for the hours or money no activity takes</comment>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>%1  By age %2</source>
+        <comment>chart title, then the age the totals are counted up to</comment>
+        <translation>%1  À %2 ans</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Use &lt;file&gt; for your entries instead of lfy.ini.</source>
+        <translation>Utiliser &lt;file&gt; pour vos entrées au lieu de lfy.ini.</translation>
+    </message>
+    <message>
+        <source>Write the printed report to the PDF file &lt;file&gt; and quit.</source>
+        <translation>Écrire le rapport imprimé dans le fichier PDF &lt;file&gt; et quitter.</translation>
+    </message>
+    <message>
+        <source>Write the three tables to the CSV file &lt;file&gt; and quit. The file is plain RFC 4180 under any regional settings: UTF-8 without a byte-order mark, &quot;,&quot; between fields, &quot;.&quot; as the decimal point, and English column titles for scripts (the window&apos;s CSV export is in the window&apos;s language).</source>
+        <translation>Écrire les trois tableaux dans le fichier CSV &lt;file&gt; et quitter. Le fichier est du RFC 4180 simple quels que soient les paramètres régionaux&#xa0;: UTF-8 sans indicateur d&apos;ordre des octets, «&#xa0;,&#xa0;» entre les champs, «&#xa0;.&#xa0;» comme séparateur décimal et des titres de colonnes en anglais pour les scripts (l&apos;export CSV de la fenêtre est dans la langue de la fenêtre).</translation>
+    </message>
+    <message>
+        <source>Count up to age &lt;A&gt; (1 to 120, ahead of today or behind it) in the report, the CSV file and the weeks; otherwise the age kept in the settings file, else 80.</source>
+        <translation>Compter jusqu&apos;à l&apos;âge &lt;A&gt; (1 à 120, avant ou après aujourd&apos;hui) dans le rapport, le fichier CSV et les semaines&#xa0;; sinon l&apos;âge enregistré dans le fichier de paramètres, à défaut 80.</translation>
+    </message>
+    <message>
+        <source>Draw your life in weeks to &lt;file&gt; (.png, .svg or .pdf) and quit. A PNG is 300 dots an inch on its paper.</source>
+        <translation>Dessiner votre vie en semaines dans &lt;file&gt; (.png, .svg ou .pdf) et quitter. Un PNG a 300 points par pouce sur son papier.</translation>
+    </message>
+    <message>
+        <source>The paper of --weeks: A4, Letter, A3, Tabloid or A2; otherwise A4 (Letter where the regional settings measure in U.S. units). The picture is turned to fit it.</source>
+        <translation>Le papier de --weeks&#xa0;: A4, Letter, A3, Tabloid ou A2&#xa0;; sinon A4 (Letter là où les paramètres régionaux mesurent en unités américaines). L&apos;image est tournée pour s&apos;y adapter.</translation>
+    </message>
+    <message>
+        <source>Money in the report and the CSV file: &quot;today&quot; for today&apos;s prices (from the public price tables the program carries), &quot;paid&quot; as paid; otherwise the settings file&apos;s choice.</source>
+        <translation>L&apos;argent dans le rapport et le fichier CSV&#xa0;: «&#xa0;today&#xa0;» aux prix d&apos;aujourd&apos;hui (d&apos;après les tables de prix publiques fournies avec le programme), «&#xa0;paid&#xa0;» tel que payé&#xa0;; sinon le choix du fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>How much time and money you have spent in your lifetime, and on what.
+A &lt;file&gt; of - for --report or --csv means standard output.</source>
+        <translation>Combien de temps et d&apos;argent vous avez dépensé au cours de votre vie, et à quoi.
+Un &lt;file&gt; valant - pour --report ou --csv désigne la sortie standard.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Only one of --report and --csv can write to standard output (&apos;-&apos;).</source>
+        <translation>Seul l&apos;un de --report et --csv peut écrire sur la sortie standard (&apos;-&apos;).</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; for --weeks must end in .png, .svg or .pdf.</source>
+        <translation>Le fichier &apos;%1&apos; de --weeks doit se terminer par .png, .svg ou .pdf.</translation>
+    </message>
+    <message>
+        <source>The paper &apos;%1&apos; is not one of %2.</source>
+        <translation>Le papier &apos;%1&apos; n&apos;est pas l&apos;un de %2.</translation>
+    </message>
+    <message>
+        <source>The age &apos;%1&apos; is not a whole number from 1 to %2.</source>
+        <translation>L&apos;âge &apos;%1&apos; n&apos;est pas un nombre entier de 1 à %2.</translation>
+    </message>
+    <message>
+        <source>The prices &apos;%1&apos; are neither &apos;today&apos; nor &apos;paid&apos;.</source>
+        <translation>Les prix &apos;%1&apos; ne sont ni &apos;today&apos; ni &apos;paid&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>DateHint</name>
     <message>
         <source>Type the date as %1.</source>
@@ -115,6 +247,19 @@
         <source>%1   You will be %2</source>
         <comment>%1 is when, such as 3 yrs; %2 the age then</comment>
         <translation>%1   Vous aurez %2</translation>
+    </message>
+</context>
+<context>
+    <name>LookAheadPanel</name>
+    <message>
+        <source>%1: %2 hours and %3 spent</source>
+        <comment>up to an age: hours and money spent by then</comment>
+        <translation>%1&#xa0;: %2 heures et %3 dépensés</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <comment>the summary, then the prices&apos; year wording</comment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -224,6 +369,98 @@ La fermeture ne pourra pas y conserver vos entrées.</translation>
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Money in %1</source>
+        <comment>heading; %1 is the prices&apos; year wording</comment>
+        <translation>Argent (%1)</translation>
+    </message>
+    <message>
+        <source>Total as paid</source>
+        <translation>Total tel que payé</translation>
+    </message>
+    <message>
+        <source>Total in %1</source>
+        <translation>Total (%1)</translation>
+    </message>
+    <message>
+        <source>Lifetally  - version 1.0</source>
+        <translation>Lifetally  - version 1.0</translation>
+    </message>
+    <message>
+        <source>Printed : %1  %2</source>
+        <comment>date and time the report was printed</comment>
+        <translation>Imprimé le&#xa0;: %1  %2</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Lifetally needs a graphical desktop, but no display was found (neither DISPLAY nor WAYLAND_DISPLAY is set).
+Start it from your desktop session, or under xvfb-run for a virtual display.</source>
+        <translation>Lifetally a besoin d&apos;un bureau graphique, mais aucun affichage n&apos;a été trouvé (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini).
+Lancez-le depuis votre session de bureau, ou sous xvfb-run pour un affichage virtuel.</translation>
+    </message>
+    <message>
+        <source>lifetally: could not open a window on this Wayland desktop (WAYLAND_DISPLAY=%1); Qt&apos;s Wayland support may be missing (sudo apt install qt6-wayland). --report and --csv work without a display.</source>
+        <translation>lifetally&#xa0;: impossible d&apos;ouvrir une fenêtre sur ce bureau Wayland (WAYLAND_DISPLAY=%1)&#xa0;; la prise en charge de Wayland par Qt manque peut-être (sudo apt install qt6-wayland). --report et --csv fonctionnent sans affichage.</translation>
+    </message>
+    <message>
+        <source>lifetally: could not open a window on the display (DISPLAY=%1, WAYLAND_DISPLAY=%2); --report and --csv work without a display.</source>
+        <translation>lifetally&#xa0;: impossible d&apos;ouvrir une fenêtre sur l&apos;affichage (DISPLAY=%1, WAYLAND_DISPLAY=%2)&#xa0;; --report et --csv fonctionnent sans affichage.</translation>
+    </message>
+    <message>
+        <source>Lifetally is already open with the entries in %1.
+
+Two copies on one file would each save over the other&apos;s changes.</source>
+        <translation>Lifetally est déjà ouvert avec les entrées de %1.
+
+Deux copies sur un même fichier écraseraient chacune les modifications de l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>&amp;Show It</source>
+        <comment>button: bring the open copy&apos;s window forward</comment>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>It was made by process %1 on the computer &quot;%2&quot; on %3.</source>
+        <translation>Il a été créé par le processus %1 sur l&apos;ordinateur «&#xa0;%2&#xa0;» le %3.</translation>
+    </message>
+    <message>
+        <source>It cannot be read, so which copy made it is unknown.</source>
+        <translation>Il est illisible&#xa0;; on ne sait donc pas quelle copie l&apos;a créé.</translation>
+    </message>
+    <message>
+        <source>Lifetally may already be open with the entries in %1: the lock file %2 says so.
+
+%3
+
+If no copy of Lifetally is open with these entries, open them anyway; otherwise two copies would each save over the other&apos;s changes.</source>
+        <translation>Lifetally est peut-être déjà ouvert avec les entrées de %1&#xa0;: le fichier de verrou %2 l&apos;indique.
+
+%3
+
+Si aucune copie de Lifetally n&apos;est ouverte avec ces entrées, ouvrez-les quand même&#xa0;; sinon deux copies écraseraient chacune les modifications de l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <comment>button: open the entries although a lock file says another copy has them</comment>
+        <translation>Ouvrir quand même</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Try &apos;lifetally --help&apos; for more information.</source>
+        <translation>Essayez &apos;lifetally --help&apos; pour plus d&apos;informations.</translation>
+    </message>
+</context>
+<context>
     <name>TActivityDialog</name>
     <message>
         <source>Description cannot be blank</source>
@@ -304,6 +541,15 @@ La fermeture ne pourra pas y conserver vos entrées.</translation>
         <source>&amp;Brightwell Home Page</source>
         <translation>Site de &amp;Brightwell</translation>
     </message>
+    <message>
+        <source>Prices: no price table for these amounts.</source>
+        <translation>Prix&#xa0;: aucune table de prix pour ces montants.</translation>
+    </message>
+    <message>
+        <source>Prices: %1. %2</source>
+        <comment>a country, then the price table&apos;s source</comment>
+        <translation>Prix&#xa0;: %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGraph</name>
@@ -334,6 +580,27 @@ La fermeture ne pourra pas y conserver vos entrées.</translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Click the pie, or press Space or Enter, to start or stop it spinning.</source>
+        <translation>Cliquez sur le camembert, ou appuyez sur Espace ou Entrée, pour le faire tourner ou l&apos;arrêter.</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>By age %1</source>
+        <translation>À %1 ans</translation>
+    </message>
+    <message>
+        <source>By &amp;age %1</source>
+        <comment>check box: the chart counted up to this age; pick an access key not used in the window</comment>
+        <translation>&amp;À %1 ans</translation>
     </message>
 </context>
 <context>
@@ -493,6 +760,64 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
     <message>
         <source>Pr&amp;ices…</source>
         <translation>Pri&amp;x…</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <comment>table name</comment>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <comment>table name</comment>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <comment>table name</comment>
+        <translation>Fréquence</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n row</source>
+        <comment>a table, its rows</comment>
+        <translation>
+            <numerusform>%1&#xa0;: %n ligne</numerusform>
+            <numerusform>%1&#xa0;: %n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n rows</source>
+        <comment>a table, its rows</comment>
+        <translation>
+            <numerusform>%1&#xa0;: %n ligne</numerusform>
+            <numerusform>%1&#xa0;: %n lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds more rows than the window can show (%2 a table). Not shown: %3.
+
+They are not counted or exported, and they stay in the file as they are.</source>
+        <translation>%1 contient plus de lignes que la fenêtre ne peut en afficher (%2 par tableau). Non affichées&#xa0;: %3.
+
+Elles ne sont ni comptées ni exportées, et restent telles quelles dans le fichier.</translation>
+    </message>
+    <message>
+        <source>Your birthdate is mandatory to proceed to the next step.</source>
+        <translation>Votre date de naissance est obligatoire pour passer à l&apos;étape suivante.</translation>
+    </message>
+    <message>
+        <source>%1  in %2</source>
+        <comment>a chart title, then the prices&apos; year wording</comment>
+        <translation>%1  (%2)</translation>
+    </message>
+    <message>
+        <source>lifetally: %1; your entries are kept in %2.</source>
+        <comment>why saving failed, a file</comment>
+        <translation>lifetally&#xa0;: %1&#xa0;; vos entrées sont conservées dans %2.</translation>
+    </message>
+    <message>
+        <source>lifetally: %1, and the entries not saved could not be kept in %2 either: %3.</source>
+        <comment>why saving failed, a file, why keeping failed</comment>
+        <translation>lifetally&#xa0;: %1, et les entrées non enregistrées n&apos;ont pas pu être conservées non plus dans %2&#xa0;: %3.</translation>
     </message>
 </context>
 <context>
@@ -673,6 +998,29 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>&amp;Par défaut</translation>
     </message>
     <message>
+        <source>%1
+Licence: %2; copy of %3.</source>
+        <comment>a price table&apos;s source, its licence and the date it was copied</comment>
+        <translation>%1
+Licence&#xa0;: %2&#xa0;; copie du %3.</translation>
+    </message>
+    <message>
+        <source>Default: the table&apos;s mean of its last ten years, %1 %.</source>
+        <translation>Par défaut&#xa0;: la moyenne des dix dernières années de la table, %1&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>There is no price table for these amounts; one rate applies to every year.</source>
+        <translation>Il n&apos;y a pas de table de prix pour ces montants&#xa0;; un seul taux s&apos;applique à chaque année.</translation>
+    </message>
+    <message>
+        <source>&amp;Rate for every year, % a year:</source>
+        <translation>&amp;Taux pour chaque année, % par an&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Default: %1 %.</source>
+        <translation>Par défaut&#xa0;: %1&#xa0;%.</translation>
+    </message>
+    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -803,10 +1151,6 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
         <translation>Repères</translation>
     </message>
     <message>
-        <source>Sho&amp;w:</source>
-        <translation>&amp;Afficher&#xa0;:</translation>
-    </message>
-    <message>
         <source>Main activity</source>
         <translation>Activité principale</translation>
     </message>
@@ -825,6 +1169,97 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w:</source>
+        <translation>&amp;Afficher&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Weeks</name>
+    <message>
+        <source>Nothing entered</source>
+        <translation>Rien de saisi</translation>
+    </message>
+    <message>
+        <source>Ahead</source>
+        <comment>legend: weeks still to come</comment>
+        <translation>À venir</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>Over its hours</source>
+        <comment>legend: a week with more hours entered than it has</comment>
+        <translation>Plus d&apos;heures que possible</translation>
+    </message>
+    <message>
+        <source>Weeks from birth to age %1</source>
+        <translation>Semaines de la naissance à l&apos;âge de %1 ans</translation>
+    </message>
+    <message>
+        <source>Life in Weeks</source>
+        <translation>La vie en semaines</translation>
+    </message>
+    <message>
+        <source>Life in Weeks — %1born %2</source>
+        <comment>%1 is a name and a comma, or nothing</comment>
+        <translation>La vie en semaines — %1né(e) le %2</translation>
+    </message>
+    <message>
+        <source>Ages 0 to %1, a row a year.</source>
+        <translation>De 0 à %1 ans, une ligne par année.</translation>
+    </message>
+    <message>
+        <source>Drawn to age %1, before today.</source>
+        <translation>Dessinée jusqu&apos;à %1 ans, avant aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>PNG image, 300 dpi (*.png);;SVG image (*.svg)</source>
+        <translation>Image PNG, 300 ppp (*.png);;Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Age %1</source>
+        <translation>Âge %1</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Semaine %1</translation>
+    </message>
+    <message>
+        <source>Each square is a week; it fills with %1 up to its busiest week.</source>
+        <comment>%1 is an activity</comment>
+        <translation>Chaque carré est une semaine&#xa0;; il se remplit de %1 jusqu&apos;à sa semaine la plus chargée.</translation>
+    </message>
+    <message>
+        <source>Each square is a week; its hours are stacked from the bottom up by activity, in table order.</source>
+        <translation>Chaque carré est une semaine&#xa0;; ses heures sont empilées de bas en haut par activité, dans l&apos;ordre du tableau.</translation>
+    </message>
+    <message>
+        <source>Each square is a week, coloured by the activity with the most hours that week; sleep only when nothing else was entered, the first in the table on a tie.</source>
+        <translation>Chaque carré est une semaine, coloré selon l&apos;activité qui a le plus d&apos;heures cette semaine-là&#xa0;; le sommeil seulement si rien d&apos;autre n&apos;est saisi, la première du tableau en cas d&apos;égalité.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more events</source>
+        <translation>
+            <numerusform>et %n autre événement</numerusform>
+            <numerusform>et %n autres événements</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Week of the year →</source>
+        <translation>Semaine de l&apos;année →</translation>
+    </message>
+    <message>
+        <source>Age ↓</source>
+        <comment>axis caption: the ages run downwards</comment>
+        <translation>Âge ↓</translation>
     </message>
 </context>
 </TS>

@@ -155,9 +155,8 @@ QStringList misfits(QWidget *window)
 const QStringList knownPseudoMisfits{
     QStringLiteral("TfrmMain Label1:"),      QStringLiteral("TfrmMain Label2:"),
     QStringLiteral("TfrmMain Label3:"),      QStringLiteral("TfrmMain Label7:"),
-    QStringLiteral("TfrmMain btWeeks:"),     QStringLiteral("TfrmMain lblLookAhead:"),
-    QStringLiteral("TfrmTime rbSpecific:"),  QStringLiteral("TfrmMoney rbSpecific:"),
-    QStringLiteral("TfrmPickDate pnlWhen:"),
+    QStringLiteral("TfrmMain btWeeks:"),     QStringLiteral("TfrmTime rbSpecific:"),
+    QStringLiteral("TfrmMoney rbSpecific:"), QStringLiteral("TfrmPickDate pnlWhen:"),
 };
 
 } // namespace

@@ -1,8 +1,12 @@
 // The program speaks the desktop's language: its texts and Qt's own come from the translations built
 // into it, English stays the source, and the settings file stays the same in every language.
+#include "app/commandline.h"
 #include "app/frmmain.h"
 #include "app/translations.h"
 #include "calc/datephrase.h"
+#include "results/chartdata.h"
+#include "results/report.h"
+#include "results/weekmodel.h"
 #include "guisupport.h"
 #include "testsupport.h"
 #include "widgets/prompts.h"
@@ -110,6 +114,42 @@ private slots:
         installTranslations({language});
         fixClock(2025, 6, 11, 12, 0);
         QCOMPARE(dateWhenText(ymdValue(2025, 6, 11), ymdValue(2025, 6, 11 - daysOld)), expected);
+    }
+
+    // A key text of each area beyond the forms: the chart, the printed report, the weeks and the
+    // command line's errors.
+    void resultsAndCommandLine_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("chartTitle");
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<QString>("ageHeader");
+        QTest::addColumn<QString>("ageError");
+        QTest::newRow("English") << "en" << "Hours spent for Ann  Age: 40"
+                                 << "Printed : " << "Age 3" << "The age '0' is not a whole number from 1 to 120.";
+        QTest::newRow("German") << "de" << "Stunden von Ann  Age: 40"
+                                << "Gedruckt: " << "Alter 3" << "Das Alter '0' ist keine ganze Zahl von 1 bis 120.";
+        QTest::newRow("French") << "fr" << "Heures passées par Ann  Age: 40"
+                                << "Imprimé le\u00a0: " << "\u00c2ge 3"
+                                << "L'âge '0' n'est pas un nombre entier de 1 à 120.";
+    }
+    void resultsAndCommandLine()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, chartTitle);
+        QFETCH(QString, printed);
+        QFETCH(QString, ageHeader);
+        QFETCH(QString, ageError);
+        installTranslations({language});
+        QCOMPARE(::chartTitle(TableKind::Hours, QStringLiteral("Ann"), QStringLiteral("Age: 40"), QString()),
+                 chartTitle);
+        QVERIFY2(report::printedLine(ymdValue(2024, 3, 5)).startsWith(printed),
+                 qPrintable(report::printedLine(ymdValue(2024, 3, 5))));
+        const WeekModel weeks(LifeWeeks(ymdValue(1990, 3, 15), 10, ymdValue(2000, 1, 1), {}));
+        QCOMPARE(weeks.headerData(3, Qt::Vertical, Qt::AccessibleTextRole).toString(), ageHeader);
+        CommandLine options;
+        QVERIFY(!options.parse({QStringLiteral("lifetally"), QStringLiteral("--age"), QStringLiteral("0")}));
+        QCOMPARE(options.errorText(), ageError);
     }
 
     // Qt's own dialogs speak the language too, when its translations are installed.

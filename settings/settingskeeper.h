@@ -44,6 +44,7 @@ private:
     FileFormatState m_format = FileFormatState::Recorded;
     std::optional<QByteArray> m_fingerprint;
     QByteArray m_unsaved; // what the recovery file holds, when this window wrote it
+    QByteArray m_found;   // what findUnsaved() read from it
     FileFormatState m_unsavedFormat = FileFormatState::Recorded;
     bool m_recoveryBroken = false;
     QString m_setAside;

@@ -165,7 +165,8 @@ private slots:
         openOnPage(w, TfrmMain::Hours);
         w.sortMenu()->actions().last()->trigger();
         QCOMPARE(promptTexts(),
-                 QStringList{QStringLiteral("Unable to write to ") + path + QStringLiteral(": No such file or directory.")});
+                 QStringList{QStringLiteral("Unable to write to %1: The folder %2 does not exist.")
+                                 .arg(path, m_scope->folder().file(QStringLiteral("missing")))});
         QVERIFY(!QFile::exists(path));
 
         // Cancelling the dialog writes nothing and says nothing.

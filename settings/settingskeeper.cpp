@@ -41,9 +41,16 @@ void SettingsKeeper::read(Entries &entries)
     m_format = readSettingsFile(ini, entries, &m_past);
 }
 
-bool SettingsKeeper::changedOnDisk() const
+SettingsKeeper::DiskChange SettingsKeeper::changeOnDisk() const
 {
-    return settingsFilePath() == m_path && m_unreadable.isEmpty() && fileFingerprint(m_path) != m_fingerprint;
+    if (settingsFilePath() != m_path || !m_unreadable.isEmpty())
+        return DiskChange::None;
+    const std::optional<QByteArray> now = fileFingerprint(m_path);
+    if (now == m_fingerprint)
+        return DiskChange::None;
+    if (now)
+        return DiskChange::Changed;
+    return QFileInfo(QFileInfo(m_path).absolutePath()).isDir() ? DiskChange::Removed : DiskChange::FolderRemoved;
 }
 
 void SettingsKeeper::write(const Entries &entries)

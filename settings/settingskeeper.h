@@ -17,8 +17,10 @@ public:
     const QString &unreadableReason() const { return m_unreadable; }
     FileFormatState formatState() const { return m_format; }
     const RowsPastCapacity &rowsPastCapacity() const { return m_past; }
-    // Whether someone else changed the file since it was read or written here.
-    bool changedOnDisk() const;
+    // What became of the file since it was read or written here: nothing; changed by someone
+    // else; removed (deleted, or moved away) from a folder still there; or gone with its folder.
+    enum class DiskChange { None, Changed, Removed, FolderRemoved };
+    DiskChange changeOnDisk() const;
     // Writes the file, then drops the recovery file. Throws FileWriteError.
     void write(const Entries &entries);
 

@@ -100,7 +100,7 @@ void writeInFolder(const OpenFolder &folder, const QString &name, const QString 
 
 FileWriteError::FileWriteError(const QString &path, const QString &reason)
     : std::runtime_error(("Unable to write to " + path + (reason.isEmpty() ? QString() : ": " + reason)).toStdString()),
-      m_message(QString::fromStdString(what()))
+      m_message(QString::fromStdString(what())), m_reason(reason)
 {}
 
 namespace {

@@ -14,9 +14,11 @@ class FileWriteError : public std::runtime_error
 public:
     explicit FileWriteError(const QString &path, const QString &reason = QString());
     const QString &message() const noexcept { return m_message; }
+    const QString &reason() const noexcept { return m_reason; }
 
 private:
     QString m_message;
+    QString m_reason;
 };
 
 // A folder opened once. Every step of one write (and any removal or renaming beside the settings

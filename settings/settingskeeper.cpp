@@ -9,7 +9,7 @@
 
 namespace {
 // Why `path` could not be written, as far as can be told afterwards.
-QString whyNotWritten(const QString &path, qint64 size)
+QString whyNotWritten(const QString &path, qint64 size, const FileWriteError &error)
 {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
@@ -25,6 +25,9 @@ QString whyNotWritten(const QString &path, qint64 size)
         return QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(path));
     if (disk.isValid() && disk.bytesAvailable() < size + 4096)
         return QStringLiteral("the disk is full");
+    // What the write itself found (a link another user made), where it said.
+    if (!error.reason().isEmpty())
+        return error.reason();
     return QStringLiteral("the file could not be written");
 }
 
@@ -76,8 +79,8 @@ QString SettingsKeeper::keepUnsaved(const Entries &entries)
         return {};
     try {
         writeFileAtomically(recoveryPath(), content, {}, FileAccess::Beside, settingsFilePath());
-    } catch (const FileWriteError &) {
-        return whyNotWritten(recoveryPath(), content.size());
+    } catch (const FileWriteError &e) {
+        return whyNotWritten(recoveryPath(), content.size(), e);
     }
     m_unsaved = content;
     return {};

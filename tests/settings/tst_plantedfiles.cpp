@@ -264,6 +264,8 @@ private slots:
         QTest::addColumn<QString>("reason"); // @: the folder
         QTest::newRow("folder deleted while open") << "deleted" << "@ no longer exists";
         QTest::newRow("folder read-only") << "readonly" << "no permission to write in @";
+        QTest::newRow("folder swapped for another user's link")
+            << "linked" << "Its folder @ is reached through a link another user made";
     }
     void recoveryNotKept()
     {
@@ -271,6 +273,8 @@ private slots:
         QFETCH(QString, reason);
         if (folderState == QLatin1String("readonly") && ::geteuid() == 0)
             QSKIP("root writes in a read-only folder");
+        if (folderState == QLatin1String("linked") && ::geteuid() != 0)
+            QSKIP("only root can make a link of another user's");
         QTemporaryDir top;
         const QString folder = top.filePath(QStringLiteral("entries"));
         QVERIFY(QDir().mkdir(folder));
@@ -279,10 +283,14 @@ private slots:
         Entries entries;
         keeper.read(entries);
         entries.bio.name = QStringLiteral("Typed");
-        if (folderState == QLatin1String("deleted"))
+        if (folderState == QLatin1String("deleted")) {
             QVERIFY(QDir(folder).removeRecursively());
-        else
+        } else if (folderState == QLatin1String("linked")) {
+            QVERIFY(QDir().rename(folder, folder + QStringLiteral(".real")) && QFile::link(top.path(), folder));
+            QCOMPARE(::lchown(QFile::encodeName(folder).constData(), OtherUser, OtherUser), 0);
+        } else {
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
         QCOMPARE(keeper.keepUnsaved(entries), reason.replace(QLatin1Char('@'), folder));
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }

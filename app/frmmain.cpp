@@ -341,8 +341,19 @@ void TfrmMain::writeSettings()
 bool TfrmMain::saveEntries(bool interactive)
 {
     const QString path = settingsFilePath();
-    if (interactive && m_keeper.changedOnDisk() && !Prompts::askReplaceChanged(this, path))
-        return false;
+    switch (interactive ? m_keeper.changeOnDisk() : SettingsKeeper::DiskChange::None) {
+    case SettingsKeeper::DiskChange::Changed:
+        if (!Prompts::askReplaceChanged(this, path))
+            return false;
+        break;
+    case SettingsKeeper::DiskChange::Removed:
+        if (!Prompts::askCreateAgain(this, path))
+            return false;
+        break;
+    case SettingsKeeper::DiskChange::FolderRemoved: // nothing to ask: the save fails and says why
+    case SettingsKeeper::DiskChange::None:
+        break;
+    }
     writeSettings();
     return true;
 }

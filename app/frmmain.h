@@ -54,8 +54,9 @@ public:
     // Writes the settings file; throws IniWriteError ("Unable to write to <path>").
     void writeSettings();
     // Writes the settings file, first asking before it replaces a file that someone else changed
-    // since it was read (when `interactive`; otherwise the changed file is kept as the backup).
-    // False when the user chose not to replace it. Throws IniWriteError.
+    // since it was read, or creates again one deleted or moved away (when `interactive`;
+    // otherwise the changed file is kept as the backup). False when the user chose not to save.
+    // Throws IniWriteError.
     bool saveEntries(bool interactive);
     // For a signal to end the program: saves without any question or box, and keeps nothing
     // more in the recovery file afterwards. When the file cannot be written, the entries go to the

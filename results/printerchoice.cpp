@@ -1,6 +1,7 @@
 #include "results/printerchoice.h"
 
 #include "results/outputdevices.h"
+#include "widgets/savefilechoice.h"
 #include <QPrinter>
 
 namespace {
@@ -13,9 +14,11 @@ PrinterChoice::Answer &answerHook()
 
 bool PrinterChoice::ask(QPagedPaintDevice &printer, QWidget *parent)
 {
-    if (answerHook())
-        return answerHook()(static_cast<QPrinter &>(printer));
-    return OutputDevices::askPrinter(printer, parent);
+    auto &chosen = static_cast<QPrinter &>(printer);
+    if (!(answerHook() ? answerHook()(chosen) : OutputDevices::askPrinter(printer, parent)))
+        return false;
+    // "Print to file" onto the entries would lose them, as an export there would.
+    return chosen.outputFileName().isEmpty() || !SaveFileChoice::refusedAsInput(parent, chosen.outputFileName());
 }
 
 void PrinterChoice::setAnswer(Answer answer)

@@ -81,30 +81,180 @@ void writeDirectly(const QString &path, const QByteArray &data, const struct sta
     ::close(fd);
 }
 
-// A new file beside `final`, made by this call alone: never an existing file, never a link.
-int createTemporary(const QString &final, mode_t mode, QString &name)
+// A new file in `folder` beside `final`, made by this call alone: never an existing file, never a link.
+int createTemporary(const OpenFolder &folder, const QString &final, mode_t mode, QString &name)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = final + QStringLiteral(".") + QString::number(QRandomGenerator::global()->generate(), 36);
-        const int fd = ::open(QFile::encodeName(name).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        const int fd = ::openat(folder.fd(), QFile::encodeName(name).constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
 }
+
+void writeInFolder(const OpenFolder &folder, const QString &name, const QString &shownPath, const QByteArray &data,
+                   const AtomicWriteHooks &hooks, FileAccess access, const QString &ownerFrom);
 } // namespace
 
 FileWriteError::FileWriteError(const QString &path, const QString &reason)
     : std::runtime_error(("Unable to write to " + path + (reason.isEmpty() ? QString() : ": " + reason)).toStdString()),
-      m_message(QString::fromStdString(what()))
+      m_message(QString::fromStdString(what())), m_reason(reason)
 {}
+
+namespace {
+// A folder is held only to act in it by name: a folder this user may pass through but not list
+// (mode 0711) opens as well.
+#ifdef O_PATH
+constexpr int FolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+#else
+constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+#endif
+
+// Set by walkFolders when a link on the way is another user's that leads to a folder not theirs.
+constexpr int ForeignLink = -2;
+
+// Goes down `names` from the folder open as `at` one name at a time, never letting the system
+// follow a link on its own: a link is read and followed here only when this user, root or the
+// owner of the folder it leads to made it, as followLinks() does for a file. Takes `at` over;
+// returns the folder reached, or -1 with errno set (or ForeignLink in `error`).
+int walkFolders(int at, const QStringList &names, int &hops, int &error)
+{
+    for (const QString &name : names) {
+        if (name.isEmpty() || name == QLatin1String("."))
+            continue;
+        const QByteArray encoded = QFile::encodeName(name);
+        int next = ::openat(at, encoded.constData(), FolderFlags | O_NOFOLLOW);
+        if (next < 0) {
+            error = errno;
+            struct stat link {}, again {};
+            if ((error != ELOOP && error != ENOTDIR) ||
+                ::fstatat(at, encoded.constData(), &link, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(link.st_mode) ||
+                ++hops > 40) {
+                ::close(at);
+                return -1;
+            }
+            QByteArray target(4096, Qt::Uninitialized);
+            const ssize_t size = ::readlinkat(at, encoded.constData(), target.data(), size_t(target.size()));
+            // The same link read as was judged: one put in its place meanwhile is not followed.
+            if (size <= 0 || size >= target.size() ||
+                ::fstatat(at, encoded.constData(), &again, AT_SYMLINK_NOFOLLOW) != 0 ||
+                again.st_ino != link.st_ino || again.st_dev != link.st_dev) {
+                error = ELOOP;
+                ::close(at);
+                return -1;
+            }
+            target.truncate(size);
+            const QString leadsTo = QFile::decodeName(target);
+            if (leadsTo.startsWith(QLatin1Char('/'))) {
+                ::close(at);
+                at = ::open("/", FolderFlags);
+                error = errno;
+            }
+            next = at < 0 ? -1 : walkFolders(at, leadsTo.split(QLatin1Char('/')), hops, error);
+            if (next < 0)
+                return -1;
+            struct stat reached {};
+            const uid_t me = ::geteuid();
+            if (::fstat(next, &reached) != 0 ||
+                (link.st_uid != me && link.st_uid != 0 && link.st_uid != reached.st_uid)) {
+                error = ForeignLink;
+                ::close(next);
+                return -1;
+            }
+        } else {
+            ::close(at);
+        }
+        at = next;
+    }
+    return at;
+}
+} // namespace
+
+OpenFolder::OpenFolder(const QString &path) : m_path(path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    int hops = 0;
+    const int root = ::open("/", FolderFlags);
+    m_fd = root < 0 ? -1 : walkFolders(root, absolute.split(QLatin1Char('/')), hops, m_error);
+    if (root < 0)
+        m_error = errno;
+}
+
+OpenFolder::~OpenFolder()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+QString OpenFolder::whyNotOpen() const
+{
+    if (m_error == ENOENT)
+        return QStringLiteral("The folder %1 does not exist").arg(m_path);
+    if (m_error == ForeignLink)
+        return QStringLiteral("Its folder %1 is reached through a link another user made").arg(m_path);
+    return systemReason(m_error);
+}
+
+std::optional<struct stat> OpenFolder::status(const QString &name) const
+{
+    struct stat st {};
+    if (m_fd < 0 || ::fstatat(m_fd, QFile::encodeName(name).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
+    return st;
+}
+
+bool OpenFolder::read(const QString &name, qint64 limit, QByteArray &content, QString &reason) const
+{
+    content.clear();
+    // Non-blocking, so that a pipe put there cannot hold the open; it is refused below.
+    const int fd = ::openat(m_fd, QFile::encodeName(name).constData(),
+                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = errno == ELOOP ? QStringLiteral("It is a link") : systemReason(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        reason = systemReason(errno);
+    else if (S_ISDIR(st.st_mode))
+        reason = QStringLiteral("It is a folder");
+    else if (!S_ISREG(st.st_mode))
+        reason = QStringLiteral("It is not a regular file");
+    for (char block[kWriteBlock]; reason.isEmpty();) {
+        const ssize_t got = ::read(fd, block, sizeof block);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            reason = systemReason(errno);
+        if (got <= 0)
+            break;
+        content.append(block, got);
+        // One byte more than the limit tells a file that grew since it was looked at.
+        if (content.size() > limit)
+            reason = QStringLiteral("It is larger than %1 MB").arg(limit >> 20);
+    }
+    ::close(fd);
+    if (!reason.isEmpty())
+        content.clear();
+    return reason.isEmpty();
+}
+
+bool OpenFolder::remove(const QString &name, bool folder) const
+{
+    return ::unlinkat(m_fd, QFile::encodeName(name).constData(), folder ? AT_REMOVEDIR : 0) == 0;
+}
+
+bool OpenFolder::rename(const QString &from, const QString &to) const
+{
+    return ::renameat(m_fd, QFile::encodeName(from).constData(), m_fd, QFile::encodeName(to).constData()) == 0;
+}
 
 void writeFileAtomically(const QString &path, const QByteArray &data, const AtomicWriteHooks &hooks,
                          FileAccess access, const QString &ownerFrom)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    const bool ownerOnly = access != FileAccess::Ordinary;
     QString final = fullPath;
     // An export, too, goes through another user's link only to that user's own file: a link
     // planted in a shared folder such as /tmp could lead to any file root may write.
@@ -116,34 +266,54 @@ void writeFileAtomically(const QString &path, const QByteArray &data, const Atom
         if (chosen && !S_ISREG(chosen->st_mode) && !S_ISDIR(chosen->st_mode))
             return writeDirectly(fullPath, data, *chosen);
     }
-    const std::optional<struct stat> old = statOf(final, false);
+    const QFileInfo landing(final);
+    const OpenFolder folder(landing.absolutePath());
+    if (!folder.isOpen())
+        throw FileWriteError(fullPath, folder.whyNotOpen());
+    writeInFolder(folder, landing.fileName(), fullPath, data, hooks, access,
+                  ownerFrom.isEmpty() ? QString() : QFileInfo(ownerFrom).fileName());
+}
+
+void writeFileAtomically(const OpenFolder &folder, const QString &name, const QByteArray &data,
+                         const AtomicWriteHooks &hooks, FileAccess access, const QString &ownerFrom)
+{
+    writeInFolder(folder, name, folder.filePath(name), data, hooks, access, ownerFrom);
+}
+
+namespace {
+void writeInFolder(const OpenFolder &folder, const QString &name, const QString &shownPath, const QByteArray &data,
+                   const AtomicWriteHooks &hooks, FileAccess access, const QString &ownerFrom)
+{
+    const bool ownerOnly = access != FileAccess::Ordinary;
+    const QByteArray encodedName = QFile::encodeName(name);
+    const std::optional<struct stat> old = folder.status(name);
     if (old && S_ISDIR(old->st_mode))
-        throw FileWriteError(fullPath, QStringLiteral("It is a folder"));
+        throw FileWriteError(shownPath, QStringLiteral("It is a folder"));
     if (old && access == FileAccess::OwnerOnly && !S_ISREG(old->st_mode))
-        throw FileWriteError(fullPath, QStringLiteral("It is not a regular file"));
+        throw FileWriteError(shownPath, QStringLiteral("It is not a regular file"));
     const bool replacesFile = old && S_ISREG(old->st_mode);
     // Replacing the file through a temporary one would get past a read-only file; refuse instead.
-    if (replacesFile && !QFileInfo(final).isWritable())
-        throw FileWriteError(fullPath, systemReason(EACCES));
+    if (replacesFile && ::faccessat(folder.fd(), encodedName.constData(), W_OK, AT_EACCESS) != 0)
+        throw FileWriteError(shownPath, systemReason(EACCES));
 
     // The owner the new file is to have: the old file's, or for a new file beside the settings
     // file, the settings file's.
     std::optional<struct stat> owner = replacesFile ? old : std::nullopt;
     if (!owner && access == FileAccess::Beside && !ownerFrom.isEmpty())
-        owner = statOf(ownerFrom, false); // the name's owner: a link there may lead to anyone's file
+        owner = folder.status(ownerFrom); // the name's owner: a link there may lead to anyone's file
 
     const auto next = [&hooks] { return !hooks.step || hooks.step(); };
     if (!next())
-        throw FileWriteError(fullPath);
+        throw FileWriteError(shownPath);
     QString temporary;
-    const int fd = createTemporary(final, ownerOnly ? 0600 : 0666, temporary);
+    const int fd = createTemporary(folder, name, ownerOnly ? 0600 : 0666, temporary);
     if (fd < 0)
-        throw FileWriteError(fullPath, systemReason(errno));
+        throw FileWriteError(shownPath, systemReason(errno));
     // Every failure from here removes the temporary file and leaves the old one as it was.
     const auto fail = [&](const QString &reason) {
         ::close(fd);
-        ::unlink(QFile::encodeName(temporary).constData());
-        return FileWriteError(fullPath, reason);
+        folder.remove(temporary);
+        return FileWriteError(shownPath, reason);
     };
     // On the temporary file, before its first byte: the rename then puts the file in place with
     // these permissions, whatever the old file had.
@@ -176,18 +346,19 @@ void writeFileAtomically(const QString &path, const QByteArray &data, const Atom
     if (::fsync(fd) != 0)
         throw fail(systemReason(errno));
     if (hooks.beforeReplace)
-        hooks.beforeReplace(fullPath);
+        hooks.beforeReplace(folder, name);
     if (!next())
         throw fail(QString());
     if (::close(fd) != 0) {
         const int error = errno;
-        ::unlink(QFile::encodeName(temporary).constData());
-        throw FileWriteError(fullPath, systemReason(error));
+        folder.remove(temporary);
+        throw FileWriteError(shownPath, systemReason(error));
     }
-    // rename() replaces the name itself: a link there is replaced, never followed.
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(final).constData()) != 0) {
+    // The name itself is replaced: a link there is replaced, never followed.
+    if (!folder.rename(temporary, name)) {
         const int error = errno;
-        ::unlink(QFile::encodeName(temporary).constData());
-        throw FileWriteError(fullPath, systemReason(error));
+        folder.remove(temporary);
+        throw FileWriteError(shownPath, systemReason(error));
     }
 }
+} // namespace

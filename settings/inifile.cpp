@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <utility>
 
 namespace {
 constexpr qsizetype kMaxValueLength = 1023;
@@ -13,6 +14,8 @@ struct SaveFault {
     int operation = 0; // 0: none
     bool persistent = false;
     int lastCount = 0;
+    int actionAt = 0;
+    std::function<void()> action;
 };
 
 SaveFault &saveFault()
@@ -25,7 +28,9 @@ SaveFault &saveFault()
 bool nextSaveStep()
 {
     SaveFault &f = saveFault();
-    if (++f.lastCount != f.operation)
+    if (++f.lastCount == f.actionAt && f.action)
+        std::exchange(f.action, nullptr)();
+    if (f.lastCount != f.operation)
         return true;
     if (!f.persistent)
         f.operation = 0;
@@ -285,15 +290,16 @@ void IniFile::save()
     saveFault().lastCount = 0;
     AtomicWriteHooks hooks;
     hooks.step = nextSaveStep;
-    hooks.beforeReplace = [](const QString &fullPath) {
+    hooks.beforeReplace = [](const OpenFolder &folder, const QString &name) {
         // The backup is a convenience: the new file matters more than a copy of the old one.
         QByteArray old;
         QString reason;
-        if (!nextSaveStep() || !readIniBytes(fullPath, old, reason))
+        if (!nextSaveStep() || !folder.read(name, MaxIniFileBytes, old, reason))
             return;
         try {
-            // Beside the name given, whatever it links to, and never through a link found there.
-            writeFileAtomically(backupPath(fullPath), old, {}, FileAccess::Beside, fullPath);
+            // In the folder the save is writing in, beside the file it replaces, and never
+            // through a link found there.
+            writeFileAtomically(folder, backupPath(name), old, {}, FileAccess::Beside, name);
         } catch (const FileWriteError &) {
         }
     };
@@ -310,6 +316,13 @@ void IniFile::setSaveFault(int operation, bool persistent)
 void IniFile::clearSaveFault()
 {
     saveFault().operation = 0;
+    saveFault().action = nullptr;
+}
+
+void IniFile::setBeforeSaveStep(int operation, std::function<void()> action)
+{
+    saveFault().actionAt = operation;
+    saveFault().action = std::move(action);
 }
 
 int IniFile::lastSaveOperationCount()

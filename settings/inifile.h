@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Raised when the settings file cannot be written; what() is "Unable to write to <path>".
 using IniWriteError = FileWriteError;
@@ -43,8 +44,9 @@ public:
     void writeInteger(const QString &section, const QString &key, int value);
 
     // Writes the whole file (UTF-8) in one atomic replace; throws IniWriteError on any failure.
-    // The file it replaces is first copied to "<path>.bak", so the user can step back once; a
-    // backup that cannot be written does not stop the save.
+    // The file it replaces is first copied to "<name>.bak" beside it (beside the file a link
+    // leads to, as the file is replaced there), so the user can step back once; a backup that
+    // cannot be written does not stop the save.
     void save();
     static QString backupPath(const QString &path) { return path + QStringLiteral(".bak"); }
 
@@ -54,6 +56,9 @@ public:
     // operation n (from 1) fail: in the next save only, or in every save until cleared.
     static void setSaveFault(int operation, bool persistent);
     static void clearSaveFault();
+    // Runs `action` just before operation n of the next save, to change the disk between two
+    // steps; cleared with the fault.
+    static void setBeforeSaveStep(int operation, std::function<void()> action);
     // The operations the last save took, or reached before it failed.
     static int lastSaveOperationCount();
 

@@ -179,6 +179,11 @@ SettingsFileCheck loadSettingsFile(const QString &path, IniFile &ini, std::optio
         *fingerprint = read ? QCryptographicHash::hash(content, QCryptographicHash::Sha256) : QByteArray("unreadable");
     if (!read)
         return {SettingsFileStatus::Unreadable, reason};
+    return checkSettingsContent(content, ini);
+}
+
+SettingsFileCheck checkSettingsContent(const QByteArray &content, IniFile &ini)
+{
     ini.parse(content);
     if (!holdsEntries(ini))
         return {SettingsFileStatus::NoEntries, QStringLiteral("It holds no Lifetally entries")};

@@ -29,6 +29,8 @@ SettingsFileCheck checkSettingsFile(const QString &path);
 // The same check, keeping what was read in `ini`, and in `fingerprint` (when given) what
 // fileFingerprint() gives: a file read at start is read once.
 SettingsFileCheck loadSettingsFile(const QString &path, IniFile &ini, std::optional<QByteArray> *fingerprint);
+// The same check of a file's content, read already; kept in `ini`.
+SettingsFileCheck checkSettingsContent(const QByteArray &content, IniFile &ini);
 
 // Reads every value with its default; an empty birth date becomes today's date text.
 // A missing file reads as all defaults and is not created. Dates and amounts come back in the

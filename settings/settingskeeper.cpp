@@ -9,7 +9,7 @@
 
 namespace {
 // Why `path` could not be written, as far as can be told afterwards.
-QString whyNotWritten(const QString &path, qint64 size)
+QString whyNotWritten(const QString &path, qint64 size, const FileWriteError &error)
 {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
@@ -25,14 +25,10 @@ QString whyNotWritten(const QString &path, qint64 size)
         return QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(path));
     if (disk.isValid() && disk.bytesAvailable() < size + 4096)
         return QStringLiteral("the disk is full");
+    // What the write itself found (a link another user made), where it said.
+    if (!error.reason().isEmpty())
+        return error.reason();
     return QStringLiteral("the file could not be written");
-}
-
-bool isBlank(const QString &path)
-{
-    QFile file(path);
-    return QFileInfo(path).isFile() && file.size() < 4096 && file.open(QIODevice::ReadOnly) &&
-           file.readAll().trimmed().isEmpty();
 }
 
 } // namespace
@@ -48,9 +44,16 @@ void SettingsKeeper::read(Entries &entries)
     m_format = readSettingsFile(ini, entries, &m_past);
 }
 
-bool SettingsKeeper::changedOnDisk() const
+SettingsKeeper::DiskChange SettingsKeeper::changeOnDisk() const
 {
-    return settingsFilePath() == m_path && m_unreadable.isEmpty() && fileFingerprint(m_path) != m_fingerprint;
+    if (settingsFilePath() != m_path || !m_unreadable.isEmpty())
+        return DiskChange::None;
+    const std::optional<QByteArray> now = fileFingerprint(m_path);
+    if (now == m_fingerprint)
+        return DiskChange::None;
+    if (now)
+        return DiskChange::Changed;
+    return QFileInfo(QFileInfo(m_path).absolutePath()).isDir() ? DiskChange::Removed : DiskChange::FolderRemoved;
 }
 
 void SettingsKeeper::write(const Entries &entries)
@@ -76,8 +79,8 @@ QString SettingsKeeper::keepUnsaved(const Entries &entries)
         return {};
     try {
         writeFileAtomically(recoveryPath(), content, {}, FileAccess::Beside, settingsFilePath());
-    } catch (const FileWriteError &) {
-        return whyNotWritten(recoveryPath(), content.size());
+    } catch (const FileWriteError &e) {
+        return whyNotWritten(recoveryPath(), content.size(), e);
     }
     m_unsaved = content;
     return {};
@@ -87,41 +90,57 @@ void SettingsKeeper::dropUnsaved()
 {
     if (m_recoveryBroken)
         return;
-    QFile::remove(recoveryPath());
+    const QFileInfo where(recoveryPath());
+    const OpenFolder folder(where.absolutePath());
+    if (folder.isOpen())
+        folder.remove(where.fileName());
     m_unsaved.clear();
 }
 
 SettingsFileStatus SettingsKeeper::findUnsaved(Entries &entries, QString &reason)
 {
-    const QString path = recoveryPath();
+    const QFileInfo where(recoveryPath());
+    const QString name = where.fileName();
+    // Every step below acts in one folder, opened once, so that a name moved or swapped for a
+    // link meanwhile is never removed, read or renamed in another one.
+    const OpenFolder folder(where.absolutePath());
+    const std::optional<struct stat> found = folder.status(name);
+    if (!found)
+        return SettingsFileStatus::Missing;
     // This program writes its recovery file as a file of its own, never a link: a link there was
     // planted, and reading through it would offer another file's entries to be saved here.
-    if (QFileInfo(path).isSymLink()) {
-        QFile::remove(path);
+    if (S_ISLNK(found->st_mode)) {
+        folder.remove(name);
         return SettingsFileStatus::Missing;
     }
+    QByteArray content;
+    const bool read = folder.read(name, MaxIniFileBytes, content, reason);
     // Nothing was kept in it: a crash between making the file and writing it.
-    if (isBlank(path) && QFile::remove(path))
+    if (read && content.trimmed().isEmpty() && folder.remove(name))
         return SettingsFileStatus::Missing;
-    const SettingsFileCheck check = checkSettingsFile(path);
-    reason = check.reason;
-    if (check.status == SettingsFileStatus::Readable) {
-        m_unsavedFormat = readSettingsFile(path, entries);
-    } else if (check.status != SettingsFileStatus::Missing) {
-        const QString aside =
-            path + QStringLiteral(".unreadable-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        if (!QFileInfo::exists(aside) && QFile::rename(path, aside))
-            m_setAside = aside;
-        else
-            m_recoveryBroken = true;
+    IniFile ini{QString()};
+    SettingsFileStatus status = SettingsFileStatus::Unreadable;
+    if (read) {
+        const SettingsFileCheck check = checkSettingsContent(content, ini);
+        status = check.status;
+        reason = check.reason;
     }
-    return check.status;
+    if (status == SettingsFileStatus::Readable) {
+        m_unsavedFormat = readSettingsFile(ini, entries);
+        m_found = content;
+        return status;
+    }
+    const QString aside =
+        name + QStringLiteral(".unreadable-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!folder.status(aside) && folder.rename(name, aside))
+        m_setAside = folder.filePath(aside);
+    else
+        m_recoveryBroken = true;
+    return status;
 }
 
 void SettingsKeeper::adoptUnsaved()
 {
     m_format = m_unsavedFormat;
-    QString reason;
-    if (!readIniBytes(recoveryPath(), m_unsaved, reason))
-        m_unsaved.clear();
+    m_unsaved = m_found;
 }

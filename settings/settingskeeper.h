@@ -17,8 +17,10 @@ public:
     const QString &unreadableReason() const { return m_unreadable; }
     FileFormatState formatState() const { return m_format; }
     const RowsPastCapacity &rowsPastCapacity() const { return m_past; }
-    // Whether someone else changed the file since it was read or written here.
-    bool changedOnDisk() const;
+    // What became of the file since it was read or written here: nothing; changed by someone
+    // else; removed (deleted, or moved away) from a folder still there; or gone with its folder.
+    enum class DiskChange { None, Changed, Removed, FolderRemoved };
+    DiskChange changeOnDisk() const;
     // Writes the file, then drops the recovery file. Throws FileWriteError.
     void write(const Entries &entries);
 
@@ -44,6 +46,7 @@ private:
     FileFormatState m_format = FileFormatState::Recorded;
     std::optional<QByteArray> m_fingerprint;
     QByteArray m_unsaved; // what the recovery file holds, when this window wrote it
+    QByteArray m_found;   // what findUnsaved() read from it
     FileFormatState m_unsavedFormat = FileFormatState::Recorded;
     bool m_recoveryBroken = false;
     QString m_setAside;

@@ -57,10 +57,11 @@ SettingsLock::Result SettingsLock::tryLock()
 
 bool SettingsLock::takeOver()
 {
-    if (QFileInfo(m_path).isDir())
-        QDir().rmdir(m_path);
-    else
-        QFile::remove(m_path);
+    // Judged and removed in one folder, opened once.
+    const QFileInfo where(m_path);
+    const OpenFolder folder(where.absolutePath());
+    if (const std::optional<struct stat> found = folder.status(where.fileName()))
+        folder.remove(where.fileName(), S_ISDIR(found->st_mode));
     return m_lock.tryLock(0);
 }
 

@@ -367,6 +367,15 @@ Beim Schließen können Ihre Einträge dort nicht gespeichert werden.</translati
 
 %3</translation>
     </message>
+    <message>
+        <source>%1 is no longer there: it was deleted or moved away since Lifetally read it.
+
+Save the entries shown here to create it again?</source>
+        <comment>%1 is the settings file</comment>
+        <translation>%1 ist nicht mehr da: Die Datei wurde gelöscht oder verschoben, seit Lifetally sie gelesen hat.
+
+Die hier gezeigten Einträge speichern und die Datei damit neu anlegen?</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -367,6 +367,15 @@ La fermeture ne pourra pas y conserver vos entrées.</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>%1 is no longer there: it was deleted or moved away since Lifetally read it.
+
+Save the entries shown here to create it again?</source>
+        <comment>%1 is the settings file</comment>
+        <translation>%1 n&apos;existe plus&#xa0;: le fichier a été supprimé ou déplacé depuis que Lifetally l&apos;a lu.
+
+Enregistrer les entrées affichées ici pour le recréer&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -143,6 +143,18 @@ bool Prompts::askReplaceChanged(QWidget *parent, const QString &path)
                QCoreApplication::translate("Prompts", "Cancel", "button"));
 }
 
+bool Prompts::askCreateAgain(QWidget *parent, const QString &path)
+{
+    return ask(parent,
+               QCoreApplication::translate("Prompts",
+                                           "%1 is no longer there: it was deleted or moved away since Lifetally "
+                                           "read it.\n\nSave the entries shown here to create it again?",
+                                           "%1 is the settings file")
+                   .arg(QDir::toNativeSeparators(path)),
+               QCoreApplication::translate("Prompts", "&Save", "button"),
+               QCoreApplication::translate("Prompts", "Cancel", "button"));
+}
+
 bool Prompts::askRestore(QWidget *parent, const QDateTime &when)
 {
     const DateValue at = encodeDate(when.date().year(), when.date().month(), when.date().day()) +

@@ -35,6 +35,9 @@ public:
     static bool ask(QWidget *parent, const QString &text, const QString &accept, const QString &reject);
     // Before a save replaces a settings file that someone else changed: "Replace" or "Cancel".
     static bool askReplaceChanged(QWidget *parent, const QString &path);
+    // Before a save creates again a settings file that was deleted or moved away since it was
+    // read: "Save" or "Cancel".
+    static bool askCreateAgain(QWidget *parent, const QString &path);
     // Entries kept from a run that did not end well, last changed at `when`: "Restore" or "Discard".
     static bool askRestore(QWidget *parent, const QDateTime &when);
     // A file that exists but cannot be read, and what follows from it, as a warning.

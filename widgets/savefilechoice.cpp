@@ -31,14 +31,18 @@ QString SaveFileChoice::ask(QWidget *parent, const QString &caption, const QStri
     if (chosen.isEmpty())
         return chosen;
     lastFolder() = QFileInfo(chosen).absolutePath();
+    return refusedAsInput(parent, chosen) ? QString() : chosen;
+}
+
+bool SaveFileChoice::refusedAsInput(QWidget *parent, const QString &chosen)
+{
     // An export over the entries would lose them.
     const QString input = settingsFileAt(chosen, settingsFilePath());
-    if (!input.isEmpty()) {
-        Prompts::warning(parent, QStringLiteral("The file %1 is %2; choose another name. Nothing was written.")
-                                     .arg(QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath()), input));
-        return QString();
-    }
-    return chosen;
+    if (input.isEmpty())
+        return false;
+    Prompts::warning(parent, QStringLiteral("The file %1 is %2; choose another name. Nothing was written.")
+                                 .arg(QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath()), input));
+    return true;
 }
 
 void SaveFileChoice::setAnswer(Answer answer)

@@ -17,6 +17,10 @@ public:
     // settings file or one of its companions (the backup, recovery or lock file), which is refused
     // with a warning naming both.
     static QString ask(QWidget *parent, const QString &caption, const QString &fileName, const QString &filter);
+    // Whether `chosen` is the settings file or one of its companions, links resolved; when it is,
+    // a warning naming both says so and that nothing was written. For any dialog that names an
+    // output file (the print dialog's "Print to file").
+    static bool refusedAsInput(QWidget *parent, const QString &chosen);
     // Replaces the dialog by `answer` until cleared with an empty function.
     static void setAnswer(Answer answer);
 

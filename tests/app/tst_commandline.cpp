@@ -66,7 +66,7 @@ private slots:
                                         << "" << QStringList{"@/r.pdf", "@/all.csv"};
         QTest::newRow("unwritable report")
             << QStringList{"--settings", "@/pat.ini", "--report", "@/missing/r.pdf"} << 1 << ""
-            << "Unable to write to @/missing/r.pdf: No such file or directory.\n"
+            << "Unable to write to @/missing/r.pdf: The folder @/missing does not exist.\n"
             << none;
         QTest::newRow("birth date that is no date")
             << QStringList{"--settings", "@/bad.ini", "--csv", "@/all.csv"} << 1 << ""

@@ -5,6 +5,7 @@
 #include "guisupport.h"
 #include "results/frmgraph.h"
 #include "results/frmweeks.h"
+#include "results/printerchoice.h"
 #include "settings/settingsfile.h"
 #include "tables/activitymodel.h"
 #include "tables/tablecolumns.h"
@@ -17,6 +18,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
@@ -165,7 +167,8 @@ private slots:
         openOnPage(w, TfrmMain::Hours);
         w.sortMenu()->actions().last()->trigger();
         QCOMPARE(promptTexts(),
-                 QStringList{QStringLiteral("Unable to write to ") + path + QStringLiteral(": No such file or directory.")});
+                 QStringList{QStringLiteral("Unable to write to %1: The folder %2 does not exist.")
+                                 .arg(path, m_scope->folder().file(QStringLiteral("missing")))});
         QVERIFY(!QFile::exists(path));
 
         // Cancelling the dialog writes nothing and says nothing.
@@ -187,6 +190,38 @@ private slots:
                                                            "choose another name. Nothing was written.")
                                                 .arg(ini)});
         QVERIFY(!QFile::exists(ini + QStringLiteral(".bak")));
+    }
+
+    // The print dialog's "Print to file" onto the entries is refused as the export dialogs refuse it.
+    void printToFileOverTheEntriesIsRefused_data()
+    {
+        QTest::addColumn<QString>("output"); // beside the settings file
+        QTest::addColumn<QString>("found");
+        QTest::newRow("the settings file") << "lfy.ini" << "the settings file @lfy.ini";
+        QTest::newRow("its backup") << "lfy.ini.bak" << "the settings file's backup @lfy.ini.bak";
+        QTest::newRow("a link to it") << "report.pdf" << "the settings file @lfy.ini";
+    }
+    void printToFileOverTheEntriesIsRefused()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, found);
+        const QByteArray entries = "[Name]\nname=Ann\n";
+        m_scope->writeSettings(entries);
+        const QString path = m_scope->folder().file(output);
+        QVERIFY(QFile::link(m_scope->settingsPath(), m_scope->folder().file(QStringLiteral("report.pdf"))));
+        PrinterChoice::setAnswer([&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        });
+        TfrmMain w;
+        openOnPage(w, TfrmMain::Graphs);
+        click(&w, "btReport");
+        PrinterChoice::setAnswer({});
+        QCOMPARE(promptTexts(), QStringList{QStringLiteral("The file %1 is %2; choose another name. Nothing was written.")
+                                                .arg(path, found.replace(QLatin1Char('@'), m_scope->folder().path()))});
+        QCOMPARE(m_scope->readSettings(), entries);
+        QVERIFY(!QFile::exists(m_scope->settingsPath() + QStringLiteral(".bak")));
     }
 
     void saveImageBySuffix_data()

@@ -664,6 +664,54 @@ private slots:
         QCOMPARE(storedName(IniFile::backupPath(m_scope->settingsPath())), QStringLiteral("Theirs"));
     }
 
+    // A file deleted or moved away is no changed file: the save says it is gone and, when asked
+    // to, creates it again. With its folder gone, the save fails and says why; never success.
+    void settingsFileGoneBeforeSave_data()
+    {
+        QTest::addColumn<QString>("gone"); // "file" or "folder"
+        QTest::addColumn<bool>("movedAway");
+        QTest::newRow("file deleted") << "file" << false;
+        QTest::newRow("file moved away") << "file" << true;
+        QTest::newRow("folder deleted") << "folder" << false;
+        QTest::newRow("folder moved away") << "folder" << true;
+    }
+    void settingsFileGoneBeforeSave()
+    {
+        QFETCH(QString, gone);
+        QFETCH(bool, movedAway);
+        const QString folder = m_scope->folder().file(QStringLiteral("entries"));
+        const QString path = folder + QStringLiteral("/lfy.ini");
+        QVERIFY(QDir().mkdir(folder));
+        setSettingsFilePath(path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Name]\nname=Original\n") > 0);
+        file.close();
+        TfrmMain w;
+        w.show();
+        edit(w, "edName")->setText(QStringLiteral("Mine"));
+        const QString removed = gone == QLatin1String("file") ? path : folder;
+        QVERIFY(movedAway ? QFile::rename(removed, removed + QStringLiteral(".away"))
+                          : gone == QLatin1String("file") ? QFile::remove(removed) : QDir(removed).removeRecursively());
+        Prompts::setNextAnswer(false);
+        btn(w, "btClose")->click();
+        QVERIFY(w.isVisible());
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(Prompts::shown().size(), 1);
+        if (gone == QLatin1String("folder")) {
+            QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::ApplicationError);
+            QCOMPARE(Prompts::shown().first().text,
+                     QStringLiteral("Unable to write to %1: The folder %2 does not exist.").arg(path, folder));
+            return;
+        }
+        QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::Question);
+        QVERIFY2(Prompts::shown().first().text.startsWith(path + QStringLiteral(" is no longer there")),
+                 qPrintable(Prompts::shown().first().text));
+        Prompts::setNextAnswer(true);
+        btn(w, "btClose")->click();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(storedName(path), QStringLiteral("Mine"));
+    }
+
     void signalToEndSavesWithoutQuestions_data()
     {
         QTest::addColumn<int>("signal");

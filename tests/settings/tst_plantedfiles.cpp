@@ -1,6 +1,7 @@
 // Files planted or chosen where the settings file's own files live: nothing is written through a
 // link, no file is taken from its owner, an output never lands on the entries, and a device, a
 // pipe or a huge file is refused without being read.
+#include "settings/inifile.h"
 #include "settings/settingskeeper.h"
 #include "settings/settingslock.h"
 #include <QDir>
@@ -110,6 +111,93 @@ private slots:
         QCOMPARE(readAll(target), BeasFile);
     }
 
+    // The owner of the settings file's folder moves it away and puts a link to another folder in
+    // its place while root writes: the write goes on in the folder it began in, now under its new
+    // name, and nothing is made, replaced or removed in the other one.
+    void folderSwappedMidWrite_data()
+    {
+        QTest::addColumn<bool>("recovery"); // otherwise a save of the settings file, with its backup
+        QTest::addColumn<int>("step");
+        QTest::newRow("save, before it begins") << false << 0;
+        QTest::newRow("save, before the temporary file") << false << 1;
+        QTest::newRow("save, while writing") << false << 2;
+        QTest::newRow("save, before the backup") << false << 4;
+        QTest::newRow("save, before the rename") << false << 5;
+        QTest::newRow("recovery file, before it begins") << true << 0;
+        QTest::newRow("recovery file, before the temporary file") << true << 1;
+        QTest::newRow("recovery file, before the rename") << true << 4;
+    }
+    void folderSwappedMidWrite()
+    {
+        QFETCH(bool, recovery);
+        QFETCH(int, step);
+        if (step == 0 && ::geteuid() != 0)
+            QSKIP("only root can make a link of another user's; this user's own links are followed");
+        QTemporaryDir top;
+        const QString folder = top.filePath(QStringLiteral("b")), moved = top.filePath(QStringLiteral("b-moved")),
+                      other = top.filePath(QStringLiteral("etc"));
+        QVERIFY(QDir().mkdir(folder) && QDir().mkdir(other));
+        const QByteArray othersFile = "[Name]\nname=Not theirs\n";
+        for (const QString &name : {QStringLiteral("lfy.ini"), QStringLiteral("lfy.ini.bak")}) {
+            QFile file(other + QLatin1Char('/') + name);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(othersFile) > 0);
+        }
+        QFile file(folder + QStringLiteral("/lfy.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(BeasFile) > 0);
+        file.close();
+        const auto swap = [&] {
+            QVERIFY(QDir().rename(folder, moved) && QFile::link(other, folder));
+            ::lchown(QFile::encodeName(folder).constData(), OtherUser, OtherUser);
+        };
+
+        const QString ini = folder + QStringLiteral("/lfy.ini");
+        if (step == 0) {
+            // Before the write: the other user's link is not followed into a folder not theirs.
+            swap();
+            try {
+                if (recovery)
+                    writeFileAtomically(recoveryFilePath(ini), "[Name]\nname=Typed\n", {}, FileAccess::Beside, ini);
+                else
+                    IniFile(ini).save();
+                QFAIL("written through the link");
+            } catch (const FileWriteError &e) {
+                QCOMPARE(e.message(), QStringLiteral("Unable to write to %1: Its folder %2 is reached through a link "
+                                                     "another user made")
+                                          .arg(recovery ? recoveryFilePath(ini) : ini, folder));
+            }
+        } else if (recovery) {
+            int steps = 0;
+            AtomicWriteHooks hooks;
+            hooks.step = [&] {
+                if (++steps == step)
+                    swap();
+                return true;
+            };
+            writeFileAtomically(recoveryFilePath(ini), "[Name]\nname=Typed\n", hooks, FileAccess::Beside, ini);
+        } else {
+            IniFile::setBeforeSaveStep(step, swap);
+            IniFile settings(ini);
+            settings.writeString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Typed"));
+            settings.save();
+            IniFile::clearSaveFault();
+        }
+        QVERIFY(QFileInfo(folder).isSymLink());
+        const QStringList untouched{QStringLiteral("lfy.ini"), QStringLiteral("lfy.ini.bak")};
+        QCOMPARE(QDir(other).entryList(QDir::Files | QDir::Hidden | QDir::System), untouched);
+        for (const QString &name : untouched)
+            QCOMPARE(readAll(other + QLatin1Char('/') + name), othersFile);
+        if (step == 0) {
+            QCOMPARE(QDir(moved).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"lfy.ini"});
+            return;
+        }
+        const QString landed = moved + (recovery ? QStringLiteral("/lfy.ini.recovery") : QStringLiteral("/lfy.ini"));
+        QCOMPARE(IniFile(landed).readString(QStringLiteral("Name"), QStringLiteral("name"), QString()),
+                 QStringLiteral("Typed"));
+        if (!recovery)
+            QCOMPARE(readAll(moved + QStringLiteral("/lfy.ini.bak")), BeasFile);
+        QCOMPARE(QDir(moved).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+    }
+
     // Root exports to a name in a shared folder where another user planted a link.
     void exportThroughPlantedLink_data()
     {
@@ -176,6 +264,8 @@ private slots:
         QTest::addColumn<QString>("reason"); // @: the folder
         QTest::newRow("folder deleted while open") << "deleted" << "@ no longer exists";
         QTest::newRow("folder read-only") << "readonly" << "no permission to write in @";
+        QTest::newRow("folder swapped for another user's link")
+            << "linked" << "Its folder @ is reached through a link another user made";
     }
     void recoveryNotKept()
     {
@@ -183,6 +273,8 @@ private slots:
         QFETCH(QString, reason);
         if (folderState == QLatin1String("readonly") && ::geteuid() == 0)
             QSKIP("root writes in a read-only folder");
+        if (folderState == QLatin1String("linked") && ::geteuid() != 0)
+            QSKIP("only root can make a link of another user's");
         QTemporaryDir top;
         const QString folder = top.filePath(QStringLiteral("entries"));
         QVERIFY(QDir().mkdir(folder));
@@ -191,10 +283,14 @@ private slots:
         Entries entries;
         keeper.read(entries);
         entries.bio.name = QStringLiteral("Typed");
-        if (folderState == QLatin1String("deleted"))
+        if (folderState == QLatin1String("deleted")) {
             QVERIFY(QDir(folder).removeRecursively());
-        else
+        } else if (folderState == QLatin1String("linked")) {
+            QVERIFY(QDir().rename(folder, folder + QStringLiteral(".real")) && QFile::link(top.path(), folder));
+            QCOMPARE(::lchown(QFile::encodeName(folder).constData(), OtherUser, OtherUser), 0);
+        } else {
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
         QCOMPARE(keeper.keepUnsaved(entries), reason.replace(QLatin1Char('@'), folder));
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }

@@ -475,6 +475,8 @@ void TfrmMain::computeTotals()
     ui->Label10->setText(ageLine(ui->edDOB->text()));
     ui->Label10->setToolTip(ageExplanation(ui->edDOB->text()));
     ui->label11->setText(incomeLine(ui->numIncome->text()));
+    for (QLabel *line : {ui->Label10, ui->label11})
+        fitLabelFont(line, line->parentWidget()->font(), 9);
     ui->label11->setToolTip(incomeExplanation(static_cast<qint64>(ui->numIncome->value())));
     computeAllRowTotals(*m_hours, *m_money, *m_freq, m_hoursAlive, static_cast<qint64>(ui->numIncome->value()));
     m_lookAhead->refresh(ui->edDOB->text());

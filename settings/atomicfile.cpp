@@ -1,5 +1,6 @@
 #include "settings/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -22,7 +23,8 @@ QString systemReason(int error)
 
 std::optional<struct stat> statOf(const QString &path, bool followLink)
 {
-    struct stat st {};
+    struct stat st {
+    };
     const QByteArray name = QFile::encodeName(path);
     if ((followLink ? ::stat(name.constData(), &st) : ::lstat(name.constData(), &st)) != 0)
         return std::nullopt;
@@ -47,7 +49,7 @@ QString followLinks(const QString &path)
     // Root's links (/dev/stdout) are the system's own.
     for (uid_t owner : linkOwners)
         if (owner != me && owner != 0 && (!target || owner != target->st_uid))
-            throw FileWriteError(path, QStringLiteral("It is a link another user made"));
+            throw FileWriteError(path, QCoreApplication::translate("AtomicFile", "It is a link another user made"));
     return at;
 }
 
@@ -58,14 +60,15 @@ void writeDirectly(const QString &path, const QByteArray &data, const struct sta
 {
     // A disk written as a file would lose whatever is on it.
     if (S_ISBLK(chosen.st_mode))
-        throw FileWriteError(path, QStringLiteral("It is not a regular file"));
+        throw FileWriteError(path, QCoreApplication::translate("AtomicFile", "It is not a regular file"));
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         throw FileWriteError(path, systemReason(errno));
-    struct stat opened {};
+    struct stat opened {
+    };
     if (::fstat(fd, &opened) != 0 || opened.st_dev != chosen.st_dev || opened.st_ino != chosen.st_ino) {
         ::close(fd);
-        throw FileWriteError(path, QStringLiteral("It changed while it was written"));
+        throw FileWriteError(path, QCoreApplication::translate("AtomicFile", "It changed while it was written"));
     }
     for (qsizetype at = 0; at < data.size();) {
         const ssize_t written = ::write(fd, data.constData() + at, size_t(data.size() - at));
@@ -86,8 +89,8 @@ int createTemporary(const QString &final, mode_t mode, QString &name)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = final + QStringLiteral(".") + QString::number(QRandomGenerator::global()->generate(), 36);
-        const int fd = ::open(QFile::encodeName(name).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        const int fd =
+            ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -96,12 +99,17 @@ int createTemporary(const QString &final, mode_t mode, QString &name)
 } // namespace
 
 FileWriteError::FileWriteError(const QString &path, const QString &reason)
-    : std::runtime_error(("Unable to write to " + path + (reason.isEmpty() ? QString() : ": " + reason)).toStdString()),
+    : std::runtime_error((reason.isEmpty()
+                              ? QCoreApplication::translate("AtomicFile", "Unable to write to %1").arg(path)
+                              : QCoreApplication::translate("AtomicFile", "Unable to write to %1: %2",
+                                                            "a file, why it could not be written")
+                                    .arg(path, reason))
+                             .toStdString()),
       m_message(QString::fromStdString(what()))
 {}
 
-void writeFileAtomically(const QString &path, const QByteArray &data, const AtomicWriteHooks &hooks,
-                         FileAccess access, const QString &ownerFrom)
+void writeFileAtomically(const QString &path, const QByteArray &data, const AtomicWriteHooks &hooks, FileAccess access,
+                         const QString &ownerFrom)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     const bool ownerOnly = access != FileAccess::Ordinary;
@@ -118,9 +126,9 @@ void writeFileAtomically(const QString &path, const QByteArray &data, const Atom
     }
     const std::optional<struct stat> old = statOf(final, false);
     if (old && S_ISDIR(old->st_mode))
-        throw FileWriteError(fullPath, QStringLiteral("It is a folder"));
+        throw FileWriteError(fullPath, QCoreApplication::translate("AtomicFile", "It is a folder"));
     if (old && access == FileAccess::OwnerOnly && !S_ISREG(old->st_mode))
-        throw FileWriteError(fullPath, QStringLiteral("It is not a regular file"));
+        throw FileWriteError(fullPath, QCoreApplication::translate("AtomicFile", "It is not a regular file"));
     const bool replacesFile = old && S_ISREG(old->st_mode);
     // Replacing the file through a temporary one would get past a read-only file; refuse instead.
     if (replacesFile && !QFileInfo(final).isWritable())
@@ -153,7 +161,7 @@ void writeFileAtomically(const QString &path, const QByteArray &data, const Atom
     if (owner && (owner->st_uid != ::geteuid() || owner->st_gid != ::getegid()) &&
         ::fchown(fd, owner->st_uid, owner->st_gid) != 0 && access == FileAccess::OwnerOnly &&
         owner->st_uid != ::geteuid())
-        throw fail(QStringLiteral("It belongs to another user"));
+        throw fail(QCoreApplication::translate("AtomicFile", "It belongs to another user"));
     for (qsizetype at = 0; at < data.size(); at += kWriteBlock) {
         const qsizetype size = qMin(kWriteBlock, data.size() - at);
         if (!next()) {

@@ -99,13 +99,13 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::setUpControls()
 {
     for (QLabel *heading : {ui->Label1, ui->Label2, ui->Label3, ui->Label8, ui->Label4}) {
-        heading->setFont(serifFont(24, true));
+        fitLabelFont(heading, serifFont(24, true), 16);
         paintNavy(heading);
     }
     ui->lblTitle->setFont(titleFont());
     paintNavy(ui->lblTitle);
     for (QLabel *note : {ui->Label7, ui->Label12})
-        note->setFont(serifFont(11));
+        fitLabelFont(note, serifFont(11), 8);
     ui->SpeedButton1->setIcon(calendarIcon());
     showDateForm(ui->edDOB);
     m_lookAhead =

@@ -2070,5 +2070,12 @@ Lizenz: %2; Kopie vom %3.</translation>
         <comment>axis caption: the ages run downwards</comment>
         <translation>Alter ↓</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more event</source>
+        <translation>
+            <numerusform>und %n weiteres Ereignis</numerusform>
+            <numerusform>und %n weitere Ereignisse</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

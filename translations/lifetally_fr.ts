@@ -2070,5 +2070,12 @@ Licence&#xa0;: %2&#xa0;; copie du %3.</translation>
         <comment>axis caption: the ages run downwards</comment>
         <translation>Âge ↓</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more event</source>
+        <translation>
+            <numerusform>et %n autre événement</numerusform>
+            <numerusform>et %n autres événements</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "calc/periodtext.h"
 #include "guisupport.h"
 #include "results/chartdata.h"
+#include "results/frmweeks.h"
 #include "results/report.h"
 #include "results/weekmodel.h"
 #include "tables/activitymodel.h"
@@ -19,8 +20,10 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QPageSize>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace testsupport;
@@ -227,6 +230,37 @@ private slots:
                                                       "Total,Total (number)")) &&
                      forScripts.contains(QStringLiteral("8 Hrs,Day,3/15/1990,Now")),
                  qPrintable(forScripts));
+    }
+
+    // The Life in Weeks paper names the events its legend has no room for, in the plural they take.
+    void moreEventsOnPaper_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("events");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("English, one more") << "en" << 41 << "and 1 more event<";
+        QTest::newRow("German, two more") << "de" << 42 << "und 2 weitere Ereignisse<";
+        QTest::newRow("French, one more") << "fr" << 41 << "et 1 autre \u00e9v\u00e9nement<";
+    }
+    void moreEventsOnPaper()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, events);
+        QFETCH(QString, line);
+        installTranslations({language});
+        LifeWeeks weeks(ymdValue(1990, 3, 15), 80, ymdValue(2025, 6, 10), {});
+        QVector<WeekEvent> all;
+        for (int e = 0; e < events; ++e)
+            all.append({QStringLiteral("Event %1").arg(e), QString(), ymdValue(1995 + e % 30, 1 + e % 12, 1)});
+        weeks.setEvents(all);
+        TfrmWeeks window(weeks);
+        window.setPaper(QPageSize(QPageSize::A4));
+        QTemporaryDir dir;
+        const QString svg = dir.filePath(QStringLiteral("weeks.svg"));
+        window.saveImage(svg);
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(QString::fromUtf8(file.readAll()).contains(line), qPrintable(line));
     }
 
     // Qt's own dialogs speak the language too, when its translations are installed.

@@ -351,6 +351,24 @@ Eine &lt;file&gt; - bei --report oder --csv bedeutet die Standardausgabe.</trans
     </message>
 </context>
 <context>
+    <name>DateText</name>
+    <message>
+        <source>d</source>
+        <comment>the letter for the day in a date form such as dd/mm/yyyy</comment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>the letter for the month in a date form such as dd/mm/yyyy</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter for the year in a date form such as dd/mm/yyyy</comment>
+        <translation>J</translation>
+    </message>
+</context>
+<context>
     <name>Explain</name>
     <message numerus="yes">
         <source>%1 time</source>

@@ -351,6 +351,24 @@ Un &lt;file&gt; valant - pour --report ou --csv désigne la sortie standard.</tr
     </message>
 </context>
 <context>
+    <name>DateText</name>
+    <message>
+        <source>d</source>
+        <comment>the letter for the day in a date form such as dd/mm/yyyy</comment>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>the letter for the month in a date form such as dd/mm/yyyy</comment>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter for the year in a date form such as dd/mm/yyyy</comment>
+        <translation>a</translation>
+    </message>
+</context>
+<context>
     <name>Explain</name>
     <message numerus="yes">
         <source>%1 time</source>

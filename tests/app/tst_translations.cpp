@@ -4,6 +4,7 @@
 #include "app/frmmain.h"
 #include "app/translations.h"
 #include "calc/datephrase.h"
+#include "calc/datetext.h"
 #include "calc/explain.h"
 #include "calc/periodtext.h"
 #include "guisupport.h"
@@ -170,28 +171,32 @@ private slots:
     }
 
     // The texts of the pure logic: an explanation with plurals, a strict conversion's message, a
-    // column title and a duration as the tables show it.
+    // column title, a duration as the tables show it and the form a date is typed in.
     void logicTexts_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("explanation");
         QTest::addColumn<QString>("columnTitle");
         QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("dateForm");
         QTest::newRow("English") << "en"
                                  << "1 hour 30 minutes a month × 3 months (1/1/2024 to 3/31/2024) = 5 hours\n"
                                     "This row cannot be counted: 'soon' is not a valid date."
                                  << "Start date"
-                                 << "1 Hr 30 Mins";
+                                 << "1 Hr 30 Mins"
+                                 << "dd.mm.yyyy";
         QTest::newRow("German") << "de"
                                 << "1 Stunde 30 Minuten pro Monat × 3 Monate (1/1/2024 bis 3/31/2024) = 5 Stunden\n"
                                    "Diese Zeile kann nicht gezählt werden: 'soon' ist kein gültiges Datum."
                                 << "Beginn"
-                                << "1 Std. 30 Min.";
+                                << "1 Std. 30 Min."
+                                << "TT.MM.JJJJ";
         QTest::newRow("French") << "fr"
                                 << "1 heure 30 minutes par mois × 3 mois (1/1/2024 à 3/31/2024) = 5 heures\n"
                                    "Cette ligne ne peut pas être comptée\u00a0: 'soon' n'est pas une date valide."
                                 << "Début"
-                                << "1 h 30 min";
+                                << "1 h 30 min"
+                                << "jj.mm.aaaa";
     }
     void logicTexts()
     {
@@ -199,6 +204,7 @@ private slots:
         QFETCH(QString, explanation);
         QFETCH(QString, columnTitle);
         QFETCH(QString, duration);
+        QFETCH(QString, dateForm);
         installTranslations({language});
         fixClock(2025, 6, 11, 12, 0);
         const QString amount = QStringLiteral("1 Hr 30 Mins");
@@ -210,6 +216,7 @@ private slots:
                  explanation);
         QCOMPARE(columnTitles(TableKind::Money).at(Column::Start), columnTitle);
         QCOMPARE(shownCellText(Column::Amount, amount), duration);
+        QCOMPARE(shortDatePatternText(germanLocale()), dateForm);
     }
 
     // The window's CSV speaks the user's language; the command line's stays the file's English.

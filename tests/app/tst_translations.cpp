@@ -13,6 +13,7 @@
 #include "results/report.h"
 #include "results/weekmodel.h"
 #include "tables/activitymodel.h"
+#include "tables/frmtime.h"
 #include "tables/tablecolumns.h"
 #include "tables/tableexport.h"
 #include "testsupport.h"
@@ -268,6 +269,20 @@ private slots:
         QFile file(svg);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY2(QString::fromUtf8(file.readAll()).contains(line), qPrintable(line));
+    }
+
+    // A date the dialog cannot read says which form it wants in every language, not only in English.
+    void unreadableDateSaysItsForm()
+    {
+        installTranslations({QStringLiteral("de")});
+        WindowTestScope scope;
+        TfrmTime dialog(QStringLiteral("3/15/1990"), ymdValue(1990, 3, 15));
+        dialog.show();
+        dialog.setRow({QStringLiteral("a"), QString(), QStringLiteral("Day"), QStringLiteral("2/30/2000"), NowText});
+        click(&dialog, "btOK");
+        QCOMPARE(Prompts::shown().size(), 1);
+        QCOMPARE(Prompts::shown().first().text,
+                 QStringLiteral("Das Anfangsdatum ist ungültig\nGeben Sie das Datum als M/T/JJJJ ein."));
     }
 
     // Qt's own dialogs speak the language too, when its translations are installed.

@@ -181,7 +181,7 @@ void BatchExport::writeReport(const QString &pdfPath) const
     }
     // The printer's own failures have been reported as the window reports them.
     if (!Prompts::shown().isEmpty())
-        throw PrintError("The report could not be printed");
+        throw PrintError(QCoreApplication::translate("BatchExport", "The report could not be printed").toStdString());
     QFile file(printed);
     if (!file.open(QIODevice::ReadOnly))
         throw FileWriteError(pdfPath);
@@ -212,7 +212,9 @@ void BatchExport::writeWeeks(const QString &path, const QString &paper) const
     OutputDevices::printToPdf(*printer, printed);
     printer->setPageSize(size);
     if (!window.printOn(*printer))
-        throw PrintError("The weeks could not be printed");
+        throw PrintError(
+            QCoreApplication::translate("BatchExport", "The weeks could not be printed", "the Life in Weeks picture")
+                .toStdString());
     QFile file(printed);
     if (!file.open(QIODevice::ReadOnly))
         throw FileWriteError(path);
@@ -266,7 +268,7 @@ int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAhe
     } catch (const PrintError &e) {
         // The report's own print errors have been said already, as the window says them.
         if (Prompts::shown().isEmpty())
-            printError(QString::fromLocal8Bit(e.what()));
+            printError(QString::fromStdString(e.what()));
         status = 1;
     } catch (const std::exception &e) {
         printError(QString::fromLocal8Bit(e.what()));

@@ -99,13 +99,13 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::setUpControls()
 {
     for (QLabel *heading : {ui->Label1, ui->Label2, ui->Label3, ui->Label8, ui->Label4}) {
-        heading->setFont(serifFont(24, true));
+        fitLabelFont(heading, serifFont(24, true), 16);
         paintNavy(heading);
     }
     ui->lblTitle->setFont(titleFont());
     paintNavy(ui->lblTitle);
     for (QLabel *note : {ui->Label7, ui->Label12})
-        note->setFont(serifFont(11));
+        fitLabelFont(note, serifFont(11), 8);
     ui->SpeedButton1->setIcon(calendarIcon());
     showDateForm(ui->edDOB);
     m_lookAhead =
@@ -486,6 +486,8 @@ void TfrmMain::computeTotals()
     ui->Label10->setText(ageLine(ui->edDOB->text()));
     ui->Label10->setToolTip(ageExplanation(ui->edDOB->text()));
     ui->label11->setText(incomeLine(ui->numIncome->text()));
+    for (QLabel *line : {ui->Label10, ui->label11})
+        fitLabelFont(line, line->parentWidget()->font(), 9);
     ui->label11->setToolTip(incomeExplanation(static_cast<qint64>(ui->numIncome->value())));
     computeAllRowTotals(*m_hours, *m_money, *m_freq, m_hoursAlive, static_cast<qint64>(ui->numIncome->value()));
     m_lookAhead->refresh(ui->edDOB->text());

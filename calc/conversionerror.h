@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -17,15 +18,17 @@ public:
 
     static ConversionError invalidDate(const QString &text)
     {
-        return ConversionError(QStringLiteral("'%1' is not a valid date").arg(text));
+        return ConversionError(QCoreApplication::translate("ConversionError", "'%1' is not a valid date").arg(text));
     }
     static ConversionError invalidInteger(const QString &text)
     {
-        return ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        return ConversionError(
+            QCoreApplication::translate("ConversionError", "'%1' is not a valid integer value").arg(text));
     }
     static ConversionError invalidFloat(const QString &text)
     {
-        return ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        return ConversionError(
+            QCoreApplication::translate("ConversionError", "'%1' is not a valid floating point value").arg(text));
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "calc/periodtext.h"
 #include "calc/phrasecore.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 TDateDiff computedatediff(DateValue first, DateValue second)
@@ -51,12 +52,17 @@ TDateDiff computedatediff(DateValue first, DateValue second)
 
 QString ymd(const TDateDiff &span)
 {
+    const auto count = [](int n, const char *one, const char *many) {
+        return QCoreApplication::translate("DateDiff", n == 1 ? one : many, nullptr, n) + QLatin1Char(' ');
+    };
     QString text;
     if (span.years > 0)
-        text += QString::number(span.years) + QStringLiteral(" year") + pluralSuffix(span.years) + QLatin1Char(' ');
+        text +=
+            count(span.years, QT_TRANSLATE_N_NOOP("DateDiff", "%n year"), QT_TRANSLATE_N_NOOP("DateDiff", "%n years"));
     if (span.months > 0)
-        text += QString::number(span.months) + QStringLiteral(" month") + pluralSuffix(span.months) + QLatin1Char(' ');
+        text += count(span.months, QT_TRANSLATE_N_NOOP("DateDiff", "%n month"),
+                      QT_TRANSLATE_N_NOOP("DateDiff", "%n months"));
     if (span.days > 0)
-        text += QString::number(span.days) + QStringLiteral(" day") + pluralSuffix(span.days) + QLatin1Char(' ');
+        text += count(span.days, QT_TRANSLATE_N_NOOP("DateDiff", "%n day"), QT_TRANSLATE_N_NOOP("DateDiff", "%n days"));
     return text;
 }

@@ -4,6 +4,8 @@
 #include "calc/conversionerror.h"
 #include "calc/localesettings.h"
 
+#include <QCoreApplication>
+
 namespace {
 void appendNumber(QString &out, int value, int minDigits)
 {
@@ -253,6 +255,13 @@ QString longDateText(DateValue v)
 QString shortDatePatternText(const LocaleSettings &locale)
 {
     const QString &pattern = locale.shortDatePattern;
+    // The letters in the user's language, as "TT.MM.JJJJ" reads in German.
+    const QString day =
+        QCoreApplication::translate("DateText", "d", "the letter for the day in a date form such as dd/mm/yyyy");
+    const QString month =
+        QCoreApplication::translate("DateText", "m", "the letter for the month in a date form such as dd/mm/yyyy");
+    const QString year =
+        QCoreApplication::translate("DateText", "y", "the letter for the year in a date form such as dd/mm/yyyy");
     QString out;
     for (qsizetype i = 0; i < pattern.size();) {
         const QChar lower = pattern[i].toLower();
@@ -261,9 +270,9 @@ QString shortDatePatternText(const LocaleSettings &locale)
             i += run;
             // The year as the program writes it; four digits are always read as they stand.
             if (lower == QLatin1Char('y'))
-                out += QStringLiteral("yyyy");
+                out += year.repeated(4);
             else
-                out += QString(run >= 2 ? 2 : 1, lower);
+                out += (lower == QLatin1Char('d') ? day : month).repeated(run >= 2 ? 2 : 1);
             continue;
         }
         out.append(pattern[i] == QLatin1Char('/') ? locale.dateSeparator : pattern[i]);

@@ -8,6 +8,7 @@
 #include "calc/tablerow.h"
 #include "calc/todayprices.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -16,9 +17,17 @@ const QChar kTimes(0x00D7);
 const QChar kDivide(0x00F7);
 const QChar kMinus(0x2212);
 
-QString plural(double count, const char *one, const char *many)
+// The context of this file's texts.
+struct Explain {
+    Q_DECLARE_TR_FUNCTIONS(Explain)
+};
+
+// A figure with its unit in the form its count asks for; `one` and `many` take the figure as %1.
+// The count picks the language's plural form, so "1,5 semaine" stays singular in French.
+QString counted(double count, const QString &figure, const char *one, const char *many)
 {
-    return QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+    const int n = count >= 2e9 ? 2000000000 : count <= -2e9 ? -2000000000 : int(count);
+    return QCoreApplication::translate("Explain", count == 1 ? one : many, nullptr, n).arg(figure);
 }
 
 // A count as it came: whole, or with two decimals when it has a fraction.
@@ -27,9 +36,17 @@ QString figure(double value)
     return formatNumber(value, value == std::floor(value) ? 0 : 2);
 }
 
+const char *const kTimeOne = QT_TRANSLATE_N_NOOP("Explain", "%1 time");
+const char *const kTimeMany = QT_TRANSLATE_N_NOOP("Explain", "%1 times");
+const char *const kHourOne = QT_TRANSLATE_N_NOOP("Explain", "%1 hour");
+const char *const kHourMany = QT_TRANSLATE_N_NOOP("Explain", "%1 hours");
+const char *const kDayOne = QT_TRANSLATE_N_NOOP("Explain", "%1 day");
+const char *const kDayMany = QT_TRANSLATE_N_NOOP("Explain", "%1 days");
+
 QString rangeText(const TotalBreakdown &b)
 {
-    return shortDateText(b.from) + QStringLiteral(" to ") + (b.toIsNow ? QStringLiteral("today") : shortDateText(b.to));
+    return Explain::tr("%1 to %2", "a span of dates")
+        .arg(shortDateText(b.from), b.toIsNow ? Explain::tr("today") : shortDateText(b.to));
 }
 
 QString rateText(const TotalBreakdown &b)
@@ -42,31 +59,42 @@ QString rateText(const TotalBreakdown &b)
     case TableKind::Frequency:
         break;
     }
-    return figure(b.rate) + plural(b.rate, "time", "times");
+    return counted(b.rate, figure(b.rate), kTimeOne, kTimeMany);
 }
 
 QString totalFigure(const TotalBreakdown &b)
 {
     const QString whole = formatWhole(b.total);
+    const double count = whole == QLatin1String("1") ? 1 : 0;
     switch (b.kind) {
     case TableKind::Hours:
-        return whole + plural(whole == QLatin1String("1") ? 1 : 0, "hour", "hours");
+        return counted(count == 1 ? 1 : b.total, whole, kHourOne, kHourMany);
     case TableKind::Money:
         return formatMoneyWhole(b.total);
     case TableKind::Frequency:
         break;
     }
-    return whole + plural(whole == QLatin1String("1") ? 1 : 0, "time", "times");
+    return counted(count == 1 ? 1 : b.total, whole, kTimeOne, kTimeMany);
 }
 
-QString sharePart(const TotalBreakdown &b, const char *alive = " hours you have been alive")
+enum class Lived { Now, Later, Then };
+
+QString sharePart(const TotalBreakdown &b, Lived lived = Lived::Now)
 {
     if (b.share <= 0)
         return QString();
-    const QString share = QStringLiteral("; ") + formatNumber(b.share, 2) + QLatin1Char('%');
-    if (b.kind == TableKind::Hours)
-        return share + QStringLiteral(" of the ") + formatWhole(b.reference) + QLatin1String(alive);
-    return share + QStringLiteral(" of your lifetime income of ") + formatMoneyWhole(b.reference);
+    const QString share = formatNumber(b.share, 2);
+    const QString reference = formatWhole(b.reference);
+    QString text;
+    if (b.kind != TableKind::Hours)
+        text = Explain::tr("%1% of your lifetime income of %2").arg(share, formatMoneyWhole(b.reference));
+    else if (lived == Lived::Later)
+        text = Explain::tr("%1% of the %2 hours you will have been alive").arg(share, reference);
+    else if (lived == Lived::Then)
+        text = Explain::tr("%1% of the %2 hours you had been alive").arg(share, reference);
+    else
+        text = Explain::tr("%1% of the %2 hours you have been alive").arg(share, reference);
+    return QStringLiteral("; ") + text;
 }
 
 QString monthYear(int year, int month)
@@ -85,18 +113,19 @@ QString yearsText(const TotalBreakdown &b, const QString &range)
     const QString count = formatWhole(b.periods);
     QString how;
     if (b.periods == ty - fy) {
-        how = fy == ty ? QStringLiteral("both in ") + QString::number(fy)
-                       : QStringLiteral("from %1 to %2").arg(fy).arg(ty);
-        return count + plural(b.periods, "calendar year", "calendar years") + QStringLiteral(" (") + range +
-               QStringLiteral(", ") + how + QLatin1Char(')');
+        how = fy == ty ? Explain::tr("both in %1", "both dates in one year").arg(fy)
+                       : Explain::tr("from %1 to %2", "from one year to another").arg(fy).arg(ty);
+        return counted(b.periods, count, QT_TRANSLATE_N_NOOP("Explain", "%1 calendar year"),
+                       QT_TRANSLATE_N_NOOP("Explain", "%1 calendar years")) +
+               QStringLiteral(" (") + range + QStringLiteral(", ") + how + QLatin1Char(')');
     }
     if (b.span.totalDays < 2)
-        how = QStringLiteral("a span under two days counts no year");
+        how = Explain::tr("a span under two days counts no year");
     else
-        how = QStringLiteral("by the calendar months from ") + monthYear(fy, fm) + QStringLiteral(" to ") +
-              monthYear(ty, tm);
-    return count + plural(b.periods, "whole year", "whole years") + QStringLiteral(" (") + range +
-           QStringLiteral(", ") + how + QLatin1Char(')');
+        how = Explain::tr("by the calendar months from %1 to %2").arg(monthYear(fy, fm), monthYear(ty, tm));
+    return counted(b.periods, count, QT_TRANSLATE_N_NOOP("Explain", "%1 whole year"),
+                   QT_TRANSLATE_N_NOOP("Explain", "%1 whole years")) +
+           QStringLiteral(" (") + range + QStringLiteral(", ") + how + QLatin1Char(')');
 }
 
 QString periodsText(const TotalBreakdown &b)
@@ -104,15 +133,17 @@ QString periodsText(const TotalBreakdown &b)
     const QString range = rangeText(b);
     switch (b.basis) {
     case PeriodBasis::Days:
-        return formatWhole(b.periods) + plural(b.periods, "day", "days") + QStringLiteral(" (") + range +
+        return counted(b.periods, formatWhole(b.periods), kDayOne, kDayMany) + QStringLiteral(" (") + range +
                QLatin1Char(')');
     case PeriodBasis::Weeks:
-        return figure(b.periods) + plural(b.periods, "week", "weeks") + QStringLiteral(" (") +
-               formatWhole(b.span.totalDays) + plural(b.span.totalDays, "day", "days") + QLatin1Char(' ') + kDivide +
-               QStringLiteral(" 7, ") + range + QLatin1Char(')');
+        return counted(b.periods, figure(b.periods), QT_TRANSLATE_N_NOOP("Explain", "%1 week"),
+                       QT_TRANSLATE_N_NOOP("Explain", "%1 weeks")) +
+               QStringLiteral(" (") + counted(b.span.totalDays, formatWhole(b.span.totalDays), kDayOne, kDayMany) +
+               QLatin1Char(' ') + kDivide + QStringLiteral(" 7, ") + range + QLatin1Char(')');
     case PeriodBasis::Months:
-        return formatWhole(b.periods) + plural(b.periods, "month", "months") + QStringLiteral(" (") + range +
-               QLatin1Char(')');
+        return counted(b.periods, formatWhole(b.periods), QT_TRANSLATE_N_NOOP("Explain", "%1 month"),
+                       QT_TRANSLATE_N_NOOP("Explain", "%1 months")) +
+               QStringLiteral(" (") + range + QLatin1Char(')');
     case PeriodBasis::Years:
         return yearsText(b, range);
     case PeriodBasis::None:
@@ -122,22 +153,23 @@ QString periodsText(const TotalBreakdown &b)
     return QString();
 }
 
-const char *unitOf(PeriodBasis basis)
+// "8 hours a day", "$40.00 a year".
+QString ratePerPeriod(const QString &rate, PeriodBasis basis)
 {
     switch (basis) {
     case PeriodBasis::Days:
-        return " a day";
+        return Explain::tr("%1 a day", "%1 is an amount, a duration or a count").arg(rate);
     case PeriodBasis::Weeks:
-        return " a week";
+        return Explain::tr("%1 a week", "%1 is an amount, a duration or a count").arg(rate);
     case PeriodBasis::Months:
-        return " a month";
+        return Explain::tr("%1 a month", "%1 is an amount, a duration or a count").arg(rate);
     case PeriodBasis::Years:
-        return " a year";
+        return Explain::tr("%1 a year", "%1 is an amount, a duration or a count").arg(rate);
     case PeriodBasis::None:
     case PeriodBasis::Once:
         break;
     }
-    return "";
+    return rate;
 }
 } // namespace
 
@@ -150,11 +182,12 @@ QString durationWords(double minutes)
     const double rest = whole - 60 * hours;
     QString text;
     if (hours > 0 || rest == 0)
-        text = formatWhole(hours) + plural(hours, "hour", "hours");
+        text = counted(hours, formatWhole(hours), kHourOne, kHourMany);
     if (rest > 0) {
         if (!text.isEmpty())
             text += QLatin1Char(' ');
-        text += formatWhole(rest) + plural(rest, "minute", "minutes");
+        text += counted(rest, formatWhole(rest), QT_TRANSLATE_N_NOOP("Explain", "%1 minute"),
+                        QT_TRANSLATE_N_NOOP("Explain", "%1 minutes"));
     }
     return minutes < 0 && whole > 0 ? QLatin1Char('-') + text : text;
 }
@@ -163,21 +196,20 @@ QString totalExplanation(const TotalBreakdown &b)
 {
     switch (b.basis) {
     case PeriodBasis::None:
-        return QStringLiteral("'%1' is not a period this table counts, so the total is 0").arg(b.per);
+        return Explain::tr("'%1' is not a period this table counts, so the total is 0").arg(b.per);
     case PeriodBasis::Once:
-        return QStringLiteral("Once: ") + totalFigure(b) + sharePart(b);
+        return Explain::tr("Once: %1", "a total of something done or paid once").arg(totalFigure(b)) + sharePart(b);
     default:
         break;
     }
-    return rateText(b) + QLatin1String(unitOf(b.basis)) + QLatin1Char(' ') + kTimes + QLatin1Char(' ') +
-           periodsText(b) + QStringLiteral(" = ") + totalFigure(b) + sharePart(b);
+    return ratePerPeriod(rateText(b), b.basis) + QLatin1Char(' ') + kTimes + QLatin1Char(' ') + periodsText(b) +
+           QStringLiteral(" = ") + totalFigure(b) + sharePart(b);
 }
 
 QString projectionSentence(const TotalBreakdown &b, const LookAhead &ahead)
 {
     const bool later = ahead.day > wholeDay(Clock::now());
-    return byAgeWords(ahead) + QStringLiteral(": ") + totalFigure(b) +
-           sharePart(b, later ? " hours you will have been alive" : " hours you had been alive");
+    return byAgeWords(ahead) + QStringLiteral(": ") + totalFigure(b) + sharePart(b, later ? Lived::Later : Lived::Then);
 }
 
 QString explainRow(TableKind kind, const QString &amount, const QString &per, const QString &start, const QString &end,
@@ -193,8 +225,9 @@ QString explainRow(TableKind kind, const QString &amount, const QString &per, co
             text += QLatin1Char('\n') + todayprices::sentence(b, *prices) + QLatin1Char(' ') +
                     todayprices::noShareSentence();
         if (todayprices::shownTotalText(b) != shownTotal)
-            text += QStringLiteral("\nThe total shown is from an earlier count; it is brought up to date when the "
-                                   "totals are counted again.");
+            text += QLatin1Char('\n') +
+                    Explain::tr("The total shown is from an earlier count; it is brought up to date when "
+                                "the totals are counted again.");
         if (ahead && goesOnPastToday(end)) {
             TotalBreakdown projected = projectedBreakdown(kind, {QString(), amount, per, start, end}, *ahead, income);
             if (prices)
@@ -203,7 +236,7 @@ QString explainRow(TableKind kind, const QString &amount, const QString &per, co
         }
         return text;
     } catch (const ConversionError &e) {
-        return QStringLiteral("This row cannot be counted: ") + e.message() + QLatin1Char('.');
+        return Explain::tr("This row cannot be counted: %1.", "%1 says which text could not be read").arg(e.message());
     }
 }
 
@@ -214,43 +247,50 @@ QString ageExplanation(const QString &birthText)
         return ConversionError::invalidDate(birthText).message() + QLatin1Char('.');
     const DateValue now = Clock::now();
     if (wholeDay(birth) > wholeDay(now))
-        return QStringLiteral("The birth date, ") + longDateText(birth) +
-               QStringLiteral(", lies after today: the age and the hours count the time from now until then.");
+        return Explain::tr(
+                   "The birth date, %1, lies after today: the age and the hours count the time from now until then.")
+            .arg(longDateText(birth));
     const TDateDiff span = computedatediff(now, birth);
     int ey = 0, em = 0, ed = 0, ly = 0, lm = 0, ld = 0;
     decodeDate(birth, ey, em, ed);
     decodeDate(now, ly, lm, ld);
 
-    QString text = QStringLiteral("Counted from ") + longDateText(birth) + QStringLiteral(", at midnight, to now, ") +
-                   longDateText(now) + QStringLiteral(", ") + longTimeText(now);
-    text += QStringLiteral(".\nHours: ") + formatWhole(span.totalHours) + QStringLiteral(" whole hours (") +
-            formatWhole(span.totalDays) + plural(span.totalDays, "day", "days") + QStringLiteral(" and ") +
-            formatWhole(span.totalHours - 24 * span.totalDays) + QStringLiteral(" hours).");
+    QString text = Explain::tr("Counted from %1, at midnight, to now, %2, %3.", "a date, today's date, the time of day")
+                       .arg(longDateText(birth), longDateText(now), longTimeText(now));
+    text += QLatin1Char('\n') + Explain::tr("Hours: %1 whole hours (%2 and %3 hours).", "%2 is a count of days")
+                                    .arg(formatWhole(span.totalHours),
+                                         counted(span.totalDays, formatWhole(span.totalDays), kDayOne, kDayMany),
+                                         formatWhole(span.totalHours - 24 * span.totalDays));
     if (span.totalDays < 2) {
-        text += QStringLiteral("\nUnder two days, the age is given in whole days.");
+        text += QLatin1Char('\n') + Explain::tr("Under two days, the age is given in whole days.");
         return text;
     }
     if (ly - ey > 2)
-        text += QStringLiteral("\nYears and months: the calendar months from ") + monthYear(ey, em) +
-                QStringLiteral(" to ") + monthYear(ly, lm) + QStringLiteral(", whatever the day of the month.");
+        text += QLatin1Char('\n') +
+                Explain::tr("Years and months: the calendar months from %1 to %2, whatever the day of the "
+                            "month.")
+                    .arg(monthYear(ey, em), monthYear(ly, lm));
     else
-        text += QStringLiteral("\nUnder three calendar years, the years are the calendar years from ") +
-                QString::number(ey) + QStringLiteral(" to ") + QString::number(ly) +
-                QStringLiteral(" and the months all the calendar months from ") + monthYear(ey, em) +
-                QStringLiteral(" to ") + monthYear(ly, lm) + QStringLiteral(", each counted on its own.");
-    text += QStringLiteral("\nDays: the day of the month less the birth day, ") + QString::number(ld) +
-            QLatin1Char(' ') + kMinus + QLatin1Char(' ') + QString::number(ed) +
-            QStringLiteral(", shown when above 0.");
+        text += QLatin1Char('\n') +
+                Explain::tr("Under three calendar years, the years are the calendar years from %1 to %2 "
+                            "and the months all the calendar months from %3 to %4, each counted on its "
+                            "own.")
+                    .arg(QString::number(ey), QString::number(ly), monthYear(ey, em), monthYear(ly, lm));
+    text += QLatin1Char('\n') +
+            Explain::tr("Days: the day of the month less the birth day, %1, shown when above 0.",
+                        "%1 is a subtraction such as 12 − 3")
+                .arg(QString::number(ld) + QLatin1Char(' ') + kMinus + QLatin1Char(' ') + QString::number(ed));
     return text;
 }
 
 QString incomeExplanation(qint64 income)
 {
     if (income <= 0)
-        return QStringLiteral("No lifetime income is given, so the money totals show no percentages.");
-    return QStringLiteral("The money you expect to earn in your whole life, as typed on the biography page. "
-                          "Each money total's percentage is its share of ") +
-           formatMoneyWhole(double(income)) + QLatin1Char('.');
+        return Explain::tr("No lifetime income is given, so the money totals show no percentages.");
+    return Explain::tr(
+               "The money you expect to earn in your whole life, as typed on the biography page. Each money total's "
+               "percentage is its share of %1.")
+        .arg(formatMoneyWhole(double(income)));
 }
 
 QString birthDateReading(const QString &birthText)
@@ -262,10 +302,10 @@ QString birthDateReading(const QString &birthText)
     const bool completed = yearCompleted(birthText);
     if (!future && !completed)
         return QString();
-    QString text = QStringLiteral("Read as ") + longDateText(birth);
-    text += future ? QStringLiteral(" \u2014 in the future.") : QStringLiteral(".");
+    QString text = future ? Explain::tr("Read as %1 \u2014 in the future.", "a birth date").arg(longDateText(birth))
+                          : Explain::tr("Read as %1.", "a birth date").arg(longDateText(birth));
     if (completed)
-        text += QStringLiteral(" Type the year with four digits.");
+        text += QLatin1Char(' ') + Explain::tr("Type the year with four digits.");
     return text;
 }
 

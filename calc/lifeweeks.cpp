@@ -4,6 +4,8 @@
 #include "calc/lookahead.h"
 #include "calc/numbertext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -48,16 +50,20 @@ QString weekDescription(DateValue first, int year, bool ahead, const QStringList
     // By the hours the text shows, so that equal figures keep the table's order.
     std::stable_sort(shown.begin(), shown.end(),
                      [&hours](int a, int b) { return wholeHours(hours[a]) > wholeHours(hours[b]); });
-    QString text = QStringLiteral("Week of ") + shortDateText(first) +
-                   (days != 7 ? QStringLiteral(" (%1 days)").arg(days) : QString()) + QStringLiteral(", age ") +
-                   QString::number(year) + (ahead ? QStringLiteral(", ahead: ") : QStringLiteral(": "));
+    const QString week = days != 7 ? QCoreApplication::translate("LifeWeeks", "Week of %1 (%n days)",
+                                                                 "a short week at the end of a year of age", days)
+                                         .arg(shortDateText(first))
+                                   : QCoreApplication::translate("LifeWeeks", "Week of %1").arg(shortDateText(first));
+    QString text = ahead ? QCoreApplication::translate("LifeWeeks", "%1, age %2, ahead: ", "a week, an age")
+                         : QCoreApplication::translate("LifeWeeks", "%1, age %2: ", "a week, an age");
+    text = text.arg(week).arg(year);
     if (shown.isEmpty())
-        return text + QStringLiteral("nothing entered");
+        return text + QCoreApplication::translate("LifeWeeks", "nothing entered", "a week without activities");
     for (int n = 0; n < shown.size(); ++n) {
         if (n > 0)
             text += QStringLiteral(", ");
-        text +=
-            names.value(shown[n]) + QLatin1Char(' ') + formatWhole(wholeHours(hours[shown[n]])) + QStringLiteral(" h");
+        text += names.value(shown[n]) + QLatin1Char(' ') + formatWhole(wholeHours(hours[shown[n]])) +
+                QCoreApplication::translate("LifeWeeks", " h", "short for hours, after a number");
     }
     return text;
 }
@@ -152,7 +158,8 @@ void LifeWeeks::setEvents(const QVector<WeekEvent> &events)
     m_events.clear();
     m_eventWeeks.clear();
     QVector<WeekEvent> sorted = events;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const WeekEvent &a, const WeekEvent &b) { return a.day < b.day; });
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const WeekEvent &a, const WeekEvent &b) { return a.day < b.day; });
     for (const WeekEvent &event : sorted) {
         const WeekIndex at = weekOf(event.day);
         if (!at.isValid())

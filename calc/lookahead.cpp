@@ -7,6 +7,8 @@
 #include "calc/tablerow.h"
 #include "calc/todayprices.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 DateValue birthdayAt(DateValue birth, int age)
@@ -86,13 +88,15 @@ bool goesOnPastToday(const QString &endText)
 
 QString byAgeWords(const LookAhead &ahead)
 {
-    const QString words = QStringLiteral("By age ") + QString::number(ahead.age);
-    return ahead.day > wholeDay(Clock::now()) ? words + QStringLiteral(" at this pace") : words;
+    return ahead.day > wholeDay(Clock::now())
+               ? QCoreApplication::translate("LookAhead", "By age %1 at this pace").arg(ahead.age)
+               : QCoreApplication::translate("LookAhead", "By age %1").arg(ahead.age);
 }
 
 QString byAgeLine(const LookAhead &ahead)
 {
-    return QStringLiteral("Age: ") + QString::number(ahead.age) + QStringLiteral(" year") +
-           (ahead.age == 1 ? QString() : QStringLiteral("s")) + QStringLiteral("  Hours: ") +
-           formatWhole(ahead.hoursAlive);
+    const QString age = ahead.age == 1 ? QCoreApplication::translate("LookAhead", "Age: %n year", nullptr, ahead.age)
+                                       : QCoreApplication::translate("LookAhead", "Age: %n years", nullptr, ahead.age);
+    return QCoreApplication::translate("LookAhead", "%1  Hours: %2", "%1 is an age, such as Age: 80 years")
+        .arg(age, formatWhole(ahead.hoursAlive));
 }

@@ -4,6 +4,8 @@
 #include "calc/datetext.h"
 #include "calc/explain.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -69,8 +71,10 @@ std::optional<Overload> firstOverload(const QVector<DailyLoad> &loads)
 QString overloadMessage(const Overload &overload)
 {
     const bool today = overload.to == wholeDay(Clock::now());
-    return QStringLiteral("From ") + shortDateText(overload.from) + QStringLiteral(" to ") +
-           (today ? QStringLiteral("today") : shortDateText(overload.to)) +
-           QStringLiteral(" your activities add up to ") + durationWords(overload.minutesPerDay) +
-           QStringLiteral(" a day.");
+    return QCoreApplication::translate("Overlap", "From %1 to %2 your activities add up to %3 a day.",
+                                       "two dates, or a date and today; a duration such as 26 hours 15 minutes")
+        .arg(shortDateText(overload.from),
+             today ? QCoreApplication::translate("Overlap", "today", "the end of a span of dates")
+                   : shortDateText(overload.to),
+             durationWords(overload.minutesPerDay));
 }

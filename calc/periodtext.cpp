@@ -2,6 +2,9 @@
 
 #include "calc/localesettings.h"
 #include "calc/strictnumber.h"
+#include "calc/tablerow.h"
+
+#include <QCoreApplication>
 
 namespace {
 const QString kDay = QStringLiteral("Day");
@@ -138,4 +141,47 @@ int minutesOf(const QString &duration)
     if (!duration.contains(QLatin1String("Min")))
         return 0;
     return strToInt(wordAt(duration, duration.contains(QLatin1String("Hr")) ? 3 : 1));
+}
+
+QString shownNowText()
+{
+    return QCoreApplication::translate("TableWords", "Now", "the end date of an activity still going on");
+}
+
+QString shownCellText(int column, const QString &text)
+{
+    switch (column) {
+    case Column::Per:
+        if (text == kDay)
+            return QCoreApplication::translate("TableWords", "Day", "a period: per day");
+        if (text == kWeek)
+            return QCoreApplication::translate("TableWords", "Week", "a period: per week");
+        if (text == kMonth)
+            return QCoreApplication::translate("TableWords", "Month", "a period: per month");
+        if (text == kYear)
+            return QCoreApplication::translate("TableWords", "Year", "a period: per year");
+        if (text == kOnce)
+            return QCoreApplication::translate("TableWords", "Once", "a period: done or paid once");
+        return text;
+    case Column::End:
+        return isNow(text) ? shownNowText() : text;
+    case Column::Amount: {
+        // A duration such as "1 Hr 30 Mins": its unit words, one by one, so that a text the file
+        // holds in another form still shows every figure it has.
+        QStringList words = text.split(QLatin1Char(' '));
+        for (QString &word : words) {
+            if (word == QLatin1String("Hr"))
+                word = QCoreApplication::translate("TableWords", "Hr", "short for hour, after 1");
+            else if (word == QLatin1String("Hrs"))
+                word = QCoreApplication::translate("TableWords", "Hrs", "short for hours, after a number");
+            else if (word == QLatin1String("Min"))
+                word = QCoreApplication::translate("TableWords", "Min", "short for minute, after 1");
+            else if (word == QLatin1String("Mins"))
+                word = QCoreApplication::translate("TableWords", "Mins", "short for minutes, after a number");
+        }
+        return words.join(QLatin1Char(' '));
+    }
+    default:
+        return text;
+    }
 }

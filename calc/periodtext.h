@@ -18,3 +18,10 @@ bool isOnce(const QString &text);
 QString wordAt(const QString &text, int n);
 int hoursOf(const QString &duration);   // throws ConversionError (integer)
 int minutesOf(const QString &duration); // throws ConversionError (integer)
+
+// A cell's text as the tables show it: the file's words ("Day", "Now", "Hrs", "Mins" ...) in the
+// user's language, everything else as it stands. The cells themselves, and so the settings file,
+// keep the file's words; `column` is a Column::Index.
+QString shownCellText(int column, const QString &text);
+// The end date "Now" as the user reads it.
+QString shownNowText();

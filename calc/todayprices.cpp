@@ -1,6 +1,9 @@
 #include "calc/todayprices.h"
 
+#include "calc/datetext.h"
 #include "calc/numbertext.h"
+
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <cmath>
@@ -178,24 +181,28 @@ QString shownTotalText(const TotalBreakdown &b)
 
 QString yearPrices(const PriceBasis &basis)
 {
-    return QString::number(basis.todayYear()) + QStringLiteral(" prices");
+    return QCoreApplication::translate("TodayPrices", "%1 prices", "a year's price level, as in: in 2025 prices")
+        .arg(basis.todayYear());
 }
 
 QString sentence(const TotalBreakdown &b, const PriceBasis &basis)
 {
     const double today = inTodaysPrices(b, basis);
-    QString text = QStringLiteral("In ") + yearPrices(basis) + QStringLiteral(": ") + formatMoneyWhole(today);
+    QString text = QCoreApplication::translate("TodayPrices", "In %1: %2", "in 2025 prices: an amount")
+                       .arg(yearPrices(basis), formatMoneyWhole(today));
     if (b.total > 0 && b.from <= basis.today()) {
         int y = 0, m = 0, d = 0;
         decodeDate(b.from, y, m, d);
         // A rate below zero (or a country's falling prices) brings the amounts down: say so.
         const QString factor = formatNumber(today / b.total, 1) + QStringLiteral(" \u00d7");
-        if (today >= b.total)
-            text += QStringLiteral(" \u2014 prices rose ") + factor + QStringLiteral(" since ") + QString::number(y) +
-                    QStringLiteral(" on average");
-        else
-            text += QStringLiteral(" \u2014 prices fell to ") + factor + QStringLiteral(" those of ") +
-                    QString::number(y) + QStringLiteral(" on average");
+        text +=
+            QStringLiteral(" \u2014 ") +
+            (today >= b.total ? QCoreApplication::translate("TodayPrices", "prices rose %1 since %2 on average",
+                                                            "a factor such as 2.5 ×, a year")
+                              : QCoreApplication::translate("TodayPrices", "prices fell to %1 those of %2 on average",
+                                                            "a factor such as 0.8 ×, a year"))
+                .arg(factor)
+                .arg(y);
     }
     return text + QLatin1Char('.');
 }
@@ -204,14 +211,17 @@ QString tableInUse(const PriceBasis &basis, const QString &region)
 {
     const PriceSeries *s = basis.series();
     if (!s)
-        return (region.isEmpty() ? QStringLiteral("This currency")
-                                 : QLocale::territoryToString(QLocale::codeToTerritory(region))) +
-               QStringLiteral(": no price table");
-    QString text = s->country + QStringLiteral(", ") + QString::number(s->firstYear) + QStringLiteral(" to ") +
-                   QString::number(s->lastYear());
+        return QCoreApplication::translate("TodayPrices", "%1: no price table", "a country, or: This currency")
+            .arg(region.isEmpty() ? QCoreApplication::translate("TodayPrices", "This currency")
+                                  : QLocale::territoryToString(QLocale::codeToTerritory(region)));
+    QString text = QCoreApplication::translate("TodayPrices", "%1, %2 to %3", "a country, the first and last year")
+                       .arg(s->country)
+                       .arg(s->firstYear)
+                       .arg(s->lastYear());
     if (s->latestMonth > 0)
-        text += QStringLiteral(" (monthly to ") + QLocale::c().monthName(s->latestMonth) + QLatin1Char(' ') +
-                QString::number(s->latestYear) + QLatin1Char(')');
+        text += QLatin1Char(' ') + QCoreApplication::translate("TodayPrices", "(monthly to %1 %2)", "a month, a year")
+                                       .arg(longMonthName(s->latestMonth))
+                                       .arg(s->latestYear);
     return text;
 }
 
@@ -225,20 +235,24 @@ TotalBreakdown inTodaysPricesBreakdown(const TotalBreakdown &b, const PriceBasis
 
 QStringList creditLines(const PriceBasis &basis, const QString &region)
 {
-    const QString rate = formatNumber(basis.ratePercent(), 1) + QStringLiteral(" % a year");
+    const QString rate = QCoreApplication::translate("TodayPrices", "%1 % a year", "a rate of rising prices")
+                             .arg(formatNumber(basis.ratePercent(), 1));
     const PriceSeries *s = basis.series();
     if (!s)
-        return {tableInUse(basis, region) + QStringLiteral(": ") + rate + QStringLiteral(" for every year.")};
-    return {QStringLiteral("Table: ") + tableInUse(basis, region) + QStringLiteral("; ") + rate +
-                QStringLiteral(" after it and before it."),
+        return {QCoreApplication::translate("TodayPrices", "%1: %2 for every year.", "no price table: a rate")
+                    .arg(tableInUse(basis, region), rate)};
+    return {QCoreApplication::translate("TodayPrices", "Table: %1; %2 after it and before it.", "a table, a rate")
+                .arg(tableInUse(basis, region), rate),
             s->source.title + QStringLiteral("."),
-            s->source.licence + QStringLiteral("; copy of ") + s->source.copyDate + QStringLiteral("."),
+            QCoreApplication::translate("TodayPrices", "%1; copy of %2.", "a licence, a date")
+                .arg(s->source.licence, s->source.copyDate),
             s->source.credit};
 }
 
 QString noShareSentence()
 {
-    return QStringLiteral("In today's prices no share of the lifetime income is shown: the income is one sum, "
-                          "earned in years the program does not know.");
+    return QCoreApplication::translate("TodayPrices",
+                                       "In today's prices no share of the lifetime income is shown: the income is "
+                                       "one sum, earned in years the program does not know.");
 }
 } // namespace todayprices

@@ -10,6 +10,8 @@
 #include "calc/tablerow.h"
 #include "calc/todayprices.h"
 
+#include <QCoreApplication>
+
 namespace {
 // A conversion of one cell; a failure names the cell, so that it can be found among many rows.
 template <typename Convert> auto inColumn(int column, Convert convert)
@@ -157,12 +159,14 @@ QString ageLine(const QString &birthText)
     // Spans of 0 or 1 day have no year or month count, and a day count that crosses a month's
     // end is negative: say the whole days rather than nothing.
     if (age.isEmpty())
-        age = QString::number(int(span.totalDays)) + QStringLiteral(" day") + pluralSuffix(int(span.totalDays)) +
+        age = (span.totalDays == 1 ? QCoreApplication::translate("Totals", "%n day", "an age", int(span.totalDays))
+                                   : QCoreApplication::translate("Totals", "%n days", "an age", int(span.totalDays))) +
               QLatin1Char(' ');
-    return QStringLiteral("Age: ") + age + QStringLiteral(" Hours: ") + formatWhole(span.totalHours);
+    return QCoreApplication::translate("Totals", "Age: %1 Hours: %2", "%1 is an age such as 40 yrs 2 mons")
+        .arg(age, formatWhole(span.totalHours));
 }
 
 QString incomeLine(const QString &incomeText)
 {
-    return QStringLiteral("Lifetime income: ") + incomeText;
+    return QCoreApplication::translate("Totals", "Lifetime income: %1").arg(incomeText);
 }

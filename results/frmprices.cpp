@@ -1,6 +1,7 @@
 #include "results/frmprices.h"
 
 #include "ui_frmprices.h"
+#include "widgets/fonts.h"
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -54,6 +55,7 @@ void TfrmPrices::showTable()
     }
     const PriceBasis basis(series, ui->numRate->value(), m_today);
     ui->lblTable->setText(todayprices::tableInUse(basis, region));
+    fitLabelFont(ui->lblTable, font(), 8);
     if (series) {
         ui->lblCredit->setText(
             tr("%1\nLicence: %2; copy of %3.", "a price table's source, its licence and the date it was copied")

@@ -7,6 +7,7 @@
 #include "calc/todayprices.h"
 #include "tables/activitymodel.h"
 #include "tables/activitytotals.h"
+#include "widgets/fonts.h"
 #include "widgets/guarded.h"
 #include <QLabel>
 #include <QSpinBox>
@@ -65,6 +66,8 @@ void LookAheadPanel::apply()
         if (const PriceBasis *prices = todayprices::inForce())
             m_summary->setText(tr("%1 in %2", "the summary, then the prices' year wording")
                                    .arg(m_summary->text(), todayprices::yearPrices(*prices)));
+        // The page's face, smaller where a language's line would not fit the page.
+        fitLabelFont(m_summary, m_summary->parentWidget()->font(), 9);
     } catch (const ConversionError &) {
         // A row that cannot be counted is reported when the totals are counted; the line stays empty.
     }

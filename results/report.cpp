@@ -1,6 +1,7 @@
 #include "results/report.h"
 
 #include "calc/datetext.h"
+#include "calc/periodtext.h"
 #include "tables/activitymodel.h"
 #include <QCoreApplication>
 
@@ -50,9 +51,19 @@ QVector<int> printedRows(const ActivityModel &table)
     return rows;
 }
 
+namespace {
+// A row's texts as the tables show them, the file's words in the user's language.
+QStringList shownRow(QStringList cells)
+{
+    for (int col = 0; col < cells.size(); ++col)
+        cells[col] = shownCellText(col, cells[col]);
+    return cells;
+}
+} // namespace
+
 QStringList rowPieces(const ActivityModel &table, int row, const QVector<int> &widths)
 {
-    return textPieces(table.rowTexts(row), widths);
+    return textPieces(shownRow(table.rowTexts(row)), widths);
 }
 
 QStringList textPieces(const QStringList &cells, const QVector<int> &widths)
@@ -74,7 +85,7 @@ QVector<QStringList> lookAheadRows(const ActivityModel &table)
     for (int row : printedRows(table)) {
         if (row == 0 || !goesOnPastToday(table.cell(row, Column::End)))
             continue;
-        QStringList cells = table.rowTexts(row);
+        QStringList cells = shownRow(table.rowTexts(row));
         cells[Column::Total] = table.projectedTotal(row);
         rows.append(cells);
     }

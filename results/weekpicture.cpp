@@ -181,11 +181,12 @@ QVector<Entry> legendEntries(const LifeWeeks &weeks, int alone)
     const QVector<WeekEvent> &events = weeks.events();
     for (int e = 0; e < events.size() && e < kMostEvents; ++e)
         entries.append({Mark::Event, {}, shortDateText(events[e].day) + QLatin1Char(' ') + events[e].text()});
-    if (events.size() > kMostEvents)
-        entries.append(
-            {Mark::Event,
-             {},
-             QCoreApplication::translate("Weeks", "and %n more events", nullptr, int(events.size() - kMostEvents))});
+    const int more = int(events.size() - kMostEvents);
+    if (more > 0)
+        entries.append({Mark::Event,
+                        {},
+                        more == 1 ? QCoreApplication::translate("Weeks", "and %n more event", nullptr, more)
+                                  : QCoreApplication::translate("Weeks", "and %n more events", nullptr, more)});
     return entries;
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "settings/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -47,7 +48,7 @@ QString followLinks(const QString &path)
     // Root's links (/dev/stdout) are the system's own.
     for (uid_t owner : linkOwners)
         if (owner != me && owner != 0 && (!target || owner != target->st_uid))
-            throw FileWriteError(path, QStringLiteral("It is a link another user made"));
+            throw FileWriteError(path, QCoreApplication::translate("AtomicFile", "It is a link another user made"));
     return at;
 }
 
@@ -58,14 +59,14 @@ void writeDirectly(const QString &path, const QByteArray &data, const struct sta
 {
     // A disk written as a file would lose whatever is on it.
     if (S_ISBLK(chosen.st_mode))
-        throw FileWriteError(path, QStringLiteral("It is not a regular file"));
+        throw FileWriteError(path, QCoreApplication::translate("AtomicFile", "It is not a regular file"));
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         throw FileWriteError(path, systemReason(errno));
     struct stat opened {};
     if (::fstat(fd, &opened) != 0 || opened.st_dev != chosen.st_dev || opened.st_ino != chosen.st_ino) {
         ::close(fd);
-        throw FileWriteError(path, QStringLiteral("It changed while it was written"));
+        throw FileWriteError(path, QCoreApplication::translate("AtomicFile", "It changed while it was written"));
     }
     for (qsizetype at = 0; at < data.size();) {
         const ssize_t written = ::write(fd, data.constData() + at, size_t(data.size() - at));
@@ -99,7 +100,12 @@ void writeInFolder(const OpenFolder &folder, const QString &name, const QString 
 } // namespace
 
 FileWriteError::FileWriteError(const QString &path, const QString &reason)
-    : std::runtime_error(("Unable to write to " + path + (reason.isEmpty() ? QString() : ": " + reason)).toStdString()),
+    : std::runtime_error((reason.isEmpty()
+                              ? QCoreApplication::translate("AtomicFile", "Unable to write to %1").arg(path)
+                              : QCoreApplication::translate("AtomicFile", "Unable to write to %1: %2",
+                                                            "a file, why it could not be written")
+                                    .arg(path, reason))
+                             .toStdString()),
       m_message(QString::fromStdString(what())), m_reason(reason)
 {}
 
@@ -191,9 +197,9 @@ OpenFolder::~OpenFolder()
 QString OpenFolder::whyNotOpen() const
 {
     if (m_error == ENOENT)
-        return QStringLiteral("The folder %1 does not exist").arg(m_path);
+        return QCoreApplication::translate("AtomicFile", "The folder %1 does not exist").arg(m_path);
     if (m_error == ForeignLink)
-        return QStringLiteral("Its folder %1 is reached through a link another user made").arg(m_path);
+        return QCoreApplication::translate("AtomicFile", "Its folder %1 is reached through a link another user made").arg(m_path);
     return systemReason(m_error);
 }
 
@@ -212,16 +218,16 @@ bool OpenFolder::read(const QString &name, qint64 limit, QByteArray &content, QS
     const int fd = ::openat(m_fd, QFile::encodeName(name).constData(),
                             O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        reason = errno == ELOOP ? QStringLiteral("It is a link") : systemReason(errno);
+        reason = errno == ELOOP ? QCoreApplication::translate("AtomicFile", "It is a link") : systemReason(errno);
         return false;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0)
         reason = systemReason(errno);
     else if (S_ISDIR(st.st_mode))
-        reason = QStringLiteral("It is a folder");
+        reason = QCoreApplication::translate("AtomicFile", "It is a folder");
     else if (!S_ISREG(st.st_mode))
-        reason = QStringLiteral("It is not a regular file");
+        reason = QCoreApplication::translate("AtomicFile", "It is not a regular file");
     for (char block[kWriteBlock]; reason.isEmpty();) {
         const ssize_t got = ::read(fd, block, sizeof block);
         if (got < 0 && errno == EINTR)
@@ -233,7 +239,7 @@ bool OpenFolder::read(const QString &name, qint64 limit, QByteArray &content, QS
         content.append(block, got);
         // One byte more than the limit tells a file that grew since it was looked at.
         if (content.size() > limit)
-            reason = QStringLiteral("It is larger than %1 MB").arg(limit >> 20);
+            reason = QCoreApplication::translate("AtomicFile", "It is larger than %1 MB").arg(limit >> 20);
     }
     ::close(fd);
     if (!reason.isEmpty())
@@ -288,9 +294,9 @@ void writeInFolder(const OpenFolder &folder, const QString &name, const QString 
     const QByteArray encodedName = QFile::encodeName(name);
     const std::optional<struct stat> old = folder.status(name);
     if (old && S_ISDIR(old->st_mode))
-        throw FileWriteError(shownPath, QStringLiteral("It is a folder"));
+        throw FileWriteError(shownPath, QCoreApplication::translate("AtomicFile", "It is a folder"));
     if (old && access == FileAccess::OwnerOnly && !S_ISREG(old->st_mode))
-        throw FileWriteError(shownPath, QStringLiteral("It is not a regular file"));
+        throw FileWriteError(shownPath, QCoreApplication::translate("AtomicFile", "It is not a regular file"));
     const bool replacesFile = old && S_ISREG(old->st_mode);
     // Replacing the file through a temporary one would get past a read-only file; refuse instead.
     if (replacesFile && ::faccessat(folder.fd(), encodedName.constData(), W_OK, AT_EACCESS) != 0)
@@ -323,7 +329,7 @@ void writeInFolder(const OpenFolder &folder, const QString &name, const QString 
     if (owner && (owner->st_uid != ::geteuid() || owner->st_gid != ::getegid()) &&
         ::fchown(fd, owner->st_uid, owner->st_gid) != 0 && access == FileAccess::OwnerOnly &&
         owner->st_uid != ::geteuid())
-        throw fail(QStringLiteral("It belongs to another user"));
+        throw fail(QCoreApplication::translate("AtomicFile", "It belongs to another user"));
     for (qsizetype at = 0; at < data.size(); at += kWriteBlock) {
         const qsizetype size = qMin(kWriteBlock, data.size() - at);
         if (!next()) {

@@ -3,6 +3,7 @@
 #include "calc/datetext.h"
 #include "calc/numbertext.h"
 #include "settings/inifile.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 #include <optional>
@@ -169,10 +170,9 @@ FileFormatState guessFileFormat(const StoredTexts &texts, const LocaleSettings &
     // The regional formats an earlier file may have been written in: each distinct order of day,
     // month and year, date separator, decimal and grouping marks and currency among them.
     static const char *const Regions[] = {
-        "en_US", "en_GB", "en_CA", "en_AU", "en_IN", "en_ZA", "en_IE", "de_DE", "de_AT", "de_CH", "fr_FR",
-        "fr_CA", "fr_CH", "fr_BE", "nl_NL", "nl_BE", "it_IT", "it_CH", "es_ES", "es_MX", "pt_PT", "pt_BR",
-        "sv_SE", "da_DK", "nb_NO", "fi_FI", "pl_PL", "cs_CZ", "hu_HU", "ru_RU", "uk_UA", "tr_TR", "ja_JP",
-        "zh_CN", "ko_KR", "C"};
+        "en_US", "en_GB", "en_CA", "en_AU", "en_IN", "en_ZA", "en_IE", "de_DE", "de_AT", "de_CH", "fr_FR", "fr_CA",
+        "fr_CH", "fr_BE", "nl_NL", "nl_BE", "it_IT", "it_CH", "es_ES", "es_MX", "pt_PT", "pt_BR", "sv_SE", "da_DK",
+        "nb_NO", "fi_FI", "pl_PL", "cs_CZ", "hu_HU", "ru_RU", "uk_UA", "tr_TR", "ja_JP", "zh_CN", "ko_KR", "C"};
     std::optional<QStringList> agreed;
     bool readElsewhere = false;
     for (const char *region : Regions) {
@@ -204,8 +204,10 @@ FileFormatState guessFileFormat(const StoredTexts &texts, const LocaleSettings &
 
 QString foreignFormatHint(const QString &path)
 {
-    return QStringLiteral("The dates and amounts in %1 are written in another regional format than yours (%2), and "
-                          "Lifetally cannot tell which one. Correct them on the tables' pages, or start Lifetally "
-                          "under the regional settings they were written in")
+    return QCoreApplication::translate("FileFormat",
+                                       "The dates and amounts in %1 are written in another regional format than yours "
+                                       "(%2), and Lifetally cannot tell which one. Correct them on the tables' pages, "
+                                       "or start Lifetally under the regional settings they were written in",
+                                       "a file, a date pattern such as m/d/yyyy")
         .arg(QDir::toNativeSeparators(path), shortDatePatternText());
 }

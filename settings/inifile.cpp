@@ -2,6 +2,7 @@
 
 #include "calc/strictnumber.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -106,11 +107,11 @@ bool readIniBytes(const QString &path, QByteArray &content, QString &reason)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        reason = QStringLiteral("It is a folder");
+        reason = QCoreApplication::translate("IniFile", "It is a folder");
     else if (info.exists() && !info.isFile())
-        reason = QStringLiteral("It is not a regular file");
+        reason = QCoreApplication::translate("IniFile", "It is not a regular file");
     else if (info.size() > MaxIniFileBytes)
-        reason = QStringLiteral("It is larger than %1 MB").arg(MaxIniFileBytes >> 20);
+        reason = QCoreApplication::translate("IniFile", "It is larger than %1 MB").arg(MaxIniFileBytes >> 20);
     if (!reason.isEmpty())
         return false;
     QFile file(path);
@@ -125,7 +126,7 @@ bool readIniBytes(const QString &path, QByteArray &content, QString &reason)
         return false;
     }
     if (content.size() > MaxIniFileBytes) {
-        reason = QStringLiteral("It is larger than %1 MB").arg(MaxIniFileBytes >> 20);
+        reason = QCoreApplication::translate("IniFile", "It is larger than %1 MB").arg(MaxIniFileBytes >> 20);
         content.clear();
         return false;
     }

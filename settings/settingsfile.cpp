@@ -11,6 +11,7 @@
 #include "calc/tablerow.h"
 #include "settings/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -125,7 +126,8 @@ void writeTable(IniFile &ini, const TableKeys &t, const TableCells &table)
     // count that reaches them.
     const bool keepPast = rowsPastCapacity(ini, t) > 0;
     const int count = ini.readInteger(QLatin1String(t.countSection), QStringLiteral("Count"), 5);
-    ini.writeInteger(QLatin1String(t.countSection), QStringLiteral("Count"), keepPast ? qMax(count, TableRows) : TableRows);
+    ini.writeInteger(QLatin1String(t.countSection), QStringLiteral("Count"),
+                     keepPast ? qMax(count, TableRows) : TableRows);
     const QStringList keys = rowKeys(t);
     // Section 51 is written too, always empty, as every earlier version of the file has it.
     for (int n = 1; n <= (keepPast ? TableRows - 1 : TableRows); ++n) {
@@ -171,7 +173,7 @@ SettingsFileCheck loadSettingsFile(const QString &path, IniFile &ini, std::optio
     if (fingerprint)
         *fingerprint = std::nullopt;
     if (!QFileInfo::exists(path))
-        return {SettingsFileStatus::Missing, QStringLiteral("No such file or directory")};
+        return {SettingsFileStatus::Missing, QCoreApplication::translate("SettingsFile", "No such file or directory")};
     QByteArray content;
     QString reason;
     const bool read = readIniBytes(path, content, reason);
@@ -186,7 +188,8 @@ SettingsFileCheck checkSettingsContent(const QByteArray &content, IniFile &ini)
 {
     ini.parse(content);
     if (!holdsEntries(ini))
-        return {SettingsFileStatus::NoEntries, QStringLiteral("It holds no Lifetally entries")};
+        return {SettingsFileStatus::NoEntries,
+                QCoreApplication::translate("SettingsFile", "It holds no Lifetally entries")};
     return {SettingsFileStatus::Readable, QString()};
 }
 
@@ -244,11 +247,10 @@ FileFormatState readSettingsFile(const IniFile &ini, Entries &entries, RowsPastC
         const StoredTexts texts = storedTexts(entries);
         state = guessFileFormat(texts, region, written);
         // An old file's amounts name their currency when every one of them carries its symbol.
-        currencyKnown = state == FileFormatState::Detected && !texts.money.isEmpty() &&
-                        !written.currencySymbol.isEmpty() &&
-                        std::all_of(texts.money.cbegin(), texts.money.cend(), [&written](const QString &amount) {
-                            return amount.contains(written.currencySymbol);
-                        });
+        currencyKnown =
+            state == FileFormatState::Detected && !texts.money.isEmpty() && !written.currencySymbol.isEmpty() &&
+            std::all_of(texts.money.cbegin(), texts.money.cend(),
+                        [&written](const QString &amount) { return amount.contains(written.currencySymbol); });
     }
     if (state == FileFormatState::Foreign || state == FileFormatState::Unknown)
         written = region;
@@ -354,7 +356,8 @@ bool sameFile(const QString &a, const QString &b)
     if (landingPath(a) == landingPath(b))
         return true;
     // Two names of one file (a hard link): the same device and file number.
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
            sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
@@ -372,16 +375,17 @@ QString settingsFileAt(const QString &output, const QString &settingsPath)
         QString path;
         const char *what;
     } inputs[] = {
-        {settingsPath, "the settings file"},
-        {IniFile::backupPath(settingsPath), "the settings file's backup"},
-        {recoveryFilePath(settingsPath), "the settings file's recovery file"},
-        {settingsPath + QStringLiteral(".lock"), "the settings file's lock file"},
-        {IniFile::backupPath(canonical), "the settings file's backup"},
-        {recoveryFilePath(canonical), "the settings file's recovery file"},
-        {canonical + QStringLiteral(".lock"), "the settings file's lock file"},
+        {settingsPath, QT_TRANSLATE_NOOP("SettingsFile", "the settings file")},
+        {IniFile::backupPath(settingsPath), QT_TRANSLATE_NOOP("SettingsFile", "the settings file's backup")},
+        {recoveryFilePath(settingsPath), QT_TRANSLATE_NOOP("SettingsFile", "the settings file's recovery file")},
+        {settingsPath + QStringLiteral(".lock"), QT_TRANSLATE_NOOP("SettingsFile", "the settings file's lock file")},
+        {IniFile::backupPath(canonical), QT_TRANSLATE_NOOP("SettingsFile", "the settings file's backup")},
+        {recoveryFilePath(canonical), QT_TRANSLATE_NOOP("SettingsFile", "the settings file's recovery file")},
+        {canonical + QStringLiteral(".lock"), QT_TRANSLATE_NOOP("SettingsFile", "the settings file's lock file")},
     };
     for (const auto &input : inputs)
         if (sameFile(output, input.path))
-            return QStringLiteral("%1 %2").arg(QLatin1String(input.what), input.path);
+            return QCoreApplication::translate("SettingsFile", "%1 %2", "which file it is, its path")
+                .arg(QCoreApplication::translate("SettingsFile", input.what), input.path);
     return QString();
 }

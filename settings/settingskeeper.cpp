@@ -3,6 +3,7 @@
 #include "settings/atomicfile.h"
 #include <QDateTime>
 #include <QDir>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -15,20 +16,20 @@ QString whyNotWritten(const QString &path, qint64 size, const FileWriteError &er
     const QString folder = file.absolutePath();
     // Deleted while the window was open: no permission is missing, the folder is.
     if (!QFileInfo::exists(folder))
-        return QStringLiteral("%1 no longer exists").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("SettingsKeeper", "%1 no longer exists").arg(QDir::toNativeSeparators(folder));
     const QStorageInfo disk(folder);
     if (disk.isValid() && disk.isReadOnly())
-        return QStringLiteral("%1 is on a disk that is read-only").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("SettingsKeeper", "%1 is on a disk that is read-only").arg(QDir::toNativeSeparators(folder));
     if (!QFileInfo(folder).isWritable())
-        return QStringLiteral("no permission to write in %1").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("SettingsKeeper", "no permission to write in %1").arg(QDir::toNativeSeparators(folder));
     if (file.exists() && !file.isWritable())
-        return QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("SettingsKeeper", "%1 is read-only").arg(QDir::toNativeSeparators(path));
     if (disk.isValid() && disk.bytesAvailable() < size + 4096)
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("SettingsKeeper", "the disk is full");
     // What the write itself found (a link another user made), where it said.
     if (!error.reason().isEmpty())
         return error.reason();
-    return QStringLiteral("the file could not be written");
+    return QCoreApplication::translate("SettingsKeeper", "the file could not be written");
 }
 
 } // namespace
@@ -72,7 +73,7 @@ void SettingsKeeper::write(const Entries &entries)
 QString SettingsKeeper::keepUnsaved(const Entries &entries)
 {
     if (m_recoveryBroken)
-        return QStringLiteral("%1 cannot be read and was kept as it is")
+        return QCoreApplication::translate("SettingsKeeper", "%1 cannot be read and was kept as it is")
             .arg(QDir::toNativeSeparators(recoveryPath()));
     const QByteArray content = settingsFileContent(settingsFilePath(), entries, m_format);
     if (content == m_unsaved)

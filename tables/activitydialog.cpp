@@ -3,6 +3,7 @@
 #include "calc/clock.h"
 #include "calc/datephrase.h"
 #include "calc/datetext.h"
+#include "calc/periodtext.h"
 #include "calc/tablerow.h"
 #include "widgets/datehint.h"
 #include "widgets/fonts.h"
@@ -55,14 +56,17 @@ void TActivityDialog::setRow(const QStringList &cells)
 {
     c.edName->setText(cells.value(0));
     c.edDate->setText(cells.value(3));
-    c.edEndDate->setText(cells.value(4));
+    const bool now = isNow(cells.value(4));
+    c.edEndDate->setText(now ? shownNowText() : cells.value(4));
     m_rememberedEndDate = c.edEndDate->text();
-    setEndIsNow(isNow(c.edEndDate->text()));
+    setEndIsNow(now);
 }
 
 QStringList TActivityDialog::row() const
 {
-    return {c.edName->text(), QString(), QString(), c.edDate->text(), c.edEndDate->text()};
+    // The field shows "Now" in the user's words; the row keeps the file's.
+    const QString end = c.rbNow->isChecked() ? QString(NowText) : c.edEndDate->text();
+    return {c.edName->text(), QString(), QString(), c.edDate->text(), end};
 }
 
 void TActivityDialog::setEndIsNow(bool now)
@@ -114,10 +118,10 @@ void TActivityDialog::rbSpecificClick()
     c.btEnd->setEnabled(specific);
     if (specific) {
         c.edEndDate->setText(m_rememberedEndDate);
-        if (isNow(c.edEndDate->text()))
+        if (isNow(c.edEndDate->text()) || c.edEndDate->text() == shownNowText())
             c.edEndDate->setText(shortDateText(Clock::now()));
     } else {
-        c.edEndDate->setText(NowText);
+        c.edEndDate->setText(shownNowText());
     }
     if (c.edEndDate->text().isEmpty())
         c.edEndDate->setText(shortDateText(Clock::now()));
@@ -219,12 +223,12 @@ void TActivityDialog::btOKClick()
     QString message;
     if (qKosher(message)) {
         if (c.rbNow->isChecked())
-            c.edEndDate->setText(NowText);
+            c.edEndDate->setText(shownNowText());
         accept();
     } else {
         // A date that could not be read says, on a second line, which form is expected.
-        const bool dateUnread = message == QLatin1String("Starting date is not valid") ||
-                                message == QLatin1String("Ending date is not valid");
+        const bool dateUnread =
+            message == tr("Starting date is not valid") || message == tr("Ending date is not valid");
         Prompts::showError(this, dateUnread ? message + QLatin1Char('\n') + dateFormLine() : message);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "calc/clock.h"
 #include "calc/explain.h"
+#include "calc/periodtext.h"
 
 #include <utility>
 
@@ -117,7 +118,7 @@ QVariant ActivityModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return cell(row, index.column());
+        return shownCellText(index.column(), cell(row, index.column()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
             Qt::Alignment((isRightAligned(index.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop));

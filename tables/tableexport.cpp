@@ -6,6 +6,7 @@
 #include "calc/strictnumber.h"
 #include "calc/todayprices.h"
 #include "tables/activitymodel.h"
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -91,8 +92,9 @@ void addTodaysPrices(const ActivityModel &table, int row, QStringList &fields)
 QStringList exportedRow(const ActivityModel &table, int row, const CsvStyle &style)
 {
     QStringList fields;
-    for (const QString &text : table.rowTexts(row))
-        fields.append(guardFormula(text));
+    const QStringList texts = table.rowTexts(row);
+    for (int col = 0; col < texts.size(); ++col)
+        fields.append(guardFormula(style.shownWords ? shownCellText(col, texts[col]) : texts[col]));
     const QString total = table.cell(row, Column::Total);
     // Plain numbers have no grouping, so their one "." is the decimal point.
     fields << plainTotal(total).replace(QLatin1Char('.'), style.decimalPoint)
@@ -115,13 +117,20 @@ QString tableName(TableKind kind)
     return QStringLiteral("Frequency");
 }
 
-QStringList numberTitles(const ActivityModel &table)
+QStringList numberTitles(const ActivityModel &table, const CsvStyle &style)
 {
+    const auto words = [&style](const char *text) {
+        return style.shownWords ? QCoreApplication::translate("TableExport", text) : QString::fromUtf8(text);
+    };
     const std::optional<LookAhead> &ahead = table.lookAhead();
-    QStringList titles{QStringLiteral("Total (number)"), QStringLiteral("Share (%)"),
-                       QStringLiteral("Total by age %1 (number)").arg(ahead ? ahead->age : DefaultLookAheadAge)};
+    QStringList titles{words(QT_TRANSLATE_NOOP("TableExport", "Total (number)")),
+                       words(QT_TRANSLATE_NOOP("TableExport", "Share (%)")),
+                       words(QT_TRANSLATE_NOOP("TableExport", "Total by age %1 (number)"))
+                           .arg(ahead ? ahead->age : DefaultLookAheadAge)};
     if (const PriceBasis *prices = todayprices::inForce())
-        titles << QStringLiteral("Total in ") + todayprices::yearPrices(*prices) + QStringLiteral(" (number)");
+        titles << words(QT_TRANSLATE_NOOP("TableExport", "Total in %1 (number)"))
+                      .arg(style.shownWords ? todayprices::yearPrices(*prices)
+                                            : QString::number(prices->todayYear()) + QStringLiteral(" prices"));
     return titles;
 }
 
@@ -131,6 +140,7 @@ CsvStyle CsvStyle::regional(const LocaleSettings &settings)
 {
     CsvStyle style;
     style.byteOrderMark = true;
+    style.shownWords = true;
     if (settings.decimalSeparator == QLatin1Char(',')) {
         style.decimalPoint = QLatin1Char(',');
         style.separator = QLatin1Char(';');
@@ -169,7 +179,7 @@ QList<QStringList> copiedRows(const ActivityModel &table, const QVector<int> &ro
     QStringList titles;
     for (const QString &title : table.rowTexts(0))
         titles.append(guardFormula(title));
-    out.append(titles + numberTitles(table));
+    out.append(titles + numberTitles(table, style));
     for (int row : std::as_const(chosen))
         out.append(exportedRow(table, row, style));
     return out;
@@ -219,7 +229,7 @@ QByteArray csvAll(const ActivityModel &hours, const ActivityModel &money, const 
         csvLine(QStringList{QStringLiteral("Table"), QStringLiteral("Activity"),
                             QStringLiteral("Time/Amount/Frequency"), QStringLiteral("Per"),
                             QStringLiteral("Start date"), QStringLiteral("End date"), QStringLiteral("Total")} +
-                    numberTitles(hours),
+                    numberTitles(hours, style),
                 style);
     const std::pair<TableKind, const ActivityModel *> tables[] = {
         {TableKind::Hours, &hours}, {TableKind::Money, &money}, {TableKind::Frequency, &freq}};

@@ -22,10 +22,13 @@ struct CsvStyle {
     QChar separator = QLatin1Char(',');
     QChar decimalPoint = QLatin1Char('.');
     bool byteOrderMark = false;
+    // The titles and the table's words ("Day", "Now", "Hrs") in the user's language, as the window
+    // shows them; without it they are the settings file's English, which scripts rely on.
+    bool shownWords = false;
 
-    // What the spreadsheets of the given regional settings open without asking: the mark, so UTF-8
-    // is not read as a legacy code page, and where the decimal separator is a comma, that comma in
-    // the plain numbers and ";" between fields.
+    // What a person's spreadsheet of the given regional settings opens without asking: the mark, so
+    // UTF-8 is not read as a legacy code page, and where the decimal separator is a comma, that comma
+    // in the plain numbers and ";" between fields; the words as the window shows them.
     static CsvStyle regional(const LocaleSettings &settings);
 };
 

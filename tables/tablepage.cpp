@@ -72,7 +72,7 @@ void TTablePage::setUp(TableKind kind, ActivityModel *model, QTableView *grid, Q
     connectGuarded(grid, &QTableView::doubleClicked, this, &TTablePage::editRow);
 
     // Ctrl+C in the table, as tab-separated text that spreadsheets paste into cells.
-    auto *copyRows = new QAction(QStringLiteral("Copy"), this);
+    auto *copyRows = new QAction(tr("Copy", "copy the chosen rows"), this);
     copyRows->setObjectName(QStringLiteral("CopyRows1"));
     copyRows->setShortcut(QKeySequence::Copy);
     copyRows->setShortcutContext(Qt::WidgetShortcut);
@@ -83,7 +83,7 @@ void TTablePage::setUp(TableKind kind, ActivityModel *model, QTableView *grid, Q
 QAction *TTablePage::addCopyAction(QMenu *menu)
 {
     // The menu's item shows the key; the table's own Copy action does the work of the key.
-    auto *copy = menu->addAction(QStringLiteral("Copy"));
+    auto *copy = menu->addAction(tr("Copy", "copy the chosen rows"));
     copy->setObjectName(QStringLiteral("CopyRows2"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
@@ -93,7 +93,7 @@ QAction *TTablePage::addCopyAction(QMenu *menu)
 QAction *TTablePage::addExportAction(QMenu *menu)
 {
     // The table out to a spreadsheet, from anywhere on a table's page.
-    auto *exportCsv = menu->addAction(QStringLiteral("Export as CSV…"));
+    auto *exportCsv = menu->addAction(tr("Export as CSV…"));
     exportCsv->setObjectName(QStringLiteral("ExportCsv1"));
     exportCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     exportCsv->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -149,7 +149,7 @@ void TTablePage::checkRow(int row)
             warnings << overloadMessage(*overload);
     }
     if (countsTimeNotYetLived(m_model->cell(row, Column::Start), m_model->cell(row, Column::End)))
-        warnings << QStringLiteral("%1 ends after today, so its total counts time not yet lived.")
+        warnings << tr("%1 ends after today, so its total counts time not yet lived.", "an activity")
                         .arg(m_model->cell(row, Column::Activity));
     if (warnings.isEmpty() || Prompts::keepOrChange(window(), warnings.join(QStringLiteral("\n\n"))))
         return;
@@ -161,14 +161,14 @@ void TTablePage::addRow()
 {
     const int row = m_model->findFirstBlankRow();
     if (row == -1) {
-        Prompts::showError(window(), QStringLiteral("Maximum number of rows reached"));
+        Prompts::showError(window(), tr("Maximum number of rows reached"));
         return;
     }
     const std::unique_ptr<TActivityDialog> dlg = makeDialog();
     dlg->setRow({QString(), QString(), QStringLiteral("Day"), m_biography().birthText, NowText});
     if (dlg->exec() != QDialog::Accepted)
         return;
-    changeTable(QStringLiteral("Add"), [&] {
+    changeTable(tr("Add", "undo: adding a row"), [&] {
         m_model->setRowTexts(row, dlg->row() << QString());
         computeRowTotal(row);
     });
@@ -182,7 +182,7 @@ void TTablePage::editRow()
 {
     const int row = selectedRow();
     if (m_model->isBlank(row)) {
-        Prompts::showError(window(), QStringLiteral("Nothing to edit"));
+        Prompts::showError(window(), tr("Nothing to edit"));
         return;
     }
     std::unique_ptr<TActivityDialog> dlg = makeDialog();
@@ -190,7 +190,7 @@ void TTablePage::editRow()
     const bool accepted = dlg->exec() == QDialog::Accepted;
     const QStringList cells = dlg->row() << m_model->cell(row, Column::Total);
     dlg.reset();
-    changeTable(QStringLiteral("Edit"), [&] {
+    changeTable(tr("Edit", "undo: editing a row"), [&] {
         if (accepted)
             m_model->setRowTexts(row, cells);
         computeRowTotal(row);
@@ -203,21 +203,21 @@ void TTablePage::deleteRow()
 {
     const int row = selectedRow();
     if (m_model->isBlank(row)) {
-        Prompts::showError(window(), QStringLiteral("Nothing to delete"));
+        Prompts::showError(window(), tr("Nothing to delete"));
         return;
     }
-    if (!Prompts::confirm(window(), QStringLiteral("Confirm"),
-                          QStringLiteral("Really delete ") + m_model->cell(row, Column::Activity) +
-                              QStringLiteral("?")))
+    if (!Prompts::confirm(window(), tr("Confirm", "title of a question"),
+                          tr("Really delete %1?", "an activity").arg(m_model->cell(row, Column::Activity))))
         return;
-    changeTable(QStringLiteral("Delete"), [&] { m_model->deleteRowMove(row); });
+    changeTable(tr("Delete", "undo: deleting a row"), [&] { m_model->deleteRowMove(row); });
     const QModelIndex current = m_grid->currentIndex();
     m_grid->setCurrentIndex(m_model->index(row - 1, current.isValid() ? current.column() : 0));
 }
 
 void TTablePage::sortBy(int order)
 {
-    changeTable(QStringLiteral("Sort"), [&] { sortActivityTable(*m_model, static_cast<ActivitySort>(order)); });
+    changeTable(tr("Sort", "undo: sorting the rows"),
+                [&] { sortActivityTable(*m_model, static_cast<ActivitySort>(order)); });
 }
 
 void TTablePage::fitRowsToScale()
@@ -243,9 +243,8 @@ void TTablePage::copyRows()
 
 void TTablePage::exportCsv()
 {
-    const QString path =
-        SaveFileChoice::ask(window(), QStringLiteral("Export as CSV"), tableexport::suggestedFileName(m_kind),
-                            QStringLiteral("CSV files (*.csv)"));
+    const QString path = SaveFileChoice::ask(window(), tr("Export as CSV", "title of the file chooser"),
+                                             tableexport::suggestedFileName(m_kind), tr("CSV files (*.csv)"));
     if (!path.isEmpty())
         writeFileAtomically(path,
                             tableexport::csv(*m_model, tableexport::CsvStyle::regional(LocaleSettings::current())));

@@ -1,14 +1,20 @@
 // Renders every page of the main window and its dialogs into PNG files, offscreen, so the layout
 // can be looked at without a desktop. Usage: screenshots <output folder> [settings folder] [dark]
+// The language and the regional format are the environment's, as the program takes them.
 // The clock stands still at one moment, so two renders of the same tree can be compared pixel by pixel.
 // Beside the secondary windows' pictures, <name>.txt lists their focus chain (the tab order) and every
 // control's name, place, text and font, in stacking order, which a picture cannot show.
 #include "about/digmarquee.h"
 #include "about/frmabout.h"
 #include "app/frmmain.h"
+#include "app/translations.h"
 #include "calc/clock.h"
+#include "calc/datetext.h"
 #include "calc/localesettings.h"
+#include "calc/numbertext.h"
 #include "results/frmgraph.h"
+#include "results/frmprices.h"
+#include "results/frmweeks.h"
 #include "results/printerchoice.h"
 #include "settings/programfolder.h"
 #include "tables/frmmoney.h"
@@ -21,6 +27,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPrinter>
 #include <QPushButton>
@@ -75,6 +82,8 @@ void describe(QWidget *window, const QString &path)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The desktop's language and regional format, as the program takes them.
+    installUserTranslations();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     if (argc > 2)
         setProgramFolder(QString::fromLocal8Bit(argv[2]));
@@ -104,27 +113,27 @@ int main(int argc, char *argv[])
         QApplication::setPalette(dark);
     }
     Clock::setFixed(encodeDate(2025, 6, 10) + 14.0 / 24);
-    LocaleSettings::setCurrent(LocaleSettings::fromQLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
+    LocaleSettings::setCurrent(LocaleSettings::fromEnvironment());
     Prompts::setTestMode(true);
 
     TfrmMain w;
     w.show();
+    const QString birth = shortDateText(encodeDate(1960, 3, 15));
     auto *stack = w.findChild<QStackedWidget *>(QStringLiteral("Notebook1"));
     for (int page = 0; page < stack->count(); ++page) {
         stack->setCurrentIndex(page);
         w.grab().save(QStringLiteral("%1/page%2.png").arg(out).arg(page));
     }
-    TfrmTime time(QStringLiteral("3/15/1960"), 0, &w);
-    time.setRow({QStringLiteral("Sleeping"), QString(), QStringLiteral("Day"), QStringLiteral("3/15/1960"),
-                 QStringLiteral("Now")});
+    TfrmTime time(birth, 0, &w);
+    time.setRow({QStringLiteral("Sleeping"), QString(), QStringLiteral("Day"), birth, QStringLiteral("Now")});
     time.show();
     time.grab().save(out + QStringLiteral("/dlgtime.png"));
-    TfrmMoney money(true, QStringLiteral("3/15/1960"), 0, &w);
-    money.setRow({QString(), QStringLiteral("1234.5"), QStringLiteral("Day"), QStringLiteral("1/1/2000"),
-                  QStringLiteral("6/30/2010")});
+    TfrmMoney money(true, birth, 0, &w);
+    money.setRow({QString(), formatMoney(1234.5, 2), QStringLiteral("Day"), shortDateText(encodeDate(2000, 1, 1)),
+                  shortDateText(encodeDate(2010, 6, 30))});
     money.show();
     money.grab().save(out + QStringLiteral("/dlgmoney.png"));
-    TfrmMoney freq(false, QStringLiteral("3/15/1960"), 0, &w);
+    TfrmMoney freq(false, birth, 0, &w);
     freq.show();
     freq.grab().save(out + QStringLiteral("/dlgfreq.png"));
     TfrmPickDate picker(Clock::now() - 400, Clock::now() - 12000, &w);
@@ -156,6 +165,16 @@ int main(int argc, char *argv[])
         return true;
     });
     w.findChild<QPushButton *>(QStringLiteral("btReport"))->click();
+
+    TfrmPrices prices(PricesChoice(), LocaleSettings::current(), Clock::now(), &w);
+    prices.show();
+    prices.grab().save(out + QStringLiteral("/prices.png"));
+    TfrmWeeks weeks(TfrmWeeks::weeksOf(w.hoursModel(), w.findChild<QLineEdit *>(QStringLiteral("edDOB"))->text(), 80,
+                                       &w.moneyModel(), &w.freqModel()),
+                    &w);
+    weeks.resize(1000, 760);
+    weeks.show();
+    weeks.grab().save(out + QStringLiteral("/weeks.png"));
 
     TfrmAbout about(&w);
     about.show();

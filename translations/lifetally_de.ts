@@ -10,6 +10,54 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>It is a link another user made</source>
+        <translation>Es ist ein Verweis, den ein anderer Benutzer angelegt hat</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>It changed while it was written</source>
+        <translation>Die Datei wurde während des Schreibens verändert</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <comment>a file, why it could not be written</comment>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>It is a folder</source>
+        <translation>Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>It belongs to another user</source>
+        <translation>Die Datei gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist</source>
+        <translation>Der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>Its folder %1 is reached through a link another user made</source>
+        <translation>Ihr Ordner %1 wird über eine Verknüpfung erreicht, die ein anderer Benutzer angelegt hat</translation>
+    </message>
+    <message>
+        <source>It is a link</source>
+        <translation>Die Datei ist eine Verknüpfung</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB</source>
+        <translation>Die Datei ist größer als %1 MB</translation>
+    </message>
+</context>
+<context>
     <name>BatchExport</name>
     <message>
         <source>standard output</source>
@@ -51,6 +99,15 @@
         <source>lifetally: the %1 file %2 is %3; nothing was written.</source>
         <comment>an option, a file, a settings file</comment>
         <translation>lifetally: Die Datei %2 für %1 ist %3; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed</source>
+        <translation>Der Bericht konnte nicht gedruckt werden</translation>
+    </message>
+    <message>
+        <source>The weeks could not be printed</source>
+        <comment>the Life in Weeks picture</comment>
+        <translation>Die Wochen konnten nicht gedruckt werden</translation>
     </message>
 </context>
 <context>
@@ -139,6 +196,66 @@ Eine &lt;file&gt; - bei --report oder --csv bedeutet die Standardausgabe.</trans
     <message>
         <source>The prices &apos;%1&apos; are neither &apos;today&apos; nor &apos;paid&apos;.</source>
         <translation>Die Preise &apos;%1&apos; sind weder &apos;today&apos; noch &apos;paid&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionError</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; ist keine gültige Dezimalzahl</translation>
+    </message>
+</context>
+<context>
+    <name>DateDiff</name>
+    <message numerus="yes">
+        <source>%n year</source>
+        <translation>
+            <numerusform>%n Jahr</numerusform>
+            <numerusform>%n Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n Jahr</numerusform>
+            <numerusform>%n Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n month</source>
+        <translation>
+            <numerusform>%n Monat</numerusform>
+            <numerusform>%n Monate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n months</source>
+        <translation>
+            <numerusform>%n Monat</numerusform>
+            <numerusform>%n Monate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -250,6 +367,361 @@ Eine &lt;file&gt; - bei --report oder --csv bedeutet die Standardausgabe.</trans
     </message>
 </context>
 <context>
+    <name>DateText</name>
+    <message>
+        <source>d</source>
+        <comment>the letter for the day in a date form such as dd/mm/yyyy</comment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>the letter for the month in a date form such as dd/mm/yyyy</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter for the year in a date form such as dd/mm/yyyy</comment>
+        <translation>J</translation>
+    </message>
+</context>
+<context>
+    <name>Explain</name>
+    <message numerus="yes">
+        <source>%1 time</source>
+        <translation>
+            <numerusform>%1 Mal</numerusform>
+            <numerusform>%1 Mal</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 times</source>
+        <translation>
+            <numerusform>%1 Mal</numerusform>
+            <numerusform>%1 Mal</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hour</source>
+        <translation>
+            <numerusform>%1 Stunde</numerusform>
+            <numerusform>%1 Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hours</source>
+        <translation>
+            <numerusform>%1 Stunde</numerusform>
+            <numerusform>%1 Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 day</source>
+        <translation>
+            <numerusform>%1 Tag</numerusform>
+            <numerusform>%1 Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 days</source>
+        <translation>
+            <numerusform>%1 Tag</numerusform>
+            <numerusform>%1 Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>a span of dates</comment>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>%1% of your lifetime income of %2</source>
+        <translation>%1 % Ihres Lebenseinkommens von %2</translation>
+    </message>
+    <message>
+        <source>%1% of the %2 hours you will have been alive</source>
+        <translation>%1 % der %2 Stunden, die Sie dann gelebt haben werden</translation>
+    </message>
+    <message>
+        <source>%1% of the %2 hours you had been alive</source>
+        <translation>%1 % der %2 Stunden, die Sie damals gelebt hatten</translation>
+    </message>
+    <message>
+        <source>%1% of the %2 hours you have been alive</source>
+        <translation>%1 % der %2 Stunden, die Sie bisher gelebt haben</translation>
+    </message>
+    <message>
+        <source>both in %1</source>
+        <comment>both dates in one year</comment>
+        <translation>beide im Jahr %1</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <comment>from one year to another</comment>
+        <translation>von %1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 calendar year</source>
+        <translation>
+            <numerusform>%1 Kalenderjahr</numerusform>
+            <numerusform>%1 Kalenderjahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 calendar years</source>
+        <translation>
+            <numerusform>%1 Kalenderjahr</numerusform>
+            <numerusform>%1 Kalenderjahre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a span under two days counts no year</source>
+        <translation>eine Spanne unter zwei Tagen zählt kein Jahr</translation>
+    </message>
+    <message>
+        <source>by the calendar months from %1 to %2</source>
+        <translation>nach den Kalendermonaten von %1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 whole year</source>
+        <translation>
+            <numerusform>%1 volles Jahr</numerusform>
+            <numerusform>%1 volle Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 whole years</source>
+        <translation>
+            <numerusform>%1 volles Jahr</numerusform>
+            <numerusform>%1 volle Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 week</source>
+        <translation>
+            <numerusform>%1 Woche</numerusform>
+            <numerusform>%1 Wochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 weeks</source>
+        <translation>
+            <numerusform>%1 Woche</numerusform>
+            <numerusform>%1 Wochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 month</source>
+        <translation>
+            <numerusform>%1 Monat</numerusform>
+            <numerusform>%1 Monate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 months</source>
+        <translation>
+            <numerusform>%1 Monat</numerusform>
+            <numerusform>%1 Monate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 a day</source>
+        <comment>%1 is an amount, a duration or a count</comment>
+        <translation>%1 pro Tag</translation>
+    </message>
+    <message>
+        <source>%1 a week</source>
+        <comment>%1 is an amount, a duration or a count</comment>
+        <translation>%1 pro Woche</translation>
+    </message>
+    <message>
+        <source>%1 a month</source>
+        <comment>%1 is an amount, a duration or a count</comment>
+        <translation>%1 pro Monat</translation>
+    </message>
+    <message>
+        <source>%1 a year</source>
+        <comment>%1 is an amount, a duration or a count</comment>
+        <translation>%1 pro Jahr</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 minute</source>
+        <translation>
+            <numerusform>%1 Minute</numerusform>
+            <numerusform>%1 Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 minutes</source>
+        <translation>
+            <numerusform>%1 Minute</numerusform>
+            <numerusform>%1 Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a period this table counts, so the total is 0</source>
+        <translation>&apos;%1&apos; ist kein Zeitraum, den diese Tabelle zählt, daher ist die Summe 0</translation>
+    </message>
+    <message>
+        <source>Once: %1</source>
+        <comment>a total of something done or paid once</comment>
+        <translation>Einmal: %1</translation>
+    </message>
+    <message>
+        <source>The total shown is from an earlier count; it is brought up to date when the totals are counted again.</source>
+        <translation>Die angezeigte Summe stammt aus einer früheren Zählung; sie wird aktualisiert, wenn die Summen neu gezählt werden.</translation>
+    </message>
+    <message>
+        <source>This row cannot be counted: %1.</source>
+        <comment>%1 says which text could not be read</comment>
+        <translation>Diese Zeile kann nicht gezählt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The birth date, %1, lies after today: the age and the hours count the time from now until then.</source>
+        <translation>Das Geburtsdatum, %1, liegt nach heute: Alter und Stunden zählen die Zeit von jetzt bis dahin.</translation>
+    </message>
+    <message>
+        <source>Counted from %1, at midnight, to now, %2, %3.</source>
+        <comment>a date, today&apos;s date, the time of day</comment>
+        <translation>Gezählt ab %1, um Mitternacht, bis jetzt, %2, %3.</translation>
+    </message>
+    <message>
+        <source>Hours: %1 whole hours (%2 and %3 hours).</source>
+        <comment>%2 is a count of days</comment>
+        <translation>Stunden: %1 volle Stunden (%2 und %3 Stunden).</translation>
+    </message>
+    <message>
+        <source>Under two days, the age is given in whole days.</source>
+        <translation>Unter zwei Tagen wird das Alter in ganzen Tagen angegeben.</translation>
+    </message>
+    <message>
+        <source>Years and months: the calendar months from %1 to %2, whatever the day of the month.</source>
+        <translation>Jahre und Monate: die Kalendermonate von %1 bis %2, gleich an welchem Tag des Monats.</translation>
+    </message>
+    <message>
+        <source>Under three calendar years, the years are the calendar years from %1 to %2 and the months all the calendar months from %3 to %4, each counted on its own.</source>
+        <translation>Unter drei Kalenderjahren sind die Jahre die Kalenderjahre von %1 bis %2 und die Monate alle Kalendermonate von %3 bis %4, jeder für sich gezählt.</translation>
+    </message>
+    <message>
+        <source>Days: the day of the month less the birth day, %1, shown when above 0.</source>
+        <comment>%1 is a subtraction such as 12 − 3</comment>
+        <translation>Tage: der Tag des Monats minus der Tag der Geburt, %1, angezeigt, wenn größer als 0.</translation>
+    </message>
+    <message>
+        <source>No lifetime income is given, so the money totals show no percentages.</source>
+        <translation>Es ist kein Lebenseinkommen angegeben, daher zeigen die Geldsummen keine Prozentsätze.</translation>
+    </message>
+    <message>
+        <source>The money you expect to earn in your whole life, as typed on the biography page. Each money total&apos;s percentage is its share of %1.</source>
+        <translation>Das Geld, das Sie in Ihrem ganzen Leben zu verdienen erwarten, wie auf der Seite zur Person eingegeben. Der Prozentsatz jeder Geldsumme ist ihr Anteil an %1.</translation>
+    </message>
+    <message>
+        <source>Read as %1 — in the future.</source>
+        <comment>a birth date</comment>
+        <translation>Gelesen als %1 — in der Zukunft.</translation>
+    </message>
+    <message>
+        <source>Read as %1.</source>
+        <comment>a birth date</comment>
+        <translation>Gelesen als %1.</translation>
+    </message>
+    <message>
+        <source>Type the year with four digits.</source>
+        <translation>Geben Sie das Jahr mit vier Ziffern ein.</translation>
+    </message>
+</context>
+<context>
+    <name>FileFormat</name>
+    <message>
+        <source>The dates and amounts in %1 are written in another regional format than yours (%2), and Lifetally cannot tell which one. Correct them on the tables&apos; pages, or start Lifetally under the regional settings they were written in</source>
+        <comment>a file, a date pattern such as m/d/yyyy</comment>
+        <translation>Die Datumsangaben und Beträge in %1 sind in einem anderen regionalen Format als Ihrem (%2) geschrieben, und Lifetally kann nicht erkennen, in welchem. Korrigieren Sie sie auf den Seiten der Tabellen, oder starten Sie Lifetally mit den Regionaleinstellungen, unter denen sie geschrieben wurden</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>It is a folder</source>
+        <translation>Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB</source>
+        <translation>Die Datei ist größer als %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>LifeWeeks</name>
+    <message numerus="yes">
+        <source>Week of %1 (%n days)</source>
+        <comment>a short week at the end of a year of age</comment>
+        <translation>
+            <numerusform>Woche ab %1 (%n Tag)</numerusform>
+            <numerusform>Woche ab %1 (%n Tage)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Week of %1</source>
+        <translation>Woche ab %1</translation>
+    </message>
+    <message>
+        <source>%1, age %2, ahead: </source>
+        <comment>a week, an age</comment>
+        <translation>%1, Alter %2, voraus: </translation>
+    </message>
+    <message>
+        <source>%1, age %2: </source>
+        <comment>a week, an age</comment>
+        <translation>%1, Alter %2: </translation>
+    </message>
+    <message>
+        <source>nothing entered</source>
+        <comment>a week without activities</comment>
+        <translation>nichts eingetragen</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <comment>short for hours, after a number</comment>
+        <translation> Std.</translation>
+    </message>
+</context>
+<context>
+    <name>LookAhead</name>
+    <message>
+        <source>By age %1 at this pace</source>
+        <translation>Bis Alter %1 in diesem Tempo</translation>
+    </message>
+    <message>
+        <source>By age %1</source>
+        <translation>Bis Alter %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Age: %n year</source>
+        <translation>
+            <numerusform>Alter: %n Jahr</numerusform>
+            <numerusform>Alter: %n Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Age: %n years</source>
+        <translation>
+            <numerusform>Alter: %n Jahr</numerusform>
+            <numerusform>Alter: %n Jahre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1  Hours: %2</source>
+        <comment>%1 is an age, such as Age: 80 years</comment>
+        <translation>%1  Stunden: %2</translation>
+    </message>
+</context>
+<context>
     <name>LookAheadPanel</name>
     <message>
         <source>%1: %2 hours and %3 spent</source>
@@ -260,6 +732,19 @@ Eine &lt;file&gt; - bei --report oder --csv bedeutet die Standardausgabe.</trans
         <source>%1 in %2</source>
         <comment>the summary, then the prices&apos; year wording</comment>
         <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Overlap</name>
+    <message>
+        <source>From %1 to %2 your activities add up to %3 a day.</source>
+        <comment>two dates, or a date and today; a duration such as 26 hours 15 minutes</comment>
+        <translation>Von %1 bis %2 ergeben Ihre Tätigkeiten zusammen %3 pro Tag.</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <comment>the end of a span of dates</comment>
+        <translation>heute</translation>
     </message>
 </context>
 <context>
@@ -403,6 +888,77 @@ Die hier gezeigten Einträge speichern und die Datei damit neu anlegen?</transla
     </message>
 </context>
 <context>
+    <name>SaveFileChoice</name>
+    <message>
+        <source>The file %1 is %2; choose another name. Nothing was written.</source>
+        <comment>a file, which file of the program it is</comment>
+        <translation>Die Datei %1 ist %2; wählen Sie einen anderen Namen. Es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>It holds no Lifetally entries</source>
+        <translation>Die Datei enthält keine Einträge von Lifetally</translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation>die Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>the settings file&apos;s backup</source>
+        <translation>die Sicherungskopie der Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>the settings file&apos;s recovery file</source>
+        <translation>die Wiederherstellungsdatei der Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>the settings file&apos;s lock file</source>
+        <translation>die Sperrdatei der Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>which file it is, its path</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsKeeper</name>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>%1 is on a disk that is read-only</source>
+        <translation>%1 liegt auf einem schreibgeschützten Datenträger</translation>
+    </message>
+    <message>
+        <source>no permission to write in %1</source>
+        <translation>keine Berechtigung, in %1 zu schreiben</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read and was kept as it is</source>
+        <translation>%1 kann nicht gelesen werden und wurde belassen, wie sie ist</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Lifetally needs a graphical desktop, but no display was found (neither DISPLAY nor WAYLAND_DISPLAY is set).
@@ -494,6 +1050,199 @@ Wenn keine Kopie von Lifetally mit diesen Einträgen geöffnet ist, öffnen Sie 
     <message>
         <source>Starting date is after the ending date</source>
         <translation>Das Anfangsdatum liegt nach dem Enddatum</translation>
+    </message>
+</context>
+<context>
+    <name>TTablePage</name>
+    <message>
+        <source>Copy</source>
+        <comment>copy the chosen rows</comment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Export as CSV…</source>
+        <translation>Als CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>%1 ends after today, so its total counts time not yet lived.</source>
+        <comment>an activity</comment>
+        <translation>%1 endet nach heute, daher zählt die Summe Zeit, die noch nicht gelebt ist.</translation>
+    </message>
+    <message>
+        <source>Maximum number of rows reached</source>
+        <translation>Die größte Zahl an Zeilen ist erreicht</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>undo: adding a row</comment>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Nothing to edit</source>
+        <translation>Nichts zu bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>undo: editing a row</comment>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Nothing to delete</source>
+        <translation>Nichts zu löschen</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <comment>title of a question</comment>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Really delete %1?</source>
+        <comment>an activity</comment>
+        <translation>%1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>undo: deleting a row</comment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <comment>undo: sorting the rows</comment>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <comment>title of the file chooser</comment>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TableColumns</name>
+    <message>
+        <source>Activity</source>
+        <comment>column title</comment>
+        <translation>Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Per</source>
+        <comment>column title: the period</comment>
+        <translation>Pro</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <comment>column title</comment>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <comment>column title</comment>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <comment>column title: hours and minutes</comment>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Total Hrs</source>
+        <comment>column title: the hours in all, short</comment>
+        <translation>Std. ges.</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <comment>column title: money</comment>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Total Amt</source>
+        <comment>column title: the money in all, short</comment>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <comment>column title: how often</comment>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Total Freq</source>
+        <comment>column title: how often in all, short</comment>
+        <translation>Anzahl ges.</translation>
+    </message>
+</context>
+<context>
+    <name>TableExport</name>
+    <message>
+        <source>Total (number)</source>
+        <translation>Summe (Zahl)</translation>
+    </message>
+    <message>
+        <source>Share (%)</source>
+        <translation>Anteil (%)</translation>
+    </message>
+    <message>
+        <source>Total by age %1 (number)</source>
+        <translation>Summe bis Alter %1 (Zahl)</translation>
+    </message>
+    <message>
+        <source>Total in %1 (number)</source>
+        <translation>Summe, %1 (Zahl)</translation>
+    </message>
+</context>
+<context>
+    <name>TableWords</name>
+    <message>
+        <source>Now</source>
+        <comment>the end date of an activity still going on</comment>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <comment>a period: per day</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <comment>a period: per week</comment>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <comment>a period: per month</comment>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <comment>a period: per year</comment>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <comment>a period: done or paid once</comment>
+        <translation>Einmal</translation>
+    </message>
+    <message>
+        <source>Hr</source>
+        <comment>short for hour, after 1</comment>
+        <translation>Std.</translation>
+    </message>
+    <message>
+        <source>Hrs</source>
+        <comment>short for hours, after a number</comment>
+        <translation>Std.</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>short for minute, after 1</comment>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <comment>short for minutes, after a number</comment>
+        <translation>Min.</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1934,100 @@ Lizenz: %2; Kopie vom %3.</translation>
     </message>
 </context>
 <context>
+    <name>TodayPrices</name>
+    <message>
+        <source>%1 prices</source>
+        <comment>a year&apos;s price level, as in: in 2025 prices</comment>
+        <translation>Preisstand %1</translation>
+    </message>
+    <message>
+        <source>In %1: %2</source>
+        <comment>in 2025 prices: an amount</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>prices rose %1 since %2 on average</source>
+        <comment>a factor such as 2.5 ×, a year</comment>
+        <translation>die Preise stiegen seit %2 im Schnitt um %1</translation>
+    </message>
+    <message>
+        <source>prices fell to %1 those of %2 on average</source>
+        <comment>a factor such as 0.8 ×, a year</comment>
+        <translation>die Preise fielen im Schnitt auf %1 derer von %2</translation>
+    </message>
+    <message>
+        <source>%1: no price table</source>
+        <comment>a country, or: This currency</comment>
+        <translation>%1: keine Preistabelle</translation>
+    </message>
+    <message>
+        <source>This currency</source>
+        <translation>Diese Währung</translation>
+    </message>
+    <message>
+        <source>(monthly to %1 %2)</source>
+        <comment>a month, a year</comment>
+        <translation>(monatlich bis %1 %2)</translation>
+    </message>
+    <message>
+        <source>%1 % a year</source>
+        <comment>a rate of rising prices</comment>
+        <translation>%1 % pro Jahr</translation>
+    </message>
+    <message>
+        <source>%1: %2 for every year.</source>
+        <comment>no price table: a rate</comment>
+        <translation>%1: %2 für jedes Jahr.</translation>
+    </message>
+    <message>
+        <source>Table: %1; %2 after it and before it.</source>
+        <comment>a table, a rate</comment>
+        <translation>Tabelle: %1; %2 danach und davor.</translation>
+    </message>
+    <message>
+        <source>%1; copy of %2.</source>
+        <comment>a licence, a date</comment>
+        <translation>%1; Kopie vom %2.</translation>
+    </message>
+    <message>
+        <source>In today&apos;s prices no share of the lifetime income is shown: the income is one sum, earned in years the program does not know.</source>
+        <translation>In heutigen Preisen wird kein Anteil am Lebenseinkommen gezeigt: Das Einkommen ist eine Summe, verdient in Jahren, die das Programm nicht kennt.</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3</source>
+        <comment>a country, the first and last year</comment>
+        <translation>%1, %2 bis %3</translation>
+    </message>
+</context>
+<context>
+    <name>Totals</name>
+    <message numerus="yes">
+        <source>%n day</source>
+        <comment>an age</comment>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <comment>an age</comment>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Age: %1 Hours: %2</source>
+        <comment>%1 is an age such as 40 yrs 2 mons</comment>
+        <translation>Alter: %1 Stunden: %2</translation>
+    </message>
+    <message>
+        <source>Lifetime income: %1</source>
+        <translation>Lebenseinkommen: %1</translation>
+    </message>
+</context>
+<context>
     <name>Weeks</name>
     <message>
         <source>Nothing entered</source>
@@ -1269,6 +2112,13 @@ Lizenz: %2; Kopie vom %3.</translation>
         <source>Age ↓</source>
         <comment>axis caption: the ages run downwards</comment>
         <translation>Alter ↓</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more event</source>
+        <translation>
+            <numerusform>und %n weiteres Ereignis</numerusform>
+            <numerusform>und %n weitere Ereignisse</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,54 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>It is a link another user made</source>
+        <translation>C&apos;est un lien créé par un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>It changed while it was written</source>
+        <translation>Il a changé pendant l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <comment>a file, why it could not be written</comment>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>It is a folder</source>
+        <translation>C&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>It belongs to another user</source>
+        <translation>Il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist</source>
+        <translation>Le dossier %1 n'existe pas</translation>
+    </message>
+    <message>
+        <source>Its folder %1 is reached through a link another user made</source>
+        <translation>Son dossier %1 est atteint par un lien créé par un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>It is a link</source>
+        <translation>C&apos;est un lien</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB</source>
+        <translation>Il fait plus de %1&#xa0;Mo</translation>
+    </message>
+</context>
+<context>
     <name>BatchExport</name>
     <message>
         <source>standard output</source>
@@ -51,6 +99,15 @@
         <source>lifetally: the %1 file %2 is %3; nothing was written.</source>
         <comment>an option, a file, a settings file</comment>
         <translation>lifetally&#xa0;: le fichier %2 de %1 est %3&#xa0;; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed</source>
+        <translation>Le rapport n&apos;a pas pu être imprimé</translation>
+    </message>
+    <message>
+        <source>The weeks could not be printed</source>
+        <comment>the Life in Weeks picture</comment>
+        <translation>Les semaines n&apos;ont pas pu être imprimées</translation>
     </message>
 </context>
 <context>
@@ -139,6 +196,66 @@ Un &lt;file&gt; valant - pour --report ou --csv désigne la sortie standard.</tr
     <message>
         <source>The prices &apos;%1&apos; are neither &apos;today&apos; nor &apos;paid&apos;.</source>
         <translation>Les prix &apos;%1&apos; ne sont ni &apos;today&apos; ni &apos;paid&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionError</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; n&apos;est pas une date valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre décimal valide</translation>
+    </message>
+</context>
+<context>
+    <name>DateDiff</name>
+    <message numerus="yes">
+        <source>%n year</source>
+        <translation>
+            <numerusform>%n an</numerusform>
+            <numerusform>%n ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n an</numerusform>
+            <numerusform>%n ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n month</source>
+        <translation>
+            <numerusform>%n mois</numerusform>
+            <numerusform>%n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n months</source>
+        <translation>
+            <numerusform>%n mois</numerusform>
+            <numerusform>%n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -250,6 +367,361 @@ Un &lt;file&gt; valant - pour --report ou --csv désigne la sortie standard.</tr
     </message>
 </context>
 <context>
+    <name>DateText</name>
+    <message>
+        <source>d</source>
+        <comment>the letter for the day in a date form such as dd/mm/yyyy</comment>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>the letter for the month in a date form such as dd/mm/yyyy</comment>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter for the year in a date form such as dd/mm/yyyy</comment>
+        <translation>a</translation>
+    </message>
+</context>
+<context>
+    <name>Explain</name>
+    <message numerus="yes">
+        <source>%1 time</source>
+        <translation>
+            <numerusform>%1 fois</numerusform>
+            <numerusform>%1 fois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 times</source>
+        <translation>
+            <numerusform>%1 fois</numerusform>
+            <numerusform>%1 fois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hour</source>
+        <translation>
+            <numerusform>%1 heure</numerusform>
+            <numerusform>%1 heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hours</source>
+        <translation>
+            <numerusform>%1 heure</numerusform>
+            <numerusform>%1 heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 day</source>
+        <translation>
+            <numerusform>%1 jour</numerusform>
+            <numerusform>%1 jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 days</source>
+        <translation>
+            <numerusform>%1 jour</numerusform>
+            <numerusform>%1 jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>a span of dates</comment>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>%1% of your lifetime income of %2</source>
+        <translation>%1&#xa0;% de vos revenus de toute une vie (%2)</translation>
+    </message>
+    <message>
+        <source>%1% of the %2 hours you will have been alive</source>
+        <translation>%1&#xa0;% des %2 heures que vous aurez vécues</translation>
+    </message>
+    <message>
+        <source>%1% of the %2 hours you had been alive</source>
+        <translation>%1&#xa0;% des %2 heures que vous aviez vécues</translation>
+    </message>
+    <message>
+        <source>%1% of the %2 hours you have been alive</source>
+        <translation>%1&#xa0;% des %2 heures que vous avez vécues</translation>
+    </message>
+    <message>
+        <source>both in %1</source>
+        <comment>both dates in one year</comment>
+        <translation>toutes deux en %1</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <comment>from one year to another</comment>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 calendar year</source>
+        <translation>
+            <numerusform>%1 année civile</numerusform>
+            <numerusform>%1 années civiles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 calendar years</source>
+        <translation>
+            <numerusform>%1 année civile</numerusform>
+            <numerusform>%1 années civiles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a span under two days counts no year</source>
+        <translation>une durée de moins de deux jours ne compte aucune année</translation>
+    </message>
+    <message>
+        <source>by the calendar months from %1 to %2</source>
+        <translation>selon les mois civils de %1 à %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 whole year</source>
+        <translation>
+            <numerusform>%1 année entière</numerusform>
+            <numerusform>%1 années entières</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 whole years</source>
+        <translation>
+            <numerusform>%1 année entière</numerusform>
+            <numerusform>%1 années entières</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 week</source>
+        <translation>
+            <numerusform>%1 semaine</numerusform>
+            <numerusform>%1 semaines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 weeks</source>
+        <translation>
+            <numerusform>%1 semaine</numerusform>
+            <numerusform>%1 semaines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 month</source>
+        <translation>
+            <numerusform>%1 mois</numerusform>
+            <numerusform>%1 mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 months</source>
+        <translation>
+            <numerusform>%1 mois</numerusform>
+            <numerusform>%1 mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 a day</source>
+        <comment>%1 is an amount, a duration or a count</comment>
+        <translation>%1 par jour</translation>
+    </message>
+    <message>
+        <source>%1 a week</source>
+        <comment>%1 is an amount, a duration or a count</comment>
+        <translation>%1 par semaine</translation>
+    </message>
+    <message>
+        <source>%1 a month</source>
+        <comment>%1 is an amount, a duration or a count</comment>
+        <translation>%1 par mois</translation>
+    </message>
+    <message>
+        <source>%1 a year</source>
+        <comment>%1 is an amount, a duration or a count</comment>
+        <translation>%1 par an</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 minute</source>
+        <translation>
+            <numerusform>%1 minute</numerusform>
+            <numerusform>%1 minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 minutes</source>
+        <translation>
+            <numerusform>%1 minute</numerusform>
+            <numerusform>%1 minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a period this table counts, so the total is 0</source>
+        <translation>&apos;%1&apos; n&apos;est pas une période que ce tableau compte, le total est donc 0</translation>
+    </message>
+    <message>
+        <source>Once: %1</source>
+        <comment>a total of something done or paid once</comment>
+        <translation>Une fois&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The total shown is from an earlier count; it is brought up to date when the totals are counted again.</source>
+        <translation>Le total affiché provient d&apos;un calcul antérieur&#xa0;; il sera mis à jour au prochain calcul des totaux.</translation>
+    </message>
+    <message>
+        <source>This row cannot be counted: %1.</source>
+        <comment>%1 says which text could not be read</comment>
+        <translation>Cette ligne ne peut pas être comptée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The birth date, %1, lies after today: the age and the hours count the time from now until then.</source>
+        <translation>La date de naissance, %1, est postérieure à aujourd&apos;hui&#xa0;: l&apos;âge et les heures comptent le temps d&apos;ici là.</translation>
+    </message>
+    <message>
+        <source>Counted from %1, at midnight, to now, %2, %3.</source>
+        <comment>a date, today&apos;s date, the time of day</comment>
+        <translation>Compté depuis le %1 à minuit jusqu&apos;à maintenant, le %2 à %3.</translation>
+    </message>
+    <message>
+        <source>Hours: %1 whole hours (%2 and %3 hours).</source>
+        <comment>%2 is a count of days</comment>
+        <translation>Heures&#xa0;: %1 heures entières (%2 et %3 heures).</translation>
+    </message>
+    <message>
+        <source>Under two days, the age is given in whole days.</source>
+        <translation>En dessous de deux jours, l&apos;âge est donné en jours entiers.</translation>
+    </message>
+    <message>
+        <source>Years and months: the calendar months from %1 to %2, whatever the day of the month.</source>
+        <translation>Années et mois&#xa0;: les mois civils de %1 à %2, quel que soit le jour du mois.</translation>
+    </message>
+    <message>
+        <source>Under three calendar years, the years are the calendar years from %1 to %2 and the months all the calendar months from %3 to %4, each counted on its own.</source>
+        <translation>En dessous de trois années civiles, les années sont les années civiles de %1 à %2 et les mois tous les mois civils de %3 à %4, chacun compté séparément.</translation>
+    </message>
+    <message>
+        <source>Days: the day of the month less the birth day, %1, shown when above 0.</source>
+        <comment>%1 is a subtraction such as 12 − 3</comment>
+        <translation>Jours&#xa0;: le jour du mois moins le jour de naissance, %1, affiché s&apos;il dépasse 0.</translation>
+    </message>
+    <message>
+        <source>No lifetime income is given, so the money totals show no percentages.</source>
+        <translation>Aucun revenu de toute une vie n&apos;est indiqué, les totaux d&apos;argent n&apos;affichent donc pas de pourcentage.</translation>
+    </message>
+    <message>
+        <source>The money you expect to earn in your whole life, as typed on the biography page. Each money total&apos;s percentage is its share of %1.</source>
+        <translation>L&apos;argent que vous pensez gagner dans toute votre vie, tel que saisi sur la page de biographie. Le pourcentage de chaque total d&apos;argent est sa part de %1.</translation>
+    </message>
+    <message>
+        <source>Read as %1 — in the future.</source>
+        <comment>a birth date</comment>
+        <translation>Lu comme le %1 — dans le futur.</translation>
+    </message>
+    <message>
+        <source>Read as %1.</source>
+        <comment>a birth date</comment>
+        <translation>Lu comme le %1.</translation>
+    </message>
+    <message>
+        <source>Type the year with four digits.</source>
+        <translation>Tapez l&apos;année sur quatre chiffres.</translation>
+    </message>
+</context>
+<context>
+    <name>FileFormat</name>
+    <message>
+        <source>The dates and amounts in %1 are written in another regional format than yours (%2), and Lifetally cannot tell which one. Correct them on the tables&apos; pages, or start Lifetally under the regional settings they were written in</source>
+        <comment>a file, a date pattern such as m/d/yyyy</comment>
+        <translation>Les dates et les montants de %1 sont écrits dans un autre format régional que le vôtre (%2), et Lifetally ne peut pas savoir lequel. Corrigez-les sur les pages des tableaux, ou lancez Lifetally avec les paramètres régionaux dans lesquels ils ont été écrits</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>It is a folder</source>
+        <translation>C&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB</source>
+        <translation>Il fait plus de %1&#xa0;Mo</translation>
+    </message>
+</context>
+<context>
+    <name>LifeWeeks</name>
+    <message numerus="yes">
+        <source>Week of %1 (%n days)</source>
+        <comment>a short week at the end of a year of age</comment>
+        <translation>
+            <numerusform>Semaine du %1 (%n jour)</numerusform>
+            <numerusform>Semaine du %1 (%n jours)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Week of %1</source>
+        <translation>Semaine du %1</translation>
+    </message>
+    <message>
+        <source>%1, age %2, ahead: </source>
+        <comment>a week, an age</comment>
+        <translation>%1, âge %2, à venir&#xa0;: </translation>
+    </message>
+    <message>
+        <source>%1, age %2: </source>
+        <comment>a week, an age</comment>
+        <translation>%1, âge %2&#xa0;: </translation>
+    </message>
+    <message>
+        <source>nothing entered</source>
+        <comment>a week without activities</comment>
+        <translation>rien de saisi</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <comment>short for hours, after a number</comment>
+        <translation> h</translation>
+    </message>
+</context>
+<context>
+    <name>LookAhead</name>
+    <message>
+        <source>By age %1 at this pace</source>
+        <translation>À %1 ans à ce rythme</translation>
+    </message>
+    <message>
+        <source>By age %1</source>
+        <translation>À %1 ans</translation>
+    </message>
+    <message numerus="yes">
+        <source>Age: %n year</source>
+        <translation>
+            <numerusform>Âge&#xa0;: %n an</numerusform>
+            <numerusform>Âge&#xa0;: %n ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Age: %n years</source>
+        <translation>
+            <numerusform>Âge&#xa0;: %n an</numerusform>
+            <numerusform>Âge&#xa0;: %n ans</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1  Hours: %2</source>
+        <comment>%1 is an age, such as Age: 80 years</comment>
+        <translation>%1  Heures&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>LookAheadPanel</name>
     <message>
         <source>%1: %2 hours and %3 spent</source>
@@ -260,6 +732,19 @@ Un &lt;file&gt; valant - pour --report ou --csv désigne la sortie standard.</tr
         <source>%1 in %2</source>
         <comment>the summary, then the prices&apos; year wording</comment>
         <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Overlap</name>
+    <message>
+        <source>From %1 to %2 your activities add up to %3 a day.</source>
+        <comment>two dates, or a date and today; a duration such as 26 hours 15 minutes</comment>
+        <translation>De %1 à %2, vos activités totalisent %3 par jour.</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <comment>the end of a span of dates</comment>
+        <translation>aujourd&apos;hui</translation>
     </message>
 </context>
 <context>
@@ -403,6 +888,77 @@ Enregistrer les entrées affichées ici pour le recréer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>SaveFileChoice</name>
+    <message>
+        <source>The file %1 is %2; choose another name. Nothing was written.</source>
+        <comment>a file, which file of the program it is</comment>
+        <translation>Le fichier %1 est %2&#xa0;; choisissez un autre nom. Rien n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>It holds no Lifetally entries</source>
+        <translation>Il ne contient aucune donnée de Lifetally</translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation>le fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>the settings file&apos;s backup</source>
+        <translation>la copie de sauvegarde du fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>the settings file&apos;s recovery file</source>
+        <translation>le fichier de récupération du fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>the settings file&apos;s lock file</source>
+        <translation>le fichier de verrou du fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>which file it is, its path</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsKeeper</name>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 n&apos;existe plus</translation>
+    </message>
+    <message>
+        <source>%1 is on a disk that is read-only</source>
+        <translation>%1 est sur un disque en lecture seule</translation>
+    </message>
+    <message>
+        <source>no permission to write in %1</source>
+        <translation>pas le droit d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>le fichier n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read and was kept as it is</source>
+        <translation>%1 ne peut pas être lu et a été laissé tel quel</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Lifetally needs a graphical desktop, but no display was found (neither DISPLAY nor WAYLAND_DISPLAY is set).
@@ -494,6 +1050,199 @@ Si aucune copie de Lifetally n&apos;est ouverte avec ces entrées, ouvrez-les qu
     <message>
         <source>Starting date is after the ending date</source>
         <translation>La date de début est postérieure à la date de fin</translation>
+    </message>
+</context>
+<context>
+    <name>TTablePage</name>
+    <message>
+        <source>Copy</source>
+        <comment>copy the chosen rows</comment>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Export as CSV…</source>
+        <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>%1 ends after today, so its total counts time not yet lived.</source>
+        <comment>an activity</comment>
+        <translation>%1 se termine après aujourd&apos;hui, son total compte donc du temps pas encore vécu.</translation>
+    </message>
+    <message>
+        <source>Maximum number of rows reached</source>
+        <translation>Nombre maximal de lignes atteint</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>undo: adding a row</comment>
+        <translation>Ajout</translation>
+    </message>
+    <message>
+        <source>Nothing to edit</source>
+        <translation>Rien à modifier</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>undo: editing a row</comment>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Nothing to delete</source>
+        <translation>Rien à supprimer</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <comment>title of a question</comment>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Really delete %1?</source>
+        <comment>an activity</comment>
+        <translation>Vraiment supprimer %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>undo: deleting a row</comment>
+        <translation>Suppression</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <comment>undo: sorting the rows</comment>
+        <translation>Tri</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <comment>title of the file chooser</comment>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TableColumns</name>
+    <message>
+        <source>Activity</source>
+        <comment>column title</comment>
+        <translation>Activité</translation>
+    </message>
+    <message>
+        <source>Per</source>
+        <comment>column title: the period</comment>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <comment>column title</comment>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <comment>column title</comment>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <comment>column title: hours and minutes</comment>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Total Hrs</source>
+        <comment>column title: the hours in all, short</comment>
+        <translation>Total h</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <comment>column title: money</comment>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Total Amt</source>
+        <comment>column title: the money in all, short</comment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <comment>column title: how often</comment>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Total Freq</source>
+        <comment>column title: how often in all, short</comment>
+        <translation>Total fois</translation>
+    </message>
+</context>
+<context>
+    <name>TableExport</name>
+    <message>
+        <source>Total (number)</source>
+        <translation>Total (nombre)</translation>
+    </message>
+    <message>
+        <source>Share (%)</source>
+        <translation>Part (%)</translation>
+    </message>
+    <message>
+        <source>Total by age %1 (number)</source>
+        <translation>Total à %1 ans (nombre)</translation>
+    </message>
+    <message>
+        <source>Total in %1 (number)</source>
+        <translation>Total en %1 (nombre)</translation>
+    </message>
+</context>
+<context>
+    <name>TableWords</name>
+    <message>
+        <source>Now</source>
+        <comment>the end date of an activity still going on</comment>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <comment>a period: per day</comment>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <comment>a period: per week</comment>
+        <translation>Sem.</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <comment>a period: per month</comment>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <comment>a period: per year</comment>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <comment>a period: done or paid once</comment>
+        <translation>1 fois</translation>
+    </message>
+    <message>
+        <source>Hr</source>
+        <comment>short for hour, after 1</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Hrs</source>
+        <comment>short for hours, after a number</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>short for minute, after 1</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <comment>short for minutes, after a number</comment>
+        <translation>min</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1934,100 @@ Licence&#xa0;: %2&#xa0;; copie du %3.</translation>
     </message>
 </context>
 <context>
+    <name>TodayPrices</name>
+    <message>
+        <source>%1 prices</source>
+        <comment>a year&apos;s price level, as in: in 2025 prices</comment>
+        <translation>prix de %1</translation>
+    </message>
+    <message>
+        <source>In %1: %2</source>
+        <comment>in 2025 prices: an amount</comment>
+        <translation>En %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>prices rose %1 since %2 on average</source>
+        <comment>a factor such as 2.5 ×, a year</comment>
+        <translation>les prix ont augmenté de %1 depuis %2 en moyenne</translation>
+    </message>
+    <message>
+        <source>prices fell to %1 those of %2 on average</source>
+        <comment>a factor such as 0.8 ×, a year</comment>
+        <translation>les prix sont tombés en moyenne à %1 ceux de %2</translation>
+    </message>
+    <message>
+        <source>%1: no price table</source>
+        <comment>a country, or: This currency</comment>
+        <translation>%1&#xa0;: aucune table de prix</translation>
+    </message>
+    <message>
+        <source>This currency</source>
+        <translation>Cette devise</translation>
+    </message>
+    <message>
+        <source>(monthly to %1 %2)</source>
+        <comment>a month, a year</comment>
+        <translation>(mensuelle jusqu&apos;à %1 %2)</translation>
+    </message>
+    <message>
+        <source>%1 % a year</source>
+        <comment>a rate of rising prices</comment>
+        <translation>%1&#xa0;% par an</translation>
+    </message>
+    <message>
+        <source>%1: %2 for every year.</source>
+        <comment>no price table: a rate</comment>
+        <translation>%1&#xa0;: %2 pour chaque année.</translation>
+    </message>
+    <message>
+        <source>Table: %1; %2 after it and before it.</source>
+        <comment>a table, a rate</comment>
+        <translation>Table&#xa0;: %1&#xa0;; %2 après et avant.</translation>
+    </message>
+    <message>
+        <source>%1; copy of %2.</source>
+        <comment>a licence, a date</comment>
+        <translation>%1&#xa0;; copie du %2.</translation>
+    </message>
+    <message>
+        <source>In today&apos;s prices no share of the lifetime income is shown: the income is one sum, earned in years the program does not know.</source>
+        <translation>Aux prix d&apos;aujourd&apos;hui, aucune part des revenus de toute une vie n&apos;est indiquée&#xa0;: ces revenus sont une seule somme, gagnée en des années que le programme ne connaît pas.</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3</source>
+        <comment>a country, the first and last year</comment>
+        <translation>%1, de %2 à %3</translation>
+    </message>
+</context>
+<context>
+    <name>Totals</name>
+    <message numerus="yes">
+        <source>%n day</source>
+        <comment>an age</comment>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <comment>an age</comment>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Age: %1 Hours: %2</source>
+        <comment>%1 is an age such as 40 yrs 2 mons</comment>
+        <translation>Âge&#xa0;: %1 Heures&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Lifetime income: %1</source>
+        <translation>Revenus de toute une vie&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>Weeks</name>
     <message>
         <source>Nothing entered</source>
@@ -1269,6 +2112,13 @@ Licence&#xa0;: %2&#xa0;; copie du %3.</translation>
         <source>Age ↓</source>
         <comment>axis caption: the ages run downwards</comment>
         <translation>Âge ↓</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more event</source>
+        <translation>
+            <numerusform>et %n autre événement</numerusform>
+            <numerusform>et %n autres événements</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

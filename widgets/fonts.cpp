@@ -1,7 +1,9 @@
 #include "widgets/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QSet>
 #include <QWidget>
 
@@ -83,4 +85,27 @@ void paintNavy(QWidget *label)
     const bool darkTheme = pal.color(QPalette::Window).lightness() < 128;
     pal.setColor(QPalette::WindowText, darkTheme ? QColor(150, 170, 255) : QColor(0, 0, 128));
     label->setPalette(pal);
+}
+
+void fitLabelFont(QLabel *label, QFont font, int smallestPixels)
+{
+    const auto fits = [label] {
+        const QRect room = label->contentsRect();
+        if (label->wordWrap())
+            return label->heightForWidth(label->width()) <= label->height();
+        // The access key's "&" takes no room; "&&" shows one ampersand.
+        QString shown = label->text();
+        shown.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+        int widest = 0;
+        for (const QString &line : shown.split(QLatin1Char('\n')))
+            widest = qMax(widest, label->fontMetrics().horizontalAdvance(line));
+        return widest + 2 * label->margin() <= room.width();
+    };
+    label->setFont(font);
+    // A face given in points (the desktop's) shrinks in pixels too.
+    const int start = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    for (int pixels = start - 1; pixels >= smallestPixels && !fits(); --pixels) {
+        font.setPixelSize(pixels);
+        label->setFont(font);
+    }
 }

@@ -4,6 +4,7 @@
 #include "calc/datephrase.h"
 #include "calc/datetext.h"
 #include "ui_frmpickdate.h"
+#include "widgets/fonts.h"
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -86,6 +87,7 @@ void TfrmPickDate::updatePanels()
     ui->pnlMonth->setText(longMonthName(d.month()));
     ui->pnlYear->setText(QStringLiteral("%1").arg(d.year(), 4, 10, QLatin1Char('0')));
     ui->pnlWhen->setText(dateWhenText(fromQDate(d), m_birthday));
+    fitLabelFont(ui->pnlWhen, font(), 8);
 }
 
 void TfrmPickDate::moveMonths(int months)

@@ -3,6 +3,7 @@
 #include "settings/settingsfile.h"
 #include "widgets/prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -40,7 +41,9 @@ bool SaveFileChoice::refusedAsInput(QWidget *parent, const QString &chosen)
     const QString input = settingsFileAt(chosen, settingsFilePath());
     if (input.isEmpty())
         return false;
-    Prompts::warning(parent, QStringLiteral("The file %1 is %2; choose another name. Nothing was written.")
+    Prompts::warning(parent, QCoreApplication::translate("SaveFileChoice",
+                                                         "The file %1 is %2; choose another name. Nothing was written.",
+                                                         "a file, which file of the program it is")
                                  .arg(QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath()), input));
     return true;
 }

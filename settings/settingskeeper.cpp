@@ -58,7 +58,7 @@ void SettingsKeeper::write(const Entries &entries)
     const QString path = settingsFilePath();
     // Replacing a file that could not be read would lose whatever it holds.
     if (path == m_path && !m_unreadable.isEmpty())
-        throw FileWriteError(path);
+        throw FileWriteError(path, m_unreadable);
     writeSettingsFile(path, entries, m_format);
     m_path = path;
     m_unreadable.clear();

@@ -91,6 +91,51 @@ private slots:
         }
     }
 
+    // Root opens a file in another user's folder whose name, or whose folder's name, that user
+    // linked to root's own entries: nothing of them is read, shown or kept in the recovery file.
+    void readThroughPlantedLink_data()
+    {
+        QTest::addColumn<QString>("linked");
+        QTest::addColumn<bool>("theirs"); // the link leads to that user's own file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the file, to root's file") << "file" << false << "It is a link another user made";
+        QTest::newRow("the folder, to root's folder")
+            << "folder" << false << "Its folder @/folder is reached through a link another user made";
+        QTest::newRow("the file, to their own file") << "file" << true << "";
+    }
+    void readThroughPlantedLink()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(QString, linked);
+        QFETCH(bool, theirs);
+        QFETCH(QString, reason);
+        QTemporaryDir top, rootOnly;
+        const QString secret = rootOnly.filePath(QStringLiteral("lfy.ini")), folder = top.filePath("folder");
+        QFile file(secret);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Name]\nname=RootSecret\n") > 0);
+        file.close();
+        if (theirs)
+            QCOMPARE(::chown(QFile::encodeName(secret).constData(), OtherUser, OtherUser), 0);
+        const QString link = linked == QLatin1String("file") ? folder + QStringLiteral("/lfy.ini") : folder;
+        if (linked == QLatin1String("file"))
+            QVERIFY(QDir().mkdir(folder) && ::chown(QFile::encodeName(folder).constData(), OtherUser, OtherUser) == 0);
+        QVERIFY(QFile::link(linked == QLatin1String("file") ? secret : rootOnly.path(), link));
+        QCOMPARE(::lchown(QFile::encodeName(link).constData(), OtherUser, OtherUser), 0);
+
+        const QString ini = folder + QStringLiteral("/lfy.ini");
+        QCOMPARE(checkSettingsFile(ini).reason, QString(reason).replace(QLatin1Char('@'), top.path()));
+        setSettingsFilePath(ini);
+        SettingsKeeper keeper;
+        Entries entries;
+        keeper.read(entries);
+        QCOMPARE(keeper.unreadableReason(), reason.replace(QLatin1Char('@'), top.path()));
+        QCOMPARE(entries.bio.name == QLatin1String("RootSecret"), theirs);
+        entries.bio.name += QLatin1Char('X');
+        keeper.keepUnsaved(entries);
+        QCOMPARE(readAll(recoveryFilePath(ini)).contains("RootSecret"), theirs);
+    }
+
     // A recovery file linked to another file of entries is not read: its entries would be offered
     // and saved here. The link goes; what it pointed at stays.
     void linkedRecoveryNotRead()

@@ -302,6 +302,57 @@ private slots:
         QCOMPARE(SettingsLock::lockPath(ini), (theirs ? target : ini) + QStringLiteral(".lock"));
     }
 
+    // The other user swaps their folder for a link to root's folder, where a lock of that name is
+    // root's own: root's lock is never made, taken over or removed there.
+    void lockInSwappedFolder_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::newRow("before the lock") << "before";
+        QTest::newRow("while it is held") << "held";
+        QTest::newRow("before a doubtful lock is taken over") << "doubtful";
+    }
+    void lockInSwappedFolder()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(QString, when);
+        QTemporaryDir top, rootOnly;
+        const QString folder = top.filePath(QStringLiteral("folder")), moved = top.filePath(QStringLiteral("moved"));
+        const QString rootsLock = rootOnly.filePath(QStringLiteral("lfy.ini.lock"));
+        QFile file(rootsLock);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("rootlock") > 0);
+        file.close();
+        QVERIFY(QDir().mkdir(folder) && ::chown(QFile::encodeName(folder).constData(), OtherUser, OtherUser) == 0);
+        const auto swap = [&] {
+            QVERIFY(QDir().rename(folder, moved) && QFile::link(rootOnly.path(), folder));
+            QCOMPARE(::lchown(QFile::encodeName(folder).constData(), OtherUser, OtherUser), 0);
+        };
+        const QString ini = folder + QStringLiteral("/lfy.ini");
+        if (when == QLatin1String("before")) {
+            swap();
+            QCOMPARE(SettingsLock(ini).tryLock(), SettingsLock::Result::NotPossible);
+        } else {
+            if (when == QLatin1String("doubtful"))
+                QFile(ini + QStringLiteral(".lock")).open(QIODevice::WriteOnly);
+            {
+                SettingsLock lock(ini);
+                const SettingsLock::Result result = lock.tryLock();
+                swap();
+                if (when == QLatin1String("doubtful")) {
+                    QCOMPARE(result, SettingsLock::Result::Doubtful);
+                    QVERIFY(lock.takeOver());
+                } else {
+                    QCOMPARE(result, SettingsLock::Result::Locked);
+                }
+                QVERIFY(QFileInfo::exists(moved + QStringLiteral("/lfy.ini.lock")));
+            }
+            // Let go where it was made.
+            QVERIFY(!QFileInfo::exists(moved + QStringLiteral("/lfy.ini.lock")));
+        }
+        QCOMPARE(readAll(rootsLock), QByteArray("rootlock"));
+        QCOMPARE(QDir(rootOnly.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"lfy.ini.lock"});
+    }
+
     // Why the recovery file could not be kept, as standard error tells it at a signal.
     void recoveryNotKept_data()
     {

@@ -297,10 +297,18 @@ void writeInFolder(const OpenFolder &folder, const QString &name, const QString 
         throw FileWriteError(shownPath, systemReason(EACCES));
 
     // The owner the new file is to have: the old file's, or for a new file beside the settings
-    // file, the settings file's.
+    // file, the settings file's. Not a link's: who made a link says nothing of whose entries these are.
     std::optional<struct stat> owner = replacesFile ? old : std::nullopt;
-    if (!owner && access == FileAccess::Beside && !ownerFrom.isEmpty())
-        owner = folder.status(ownerFrom); // the name's owner: a link there may lead to anyone's file
+    if (!owner && access == FileAccess::Beside && !ownerFrom.isEmpty()) {
+        owner = folder.status(ownerFrom);
+        if (owner && !S_ISREG(owner->st_mode))
+            owner.reset();
+    }
+    // Root making a person's file anew in another user's folder (the settings file deleted
+    // meanwhile) gives it to that user, who could not read it otherwise.
+    struct stat folderStatus {};
+    if (!owner && ownerOnly && ::geteuid() == 0 && ::fstat(folder.fd(), &folderStatus) == 0)
+        owner = folderStatus;
 
     const auto next = [&hooks] { return !hooks.step || hooks.step(); };
     if (!next())

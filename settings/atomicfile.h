@@ -80,7 +80,8 @@ struct AtomicWriteHooks {
 // Beside: a file the program keeps beside the settings file (the backup, the recovery file),
 // 0600 as OwnerOnly. The name itself is replaced: a link or anything else there that is not a
 // file becomes a file of its own, so nothing is written through a link someone planted. It takes
-// the owner of `ownerFrom`, a file in the same folder, where this process may give it (root).
+// the owner of `ownerFrom`, a file in the same folder (not a link there), where this process may
+// give it (root). A file of either kind that root makes anew belongs to the folder's owner.
 enum class FileAccess { Ordinary, OwnerOnly, Beside };
 
 // Replaces the file at `path` with `data` through a temporary file beside it that is renamed over

@@ -353,6 +353,35 @@ private slots:
         QCOMPARE(QDir(rootOnly.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"lfy.ini.lock"});
     }
 
+    // A file root makes anew in another user's folder is theirs, or they could not read it.
+    void madeAnewInTheirFolder_data()
+    {
+        QTest::addColumn<QString>("made");
+        QTest::newRow("settings file deleted meanwhile") << "lfy.ini";
+        QTest::newRow("recovery file beside no settings file") << "lfy.ini.recovery";
+        QTest::newRow("recovery file beside a link root made") << "link";
+    }
+    void madeAnewInTheirFolder()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(QString, made);
+        QTemporaryDir folder, elsewhere;
+        QCOMPARE(::chown(QFile::encodeName(folder.path()).constData(), OtherUser, OtherUser), 0);
+        const QString ini = folder.filePath(QStringLiteral("lfy.ini"));
+        if (made == QLatin1String("link")) {
+            QVERIFY(QFile(elsewhere.filePath("x")).open(QIODevice::WriteOnly) && QFile::link(elsewhere.filePath("x"), ini));
+            made = QStringLiteral("lfy.ini.recovery");
+        }
+        if (made == QLatin1String("lfy.ini"))
+            IniFile(ini).save();
+        else
+            writeFileAtomically(recoveryFilePath(ini), BeasFile, {}, FileAccess::Beside, ini);
+        const struct stat st = lstatOf(folder.filePath(made));
+        QCOMPARE(st.st_uid, OtherUser);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+    }
+
     // Why the recovery file could not be kept, as standard error tells it at a signal.
     void recoveryNotKept_data()
     {

@@ -13,6 +13,10 @@ QString whyNotWritten(const QString &path, qint64 size)
 {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
+    // The folder's name now leads elsewhere through another user's link: the write refused it.
+    const OpenFolder opened(folder);
+    if (!opened.isOpen() && QFileInfo::exists(folder))
+        return opened.whyNotOpen();
     // Deleted while the window was open: no permission is missing, the folder is.
     if (!QFileInfo::exists(folder))
         return QStringLiteral("%1 no longer exists").arg(QDir::toNativeSeparators(folder));
@@ -45,6 +49,11 @@ SettingsKeeper::DiskChange SettingsKeeper::changeOnDisk() const
 {
     if (settingsFilePath() != m_path || !m_unreadable.isEmpty())
         return DiskChange::None;
+    // The file is still where it was read; only its folder's name now leads elsewhere, through
+    // another user's link. Nothing to ask: the save refuses it and says why.
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (QFileInfo::exists(folder) && !OpenFolder(folder).isOpen())
+        return DiskChange::Unreachable;
     const std::optional<QByteArray> now = fileFingerprint(m_path);
     if (now == m_fingerprint)
         return DiskChange::None;

@@ -382,6 +382,30 @@ private slots:
         QCOMPARE(st.st_mode & 0777, mode_t(0600));
     }
 
+    // The other user's folder swapped for a link to root's while root's window is open: the file
+    // is neither changed nor gone, and the recovery file is refused for that reason.
+    void folderSwappedWhileOpen()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QTemporaryDir top, rootOnly;
+        const QString folder = top.filePath(QStringLiteral("folder")), ini = folder + QStringLiteral("/lfy.ini");
+        QVERIFY(QDir().mkdir(folder) && ::chown(QFile::encodeName(folder).constData(), OtherUser, OtherUser) == 0);
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(BeasFile) > 0);
+        file.close();
+        setSettingsFilePath(ini);
+        SettingsKeeper keeper;
+        Entries entries;
+        keeper.read(entries);
+        QVERIFY(QDir().rename(folder, top.filePath(QStringLiteral("moved"))) && QFile::link(rootOnly.path(), folder));
+        QCOMPARE(::lchown(QFile::encodeName(folder).constData(), OtherUser, OtherUser), 0);
+        QCOMPARE(keeper.changeOnDisk(), SettingsKeeper::DiskChange::Unreachable);
+        entries.bio.name = QStringLiteral("Typed");
+        QCOMPARE(keeper.keepUnsaved(entries),
+                 QStringLiteral("Its folder %1 is reached through a link another user made").arg(folder));
+    }
+
     // Why the recovery file could not be kept, as standard error tells it at a signal.
     void recoveryNotKept_data()
     {

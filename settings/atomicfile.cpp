@@ -2,10 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QDateTime>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -85,7 +88,8 @@ void writeDirectly(const QString &path, const QByteArray &data, const struct sta
 int createTemporary(const OpenFolder &folder, const QString &final, mode_t mode, QString &name)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = final + QStringLiteral(".") + QString::number(QRandomGenerator::global()->generate(), 36);
+        name = final + QStringLiteral(".") + QString::number(QRandomGenerator::global()->generate(), 36) +
+               QStringLiteral(".tmp");
         const int fd = ::openat(folder.fd(), QFile::encodeName(name).constData(),
                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
@@ -370,3 +374,33 @@ void writeInFolder(const OpenFolder &folder, const QString &name, const QString 
     }
 }
 } // namespace
+
+int removeLeftTemporaries(const OpenFolder &folder, const QString &name)
+{
+    if (!folder.isOpen())
+        return 0;
+    const int listed = ::openat(folder.fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *dir = listed < 0 ? nullptr : ::fdopendir(listed);
+    if (!dir) {
+        if (listed >= 0)
+            ::close(listed);
+        return 0;
+    }
+    // As createTemporary() names them: a 32-bit number in base 36.
+    const QRegularExpression made(QRegularExpression::anchoredPattern(QRegularExpression::escape(name) +
+                                                                      QStringLiteral("\\.[0-9a-z]{1,7}\\.tmp")));
+    // A write in progress (another copy's export) is never that old.
+    const qint64 before = QDateTime::currentSecsSinceEpoch() - 60 * 60;
+    QStringList left;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QString found = QFile::decodeName(entry->d_name);
+        const std::optional<struct stat> st = made.match(found).hasMatch() ? folder.status(found) : std::nullopt;
+        if (st && S_ISREG(st->st_mode) && st->st_uid == ::geteuid() && st->st_mtime < before)
+            left.append(found);
+    }
+    ::closedir(dir);
+    int removed = 0;
+    for (const QString &found : left)
+        removed += folder.remove(found) ? 1 : 0;
+    return removed;
+}

@@ -99,6 +99,10 @@ void writeFileAtomically(const OpenFolder &folder, const QString &name, const QB
                          const AtomicWriteHooks &hooks = {}, FileAccess access = FileAccess::Ordinary,
                          const QString &ownerFrom = QString());
 
+// Removes the temporary files that writes to `name` in `folder` left behind when the process was
+// killed midway: this user's, older than an hour. Returns how many.
+int removeLeftTemporaries(const OpenFolder &folder, const QString &name);
+
 // The file a chain of links at `path` ends at. A link is followed only when this user, root or
 // the owner of that file made it: another user's link could lead anywhere this process may
 // write. Throws FileWriteError ("It is a link another user made") otherwise.

@@ -69,6 +69,11 @@ void SettingsKeeper::write(const Entries &entries)
     if (path == m_path && !m_unreadable.isEmpty())
         throw FileWriteError(path, m_unreadable);
     writeSettingsFile(path, entries, m_format);
+    // A save, backup or recovery write killed midway left its temporary file; this one went well.
+    const QFileInfo saved(followLinks(QFileInfo(path).absoluteFilePath()));
+    const OpenFolder folder(saved.absolutePath());
+    for (const QString &name : {saved.fileName(), IniFile::backupPath(saved.fileName()), recoveryFilePath(saved.fileName())})
+        removeLeftTemporaries(folder, name);
     m_path = path;
     m_unreadable.clear();
     m_fingerprint = fileFingerprint(path);

@@ -406,6 +406,41 @@ private slots:
                  QStringLiteral("Its folder %1 is reached through a link another user made").arg(folder));
     }
 
+    // Temporary files of a save killed midway go at the next save that succeeds; nothing else does.
+    void leftTemporariesRemoved_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("ageMinutes");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("a save's") << "lfy.ini.1gf0y4l.tmp" << 120 << true;
+        QTest::newRow("a backup's") << "lfy.ini.bak.ip0dyk.tmp" << 120 << true;
+        QTest::newRow("one being written now") << "lfy.ini.1gf0y4l.tmp" << 5 << false;
+        QTest::newRow("the user's own copy") << "lfy.ini.old" << 120 << false;
+        QTest::newRow("another user's") << "lfy.ini.1gf0y4l.tmp" << -120 << false;
+    }
+    void leftTemporariesRemoved()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, ageMinutes);
+        QFETCH(bool, removed);
+        QTemporaryDir folder;
+        const QString ini = folder.filePath(QStringLiteral("lfy.ini")), left = folder.filePath(name);
+        for (const QString &path : {ini, left}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(BeasFile) > 0 && file.flush());
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * qAbs(ageMinutes)),
+                                     QFileDevice::FileModificationTime));
+        }
+        if (ageMinutes < 0 && ::chown(QFile::encodeName(left).constData(), OtherUser, OtherUser) != 0)
+            QSKIP("only root can give a file to another user");
+        setSettingsFilePath(ini);
+        SettingsKeeper keeper;
+        Entries entries;
+        keeper.read(entries);
+        keeper.write(entries);
+        QCOMPARE(QFileInfo::exists(left), !removed);
+    }
+
     // Why the recovery file could not be kept, as standard error tells it at a signal.
     void recoveryNotKept_data()
     {

@@ -297,7 +297,9 @@ void writeInFolder(const OpenFolder &folder, const QString &name, const QString 
         throw FileWriteError(shownPath, QStringLiteral("It is not a regular file"));
     const bool replacesFile = old && S_ISREG(old->st_mode);
     // Replacing the file through a temporary one would get past a read-only file; refuse instead.
-    if (replacesFile && ::faccessat(folder.fd(), encodedName.constData(), W_OK, AT_EACCESS) != 0)
+    // Root may write any file, yet one that nobody may write was made read-only on purpose.
+    if (replacesFile && (::faccessat(folder.fd(), encodedName.constData(), W_OK, AT_EACCESS) != 0 ||
+                         (::geteuid() == 0 && (old->st_mode & 0222) == 0)))
         throw FileWriteError(shownPath, systemReason(EACCES));
 
     // The owner the new file is to have: the old file's, or for a new file beside the settings

@@ -86,7 +86,8 @@ enum class FileAccess { Ordinary, OwnerOnly, Beside };
 
 // Replaces the file at `path` with `data` through a temporary file beside it that is renamed over
 // it only when every byte is written, so the file is always wholly the old one or wholly the new
-// one and a failure leaves no partial file. An existing file that is read-only is refused; every
+// one and a failure leaves no partial file. An existing file that is read-only is refused (for root
+// too, when nobody may write it); every
 // mode and owner change acts on the temporary file, never through a name.
 // Its folder is opened once, after links are resolved: should the folder's name be moved away or
 // replaced by a link while the write goes on, the write still lands in the folder it began in.

@@ -30,6 +30,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <stdexcept>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -229,13 +230,16 @@ int BatchExport::run(const QString &pdfPath, const QString &csvPath, int lookAhe
     const std::pair<const char *, QString> outputs[] = {
         {"--report", pdfPath}, {"--csv", csvPath}, {"--weeks", weeksPath}};
     for (const auto &[option, path] : outputs) {
-        const QString input =
-            path.isEmpty() || CommandLine::isStandardOutput(path) ? QString() : settingsFileAt(path, settings);
+        // Standard output may be the settings file too ("1<>lfy.ini", ">> lfy.ini").
+        const QString input = path.isEmpty()                           ? QString()
+                              : CommandLine::isStandardOutput(path) ? settingsFileAt(STDOUT_FILENO, settings)
+                                                                    : settingsFileAt(path, settings);
         if (!input.isEmpty()) {
             const QString said =
                 QCoreApplication::translate("BatchExport", "lifetally: the %1 file %2 is %3; nothing was written.",
                                             "an option, a file, a settings file")
-                    .arg(QLatin1String(option), QFileInfo(path).absoluteFilePath(), input);
+                    .arg(QLatin1String(option),
+                         CommandLine::isStandardOutput(path) ? path : QFileInfo(path).absoluteFilePath(), input);
             std::fprintf(stderr, "%s\n", said.toLocal8Bit().constData());
             return 2;
         }

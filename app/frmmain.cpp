@@ -351,6 +351,7 @@ bool TfrmMain::saveEntries(bool interactive)
             return false;
         break;
     case SettingsKeeper::DiskChange::FolderRemoved: // nothing to ask: the save fails and says why
+    case SettingsKeeper::DiskChange::Unreachable:
     case SettingsKeeper::DiskChange::None:
         break;
     }

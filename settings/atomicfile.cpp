@@ -3,10 +3,13 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QDateTime>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -86,7 +89,8 @@ void writeDirectly(const QString &path, const QByteArray &data, const struct sta
 int createTemporary(const OpenFolder &folder, const QString &final, mode_t mode, QString &name)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = final + QStringLiteral(".") + QString::number(QRandomGenerator::global()->generate(), 36);
+        name = final + QStringLiteral(".") + QString::number(QRandomGenerator::global()->generate(), 36) +
+               QStringLiteral(".tmp");
         const int fd = ::openat(folder.fd(), QFile::encodeName(name).constData(),
                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
@@ -299,14 +303,24 @@ void writeInFolder(const OpenFolder &folder, const QString &name, const QString 
         throw FileWriteError(shownPath, QCoreApplication::translate("AtomicFile", "It is not a regular file"));
     const bool replacesFile = old && S_ISREG(old->st_mode);
     // Replacing the file through a temporary one would get past a read-only file; refuse instead.
-    if (replacesFile && ::faccessat(folder.fd(), encodedName.constData(), W_OK, AT_EACCESS) != 0)
+    // Root may write any file, yet one that nobody may write was made read-only on purpose.
+    if (replacesFile && (::faccessat(folder.fd(), encodedName.constData(), W_OK, AT_EACCESS) != 0 ||
+                         (::geteuid() == 0 && (old->st_mode & 0222) == 0)))
         throw FileWriteError(shownPath, systemReason(EACCES));
 
     // The owner the new file is to have: the old file's, or for a new file beside the settings
-    // file, the settings file's.
+    // file, the settings file's. Not a link's: who made a link says nothing of whose entries these are.
     std::optional<struct stat> owner = replacesFile ? old : std::nullopt;
-    if (!owner && access == FileAccess::Beside && !ownerFrom.isEmpty())
-        owner = folder.status(ownerFrom); // the name's owner: a link there may lead to anyone's file
+    if (!owner && access == FileAccess::Beside && !ownerFrom.isEmpty()) {
+        owner = folder.status(ownerFrom);
+        if (owner && !S_ISREG(owner->st_mode))
+            owner.reset();
+    }
+    // Root making a person's file anew in another user's folder (the settings file deleted
+    // meanwhile) gives it to that user, who could not read it otherwise.
+    struct stat folderStatus {};
+    if (!owner && ownerOnly && ::geteuid() == 0 && ::fstat(folder.fd(), &folderStatus) == 0)
+        owner = folderStatus;
 
     const auto next = [&hooks] { return !hooks.step || hooks.step(); };
     if (!next())
@@ -368,3 +382,33 @@ void writeInFolder(const OpenFolder &folder, const QString &name, const QString 
     }
 }
 } // namespace
+
+int removeLeftTemporaries(const OpenFolder &folder, const QString &name)
+{
+    if (!folder.isOpen())
+        return 0;
+    const int listed = ::openat(folder.fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *dir = listed < 0 ? nullptr : ::fdopendir(listed);
+    if (!dir) {
+        if (listed >= 0)
+            ::close(listed);
+        return 0;
+    }
+    // As createTemporary() names them: a 32-bit number in base 36.
+    const QRegularExpression made(QRegularExpression::anchoredPattern(QRegularExpression::escape(name) +
+                                                                      QStringLiteral("\\.[0-9a-z]{1,7}\\.tmp")));
+    // A write in progress (another copy's export) is never that old.
+    const qint64 before = QDateTime::currentSecsSinceEpoch() - 60 * 60;
+    QStringList left;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QString found = QFile::decodeName(entry->d_name);
+        const std::optional<struct stat> st = made.match(found).hasMatch() ? folder.status(found) : std::nullopt;
+        if (st && S_ISREG(st->st_mode) && st->st_uid == ::geteuid() && st->st_mtime < before)
+            left.append(found);
+    }
+    ::closedir(dir);
+    int removed = 0;
+    for (const QString &found : left)
+        removed += folder.remove(found) ? 1 : 0;
+    return removed;
+}

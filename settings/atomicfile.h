@@ -82,12 +82,14 @@ struct AtomicWriteHooks {
 // Beside: a file the program keeps beside the settings file (the backup, the recovery file),
 // 0600 as OwnerOnly. The name itself is replaced: a link or anything else there that is not a
 // file becomes a file of its own, so nothing is written through a link someone planted. It takes
-// the owner of `ownerFrom`, a file in the same folder, where this process may give it (root).
+// the owner of `ownerFrom`, a file in the same folder (not a link there), where this process may
+// give it (root). A file of either kind that root makes anew belongs to the folder's owner.
 enum class FileAccess { Ordinary, OwnerOnly, Beside };
 
 // Replaces the file at `path` with `data` through a temporary file beside it that is renamed over
 // it only when every byte is written, so the file is always wholly the old one or wholly the new
-// one and a failure leaves no partial file. An existing file that is read-only is refused; every
+// one and a failure leaves no partial file. An existing file that is read-only is refused (for root
+// too, when nobody may write it); every
 // mode and owner change acts on the temporary file, never through a name.
 // Its folder is opened once, after links are resolved: should the folder's name be moved away or
 // replaced by a link while the write goes on, the write still lands in the folder it began in.
@@ -99,6 +101,10 @@ void writeFileAtomically(const QString &path, const QByteArray &data, const Atom
 void writeFileAtomically(const OpenFolder &folder, const QString &name, const QByteArray &data,
                          const AtomicWriteHooks &hooks = {}, FileAccess access = FileAccess::Ordinary,
                          const QString &ownerFrom = QString());
+
+// Removes the temporary files that writes to `name` in `folder` left behind when the process was
+// killed midway: this user's, older than an hour. Returns how many.
+int removeLeftTemporaries(const OpenFolder &folder, const QString &name);
 
 // The file a chain of links at `path` ends at. A link is followed only when this user, root or
 // the owner of that file made it: another user's link could lead anywhere this process may

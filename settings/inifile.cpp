@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <optional>
+#include <sys/stat.h>
 #include <utility>
 
 namespace {
@@ -105,32 +107,34 @@ IniFile::IniFile(const QString &path) : m_path(path)
 
 bool readIniBytes(const QString &path, QByteArray &content, QString &reason)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
+    content.clear();
+    // Read under the rule a write follows: through another user's link (on the file or on a
+    // folder on the way) this process could read a file that is not theirs (root's), show it and
+    // keep it in a recovery file in their folder.
+    QString landing;
+    try {
+        landing = followLinks(QFileInfo(path).absoluteFilePath());
+    } catch (const FileWriteError &) {
+        reason = QCoreApplication::translate("IniFile", "It is a link another user made");
+        return false;
+    }
+    const QFileInfo info(landing);
+    const OpenFolder folder(info.absolutePath());
+    if (!folder.isOpen()) {
+        reason = folder.whyNotOpen();
+        return false;
+    }
+    // Judged before it is opened: a device or a pipe is never opened at all.
+    const std::optional<struct stat> found = folder.status(info.fileName());
+    if (found && S_ISDIR(found->st_mode))
         reason = QCoreApplication::translate("IniFile", "It is a folder");
-    else if (info.exists() && !info.isFile())
+    else if (found && !S_ISREG(found->st_mode) && !S_ISLNK(found->st_mode))
         reason = QCoreApplication::translate("IniFile", "It is not a regular file");
-    else if (info.size() > MaxIniFileBytes)
+    else if (found && found->st_size > MaxIniFileBytes)
         reason = QCoreApplication::translate("IniFile", "It is larger than %1 MB").arg(MaxIniFileBytes >> 20);
     if (!reason.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
-        return false;
-    }
-    // One byte more than the limit tells a file that grew since it was looked at.
-    content = file.read(MaxIniFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        reason = file.errorString();
-        return false;
-    }
-    if (content.size() > MaxIniFileBytes) {
-        reason = QCoreApplication::translate("IniFile", "It is larger than %1 MB").arg(MaxIniFileBytes >> 20);
-        content.clear();
-        return false;
-    }
-    return true;
+    return folder.read(info.fileName(), MaxIniFileBytes, content, reason);
 }
 
 void IniFile::addSection(Section section)

@@ -18,6 +18,8 @@ constexpr qint64 MaxIniFileBytes = 4 * 1024 * 1024;
 // Reads the whole of a regular file of at most MaxIniFileBytes into `content`. Otherwise false,
 // with why in `reason` ("It is a folder", "It is not a regular file", "It is larger than 4 MB",
 // the system's reason); a device or a pipe is never opened, so it cannot block the reading.
+// Links are followed as a write follows them ("It is a link another user made"), and the file is
+// read in its folder, opened once.
 bool readIniBytes(const QString &path, QByteArray &content, QString &reason);
 
 // A private-profile initialisation file held in memory: an ordered list of sections of entries.

@@ -368,7 +368,9 @@ QString canonicalSettingsPath(const QString &settingsPath)
     return landingPath(settingsPath);
 }
 
-QString settingsFileAt(const QString &output, const QString &settingsPath)
+namespace {
+// The settings file and the files kept beside it, under every name they go by.
+template <typename Same> QString settingsFileWhere(const QString &settingsPath, Same same)
 {
     const QString canonical = canonicalSettingsPath(settingsPath);
     const struct {
@@ -384,8 +386,26 @@ QString settingsFileAt(const QString &output, const QString &settingsPath)
         {canonical + QStringLiteral(".lock"), QT_TRANSLATE_NOOP("SettingsFile", "the settings file's lock file")},
     };
     for (const auto &input : inputs)
-        if (sameFile(output, input.path))
+        if (same(input.path))
             return QCoreApplication::translate("SettingsFile", "%1 %2", "which file it is, its path")
                 .arg(QCoreApplication::translate("SettingsFile", input.what), input.path);
     return QString();
+}
+} // namespace
+
+QString settingsFileAt(const QString &output, const QString &settingsPath)
+{
+    return settingsFileWhere(settingsPath, [&output](const QString &input) { return sameFile(output, input); });
+}
+
+QString settingsFileAt(int outputFd, const QString &settingsPath)
+{
+    struct stat out {};
+    if (::fstat(outputFd, &out) != 0)
+        return QString();
+    return settingsFileWhere(settingsPath, [&out](const QString &input) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(input).constData(), &st) == 0 && st.st_dev == out.st_dev &&
+               st.st_ino == out.st_ino;
+    });
 }

@@ -68,3 +68,5 @@ QString canonicalSettingsPath(const QString &settingsPath);
 // its backup, its recovery file or its lock file (links and hard links resolved): "the settings
 // file /home/ann/lfy.ini", "the settings file's backup /home/ann/lfy.ini.bak"; otherwise empty.
 QString settingsFileAt(const QString &output, const QString &settingsPath);
+// The same for an output already open as `outputFd` (standard output, given as "-").
+QString settingsFileAt(int outputFd, const QString &settingsPath);

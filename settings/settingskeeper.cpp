@@ -14,6 +14,10 @@ QString whyNotWritten(const QString &path, qint64 size, const FileWriteError &er
 {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
+    // The folder's name now leads elsewhere through another user's link: the write refused it.
+    const OpenFolder opened(folder);
+    if (!opened.isOpen() && QFileInfo::exists(folder))
+        return opened.whyNotOpen();
     // Deleted while the window was open: no permission is missing, the folder is.
     if (!QFileInfo::exists(folder))
         return QCoreApplication::translate("SettingsKeeper", "%1 no longer exists").arg(QDir::toNativeSeparators(folder));
@@ -49,6 +53,11 @@ SettingsKeeper::DiskChange SettingsKeeper::changeOnDisk() const
 {
     if (settingsFilePath() != m_path || !m_unreadable.isEmpty())
         return DiskChange::None;
+    // The file is still where it was read; only its folder's name now leads elsewhere, through
+    // another user's link. Nothing to ask: the save refuses it and says why.
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (QFileInfo::exists(folder) && !OpenFolder(folder).isOpen())
+        return DiskChange::Unreachable;
     const std::optional<QByteArray> now = fileFingerprint(m_path);
     if (now == m_fingerprint)
         return DiskChange::None;
@@ -62,8 +71,13 @@ void SettingsKeeper::write(const Entries &entries)
     const QString path = settingsFilePath();
     // Replacing a file that could not be read would lose whatever it holds.
     if (path == m_path && !m_unreadable.isEmpty())
-        throw FileWriteError(path);
+        throw FileWriteError(path, m_unreadable);
     writeSettingsFile(path, entries, m_format);
+    // A save, backup or recovery write killed midway left its temporary file; this one went well.
+    const QFileInfo saved(followLinks(QFileInfo(path).absoluteFilePath()));
+    const OpenFolder folder(saved.absolutePath());
+    for (const QString &name : {saved.fileName(), IniFile::backupPath(saved.fileName()), recoveryFilePath(saved.fileName())})
+        removeLeftTemporaries(folder, name);
     m_path = path;
     m_unreadable.clear();
     m_fingerprint = fileFingerprint(path);

@@ -18,8 +18,9 @@ public:
     FileFormatState formatState() const { return m_format; }
     const RowsPastCapacity &rowsPastCapacity() const { return m_past; }
     // What became of the file since it was read or written here: nothing; changed by someone
-    // else; removed (deleted, or moved away) from a folder still there; or gone with its folder.
-    enum class DiskChange { None, Changed, Removed, FolderRemoved };
+    // else; removed (deleted, or moved away) from a folder still there; gone with its folder; or
+    // out of reach, its folder's name now leading elsewhere through another user's link.
+    enum class DiskChange { None, Changed, Removed, FolderRemoved, Unreachable };
     DiskChange changeOnDisk() const;
     // Writes the file, then drops the recovery file. Throws FileWriteError.
     void write(const Entries &entries);

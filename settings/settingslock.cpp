@@ -21,8 +21,37 @@ QString SettingsLock::lockPath(const QString &settingsPath)
     return canonicalSettingsPath(settingsPath) + QStringLiteral(".lock");
 }
 
+QString SettingsLock::lockName(const QString &settingsPath)
+{
+    const QString file = QFileInfo(settingsPath).absoluteFilePath();
+    try {
+        return QFileInfo(followLinks(file)).absoluteFilePath() + QStringLiteral(".lock");
+    } catch (const FileWriteError &) {
+        return file + QStringLiteral(".lock");
+    }
+}
+
+namespace {
+// The folder open as `fd`, by a name that leads to it alone whatever becomes of its own name;
+// empty where the system has none.
+QString nameOfOpenFolder(int fd)
+{
+    const QString name = QStringLiteral("/proc/self/fd/%1").arg(fd);
+    return QFileInfo(name).isDir() ? name : QString();
+}
+} // namespace
+
 SettingsLock::SettingsLock(const QString &settingsPath)
-    : m_settings(settingsPath), m_path(lockPath(settingsPath)), m_lock(m_path)
+    : m_settings(settingsPath), m_path(lockPath(settingsPath)),
+      m_folder(std::make_unique<OpenFolder>(QFileInfo(lockName(settingsPath)).absolutePath())),
+      m_lockFile([this, &settingsPath] {
+          if (!m_folder->isOpen())
+              return QString();
+          const QString folder = nameOfOpenFolder(m_folder->fd());
+          return folder.isEmpty() ? m_path
+                                  : folder + QLatin1Char('/') + QFileInfo(lockName(settingsPath)).fileName();
+      }()),
+      m_lock(m_lockFile.isEmpty() ? m_path : m_lockFile)
 {
     // A window stays open for hours: only a holder that no longer runs makes a lock stale, never
     // its age.
@@ -35,9 +64,13 @@ SettingsLock::Result SettingsLock::tryLock()
     const QFileInfo settings(m_settings);
     if (settings.exists() && !settings.isFile())
         return Result::NotPossible;
+    // Its folder cannot be opened, or only through another user's link: a lock made by name
+    // there would land where that link leads.
+    if (m_lockFile.isEmpty())
+        return Result::NotPossible;
     if (m_lock.tryLock(0))
         return Result::Locked;
-    const QFileInfo file(m_path);
+    const QFileInfo file(m_lockFile);
     // A folder in its place makes no lock, yet stops every copy from making one.
     if (file.isDir())
         return Result::Doubtful;
@@ -57,11 +90,12 @@ SettingsLock::Result SettingsLock::tryLock()
 
 bool SettingsLock::takeOver()
 {
-    // Judged and removed in one folder, opened once.
-    const QFileInfo where(m_path);
-    const OpenFolder folder(where.absolutePath());
-    if (const std::optional<struct stat> found = folder.status(where.fileName()))
-        folder.remove(where.fileName(), S_ISDIR(found->st_mode));
+    // Judged and removed in the lock's folder, opened once.
+    if (m_lockFile.isEmpty())
+        return false;
+    const QString name = QFileInfo(m_lockFile).fileName();
+    if (const std::optional<struct stat> found = m_folder->status(name))
+        m_folder->remove(name, S_ISDIR(found->st_mode));
     return m_lock.tryLock(0);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "settings/atomicfile.h"
 #include <QLockFile>
 #include <QString>
+#include <memory>
 
 // One copy of the program per settings file: two windows on one file would each save over the
 // other's entries. A lock file beside the settings file is held while a window has it open.
@@ -33,7 +35,14 @@ public:
     static constexpr qint64 ForeignLockSeconds = 24 * 60 * 60;
 
 private:
+    // The folder of the lock, opened once (and not through another user's link to a folder not
+    // theirs); and the name QLockFile is given, through that open folder where the system offers
+    // one (/proc/self/fd), so that the lock is made and removed there even when the folder's name
+    // is moved away or replaced by a link meanwhile.
+    static QString lockName(const QString &settingsPath);
     QString m_settings;
     QString m_path;
-    QLockFile m_lock;
+    std::unique_ptr<OpenFolder> m_folder;
+    QString m_lockFile;
+    QLockFile m_lock; // after the folder: let go before the folder is closed
 };

@@ -46,11 +46,11 @@
     </message>
     <message>
         <source>Its folder %1 is reached through a link another user made</source>
-        <translation>Ihr Ordner %1 wird über eine Verknüpfung erreicht, die ein anderer Benutzer angelegt hat</translation>
+        <translation>Ihr Ordner %1 wird über einen Verweis erreicht, den ein anderer Benutzer angelegt hat</translation>
     </message>
     <message>
         <source>It is a link</source>
-        <translation>Die Datei ist eine Verknüpfung</translation>
+        <translation>Es ist ein Verweis</translation>
     </message>
     <message>
         <source>It is larger than %1 MB</source>
@@ -654,6 +654,10 @@ Eine &lt;file&gt; - bei --report oder --csv bedeutet die Standardausgabe.</trans
     <message>
         <source>It is larger than %1 MB</source>
         <translation>Die Datei ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>It is a link another user made</source>
+        <translation>Es ist ein Verweis, den ein anderer Benutzer angelegt hat</translation>
     </message>
 </context>
 <context>

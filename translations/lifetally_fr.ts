@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>The folder %1 does not exist</source>
-        <translation>Le dossier %1 n'existe pas</translation>
+        <translation>Le dossier %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>Its folder %1 is reached through a link another user made</source>
@@ -654,6 +654,10 @@ Un &lt;file&gt; valant - pour --report ou --csv désigne la sortie standard.</tr
     <message>
         <source>It is larger than %1 MB</source>
         <translation>Il fait plus de %1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>It is a link another user made</source>
+        <translation>C&apos;est un lien créé par un autre utilisateur</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,40 @@ private slots:
     }
 
     // A PDF, from the window or the command line, is on the region's paper.
+    // Standard output opened on the settings file or a file kept with it ("1<>", ">>") is judged as
+    // a named output is: the program must not write the entries over with a report.
+    void standardOutputOnInput_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("onto");
+        QTest::newRow("report onto the settings file") << "--report" << "pat.ini";
+        QTest::newRow("csv onto the recovery file") << "--csv" << "pat.ini.recovery";
+    }
+    void standardOutputOnInput()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, onto);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("pat.ini")), target = dir.filePath(onto);
+        writeFile(ini, Settings);
+        writeFile(target, Settings);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setStandardOutputFile(target, QIODevice::Append);
+        program.start(QStringLiteral(LIFETALLY_PROGRAM), {QStringLiteral("--settings"), ini, option, QStringLiteral("-")});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 2);
+        QVERIFY(QString::fromLocal8Bit(program.readAllStandardError())
+                    .startsWith(QStringLiteral("lifetally: the %1 file - is the settings file").arg(option)));
+        for (const QString &path : {ini, target}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), Settings);
+        }
+    }
+
     void reportPaperFollowsTheRegion_data()
     {
         QTest::addColumn<QString>("locale");

@@ -91,6 +91,51 @@ private slots:
         }
     }
 
+    // Root opens a file in another user's folder whose name, or whose folder's name, that user
+    // linked to root's own entries: nothing of them is read, shown or kept in the recovery file.
+    void readThroughPlantedLink_data()
+    {
+        QTest::addColumn<QString>("linked");
+        QTest::addColumn<bool>("theirs"); // the link leads to that user's own file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the file, to root's file") << "file" << false << "It is a link another user made";
+        QTest::newRow("the folder, to root's folder")
+            << "folder" << false << "Its folder @/folder is reached through a link another user made";
+        QTest::newRow("the file, to their own file") << "file" << true << "";
+    }
+    void readThroughPlantedLink()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(QString, linked);
+        QFETCH(bool, theirs);
+        QFETCH(QString, reason);
+        QTemporaryDir top, rootOnly;
+        const QString secret = rootOnly.filePath(QStringLiteral("lfy.ini")), folder = top.filePath("folder");
+        QFile file(secret);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Name]\nname=RootSecret\n") > 0);
+        file.close();
+        if (theirs)
+            QCOMPARE(::chown(QFile::encodeName(secret).constData(), OtherUser, OtherUser), 0);
+        const QString link = linked == QLatin1String("file") ? folder + QStringLiteral("/lfy.ini") : folder;
+        if (linked == QLatin1String("file"))
+            QVERIFY(QDir().mkdir(folder) && ::chown(QFile::encodeName(folder).constData(), OtherUser, OtherUser) == 0);
+        QVERIFY(QFile::link(linked == QLatin1String("file") ? secret : rootOnly.path(), link));
+        QCOMPARE(::lchown(QFile::encodeName(link).constData(), OtherUser, OtherUser), 0);
+
+        const QString ini = folder + QStringLiteral("/lfy.ini");
+        QCOMPARE(checkSettingsFile(ini).reason, QString(reason).replace(QLatin1Char('@'), top.path()));
+        setSettingsFilePath(ini);
+        SettingsKeeper keeper;
+        Entries entries;
+        keeper.read(entries);
+        QCOMPARE(keeper.unreadableReason(), reason.replace(QLatin1Char('@'), top.path()));
+        QCOMPARE(entries.bio.name == QLatin1String("RootSecret"), theirs);
+        entries.bio.name += QLatin1Char('X');
+        keeper.keepUnsaved(entries);
+        QCOMPARE(readAll(recoveryFilePath(ini)).contains("RootSecret"), theirs);
+    }
+
     // A recovery file linked to another file of entries is not read: its entries would be offered
     // and saved here. The link goes; what it pointed at stays.
     void linkedRecoveryNotRead()
@@ -255,6 +300,145 @@ private slots:
         if (theirs)
             QCOMPARE(::chown(QFile::encodeName(target).constData(), OtherUser, OtherUser), 0);
         QCOMPARE(SettingsLock::lockPath(ini), (theirs ? target : ini) + QStringLiteral(".lock"));
+    }
+
+    // The other user swaps their folder for a link to root's folder, where a lock of that name is
+    // root's own: root's lock is never made, taken over or removed there.
+    void lockInSwappedFolder_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::newRow("before the lock") << "before";
+        QTest::newRow("while it is held") << "held";
+        QTest::newRow("before a doubtful lock is taken over") << "doubtful";
+    }
+    void lockInSwappedFolder()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(QString, when);
+        QTemporaryDir top, rootOnly;
+        const QString folder = top.filePath(QStringLiteral("folder")), moved = top.filePath(QStringLiteral("moved"));
+        const QString rootsLock = rootOnly.filePath(QStringLiteral("lfy.ini.lock"));
+        QFile file(rootsLock);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("rootlock") > 0);
+        file.close();
+        QVERIFY(QDir().mkdir(folder) && ::chown(QFile::encodeName(folder).constData(), OtherUser, OtherUser) == 0);
+        const auto swap = [&] {
+            QVERIFY(QDir().rename(folder, moved) && QFile::link(rootOnly.path(), folder));
+            QCOMPARE(::lchown(QFile::encodeName(folder).constData(), OtherUser, OtherUser), 0);
+        };
+        const QString ini = folder + QStringLiteral("/lfy.ini");
+        if (when == QLatin1String("before")) {
+            swap();
+            QCOMPARE(SettingsLock(ini).tryLock(), SettingsLock::Result::NotPossible);
+        } else {
+            if (when == QLatin1String("doubtful"))
+                QFile(ini + QStringLiteral(".lock")).open(QIODevice::WriteOnly);
+            {
+                SettingsLock lock(ini);
+                const SettingsLock::Result result = lock.tryLock();
+                swap();
+                if (when == QLatin1String("doubtful")) {
+                    QCOMPARE(result, SettingsLock::Result::Doubtful);
+                    QVERIFY(lock.takeOver());
+                } else {
+                    QCOMPARE(result, SettingsLock::Result::Locked);
+                }
+                QVERIFY(QFileInfo::exists(moved + QStringLiteral("/lfy.ini.lock")));
+            }
+            // Let go where it was made.
+            QVERIFY(!QFileInfo::exists(moved + QStringLiteral("/lfy.ini.lock")));
+        }
+        QCOMPARE(readAll(rootsLock), QByteArray("rootlock"));
+        QCOMPARE(QDir(rootOnly.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"lfy.ini.lock"});
+    }
+
+    // A file root makes anew in another user's folder is theirs, or they could not read it.
+    void madeAnewInTheirFolder_data()
+    {
+        QTest::addColumn<QString>("made");
+        QTest::newRow("settings file deleted meanwhile") << "lfy.ini";
+        QTest::newRow("recovery file beside no settings file") << "lfy.ini.recovery";
+        QTest::newRow("recovery file beside a link root made") << "link";
+    }
+    void madeAnewInTheirFolder()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(QString, made);
+        QTemporaryDir folder, elsewhere;
+        QCOMPARE(::chown(QFile::encodeName(folder.path()).constData(), OtherUser, OtherUser), 0);
+        const QString ini = folder.filePath(QStringLiteral("lfy.ini"));
+        if (made == QLatin1String("link")) {
+            QVERIFY(QFile(elsewhere.filePath("x")).open(QIODevice::WriteOnly) && QFile::link(elsewhere.filePath("x"), ini));
+            made = QStringLiteral("lfy.ini.recovery");
+        }
+        if (made == QLatin1String("lfy.ini"))
+            IniFile(ini).save();
+        else
+            writeFileAtomically(recoveryFilePath(ini), BeasFile, {}, FileAccess::Beside, ini);
+        const struct stat st = lstatOf(folder.filePath(made));
+        QCOMPARE(st.st_uid, OtherUser);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+    }
+
+    // The other user's folder swapped for a link to root's while root's window is open: the file
+    // is neither changed nor gone, and the recovery file is refused for that reason.
+    void folderSwappedWhileOpen()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QTemporaryDir top, rootOnly;
+        const QString folder = top.filePath(QStringLiteral("folder")), ini = folder + QStringLiteral("/lfy.ini");
+        QVERIFY(QDir().mkdir(folder) && ::chown(QFile::encodeName(folder).constData(), OtherUser, OtherUser) == 0);
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(BeasFile) > 0);
+        file.close();
+        setSettingsFilePath(ini);
+        SettingsKeeper keeper;
+        Entries entries;
+        keeper.read(entries);
+        QVERIFY(QDir().rename(folder, top.filePath(QStringLiteral("moved"))) && QFile::link(rootOnly.path(), folder));
+        QCOMPARE(::lchown(QFile::encodeName(folder).constData(), OtherUser, OtherUser), 0);
+        QCOMPARE(keeper.changeOnDisk(), SettingsKeeper::DiskChange::Unreachable);
+        entries.bio.name = QStringLiteral("Typed");
+        QCOMPARE(keeper.keepUnsaved(entries),
+                 QStringLiteral("Its folder %1 is reached through a link another user made").arg(folder));
+    }
+
+    // Temporary files of a save killed midway go at the next save that succeeds; nothing else does.
+    void leftTemporariesRemoved_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("ageMinutes");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("a save's") << "lfy.ini.1gf0y4l.tmp" << 120 << true;
+        QTest::newRow("a backup's") << "lfy.ini.bak.ip0dyk.tmp" << 120 << true;
+        QTest::newRow("one being written now") << "lfy.ini.1gf0y4l.tmp" << 5 << false;
+        QTest::newRow("the user's own copy") << "lfy.ini.old" << 120 << false;
+        QTest::newRow("another user's") << "lfy.ini.1gf0y4l.tmp" << -120 << false;
+    }
+    void leftTemporariesRemoved()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, ageMinutes);
+        QFETCH(bool, removed);
+        QTemporaryDir folder;
+        const QString ini = folder.filePath(QStringLiteral("lfy.ini")), left = folder.filePath(name);
+        for (const QString &path : {ini, left}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(BeasFile) > 0 && file.flush());
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * qAbs(ageMinutes)),
+                                     QFileDevice::FileModificationTime));
+        }
+        if (ageMinutes < 0 && ::chown(QFile::encodeName(left).constData(), OtherUser, OtherUser) != 0)
+            QSKIP("only root can give a file to another user");
+        setSettingsFilePath(ini);
+        SettingsKeeper keeper;
+        Entries entries;
+        keeper.read(entries);
+        keeper.write(entries);
+        QCOMPARE(QFileInfo::exists(left), !removed);
     }
 
     // Why the recovery file could not be kept, as standard error tells it at a signal.

@@ -53,6 +53,8 @@ public:
     void readSettings();
     // Writes the settings file; throws IniWriteError ("Unable to write to <path>").
     void writeSettings();
+    // Hooks for every later write of the settings file (tests fail its steps with them).
+    void setSaveHooks(AtomicWriteHooks hooks) { m_keeper.setWriteHooks(std::move(hooks)); }
     // Writes the settings file, first asking before it replaces a file that someone else changed
     // since it was read (when `interactive`; otherwise the changed file is kept as the backup).
     // False when the user chose not to replace it. Throws IniWriteError.

@@ -9,29 +9,6 @@
 namespace {
 constexpr qsizetype kMaxValueLength = 1023;
 
-struct SaveFault {
-    int operation = 0; // 0: none
-    bool persistent = false;
-    int lastCount = 0;
-};
-
-SaveFault &saveFault()
-{
-    static SaveFault fault;
-    return fault;
-}
-
-// Counts one more file operation of a save and answers whether it may succeed.
-bool nextSaveStep()
-{
-    SaveFault &f = saveFault();
-    if (++f.lastCount != f.operation)
-        return true;
-    if (!f.persistent)
-        f.operation = 0;
-    return false;
-}
-
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned bytes map to the
 // control characters of the same number, as the platform's own conversion does.
 constexpr char16_t kCp1252High[32] = {
@@ -280,39 +257,24 @@ QByteArray IniFile::serialize() const
     return text.toUtf8();
 }
 
-void IniFile::save()
+void IniFile::save(const AtomicWriteHooks &hooks)
 {
-    saveFault().lastCount = 0;
-    AtomicWriteHooks hooks;
-    hooks.step = nextSaveStep;
-    hooks.beforeReplace = [](const QString &fullPath) {
+    AtomicWriteHooks steps;
+    steps.step = hooks.step;
+    steps.beforeReplace = [&hooks](const QString &fullPath) {
         // The backup is a convenience: the new file matters more than a copy of the old one.
         QByteArray old;
         QString reason;
-        if (!nextSaveStep() || !readIniBytes(fullPath, old, reason))
-            return;
-        try {
-            // Beside the name given, whatever it links to, and never through a link found there.
-            writeFileAtomically(backupPath(fullPath), old, {}, FileAccess::Beside, fullPath);
-        } catch (const FileWriteError &) {
+        if ((!hooks.step || hooks.step()) && readIniBytes(fullPath, old, reason)) {
+            try {
+                // Beside the name given, whatever it links to, and never through a link found there.
+                writeFileAtomically(backupPath(fullPath), old, {}, FileAccess::Beside, fullPath);
+            } catch (const FileWriteError &) {
+            }
         }
+        if (hooks.beforeReplace)
+            hooks.beforeReplace(fullPath);
     };
     // The file holds a person's birth date and income: readable by its owner only from the start.
-    writeFileAtomically(m_path, serialize(), hooks, FileAccess::OwnerOnly);
-}
-
-void IniFile::setSaveFault(int operation, bool persistent)
-{
-    saveFault().operation = operation;
-    saveFault().persistent = persistent;
-}
-
-void IniFile::clearSaveFault()
-{
-    saveFault().operation = 0;
-}
-
-int IniFile::lastSaveOperationCount()
-{
-    return saveFault().lastCount;
+    writeFileAtomically(m_path, serialize(), steps, FileAccess::OwnerOnly);
 }

@@ -59,7 +59,7 @@ void SettingsKeeper::write(const Entries &entries)
     // Replacing a file that could not be read would lose whatever it holds.
     if (path == m_path && !m_unreadable.isEmpty())
         throw FileWriteError(path);
-    writeSettingsFile(path, entries, m_format);
+    writeSettingsFile(path, entries, m_format, m_hooks);
     m_path = path;
     m_unreadable.clear();
     m_fingerprint = fileFingerprint(path);

@@ -26,7 +26,7 @@
 #include <QLayout>
 #include <QLocale>
 #include <QPageSize>
-#include <QPagedPaintDevice>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <stdexcept>
@@ -167,7 +167,7 @@ void BatchExport::writeReport(const QString &pdfPath) const
     if (!scratch.isValid())
         throw FileWriteError(pdfPath);
     const QString printed = scratch.filePath(QStringLiteral("report.pdf"));
-    const std::unique_ptr<QPagedPaintDevice> printer = OutputDevices::newPrinter();
+    const std::unique_ptr<QPrinter> printer = OutputDevices::newPrinter();
     OutputDevices::printToPdf(*printer, printed);
     QVector<int> widths;
     for (int pixels : ColumnPixels)
@@ -208,7 +208,7 @@ void BatchExport::writeWeeks(const QString &path, const QString &paper) const
     if (!scratch.isValid())
         throw FileWriteError(path);
     const QString printed = scratch.filePath(QStringLiteral("weeks.pdf"));
-    const std::unique_ptr<QPagedPaintDevice> printer = OutputDevices::newPrinter();
+    const std::unique_ptr<QPrinter> printer = OutputDevices::newPrinter();
     OutputDevices::printToPdf(*printer, printed);
     printer->setPageSize(size);
     if (!window.printOn(*printer))

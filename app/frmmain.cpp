@@ -37,7 +37,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPagedPaintDevice>
+#include <QPrinter>
 #include <QSessionManager>
 #include <QShortcut>
 #include <QSignalBlocker>

@@ -13,7 +13,7 @@
 class ActivityModel;
 class LookAheadPanel;
 class QMenu;
-class QPagedPaintDevice;
+class QPrinter;
 class QSessionManager;
 class QTableView;
 class QTimer;
@@ -176,5 +176,5 @@ private:
     PricesChoice m_prices;
     QTimer *m_recoveryTimer = nullptr;
     // Kept between reports, so the printer chosen last is offered again.
-    std::unique_ptr<QPagedPaintDevice> m_printer;
+    std::unique_ptr<QPrinter> m_printer;
 };

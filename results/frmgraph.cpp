@@ -31,10 +31,10 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QMouseEvent>
-#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QPrinter>
 #include <QTimer>
 #include <QToolTip>
 #include <QValueAxis>
@@ -509,7 +509,7 @@ void TfrmGraph::btPrintClick()
 {
     if (!m_printer)
         m_printer = OutputDevices::newPrinter();
-    QPagedPaintDevice &printer = *m_printer;
+    QPrinter &printer = *m_printer;
     if (!PrinterChoice::ask(printer, this))
         return;
     // The page shows the chart's own pie at the angle reached; a running spin takes over again at its next turn.
@@ -523,8 +523,8 @@ void TfrmGraph::btPrintClick()
     }
     // Margins of 5 % of the paper on each side, in the painter's coordinates, which start
     // at the printable area's corner.
-    const QRectF paper = OutputDevices::paperRect(printer);
-    const QRectF printable = OutputDevices::pageRect(printer);
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
     QRectF target =
         paper.adjusted(paper.width() * 0.05, paper.height() * 0.05, -paper.width() * 0.05, -paper.height() * 0.05);
     target = target.intersected(printable).translated(-printable.topLeft());

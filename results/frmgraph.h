@@ -12,7 +12,7 @@ class QFocusFrame;
 class QGraphicsSimpleTextItem;
 class QHorizontalStackedBarSeries;
 class QPieSeries;
-class QPagedPaintDevice;
+class QPrinter;
 class QTimer;
 class TSpinningPie;
 class QValueAxis;
@@ -103,7 +103,7 @@ private:
     QList<QGraphicsSimpleTextItem *> m_barValues;
     QString m_title;
     QVector<ChartPoint> m_points;
-    std::unique_ptr<QPagedPaintDevice> m_printer;
+    std::unique_ptr<QPrinter> m_printer;
     QCheckBox *m_byAge = nullptr;
     QString m_todayTitle;
     QString m_ageTitle;

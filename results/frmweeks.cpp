@@ -16,9 +16,9 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPixmap>
+#include <QPrinter>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>

@@ -11,10 +11,10 @@ PrinterChoice::Answer &answerHook()
 }
 } // namespace
 
-bool PrinterChoice::ask(QPagedPaintDevice &printer, QWidget *parent)
+bool PrinterChoice::ask(QPrinter &printer, QWidget *parent)
 {
     if (answerHook())
-        return answerHook()(static_cast<QPrinter &>(printer));
+        return answerHook()(printer);
     return OutputDevices::askPrinter(printer, parent);
 }
 

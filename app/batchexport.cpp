@@ -90,8 +90,9 @@ QString settingsProblem(const QString &path)
 } // namespace
 
 BatchExport::BatchExport()
-    : m_hours(std::make_unique<ActivityModel>(QSet<int>{})), m_money(std::make_unique<ActivityModel>(QSet<int>{})),
-      m_freq(std::make_unique<ActivityModel>(QSet<int>{}))
+    : m_hours(std::make_unique<ActivityModel>(TableKind::Hours)),
+      m_money(std::make_unique<ActivityModel>(TableKind::Money)),
+      m_freq(std::make_unique<ActivityModel>(TableKind::Frequency))
 {
     writeColumnTitles(*m_hours, TableKind::Hours);
     writeColumnTitles(*m_money, TableKind::Money);
@@ -138,9 +139,9 @@ void BatchExport::load(int lookAheadAge, bool hoursOnly)
                   [&](int row) { computeHourTotal(*m_hours, row, hoursAlive); });
         if (!hoursOnly) {
             countRows(*m_money, QCoreApplication::translate("BatchExport", "Money", "table name"),
-                      [&](int row) { computeMoneyTotal(*m_money, row, true, income); });
+                      [&](int row) { computeMoneyTotal(*m_money, row, income); });
             countRows(*m_freq, QCoreApplication::translate("BatchExport", "Frequency", "table name"),
-                      [&](int row) { computeMoneyTotal(*m_freq, row, false, income); });
+                      [&](int row) { computeMoneyTotal(*m_freq, row, income); });
         }
     } catch (const ConversionError &e) {
         if (!foreign)

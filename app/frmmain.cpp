@@ -78,10 +78,9 @@ QString rowsPastCapacityText(const QString &path, const RowsPastCapacity &past)
 TfrmMain::TfrmMain(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TfrmMain>()), m_hours(std::make_unique<ActivityModel>(QSet<int>{Column::Total})),
-      m_money(std::make_unique<ActivityModel>(QSet<int>{Column::Amount, Column::Total})),
-      m_freq(std::make_unique<ActivityModel>(QSet<int>{Column::Amount, Column::Total})),
-      m_undo(std::make_unique<QUndoStack>())
+      ui(std::make_unique<Ui::TfrmMain>()), m_hours(std::make_unique<ActivityModel>(TableKind::Hours)),
+      m_money(std::make_unique<ActivityModel>(TableKind::Money)),
+      m_freq(std::make_unique<ActivityModel>(TableKind::Frequency)), m_undo(std::make_unique<QUndoStack>())
 {
     static const bool accessibleAsWindow = (QAccessible::installFactory(mainWindowAccessible), true);
     Q_UNUSED(accessibleAsWindow)
@@ -200,11 +199,10 @@ void TfrmMain::setUpPages()
     };
     m_pages = {ui->pageHours, ui->pageDollars, ui->pageItems};
     QTableView *grids[] = {ui->gridHours, ui->gridMoney, ui->gridFreq};
-    const TableKind kinds[] = {TableKind::Hours, TableKind::Money, TableKind::Frequency};
     ActivityModel *models[] = {m_hours.get(), m_money.get(), m_freq.get()};
     for (int i = 0; i < 3; ++i) {
         TTablePage *page = m_pages[static_cast<std::size_t>(i)];
-        page->setUp(kinds[i], models[i], grids[i], m_undo.get(), PopupMenu1, biography);
+        page->setUp(models[i], grids[i], m_undo.get(), PopupMenu1, biography);
         connect(page, &TTablePage::revealRequested, this, [this, page] { revealPage(page); });
     }
 }
@@ -587,7 +585,7 @@ void TfrmMain::btSort1Click()
 void TfrmMain::sortCurrentPage(ActivitySort order)
 {
     if (TTablePage *page = currentTablePage())
-        page->sortBy(static_cast<int>(order));
+        page->sortBy(order);
 }
 
 void TfrmMain::copyClick()

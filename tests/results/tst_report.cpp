@@ -71,7 +71,7 @@ private slots:
         QFETCH(int, filled);
         QFETCH(int, gapAt);
         QFETCH(int, rows);
-        ActivityModel table({});
+        ActivityModel table(TableKind::Hours);
         table.setCell(0, 0, QStringLiteral("Activity"));
         for (int row = 1; row <= filled; ++row)
             table.setCell(row, 0, row == gapAt ? QString() : QStringLiteral("A%1").arg(row));

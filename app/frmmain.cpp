@@ -97,6 +97,15 @@ TfrmMain::~TfrmMain() = default;
 // wiring.
 void TfrmMain::setUpControls()
 {
+    styleFields();
+    setUpSortMenu();
+    connectHandlers();
+    keepUnsavedAsTyped();
+    showPage(Intro);
+}
+
+void TfrmMain::styleFields()
+{
     for (QLabel *heading : {ui->Label1, ui->Label2, ui->Label3, ui->Label8, ui->Label4}) {
         heading->setFont(serifFont(24, true));
         paintNavy(heading);
@@ -110,6 +119,11 @@ void TfrmMain::setUpControls()
     m_lookAhead =
         new LookAheadPanel(ui->numLookAhead, ui->lblByAge, {m_hours.get(), m_money.get(), m_freq.get()}, this);
     ui->numIncome->setMask(true, 0);
+}
+
+// The sort menu, shared by the three table pages, with Copy and Export as CSV, and the pages.
+void TfrmMain::setUpSortMenu()
+{
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addActions({ui->ActivitySort, ui->StartDate1, ui->Total1});
@@ -122,7 +136,10 @@ void TfrmMain::setUpControls()
     for (QWidget *page : m_pages)
         page->addAction(exportCsv);
     connectGuarded(exportCsv, &QAction::triggered, this, &TfrmMain::ExportCsv1Click);
+}
 
+void TfrmMain::connectHandlers()
+{
     // Handlers that parse cell or field texts strictly, or write the file, go through the guard.
     connect(ui->btPrev, &QPushButton::clicked, this, &TfrmMain::btPrevClick);
     connectGuarded(ui->btNext, &QPushButton::clicked, this, &TfrmMain::btNextClick);
@@ -171,7 +188,11 @@ void TfrmMain::setUpControls()
     // A log-out closes no window by itself; without this the session's entries would be lost.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::commitData, Qt::DirectConnection);
 #endif
+}
 
+// Every change reaches the recovery file a second after it is made.
+void TfrmMain::keepUnsavedAsTyped()
+{
     m_recoveryTimer = new QTimer(this);
     m_recoveryTimer->setSingleShot(true);
     m_recoveryTimer->setInterval(1000);
@@ -187,8 +208,6 @@ void TfrmMain::setUpControls()
     connect(ui->edDOB, &QLineEdit::textChanged, this, changed);
     connect(ui->numIncome, &QDoubleSpinBox::valueChanged, this, changed);
     connect(ui->numLookAhead, &QSpinBox::valueChanged, this, changed);
-
-    showPage(Intro);
 }
 
 void TfrmMain::setUpPages()
@@ -652,7 +671,7 @@ void TfrmMain::initAColors(bool random, quint32 colour)
     aColors = chartColours(random, colour, quint32(base.red() | base.green() << 8 | base.blue() << 16));
 }
 
-void TfrmMain::graphit(bool hours, bool money, bool)
+void TfrmMain::graphit(bool hours, bool money, bool /*frequency: neither of the others*/)
 {
     const TableKind which = chartTableOf(hours, money);
     QString title = chartTitle(which, ui->edName->text(), ui->Label10->text(), ui->label11->text());

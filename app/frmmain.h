@@ -137,6 +137,11 @@ private:
 
     void edDOBExit() { ShowBirthDate(); }
     void setUpControls();
+    // setUpControls' steps, in order.
+    void styleFields();
+    void setUpSortMenu();
+    void connectHandlers();
+    void keepUnsavedAsTyped();
     void setUpPages();
     void showPage(int page);
     // An undo or redo changed the table of `page`: it comes into view.

@@ -74,6 +74,14 @@ private slots:
     void btSaveImageClick();
 
 private:
+    // The constructor's steps, in order.
+    void makeChart(bool dark);
+    void addSeries(bool dark);
+    void addAxes();
+    void addFooter();
+    void setUpView();
+    void connectControls();
+
     void FormShow();
     void Chart1Click();
     void Panel1Resize();

@@ -68,6 +68,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The constructor's steps.
+    void addActivityEntries();
+    void addMarkEntries();
+    void arrangeLegends();
+    void connectControls();
+
     void btSaveImageClick();
     void btPrintClick();
     void legendActivated(int row);

@@ -437,15 +437,13 @@ bool TfrmMain::maySaveBeforeClosing(bool interactive)
     const Entries now = entries();
     if (now == m_saved || (m_discarded && now == *m_discarded))
         return true;
-    switch (interactive ? Prompts::askSaveChanges(this) : Prompts::SaveAnswer::Save) {
-    case Prompts::SaveAnswer::Discard:
+    const Prompts::Answer answer = interactive ? Prompts::askSaveChanges(this) : Prompts::Answer::Save;
+    if (answer == Prompts::Answer::Cancel)
+        return false;
+    if (answer == Prompts::Answer::Discard) {
         m_discarded = now;
         m_keeper.dropUnsaved();
         return true;
-    case Prompts::SaveAnswer::Cancel:
-        return false;
-    case Prompts::SaveAnswer::Save:
-        break;
     }
     bool saved = false;
     guarded(this, [this, interactive, &saved] { saved = saveEntries(interactive); });

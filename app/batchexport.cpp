@@ -26,7 +26,7 @@
 #include <QLayout>
 #include <QLocale>
 #include <QPageSize>
-#include <QPagedPaintDevice>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <stdexcept>
@@ -91,8 +91,9 @@ QString settingsProblem(const QString &path)
 } // namespace
 
 BatchExport::BatchExport()
-    : m_hours(std::make_unique<ActivityModel>(QSet<int>{})), m_money(std::make_unique<ActivityModel>(QSet<int>{})),
-      m_freq(std::make_unique<ActivityModel>(QSet<int>{}))
+    : m_hours(std::make_unique<ActivityModel>(TableKind::Hours)),
+      m_money(std::make_unique<ActivityModel>(TableKind::Money)),
+      m_freq(std::make_unique<ActivityModel>(TableKind::Frequency))
 {
     writeColumnTitles(*m_hours, TableKind::Hours);
     writeColumnTitles(*m_money, TableKind::Money);
@@ -139,9 +140,9 @@ void BatchExport::load(int lookAheadAge, bool hoursOnly)
                   [&](int row) { computeHourTotal(*m_hours, row, hoursAlive); });
         if (!hoursOnly) {
             countRows(*m_money, QCoreApplication::translate("BatchExport", "Money", "table name"),
-                      [&](int row) { computeMoneyTotal(*m_money, row, true, income); });
+                      [&](int row) { computeMoneyTotal(*m_money, row, income); });
             countRows(*m_freq, QCoreApplication::translate("BatchExport", "Frequency", "table name"),
-                      [&](int row) { computeMoneyTotal(*m_freq, row, false, income); });
+                      [&](int row) { computeMoneyTotal(*m_freq, row, income); });
         }
     } catch (const ConversionError &e) {
         if (!foreign)
@@ -168,7 +169,7 @@ void BatchExport::writeReport(const QString &pdfPath) const
     if (!scratch.isValid())
         throw FileWriteError(pdfPath);
     const QString printed = scratch.filePath(QStringLiteral("report.pdf"));
-    const std::unique_ptr<QPagedPaintDevice> printer = OutputDevices::newPrinter();
+    const std::unique_ptr<QPrinter> printer = OutputDevices::newPrinter();
     OutputDevices::printToPdf(*printer, printed);
     QVector<int> widths;
     for (int pixels : ColumnPixels)
@@ -209,7 +210,7 @@ void BatchExport::writeWeeks(const QString &path, const QString &paper) const
     if (!scratch.isValid())
         throw FileWriteError(path);
     const QString printed = scratch.filePath(QStringLiteral("weeks.pdf"));
-    const std::unique_ptr<QPagedPaintDevice> printer = OutputDevices::newPrinter();
+    const std::unique_ptr<QPrinter> printer = OutputDevices::newPrinter();
     OutputDevices::printToPdf(*printer, printed);
     printer->setPageSize(size);
     if (!window.printOn(*printer))

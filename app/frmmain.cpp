@@ -37,7 +37,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPagedPaintDevice>
+#include <QPrinter>
 #include <QSessionManager>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -78,10 +78,9 @@ QString rowsPastCapacityText(const QString &path, const RowsPastCapacity &past)
 TfrmMain::TfrmMain(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TfrmMain>()), m_hours(std::make_unique<ActivityModel>(QSet<int>{Column::Total})),
-      m_money(std::make_unique<ActivityModel>(QSet<int>{Column::Amount, Column::Total})),
-      m_freq(std::make_unique<ActivityModel>(QSet<int>{Column::Amount, Column::Total})),
-      m_undo(std::make_unique<QUndoStack>())
+      ui(std::make_unique<Ui::TfrmMain>()), m_hours(std::make_unique<ActivityModel>(TableKind::Hours)),
+      m_money(std::make_unique<ActivityModel>(TableKind::Money)),
+      m_freq(std::make_unique<ActivityModel>(TableKind::Frequency)), m_undo(std::make_unique<QUndoStack>())
 {
     static const bool accessibleAsWindow = (QAccessible::installFactory(mainWindowAccessible), true);
     Q_UNUSED(accessibleAsWindow)
@@ -98,6 +97,15 @@ TfrmMain::~TfrmMain() = default;
 // wiring.
 void TfrmMain::setUpControls()
 {
+    styleFields();
+    setUpSortMenu();
+    connectHandlers();
+    keepUnsavedAsTyped();
+    showPage(Intro);
+}
+
+void TfrmMain::styleFields()
+{
     for (QLabel *heading : {ui->Label1, ui->Label2, ui->Label3, ui->Label8, ui->Label4}) {
         fitLabelFont(heading, serifFont(24, true), 16);
         paintNavy(heading);
@@ -111,6 +119,11 @@ void TfrmMain::setUpControls()
     m_lookAhead =
         new LookAheadPanel(ui->numLookAhead, ui->lblByAge, {m_hours.get(), m_money.get(), m_freq.get()}, this);
     ui->numIncome->setMask(true, 0);
+}
+
+// The sort menu, shared by the three table pages, with Copy and Export as CSV, and the pages.
+void TfrmMain::setUpSortMenu()
+{
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addActions({ui->ActivitySort, ui->StartDate1, ui->Total1});
@@ -123,7 +136,10 @@ void TfrmMain::setUpControls()
     for (QWidget *page : m_pages)
         page->addAction(exportCsv);
     connectGuarded(exportCsv, &QAction::triggered, this, &TfrmMain::ExportCsv1Click);
+}
 
+void TfrmMain::connectHandlers()
+{
     // Handlers that parse cell or field texts strictly, or write the file, go through the guard.
     connect(ui->btPrev, &QPushButton::clicked, this, &TfrmMain::btPrevClick);
     connectGuarded(ui->btNext, &QPushButton::clicked, this, &TfrmMain::btNextClick);
@@ -172,7 +188,11 @@ void TfrmMain::setUpControls()
     // A log-out closes no window by itself; without this the session's entries would be lost.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::commitData, Qt::DirectConnection);
 #endif
+}
 
+// Every change reaches the recovery file a second after it is made.
+void TfrmMain::keepUnsavedAsTyped()
+{
     m_recoveryTimer = new QTimer(this);
     m_recoveryTimer->setSingleShot(true);
     m_recoveryTimer->setInterval(1000);
@@ -188,8 +208,6 @@ void TfrmMain::setUpControls()
     connect(ui->edDOB, &QLineEdit::textChanged, this, changed);
     connect(ui->numIncome, &QDoubleSpinBox::valueChanged, this, changed);
     connect(ui->numLookAhead, &QSpinBox::valueChanged, this, changed);
-
-    showPage(Intro);
 }
 
 void TfrmMain::setUpPages()
@@ -200,11 +218,10 @@ void TfrmMain::setUpPages()
     };
     m_pages = {ui->pageHours, ui->pageDollars, ui->pageItems};
     QTableView *grids[] = {ui->gridHours, ui->gridMoney, ui->gridFreq};
-    const TableKind kinds[] = {TableKind::Hours, TableKind::Money, TableKind::Frequency};
     ActivityModel *models[] = {m_hours.get(), m_money.get(), m_freq.get()};
     for (int i = 0; i < 3; ++i) {
         TTablePage *page = m_pages[static_cast<std::size_t>(i)];
-        page->setUp(kinds[i], models[i], grids[i], m_undo.get(), PopupMenu1, biography);
+        page->setUp(models[i], grids[i], m_undo.get(), PopupMenu1, biography);
         connect(page, &TTablePage::revealRequested, this, [this, page] { revealPage(page); });
     }
 }
@@ -432,15 +449,13 @@ bool TfrmMain::maySaveBeforeClosing(bool interactive)
     const Entries now = entries();
     if (now == m_saved || (m_discarded && now == *m_discarded))
         return true;
-    switch (interactive ? Prompts::askSaveChanges(this) : Prompts::SaveAnswer::Save) {
-    case Prompts::SaveAnswer::Discard:
+    const Prompts::Answer answer = interactive ? Prompts::askSaveChanges(this) : Prompts::Answer::Save;
+    if (answer == Prompts::Answer::Cancel)
+        return false;
+    if (answer == Prompts::Answer::Discard) {
         m_discarded = now;
         m_keeper.dropUnsaved();
         return true;
-    case Prompts::SaveAnswer::Cancel:
-        return false;
-    case Prompts::SaveAnswer::Save:
-        break;
     }
     bool saved = false;
     guarded(this, [this, interactive, &saved] { saved = saveEntries(interactive); });
@@ -601,7 +616,7 @@ void TfrmMain::btSort1Click()
 void TfrmMain::sortCurrentPage(ActivitySort order)
 {
     if (TTablePage *page = currentTablePage())
-        page->sortBy(static_cast<int>(order));
+        page->sortBy(order);
 }
 
 void TfrmMain::copyClick()
@@ -668,7 +683,7 @@ void TfrmMain::initAColors(bool random, quint32 colour)
     aColors = chartColours(random, colour, quint32(base.red() | base.green() << 8 | base.blue() << 16));
 }
 
-void TfrmMain::graphit(bool hours, bool money, bool)
+void TfrmMain::graphit(bool hours, bool money, bool /*frequency: neither of the others*/)
 {
     const TableKind which = chartTableOf(hours, money);
     QString title = chartTitle(which, ui->edName->text(), ui->Label10->text(), ui->label11->text());

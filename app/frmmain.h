@@ -13,7 +13,7 @@
 class ActivityModel;
 class LookAheadPanel;
 class QMenu;
-class QPagedPaintDevice;
+class QPrinter;
 class QSessionManager;
 class QTableView;
 class QTimer;
@@ -53,6 +53,8 @@ public:
     void readSettings();
     // Writes the settings file; throws IniWriteError ("Unable to write to <path>").
     void writeSettings();
+    // Hooks for every later write of the settings file (tests fail its steps with them).
+    void setSaveHooks(AtomicWriteHooks hooks) { m_keeper.setWriteHooks(std::move(hooks)); }
     // Writes the settings file, first asking before it replaces a file that someone else changed
     // since it was read, or creates again one deleted or moved away (when `interactive`;
     // otherwise the changed file is kept as the backup). False when the user chose not to save.
@@ -136,6 +138,11 @@ private:
 
     void edDOBExit() { ShowBirthDate(); }
     void setUpControls();
+    // setUpControls' steps, in order.
+    void styleFields();
+    void setUpSortMenu();
+    void connectHandlers();
+    void keepUnsavedAsTyped();
     void setUpPages();
     void showPage(int page);
     // An undo or redo changed the table of `page`: it comes into view.
@@ -175,5 +182,5 @@ private:
     PricesChoice m_prices;
     QTimer *m_recoveryTimer = nullptr;
     // Kept between reports, so the printer chosen last is offered again.
-    std::unique_ptr<QPagedPaintDevice> m_printer;
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -26,9 +26,9 @@ void useUsSettings()
 // Three full tables as a long-time user leaves them: 50 activities each, with every period, open
 // and closed date ranges, and start dates decades back.
 struct FullTables {
-    ActivityModel hours{QSet<int>{5}};
-    ActivityModel money{QSet<int>{1, 5}};
-    ActivityModel freq{QSet<int>{1, 5}};
+    ActivityModel hours{TableKind::Hours};
+    ActivityModel money{TableKind::Money};
+    ActivityModel freq{TableKind::Frequency};
     BioFields bio;
 
     FullTables()
@@ -117,9 +117,9 @@ void BM_LoadSettingsFull(benchmark::State &state)
     for (auto _ : state) {
         // Empty tables each time, as at start-up; making them costs a few microseconds of the figure.
         BioFields bio;
-        ActivityModel hours{QSet<int>{5}};
-        ActivityModel money{QSet<int>{1, 5}};
-        ActivityModel freq{QSet<int>{1, 5}};
+        ActivityModel hours{TableKind::Hours};
+        ActivityModel money{TableKind::Money};
+        ActivityModel freq{TableKind::Frequency};
         readTables(path, bio, hours, money, freq);
         benchmark::DoNotOptimize(freq.cell(50, 4));
     }

@@ -218,14 +218,14 @@ int main(int argc, char *argv[])
         // Delete the last row: Ctrl+End goes to it (and scrolls there), Delete, Yes.
         QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
         QCoreApplication::processEvents();
-        Prompts::setNextAnswer(true);
+        Prompts::setNextAnswer(Prompts::Answer::Yes);
         probe.arm(is(rows));
         click(child<QWidget>(&window, "btDel1"));
         note("Delete (Yes)", probe.wait());
         // Add never offers the 50th row, so one more goes (Up, Delete key, Yes): the row Add fills is
         // then the last one in sight.
         QTest::keyClick(grid, Qt::Key_Up);
-        Prompts::setNextAnswer(true);
+        Prompts::setNextAnswer(Prompts::Answer::Yes);
         QTest::keyClick(grid, Qt::Key_Delete);
         QCoreApplication::processEvents();
 
@@ -306,6 +306,6 @@ int main(int argc, char *argv[])
         std::printf("  %-36s %8.1f %8.1f %8.1f %8.0f %s\n", name.c_str(), first, ms[ms.size() / 2], ms.back(), target,
                     ms.back() <= target ? "ok" : "OVER");
     }
-    Prompts::setNextSaveAnswer(Prompts::SaveAnswer::Discard);
+    Prompts::setNextAnswer(Prompts::Answer::Discard);
     return 0;
 }

@@ -62,9 +62,9 @@ int main(int argc, char *argv[])
         return shot(args);
     qputenv("LIFETALLY_EXIT_AFTER_FIRST_PAINT", "1");
     const int runs = argc > 1 ? qMax(2, QByteArray(argv[1]).toInt()) : 21;
-    ActivityModel hours{QSet<int>{Column::Total}};
-    ActivityModel money{QSet<int>{Column::Total}};
-    ActivityModel frequency{QSet<int>{Column::Total}};
+    ActivityModel hours{TableKind::Hours};
+    ActivityModel money{TableKind::Money};
+    ActivityModel frequency{TableKind::Frequency};
     for (int row = 1; row <= 50; ++row) {
         const QString start = QStringLiteral("1/1/%1").arg(1960 + row);
         hours.setRowTexts(row, {QStringLiteral("Activity %1").arg(row), QStringLiteral("%1 Hrs").arg(row % 9 + 1),

@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -16,8 +15,7 @@ namespace {
 void roundedDigits(double value, int decimals, std::string &work, std::size_t &first, std::size_t &point, bool &isZero)
 {
     // Exactly 18 significant digits: d.ddddddddddddddddde±x. Like "%.17e" the conversion is exact
-    // and rounds ties to even, but without printf's multi-precision arithmetic, which made this
-    // the larger part of every row total.
+    // and rounds ties to even.
     char buffer[64];
     const auto converted =
         std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific, 17);
@@ -63,37 +61,6 @@ void roundedDigits(double value, int decimals, std::string &work, std::size_t &f
     isZero = work.find_first_not_of('0') == std::string::npos;
 }
 
-// The rounded digits straight from one product in double, where the value lies clearly away
-// from a rounding tie: the product's error (under 1e-7 below 1e9) cannot then move the rounding,
-// and the 18-digit conversion above, several times the cost, would decide the same. Ties and
-// near-ties, and large values, are left to it.
-bool quickDigits(double magnitude, int decimals, std::string &work, std::size_t &first, std::size_t &point,
-                 bool &isZero)
-{
-    static constexpr double Powers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
-    if (decimals >= int(std::size(Powers)))
-        return false;
-    const double scaled = magnitude * Powers[decimals];
-    if (!(scaled < 1e9))
-        return false;
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole;
-    if (std::fabs(fraction - 0.5) < 1e-6)
-        return false;
-    const auto rounded = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
-    char buffer[24];
-    const auto converted = std::to_chars(buffer, buffer + sizeof buffer, rounded);
-    const auto length = std::size_t(converted.ptr - buffer);
-    // At least one integer digit before the fraction's.
-    const std::size_t pad = length <= std::size_t(decimals) ? std::size_t(decimals) + 1 - length : 0;
-    work.assign(pad, '0');
-    work.append(buffer, length);
-    point = work.size() - std::size_t(decimals);
-    first = 0;
-    isZero = rounded == 0;
-    return true;
-}
-
 QString specialText(double value)
 {
     if (std::isnan(value))
@@ -101,8 +68,7 @@ QString specialText(double value)
     return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 }
 
-// Unsigned amount text and whether the value is negative after rounding. The text is written
-// in place in one allocation, as every row total formats one or two numbers.
+// Unsigned amount text and whether the value is negative after rounding.
 QString unsignedNumber(double value, int decimals, const LocaleSettings &locale, bool &negative)
 {
     if (decimals < 0)
@@ -111,23 +77,19 @@ QString unsignedNumber(double value, int decimals, const LocaleSettings &locale,
     std::size_t first = 0;
     std::size_t point = 0;
     bool isZero = true;
-    if (!quickDigits(std::fabs(value), decimals, work, first, point, isZero))
-        roundedDigits(value, decimals, work, first, point, isZero);
+    roundedDigits(value, decimals, work, first, point, isZero);
     negative = value < 0 && !isZero;
 
-    const qsizetype integerDigits = qsizetype(point - first);
-    const qsizetype separators = (integerDigits - 1) / 3;
-    QString text(integerDigits + separators + (decimals > 0 ? 1 + decimals : 0), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < integerDigits; ++i) {
-        if (i > 0 && (integerDigits - i) % 3 == 0)
-            *out++ = locale.thousandsSeparator;
-        *out++ = QLatin1Char(work[first + std::size_t(i)]);
+    const QLatin1String integer(work.data() + first, qsizetype(point - first));
+    QString text;
+    for (qsizetype i = 0; i < integer.size(); ++i) {
+        if (i > 0 && (integer.size() - i) % 3 == 0)
+            text += locale.thousandsSeparator;
+        text += integer[i];
     }
     if (decimals > 0) {
-        *out++ = locale.decimalSeparator;
-        for (std::size_t i = point; i < work.size(); ++i)
-            *out++ = QLatin1Char(work[i]);
+        text += locale.decimalSeparator;
+        text += QLatin1String(work.data() + point, qsizetype(work.size() - point));
     }
     return text;
 }

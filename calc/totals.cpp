@@ -110,14 +110,8 @@ TotalBreakdown moneyBreakdownAt(DateValue now, const QString &amount, const QStr
 QString totalText(const TotalBreakdown &b)
 {
     QString text = b.kind == TableKind::Money ? formatMoneyWhole(b.total) : formatWhole(b.total);
-    if (b.share > 0) {
-        // formatShare's text, written onto the total's in one growth rather than three.
-        const QString share = formatNumber(b.share, 2);
-        text.reserve(text.size() + share.size() + 4);
-        text += QLatin1String(" (");
-        text += share;
-        text += QLatin1String("%)");
-    }
+    if (b.share > 0)
+        text += formatShare(b.share);
     return text;
 }
 

@@ -31,10 +31,10 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QMouseEvent>
-#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QPrinter>
 #include <QTimer>
 #include <QToolTip>
 #include <QValueAxis>
@@ -53,11 +53,21 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->setupUi(this);
     // Designer files give point sizes only; the window's face is sized in pixels.
     setFont(sansFont(11));
-
-    chart = new QChart;
-    // Under a dark desktop the chart is dark too. The theme goes first: it recolours every series
-    // it finds, and the points carry colours of their own.
+    // Under a dark desktop the chart is dark too.
     const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    makeChart(dark);
+    addSeries(dark);
+    addAxes();
+    addFooter();
+    setUpView();
+    connectControls();
+}
+
+void TfrmGraph::makeChart(bool dark)
+{
+    chart = new QChart;
+    // The theme goes first: it recolours every series it finds, and the points carry colours of
+    // their own.
     if (dark) {
         chart->setTheme(QChart::ChartThemeDark);
         chart->setBackgroundBrush(palette().color(QPalette::Base));
@@ -76,7 +86,10 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     m_legend = new ChartLegend(chart);
     m_legend->setFont(sansFont(11));
     m_legend->setTextColour(dark ? palette().color(QPalette::Text) : QColor(Qt::black));
+}
 
+void TfrmGraph::addSeries(bool dark)
+{
     m_pieShadow = new QPieSeries;
     m_pieShadow->setObjectName(QStringLiteral("pieShadow"));
     m_pieShadow->setPieSize(PieSize);
@@ -103,6 +116,10 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     // The shadow goes in first so that the pie is drawn over it.
     chart->addSeries(m_pieShadow);
     chart->addSeries(Series1);
+}
+
+void TfrmGraph::addAxes()
+{
     // Bars are laid out along axes: the value axis shows with them, the rows are named by the legend.
     m_valueAxis = new QValueAxis;
     m_rowAxis = new QBarCategoryAxis;
@@ -113,7 +130,10 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     m_valueAxis->setLabelsFont(sansFont(10));
     m_valueAxis->setVisible(false);
     m_rowAxis->setVisible(false);
+}
 
+void TfrmGraph::addFooter()
+{
     // The maker's home page in small print at the chart's foot, on screen and on paper.
     m_footer = new QGraphicsSimpleTextItem(report::homePage(), chart);
     m_footer->setFont(sansFont(10));
@@ -125,7 +145,10 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
         updatePieMarks();
         placeBarValues();
     });
+}
 
+void TfrmGraph::setUpView()
+{
     // The view comes from the layout file with a chart of its own, which it does not delete.
     QChart *placeholder = ui->Chart1->chart();
     ui->Chart1->setChart(chart);
@@ -143,7 +166,10 @@ TfrmGraph::TfrmGraph(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->Chart1->setAccessibleDescription(tr("Click the pie, or press Space or Enter, to start or stop it spinning."));
     m_focusFrame = new QFocusFrame(this);
     m_focusFrame->hide();
+}
 
+void TfrmGraph::connectControls()
+{
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(SpinIntervalMs);
@@ -509,7 +535,7 @@ void TfrmGraph::btPrintClick()
 {
     if (!m_printer)
         m_printer = OutputDevices::newPrinter();
-    QPagedPaintDevice &printer = *m_printer;
+    QPrinter &printer = *m_printer;
     if (!PrinterChoice::ask(printer, this))
         return;
     // The page shows the chart's own pie at the angle reached; a running spin takes over again at its next turn.
@@ -523,8 +549,8 @@ void TfrmGraph::btPrintClick()
     }
     // Margins of 5 % of the paper on each side, in the painter's coordinates, which start
     // at the printable area's corner.
-    const QRectF paper = OutputDevices::paperRect(printer);
-    const QRectF printable = OutputDevices::pageRect(printer);
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
     QRectF target =
         paper.adjusted(paper.width() * 0.05, paper.height() * 0.05, -paper.width() * 0.05, -paper.height() * 0.05);
     target = target.intersected(printable).translated(-printable.topLeft());

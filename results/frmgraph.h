@@ -12,7 +12,7 @@ class QFocusFrame;
 class QGraphicsSimpleTextItem;
 class QHorizontalStackedBarSeries;
 class QPieSeries;
-class QPagedPaintDevice;
+class QPrinter;
 class QTimer;
 class TSpinningPie;
 class QValueAxis;
@@ -74,6 +74,14 @@ private slots:
     void btSaveImageClick();
 
 private:
+    // The constructor's steps, in order.
+    void makeChart(bool dark);
+    void addSeries(bool dark);
+    void addAxes();
+    void addFooter();
+    void setUpView();
+    void connectControls();
+
     void FormShow();
     void Chart1Click();
     void Panel1Resize();
@@ -103,7 +111,7 @@ private:
     QList<QGraphicsSimpleTextItem *> m_barValues;
     QString m_title;
     QVector<ChartPoint> m_points;
-    std::unique_ptr<QPagedPaintDevice> m_printer;
+    std::unique_ptr<QPrinter> m_printer;
     QCheckBox *m_byAge = nullptr;
     QString m_todayTitle;
     QString m_ageTitle;

@@ -16,9 +16,9 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPixmap>
+#include <QPrinter>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
@@ -52,10 +52,32 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
     ui->setupUi(this);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     ui->gridWeeks->setModel(m_model);
+    addActivityEntries();
+    addMarkEntries();
+    QFont big = ui->lblTitle->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    big.setBold(true);
+    ui->lblTitle->setFont(big);
+    for (const QString &paper : OutputDevices::paperNames())
+        ui->cbPaper->addItem(paper);
+    setPaper(OutputDevices::regionalPaper());
+    connect(ui->cbLook, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setLook(index == 1 ? WeekLook::AllHours : WeekLook::MainActivity); });
+    setPerson(QString(), QString());
+    arrangeLegends();
+    connectControls();
+}
+
+void TfrmWeeks::addActivityEntries()
+{
     const QStringList &names = m_model->weeks().names();
     for (int a = 0; a < names.size(); ++a)
         ui->lstLegend->addItem(
             new QListWidgetItem(swatch(weekColour(a), palette().color(QPalette::WindowText)), names[a]));
+}
+
+void TfrmWeeks::addMarkEntries()
+{
     // What the marks mean, in the window's own colours.
     const QColor frame = palette().color(QPalette::Mid);
     const auto mark = [this, &frame](const QString &text, const std::function<void(QPainter &, QRect)> &draw) {
@@ -104,16 +126,10 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
         ui->lstMarks->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         ui->lstMarks->setFocusPolicy(Qt::StrongFocus);
     }
-    QFont big = ui->lblTitle->font();
-    big.setPointSizeF(big.pointSizeF() * 1.5);
-    big.setBold(true);
-    ui->lblTitle->setFont(big);
-    for (const QString &paper : OutputDevices::paperNames())
-        ui->cbPaper->addItem(paper);
-    setPaper(OutputDevices::regionalPaper());
-    connect(ui->cbLook, &QComboBox::currentIndexChanged, this,
-            [this](int index) { setLook(index == 1 ? WeekLook::AllHours : WeekLook::MainActivity); });
-    setPerson(QString(), QString());
+}
+
+void TfrmWeeks::arrangeLegends()
+{
     // Entries that outrun the legend's height wrap into another column, so that every activity is on
     // the screen, in the saved image and on paper.
     ui->lstLegend->setFlow(QListView::TopToBottom);
@@ -126,7 +142,10 @@ TfrmWeeks::TfrmWeeks(LifeWeeks weeks, QWidget *parent)
         list->setAutoFillBackground(false);
     }
     fitLegend(ui->gridWeeks->sizeHint().height());
+}
 
+void TfrmWeeks::connectControls()
+{
     // Moving along the legend or pressing on an entry would select it; only the one shown alone is.
     connect(ui->lstLegend, &QListWidget::itemSelectionChanged, this, &TfrmWeeks::keepLegendSelection);
     connect(ui->lstLegend, &QListWidget::clicked, this,

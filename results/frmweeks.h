@@ -11,6 +11,7 @@ class QAbstractButton;
 class QLineEdit;
 class QSpinBox;
 class QPagedPaintDevice;
+class QPrinter;
 class QPainter;
 
 namespace Ui {
@@ -67,6 +68,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The constructor's steps.
+    void addActivityEntries();
+    void addMarkEntries();
+    void arrangeLegends();
+    void connectControls();
+
     void btSaveImageClick();
     void btPrintClick();
     void legendActivated(int row);
@@ -77,7 +84,7 @@ private:
 
     std::unique_ptr<Ui::TfrmWeeks> ui;
     WeekModel *m_model = nullptr;
-    std::unique_ptr<QPagedPaintDevice> m_printer;
+    std::unique_ptr<QPrinter> m_printer;
     QString m_title;
     QString m_subtitle;
 };

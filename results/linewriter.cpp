@@ -1,10 +1,9 @@
 #include "results/linewriter.h"
 
-#include "results/outputdevices.h"
 #include <QFontMetricsF>
-#include <QPagedPaintDevice>
+#include <QPrinter>
 
-LineWriter::LineWriter(QPagedPaintDevice &printer) : m_printer(printer) {}
+LineWriter::LineWriter(QPrinter &printer) : m_printer(printer) {}
 
 LineWriter::~LineWriter()
 {
@@ -52,7 +51,7 @@ void LineWriter::write(const QString &text)
 {
     requireOpen();
     const QFontMetricsF metrics(m_painter.font(), &m_printer);
-    const qreal pageWidth = OutputDevices::pageRect(m_printer).width();
+    const qreal pageWidth = m_printer.pageRect(QPrinter::DevicePixel).width();
     QString rest = text;
     while (!rest.isEmpty()) {
         int n = fittingChars(rest, pageWidth - m_x);
@@ -79,7 +78,7 @@ void LineWriter::endLine()
     m_x = 0;
     m_tallest = 0;
     m_y += height;
-    if (m_y > OutputDevices::pageRect(m_printer).height() - 2 * height) {
+    if (m_y > m_printer.pageRect(QPrinter::DevicePixel).height() - 2 * height) {
         if (!m_printer.newPage())
             throw PrintError("The printer could not start a new page");
         m_y = 0;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <stdexcept>
 
-class QPagedPaintDevice;
+class QPrinter;
 
 // The printer refused a step of the job.
 class PrintError : public std::runtime_error
@@ -20,7 +20,7 @@ public:
 class LineWriter
 {
 public:
-    explicit LineWriter(QPagedPaintDevice &printer);
+    explicit LineWriter(QPrinter &printer);
     ~LineWriter();
     LineWriter(const LineWriter &) = delete;
     LineWriter &operator=(const LineWriter &) = delete;
@@ -40,7 +40,7 @@ private:
     // How many leading characters of `text` fit in `width` device units.
     int fittingChars(const QString &text, qreal width) const;
 
-    QPagedPaintDevice &m_printer;
+    QPrinter &m_printer;
     QPainter m_painter;
     QFont m_font;
     qreal m_x = 0;

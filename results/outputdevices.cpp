@@ -9,19 +9,6 @@
 #include <QStringList>
 #include <QSvgGenerator>
 
-namespace {
-// Every printer the program has was made by newPrinter, or by a test as a QPrinter.
-QPrinter &printerOf(QPagedPaintDevice &device)
-{
-    return static_cast<QPrinter &>(device);
-}
-
-const QPrinter &printerOf(const QPagedPaintDevice &device)
-{
-    return static_cast<const QPrinter &>(device);
-}
-} // namespace
-
 namespace OutputDevices {
 QPageSize regionalPaper()
 {
@@ -48,7 +35,7 @@ QPageSize paperNamed(const QString &name)
     return QPageSize();
 }
 
-std::unique_ptr<QPagedPaintDevice> newPrinter()
+std::unique_ptr<QPrinter> newPrinter()
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     // A printer prints on its own paper; a PDF file, where there is no printer, on the region's.
@@ -57,27 +44,17 @@ std::unique_ptr<QPagedPaintDevice> newPrinter()
     return printer;
 }
 
-bool askPrinter(QPagedPaintDevice &printer, QWidget *parent)
+bool askPrinter(QPrinter &printer, QWidget *parent)
 {
-    QPrintDialog dialog(&printerOf(printer), parent);
+    QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
-void printToPdf(QPagedPaintDevice &printer, const QString &path)
+void printToPdf(QPrinter &printer, const QString &path)
 {
-    printerOf(printer).setOutputFormat(QPrinter::PdfFormat);
-    printerOf(printer).setOutputFileName(path);
-    printerOf(printer).setPageSize(regionalPaper());
-}
-
-QRectF paperRect(const QPagedPaintDevice &printer)
-{
-    return printerOf(printer).paperRect(QPrinter::DevicePixel);
-}
-
-QRectF pageRect(const QPagedPaintDevice &printer)
-{
-    return printerOf(printer).pageRect(QPrinter::DevicePixel);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(regionalPaper());
 }
 
 std::unique_ptr<QPaintDevice> newSvg(QIODevice *out, const QSize &size, const QRect &viewBox, const QString &title)

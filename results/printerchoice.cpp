@@ -12,13 +12,12 @@ PrinterChoice::Answer &answerHook()
 }
 } // namespace
 
-bool PrinterChoice::ask(QPagedPaintDevice &printer, QWidget *parent)
+bool PrinterChoice::ask(QPrinter &printer, QWidget *parent)
 {
-    auto &chosen = static_cast<QPrinter &>(printer);
-    if (!(answerHook() ? answerHook()(chosen) : OutputDevices::askPrinter(printer, parent)))
+    if (!(answerHook() ? answerHook()(printer) : OutputDevices::askPrinter(printer, parent)))
         return false;
     // "Print to file" onto the entries would lose them, as an export there would.
-    return chosen.outputFileName().isEmpty() || !SaveFileChoice::refusedAsInput(parent, chosen.outputFileName());
+    return printer.outputFileName().isEmpty() || !SaveFileChoice::refusedAsInput(parent, printer.outputFileName());
 }
 
 void PrinterChoice::setAnswer(Answer answer)

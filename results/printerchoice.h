@@ -2,7 +2,6 @@
 
 #include <functional>
 
-class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -13,10 +12,10 @@ class PrinterChoice
 public:
     using Answer = std::function<bool(QPrinter &)>;
 
-    // Runs the printer dialog on `printer`, a QPrinter; true when the user confirmed. A file to
-    // print to that is the settings file or one of its companions is refused with a warning, and
-    // the answer is false.
-    static bool ask(QPagedPaintDevice &printer, QWidget *parent);
+    // Runs the printer dialog on `printer`; true when the user confirmed. A file to print to that
+    // is the settings file or one of its companions is refused with a warning, and the answer is
+    // false.
+    static bool ask(QPrinter &printer, QWidget *parent);
     // Replaces the dialog by `answer` until cleared with an empty function.
     static void setAnswer(Answer answer);
 

@@ -22,7 +22,7 @@ public:
 };
 } // namespace
 
-ReportPrinter::ReportPrinter(QPagedPaintDevice &printer, QWidget *parent) : m_writer(printer), m_parent(parent) {}
+ReportPrinter::ReportPrinter(QPrinter &printer, QWidget *parent) : m_writer(printer), m_parent(parent) {}
 
 QFont ReportPrinter::reportFont()
 {

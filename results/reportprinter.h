@@ -5,14 +5,14 @@
 #include <QVector>
 
 class ActivityModel;
-class QPagedPaintDevice;
+class QPrinter;
 class QWidget;
 
 // One printed report: the header and the three tables go into one print job, table by table.
 class ReportPrinter
 {
 public:
-    ReportPrinter(QPagedPaintDevice &printer, QWidget *parent);
+    ReportPrinter(QPrinter &printer, QWidget *parent);
 
     // Appends one table. With header, sets the font, opens the job and writes the five header
     // lines first; with close, closes the job after the table. A failed header step shows the print

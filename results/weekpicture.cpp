@@ -322,64 +322,82 @@ void WeekPicture::paintGrid(QPainter &painter, const QRectF &grid) const
 {
     // One path a colour: a run of equal weeks in a row is one rectangle of it.
     std::map<QRgb, QPainterPath> fills;
-    const auto run = [&fills, &grid](QRgb colour, int year, int from, int to, double bottom, double height) {
+    const Run run = [&fills, &grid](QRgb colour, int year, int from, int to, double bottom, double height) {
         const double top = grid.top() + (year + 1 - bottom - height) * kCell;
         fills[colour].addRect(QRectF(grid.left() + from * kCell, top, (to - from) * kCell, height * kCell));
     };
+    if (m_look == WeekLook::MainActivity && m_alone < 0)
+        addMainActivityRuns(run);
+    else
+        addBandRuns(run);
+    painter.fillRect(grid, kPaper);
+    for (const auto &[colour, path] : fills)
+        painter.fillPath(path, QColor::fromRgb(colour));
+    paintWeekLines(painter, grid);
+    paintMarks(painter, grid);
+}
+
+// Each week in the colour of the activity that takes most of its hours.
+void WeekPicture::addMainActivityRuns(const Run &run) const
+{
     const int years = m_weeks.years();
-    if (m_look == WeekLook::MainActivity && m_alone < 0) {
-        for (int y = 0; y < years; ++y) {
-            int from = 0;
-            QRgb current = 0;
-            for (int k = 0; k <= WeeksPerYear; ++k) {
-                QRgb colour = 0;
-                if (k < WeeksPerYear) {
-                    const int a = m_weeks.dominant(y, k);
-                    if (a >= 0)
-                        colour = (m_weeks.isAhead(y, k) ? aheadColour(weekColour(a)) : weekColour(a)).rgb();
-                }
-                if (k == WeeksPerYear || colour != current) {
-                    if (current != 0)
-                        run(current, y, from, k, 0, 1);
-                    from = k;
-                    current = colour;
-                }
+    for (int y = 0; y < years; ++y) {
+        int from = 0;
+        QRgb current = 0;
+        for (int k = 0; k <= WeeksPerYear; ++k) {
+            QRgb colour = 0;
+            if (k < WeeksPerYear) {
+                const int a = m_weeks.dominant(y, k);
+                if (a >= 0)
+                    colour = (m_weeks.isAhead(y, k) ? aheadColour(weekColour(a)) : weekColour(a)).rgb();
+            }
+            if (k == WeeksPerYear || colour != current) {
+                if (current != 0)
+                    run(current, y, from, k, 0, 1);
+                from = k;
+                current = colour;
             }
         }
-    } else {
-        for (int a = 0; a < m_weeks.activityCount(); ++a) {
-            if (m_alone >= 0 && a != m_alone)
-                continue;
-            const QRgb now = weekColour(a).rgb();
-            const QRgb later = aheadColour(weekColour(a)).rgb();
-            for (int y = 0; y < years; ++y) {
-                int from = 0;
-                WeekBand band;
-                QRgb colour = 0;
-                for (int k = 0; k <= WeeksPerYear; ++k) {
-                    WeekBand next;
-                    QRgb nextColour = 0;
-                    if (k < WeeksPerYear) {
-                        next = weekBand(m_weeks, y, k, a, m_alone, m_peak);
-                        nextColour = m_weeks.isAhead(y, k) ? later : now;
-                    }
-                    const bool same = std::abs(next.bottom - band.bottom) < 1e-9 &&
-                                      std::abs(next.height - band.height) < 1e-9 && nextColour == colour;
-                    if (k == WeeksPerYear || !same) {
-                        if (band.height > 1e-9)
-                            run(colour, y, from, k, band.bottom, band.height);
-                        from = k;
-                        band = next;
-                        colour = nextColour;
-                    }
+    }
+}
+
+// Each activity's hours as a band of its week's square.
+void WeekPicture::addBandRuns(const Run &run) const
+{
+    const int years = m_weeks.years();
+    for (int a = 0; a < m_weeks.activityCount(); ++a) {
+        if (m_alone >= 0 && a != m_alone)
+            continue;
+        const QRgb now = weekColour(a).rgb();
+        const QRgb later = aheadColour(weekColour(a)).rgb();
+        for (int y = 0; y < years; ++y) {
+            int from = 0;
+            WeekBand band;
+            QRgb colour = 0;
+            for (int k = 0; k <= WeeksPerYear; ++k) {
+                WeekBand next;
+                QRgb nextColour = 0;
+                if (k < WeeksPerYear) {
+                    next = weekBand(m_weeks, y, k, a, m_alone, m_peak);
+                    nextColour = m_weeks.isAhead(y, k) ? later : now;
+                }
+                const bool same = std::abs(next.bottom - band.bottom) < 1e-9 &&
+                                  std::abs(next.height - band.height) < 1e-9 && nextColour == colour;
+                if (k == WeeksPerYear || !same) {
+                    if (band.height > 1e-9)
+                        run(colour, y, from, k, band.bottom, band.height);
+                    from = k;
+                    band = next;
+                    colour = nextColour;
                 }
             }
         }
     }
-    painter.fillRect(grid, kPaper);
-    for (const auto &[colour, path] : fills)
-        painter.fillPath(path, QColor::fromRgb(colour));
+}
 
+void WeekPicture::paintWeekLines(QPainter &painter, const QRectF &grid) const
+{
+    const int years = m_weeks.years();
     // The lines between weeks, so that blank weeks show as squares: one path.
     QPainterPath lines;
     for (int k = 0; k <= WeeksPerYear; ++k) {
@@ -404,7 +422,11 @@ void WeekPicture::paintGrid(QPainter &painter, const QRectF &grid) const
         painter.strokePath(lines, QPen(kLine, kCell * 0.14));
         painter.restore();
     }
+}
 
+void WeekPicture::paintMarks(QPainter &painter, const QRectF &grid) const
+{
+    const int years = m_weeks.years();
     // Marks over the squares: weeks over their hours, events, this week.
     QPainterPath corners;
     QPainterPath dots;

@@ -6,6 +6,7 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QPainter;
 
@@ -48,6 +49,13 @@ private:
     struct Layout;
     Layout layoutFor(const QSizeF &area) const;
     void paintGrid(QPainter &painter, const QRectF &grid) const;
+    // paintGrid's steps. A run is `from` to `to` (weeks) of a year in one colour, between `bottom`
+    // and `bottom + height` of the squares' height.
+    using Run = std::function<void(QRgb colour, int year, int from, int to, double bottom, double height)>;
+    void addMainActivityRuns(const Run &run) const;
+    void addBandRuns(const Run &run) const;
+    void paintWeekLines(QPainter &painter, const QRectF &grid) const;
+    void paintMarks(QPainter &painter, const QRectF &grid) const;
 
     const LifeWeeks &m_weeks;
     WeekLook m_look;

@@ -13,33 +13,6 @@
 namespace {
 constexpr qsizetype kMaxValueLength = 1023;
 
-struct SaveFault {
-    int operation = 0; // 0: none
-    bool persistent = false;
-    int lastCount = 0;
-    int actionAt = 0;
-    std::function<void()> action;
-};
-
-SaveFault &saveFault()
-{
-    static SaveFault fault;
-    return fault;
-}
-
-// Counts one more file operation of a save and answers whether it may succeed.
-bool nextSaveStep()
-{
-    SaveFault &f = saveFault();
-    if (++f.lastCount == f.actionAt && f.action)
-        std::exchange(f.action, nullptr)();
-    if (f.lastCount != f.operation)
-        return true;
-    if (!f.persistent)
-        f.operation = 0;
-    return false;
-}
-
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned bytes map to the
 // control characters of the same number, as the platform's own conversion does.
 constexpr char16_t kCp1252High[32] = {
@@ -290,47 +263,25 @@ QByteArray IniFile::serialize() const
     return text.toUtf8();
 }
 
-void IniFile::save()
+void IniFile::save(const AtomicWriteHooks &hooks)
 {
-    saveFault().lastCount = 0;
-    AtomicWriteHooks hooks;
-    hooks.step = nextSaveStep;
-    hooks.beforeReplace = [](const OpenFolder &folder, const QString &name) {
+    AtomicWriteHooks steps;
+    steps.step = hooks.step;
+    steps.beforeReplace = [&hooks](const OpenFolder &folder, const QString &name) {
         // The backup is a convenience: the new file matters more than a copy of the old one.
         QByteArray old;
         QString reason;
-        if (!nextSaveStep() || !folder.read(name, MaxIniFileBytes, old, reason))
-            return;
-        try {
-            // In the folder the save is writing in, beside the file it replaces, and never
-            // through a link found there.
-            writeFileAtomically(folder, backupPath(name), old, {}, FileAccess::Beside, name);
-        } catch (const FileWriteError &) {
+        if ((!hooks.step || hooks.step()) && folder.read(name, MaxIniFileBytes, old, reason)) {
+            try {
+                // In the folder the save is writing in, beside the file it replaces, and never
+                // through a link found there.
+                writeFileAtomically(folder, backupPath(name), old, {}, FileAccess::Beside, name);
+            } catch (const FileWriteError &) {
+            }
         }
+        if (hooks.beforeReplace)
+            hooks.beforeReplace(folder, name);
     };
     // The file holds a person's birth date and income: readable by its owner only from the start.
-    writeFileAtomically(m_path, serialize(), hooks, FileAccess::OwnerOnly);
-}
-
-void IniFile::setSaveFault(int operation, bool persistent)
-{
-    saveFault().operation = operation;
-    saveFault().persistent = persistent;
-}
-
-void IniFile::clearSaveFault()
-{
-    saveFault().operation = 0;
-    saveFault().action = nullptr;
-}
-
-void IniFile::setBeforeSaveStep(int operation, std::function<void()> action)
-{
-    saveFault().actionAt = operation;
-    saveFault().action = std::move(action);
-}
-
-int IniFile::lastSaveOperationCount()
-{
-    return saveFault().lastCount;
+    writeFileAtomically(m_path, serialize(), steps, FileAccess::OwnerOnly);
 }

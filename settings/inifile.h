@@ -48,21 +48,10 @@ public:
     // Writes the whole file (UTF-8) in one atomic replace; throws IniWriteError on any failure.
     // The file it replaces is first copied to "<name>.bak" beside it (beside the file a link
     // leads to, as the file is replaced there), so the user can step back once; a backup that
-    // cannot be written does not stop the save.
-    void save();
+    // cannot be written does not stop the save. `hooks` are the atomic write's, with the backup
+    // one more step just before the rename; their beforeReplace runs after it.
+    void save(const AtomicWriteHooks &hooks = {});
     static QString backupPath(const QString &path) { return path + QStringLiteral(".bak"); }
-
-    // Test seam for the failures a disk can produce, through the atomic write's own step hook. A
-    // save takes these file operations in order: create the temporary file, write each block of
-    // up to 4 KiB, flush, write the backup, rename over the old file. setSaveFault(n) makes
-    // operation n (from 1) fail: in the next save only, or in every save until cleared.
-    static void setSaveFault(int operation, bool persistent);
-    static void clearSaveFault();
-    // Runs `action` just before operation n of the next save, to change the disk between two
-    // steps; cleared with the fault.
-    static void setBeforeSaveStep(int operation, std::function<void()> action);
-    // The operations the last save took, or reached before it failed.
-    static int lastSaveOperationCount();
 
     // Parses file content: UTF-8, or Windows-1252 when it is not valid UTF-8.
     void parse(const QByteArray &content);

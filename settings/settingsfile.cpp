@@ -295,12 +295,13 @@ void fillFile(IniFile &ini, const Entries &entries, FileFormatState readAs)
 }
 } // namespace
 
-void writeSettingsFile(const QString &path, const Entries &entries, FileFormatState readAs)
+void writeSettingsFile(const QString &path, const Entries &entries, FileFormatState readAs,
+                       const AtomicWriteHooks &hooks)
 {
     IniFile ini(path);
     fillFile(ini, entries, readAs);
     // The save gives the file and its backup to their owner alone (0600).
-    ini.save();
+    ini.save(hooks);
 }
 
 bool sameStoredCells(const TableCells &a, const TableCells &b)

@@ -50,8 +50,9 @@ struct RowsPastCapacity {
 // Rewrites every entry in one atomic replace; throws IniWriteError ("Unable to write to <path>").
 // `readAs` is how the entries were read: a file whose format could not be told gets a format
 // record only once its texts read in the current format. The file and its backup are left
-// readable by their owner only.
-void writeSettingsFile(const QString &path, const Entries &entries, FileFormatState readAs = FileFormatState::Recorded);
+// readable by their owner only. `hooks` go to IniFile::save().
+void writeSettingsFile(const QString &path, const Entries &entries, FileFormatState readAs = FileFormatState::Recorded,
+                       const AtomicWriteHooks &hooks = {});
 
 // What writeSettingsFile would write over the file at `path` (which may be missing).
 QByteArray settingsFileContent(const QString &path, const Entries &entries, FileFormatState readAs);

@@ -72,7 +72,7 @@ void SettingsKeeper::write(const Entries &entries)
     // Replacing a file that could not be read would lose whatever it holds.
     if (path == m_path && !m_unreadable.isEmpty())
         throw FileWriteError(path, m_unreadable);
-    writeSettingsFile(path, entries, m_format);
+    writeSettingsFile(path, entries, m_format, m_hooks);
     // A save, backup or recovery write killed midway left its temporary file; this one went well.
     const QFileInfo saved(followLinks(QFileInfo(path).absoluteFilePath()));
     const OpenFolder folder(saved.absolutePath());

@@ -2,6 +2,7 @@
 
 #include "settings/settingsfile.h"
 #include <optional>
+#include <utility>
 
 // The settings file as a window keeps it from its start to its close: whether it could be read,
 // how its regional format was told, what it held (to notice a change made by someone else), and
@@ -24,6 +25,8 @@ public:
     DiskChange changeOnDisk() const;
     // Writes the file, then drops the recovery file. Throws FileWriteError.
     void write(const Entries &entries);
+    // What every later write() hands IniFile::save(): tests fail its steps this way.
+    void setWriteHooks(AtomicWriteHooks hooks) { m_hooks = std::move(hooks); }
 
     QString recoveryPath() const { return recoveryFilePath(settingsFilePath()); }
     // Keeps the entries in the recovery file, unless it holds them already. Empty when they are
@@ -52,4 +55,5 @@ private:
     bool m_recoveryBroken = false;
     QString m_setAside;
     RowsPastCapacity m_past;
+    AtomicWriteHooks m_hooks;
 };

@@ -4,11 +4,9 @@
 #include "calc/explain.h"
 #include "calc/periodtext.h"
 
-#include <utility>
-
-ActivityModel::ActivityModel(QSet<int> rightAligned, QObject *parent)
-    : QAbstractTableModel(parent), m_cells(RowCount, QStringList(QVector<QString>(ColCount))),
-      m_rightAligned(std::move(rightAligned)), m_explained(RowCount)
+ActivityModel::ActivityModel(TableKind kind, QObject *parent)
+    : QAbstractTableModel(parent), m_kind(kind), m_cells(RowCount, QStringList(QVector<QString>(ColCount))),
+      m_explained(RowCount)
 {}
 
 QString ActivityModel::cell(int row, int col) const
@@ -132,12 +130,11 @@ QVariant ActivityModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void ActivityModel::setExplanationContext(TableKind kind, double hoursAlive, qint64 income)
+void ActivityModel::setExplanationContext(double hoursAlive, qint64 income)
 {
-    if (m_hasContext && kind == m_kind && hoursAlive == m_hoursAlive && income == m_income)
+    if (m_hasContext && hoursAlive == m_hoursAlive && income == m_income)
         return;
     m_hasContext = true;
-    m_kind = kind;
     m_hoursAlive = hoursAlive;
     m_income = income;
     forgetExplanations(0, RowCount - 1);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "calc/lookahead.h"
+#include "calc/tablekind.h"
 #include "calc/tablerow.h"
 #include "calc/totals.h"
 #include <QAbstractTableModel>
-#include <QSet>
 #include <QStringList>
 #include <QVector>
 
@@ -21,15 +21,20 @@ public:
     static constexpr int RowCount = 51;
     static constexpr int ColCount = Column::Count;
 
-    // rightAligned: the columns whose texts stand flush right (header included).
-    explicit ActivityModel(QSet<int> rightAligned, QObject *parent = nullptr);
+    explicit ActivityModel(TableKind kind, QObject *parent = nullptr);
+
+    TableKind kind() const { return m_kind; }
 
     QString cell(int row, int col) const;
     void setCell(int row, int col, const QString &text);
     QStringList rowTexts(int row) const;
     void setRowTexts(int row, const QStringList &texts);
     bool isBlank(int row) const { return cell(row, Column::Activity).isEmpty(); }
-    bool isRightAligned(int col) const { return m_rightAligned.contains(col); }
+    // The totals, and the amounts of money and frequency, stand flush right (header included).
+    bool isRightAligned(int col) const
+    {
+        return col == Column::Total || (col == Column::Amount && m_kind != TableKind::Hours);
+    }
 
     // First blank row among 1 to RowCount - 2, or -1 when there is none (row 50 is never offered).
     int findFirstBlankRow() const;
@@ -44,11 +49,10 @@ public:
     const QVector<QStringList> &table() const { return m_cells; }
     void setTable(const QVector<QStringList> &cells);
 
-    // The table's kind and the reference values its totals were counted with, for the explanation
-    // of each total (the tooltip and accessible description of the Total cells). The row totals
-    // of activitytotals.h set it; without it the Total cells have no explanation.
-    void setExplanationContext(TableKind kind, double hoursAlive, qint64 income);
-    TableKind explanationKind() const { return m_kind; }
+    // The reference values its totals were counted with, for the explanation of each total (the
+    // tooltip and accessible description of the Total cells). The row totals of activitytotals.h
+    // set them; without them the Total cells have no explanation.
+    void setExplanationContext(double hoursAlive, qint64 income);
     // The age looked ahead to: the explanation of each row still going on today ends with what it
     // comes to by then. Every explanation changes at once.
     void setLookAhead(const std::optional<LookAhead> &ahead);
@@ -67,11 +71,10 @@ private:
     QString explanation(int row) const;
     void forgetExplanations(int firstRow, int lastRow);
 
+    const TableKind m_kind;
     QVector<QStringList> m_cells;
-    QSet<int> m_rightAligned;
 
     bool m_hasContext = false;
-    TableKind m_kind = TableKind::Hours;
     double m_hoursAlive = 0;
     qint64 m_income = 0;
     std::optional<LookAhead> m_ahead;

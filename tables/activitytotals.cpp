@@ -5,15 +5,16 @@
 
 void computeHourTotal(ActivityModel &hours, int row, double hoursAlive)
 {
-    hours.setExplanationContext(TableKind::Hours, hoursAlive, 0);
+    hours.setExplanationContext(hoursAlive, 0);
     hours.setCell(row, Column::Total,
                   hourTotalText(hours.cell(row, Column::Amount), hours.cell(row, Column::Per),
                                 hours.cell(row, Column::Start), hours.cell(row, Column::End), hoursAlive));
 }
 
-void computeMoneyTotal(ActivityModel &table, int row, bool isMoney, qint64 income)
+void computeMoneyTotal(ActivityModel &table, int row, qint64 income)
 {
-    table.setExplanationContext(isMoney ? TableKind::Money : TableKind::Frequency, 0, income);
+    const bool isMoney = table.kind() == TableKind::Money;
+    table.setExplanationContext(0, income);
     table.setCell(row, Column::Total,
                   moneyTotalText(table.cell(row, Column::Amount), table.cell(row, Column::Per),
                                  table.cell(row, Column::Start), table.cell(row, Column::End), isMoney, income));
@@ -25,9 +26,9 @@ void computeAllRowTotals(ActivityModel &hours, ActivityModel &money, ActivityMod
     for (int row : hours.usedRows())
         computeHourTotal(hours, row, hoursAlive);
     for (int row : money.usedRows())
-        computeMoneyTotal(money, row, true, income);
+        computeMoneyTotal(money, row, income);
     for (int row : freq.usedRows())
-        computeMoneyTotal(freq, row, false, income);
+        computeMoneyTotal(freq, row, income);
 }
 
 double computeSubTotal(const ActivityModel &table)

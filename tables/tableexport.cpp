@@ -71,7 +71,7 @@ void addTodaysPrices(const ActivityModel &table, int row, QStringList &fields)
 {
     if (!todayprices::inForce())
         return;
-    if (table.explanationKind() != TableKind::Money) {
+    if (table.kind() != TableKind::Money) {
         fields << QString();
         return;
     }

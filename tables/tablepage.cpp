@@ -35,10 +35,14 @@ TTablePage::TTablePage(QWidget *parent) : TPage(parent) {}
 
 TTablePage::~TTablePage() = default;
 
-void TTablePage::setUp(TableKind kind, ActivityModel *model, QTableView *grid, QUndoStack *undo, QMenu *sortMenu,
+TableKind TTablePage::kind() const
+{
+    return m_model->kind();
+}
+
+void TTablePage::setUp(ActivityModel *model, QTableView *grid, QUndoStack *undo, QMenu *sortMenu,
                        std::function<Biography()> biography)
 {
-    m_kind = kind;
     m_model = model;
     m_grid = grid;
     m_undo = undo;
@@ -103,18 +107,18 @@ QAction *TTablePage::addExportAction(QMenu *menu)
 std::unique_ptr<TActivityDialog> TTablePage::makeDialog() const
 {
     const Biography bio = m_biography();
-    if (m_kind == TableKind::Hours)
+    if (kind() == TableKind::Hours)
         return std::make_unique<TfrmTime>(bio.birthText, bio.birthDate, window());
-    return std::make_unique<TfrmMoney>(m_kind == TableKind::Money, bio.birthText, bio.birthDate, window());
+    return std::make_unique<TfrmMoney>(kind() == TableKind::Money, bio.birthText, bio.birthDate, window());
 }
 
 void TTablePage::computeRowTotal(int row)
 {
     const Biography bio = m_biography();
-    if (m_kind == TableKind::Hours)
+    if (kind() == TableKind::Hours)
         computeHourTotal(*m_model, row, bio.hoursAlive);
     else
-        computeMoneyTotal(*m_model, row, m_kind == TableKind::Money, bio.income);
+        computeMoneyTotal(*m_model, row, bio.income);
 }
 
 int TTablePage::selectedRow() const
@@ -144,7 +148,7 @@ template <typename Change> void TTablePage::changeTable(const QString &what, Cha
 void TTablePage::checkRow(int row)
 {
     QStringList warnings;
-    if (m_kind == TableKind::Hours) {
+    if (kind() == TableKind::Hours) {
         if (const std::optional<Overload> overload = hoursOverlap(*m_model))
             warnings << overloadMessage(*overload);
     }
@@ -214,10 +218,9 @@ void TTablePage::deleteRow()
     m_grid->setCurrentIndex(m_model->index(row - 1, current.isValid() ? current.column() : 0));
 }
 
-void TTablePage::sortBy(int order)
+void TTablePage::sortBy(ActivitySort order)
 {
-    changeTable(tr("Sort", "undo: sorting the rows"),
-                [&] { sortActivityTable(*m_model, static_cast<ActivitySort>(order)); });
+    changeTable(tr("Sort", "undo: sorting the rows"), [&] { sortActivityTable(*m_model, order); });
 }
 
 void TTablePage::fitRowsToScale()
@@ -244,7 +247,7 @@ void TTablePage::copyRows()
 void TTablePage::exportCsv()
 {
     const QString path = SaveFileChoice::ask(window(), tr("Export as CSV", "title of the file chooser"),
-                                             tableexport::suggestedFileName(m_kind), tr("CSV files (*.csv)"));
+                                             tableexport::suggestedFileName(kind()), tr("CSV files (*.csv)"));
     if (!path.isEmpty())
         writeFileAtomically(path,
                             tableexport::csv(*m_model, tableexport::CsvStyle::regional(LocaleSettings::current())));

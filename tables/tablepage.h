@@ -2,6 +2,7 @@
 
 #include "calc/datevalue.h"
 #include "calc/tablekind.h"
+#include "tables/tablesort.h"
 #include "widgets/pagestack.h"
 #include <functional>
 #include <memory>
@@ -33,7 +34,7 @@ public:
 
     // Wires the page once its controls are made. The sort menu is the window's, shared by the
     // three pages; changes are recorded on `undo`.
-    void setUp(TableKind kind, ActivityModel *model, QTableView *grid, QUndoStack *undo, QMenu *sortMenu,
+    void setUp(ActivityModel *model, QTableView *grid, QUndoStack *undo, QMenu *sortMenu,
                std::function<Biography()> biography);
 
     // "Copy", its key shown, added to the sort menu.
@@ -41,7 +42,7 @@ public:
     // "Export as CSV…" with Ctrl+E, added to the sort menu; each page adds it for its shortcut.
     static QAction *addExportAction(QMenu *menu);
 
-    TableKind kind() const { return m_kind; }
+    TableKind kind() const;
     ActivityModel &model() const { return *m_model; }
     QTableView *grid() const { return m_grid; }
 
@@ -49,7 +50,7 @@ public:
     void addRow();
     void editRow();
     void deleteRow();
-    void sortBy(int order); // an ActivitySort
+    void sortBy(ActivitySort order);
     // The selected rows to the clipboard, or the whole table when none is selected.
     void copyRows();
     // Throws FileWriteError.
@@ -77,7 +78,6 @@ private:
     // Runs a change of the table and records it for undo when it changed any cell.
     template <typename Change> void changeTable(const QString &what, Change &&change);
 
-    TableKind m_kind = TableKind::Hours;
     ActivityModel *m_model = nullptr;
     QTableView *m_grid = nullptr;
     QUndoStack *m_undo = nullptr;

@@ -7,16 +7,16 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <utility>
 
 namespace {
 struct PromptState {
     bool testMode = false;
     bool consoleMode = false;
-    QList<bool> answers;
-    QList<Prompts::SaveAnswer> saveAnswers;
-    QList<bool> keepAnswers;
+    QList<Prompts::Answer> answers;
     QList<Prompts::Shown> shown;
     std::function<void()> whileShown;
 };
@@ -50,6 +50,25 @@ bool record(Prompts::Kind kind, const QString &title, const QString &text)
     return true;
 }
 
+const char *answerName(Prompts::Answer answer)
+{
+    static const char *const names[] = {"Yes", "No", "Keep", "Change", "Save", "Discard", "Cancel", "Accept", "Reject"};
+    return names[static_cast<int>(answer)];
+}
+
+// The next queued answer for a box with `buttons` that has just been recorded, or `none` when
+// none is queued.
+Prompts::Answer nextAnswer(std::initializer_list<Prompts::Answer> buttons, Prompts::Answer none)
+{
+    if (state().answers.isEmpty())
+        return none;
+    const Prompts::Answer answer = state().answers.takeFirst();
+    if (std::find(buttons.begin(), buttons.end(), answer) == buttons.end())
+        qFatal("The answer %s was queued for another box than \"%s\"", answerName(answer),
+               qPrintable(state().shown.last().text));
+    return answer;
+}
+
 void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
@@ -69,7 +88,7 @@ void Prompts::showError(QWidget *parent, const QString &text)
 bool Prompts::confirm(QWidget *parent, const QString &title, const QString &text)
 {
     if (record(Kind::Confirm, title, text))
-        return !state().answers.isEmpty() && state().answers.takeFirst();
+        return nextAnswer({Answer::Yes, Answer::No}, Answer::No) == Answer::Yes;
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -79,7 +98,7 @@ bool Prompts::keepOrChange(QWidget *parent, const QString &text)
 {
     const QString title = programTitle();
     if (record(Kind::Check, title, text))
-        return state().keepAnswers.isEmpty() || state().keepAnswers.takeFirst();
+        return nextAnswer({Answer::Keep, Answer::Change}, Answer::Keep) == Answer::Keep;
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
     QPushButton *keep =
         box.addButton(QCoreApplication::translate("Prompts", "&Keep it", "button: keep an unlikely entry as it is"),
@@ -93,12 +112,12 @@ bool Prompts::keepOrChange(QWidget *parent, const QString &text)
     return box.clickedButton() == keep;
 }
 
-Prompts::SaveAnswer Prompts::askSaveChanges(QWidget *parent)
+Prompts::Answer Prompts::askSaveChanges(QWidget *parent)
 {
     const QString title = programTitle();
     const QString text = QCoreApplication::translate("Prompts", "Save changes before closing?");
     if (record(Kind::SaveChanges, title, text))
-        return state().saveAnswers.isEmpty() ? SaveAnswer::Cancel : state().saveAnswers.takeFirst();
+        return nextAnswer({Answer::Save, Answer::Discard, Answer::Cancel}, Answer::Cancel);
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                     parent);
     // Access keys in every theme: some give the standard buttons none.
@@ -109,11 +128,11 @@ Prompts::SaveAnswer Prompts::askSaveChanges(QWidget *parent)
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Save:
-        return SaveAnswer::Save;
+        return Answer::Save;
     case QMessageBox::Discard:
-        return SaveAnswer::Discard;
+        return Answer::Discard;
     default:
-        return SaveAnswer::Cancel;
+        return Answer::Cancel;
     }
 }
 
@@ -121,7 +140,7 @@ bool Prompts::ask(QWidget *parent, const QString &text, const QString &accept, c
 {
     const QString title = programTitle();
     if (record(Kind::Question, title, text))
-        return !state().answers.isEmpty() && state().answers.takeFirst();
+        return nextAnswer({Answer::Accept, Answer::Reject}, Answer::Reject) == Answer::Accept;
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
     QPushButton *yes = box.addButton(accept, QMessageBox::AcceptRole);
     QPushButton *no = box.addButton(reject, QMessageBox::RejectRole);
@@ -238,19 +257,9 @@ bool Prompts::testMode()
     return state().testMode;
 }
 
-void Prompts::setNextAnswer(bool yes)
+void Prompts::setNextAnswer(Answer answer)
 {
-    state().answers.append(yes);
-}
-
-void Prompts::setNextSaveAnswer(SaveAnswer answer)
-{
-    state().saveAnswers.append(answer);
-}
-
-void Prompts::setNextKeepAnswer(bool keep)
-{
-    state().keepAnswers.append(keep);
+    state().answers.append(answer);
 }
 
 void Prompts::setWhileNextShown(std::function<void()> action)
@@ -267,6 +276,4 @@ void Prompts::clearShown()
 {
     state().shown.clear();
     state().answers.clear();
-    state().saveAnswers.clear();
-    state().keepAnswers.clear();
 }

@@ -13,7 +13,10 @@ class Prompts
 {
 public:
     enum class Kind { Error, Confirm, ApplicationError, PrintError, SaveChanges, Check, Question, Warning };
-    enum class SaveAnswer { Save, Discard, Cancel };
+    // The buttons of the boxes that offer a choice: Yes and No (confirm), Keep and Change
+    // (keepOrChange), Save, Discard and Cancel (askSaveChanges), Accept and Reject (ask and the
+    // boxes built on it).
+    enum class Answer { Yes, No, Keep, Change, Save, Discard, Cancel, Accept, Reject };
     struct Shown {
         Kind kind;
         QString title;
@@ -28,8 +31,9 @@ public:
     // the text with "Keep it" and "Change it", titled "Lifetally"; true for Keep it. It never
     // stops what the user may do: keeping goes on as if nothing was said.
     static bool keepOrChange(QWidget *parent, const QString &text);
-    // "Save changes before closing?" with Save, Don't Save and Cancel, titled "Lifetally".
-    static SaveAnswer askSaveChanges(QWidget *parent);
+    // "Save changes before closing?" with Save, Don't Save and Cancel, titled "Lifetally": Save,
+    // Discard or Cancel.
+    static Answer askSaveChanges(QWidget *parent);
     // A choice between two things to do, titled "Lifetally": true for `accept`, the default.
     // Escape chooses `reject`.
     static bool ask(QWidget *parent, const QString &text, const QString &accept, const QString &reject);
@@ -56,16 +60,13 @@ public:
     // error instead, confirm() answers No, and shown() records what was said.
     static void setConsoleMode(bool on);
 
-    // Test hooks. In test mode no box opens: each call is recorded, and confirm() takes the
-    // next queued answer (No when none is queued), askSaveChanges() the next queued save answer
-    // (Cancel when none is queued), ask() the next queued answer (reject when none is queued),
-    // keepOrChange() the next queued keep answer (Keep it when none
-    // is queued).
+    // Test hooks. In test mode no box opens: each call is recorded, and a box with a choice takes
+    // the next queued answer, or with none queued the one that changes least: No, Keep, Cancel,
+    // Reject. An answer that is not one of the box's buttons was meant for another box: the run
+    // stops there (qFatal) rather than go on with a guess.
     static void setTestMode(bool on);
     static bool testMode();
-    static void setNextAnswer(bool yes);
-    static void setNextSaveAnswer(SaveAnswer answer);
-    static void setNextKeepAnswer(bool keep);
+    static void setNextAnswer(Answer answer);
     // Runs `action` while the next box is (as if) open, as a signal may come then.
     static void setWhileNextShown(std::function<void()> action);
     static const QList<Shown> &shown();

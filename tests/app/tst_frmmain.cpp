@@ -466,9 +466,9 @@ private slots:
         TfrmMain w;
         w.show();
         edit(w, "edName")->setText(QStringLiteral("Changed"));
-        Prompts::setNextSaveAnswer(Prompts::SaveAnswer::Cancel);
+        Prompts::setNextAnswer(Prompts::Answer::Cancel);
         QVERIFY(!w.maySaveBeforeClosing(true)); // Cancel cancels the log-out
-        Prompts::setNextSaveAnswer(Prompts::SaveAnswer::Discard);
+        Prompts::setNextAnswer(Prompts::Answer::Discard);
         QVERIFY(w.maySaveBeforeClosing(true));
         QVERIFY(w.maySaveBeforeClosing(true));
         w.close();
@@ -489,11 +489,11 @@ private slots:
     void closingAnotherWayAsksAboutUnsavedChanges_data()
     {
         QTest::addColumn<bool>("change");
-        QTest::addColumn<int>("answer"); // Prompts::SaveAnswer
+        QTest::addColumn<int>("answer"); // a Prompts::Answer
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("closed");
         QTest::addColumn<QString>("stored");
-        using A = Prompts::SaveAnswer;
+        using A = Prompts::Answer;
         QTest::newRow("unchanged closes without a word") << false << int(A::Cancel) << false << true << "Original";
         QTest::newRow("changed, Save") << true << int(A::Save) << true << true << "Changed";
         QTest::newRow("changed, Don't Save") << true << int(A::Discard) << true << true << "Original";
@@ -512,7 +512,7 @@ private slots:
         if (change)
             edit(w, "edName")->setText(QStringLiteral("Changed"));
         QCOMPARE(w.isModified(), change);
-        Prompts::setNextSaveAnswer(Prompts::SaveAnswer(answer));
+        Prompts::setNextAnswer(Prompts::Answer(answer));
         w.close(); // the title bar's close button, Alt+F4 and the window manager all send this
         QCOMPARE(!Prompts::shown().isEmpty(), asked);
         if (asked)
@@ -539,7 +539,7 @@ private slots:
         };
         btn(w, "btNext")->click();
         // The two-digit year was read into this century's future: Change it stays on the page.
-        Prompts::setNextKeepAnswer(false);
+        Prompts::setNextAnswer(Prompts::Answer::Change);
         btn(w, "btNext")->click();
         QCOMPARE(page(w), int(TfrmMain::Bio));
         QCOMPARE(checks(), QStringList{QStringLiteral(
@@ -569,7 +569,7 @@ private slots:
         TfrmMain w;
         w.show();
         edit(w, "edName")->setText(QStringLiteral("Changed"));
-        Prompts::setNextSaveAnswer(Prompts::SaveAnswer::Save);
+        Prompts::setNextAnswer(Prompts::Answer::Save);
         QVERIFY(!w.maySaveBeforeClosing(true));
         QCOMPARE(Prompts::shown().last().kind, Prompts::Kind::ApplicationError);
         // A log-out that allows no questions saves; here that fails too, and says so.
@@ -652,12 +652,12 @@ private slots:
         w.show();
         edit(w, "edName")->setText(QStringLiteral("Mine"));
         writeIni("[Name]\nname=Theirs\n"); // a sync tool, or another program
-        Prompts::setNextAnswer(false);
+        Prompts::setNextAnswer(Prompts::Answer::Reject);
         btn(w, "btClose")->click();
         QVERIFY(w.isVisible());
         QCOMPARE(Prompts::shown().last().kind, Prompts::Kind::Question);
         QCOMPARE(storedName(m_scope->settingsPath()), QStringLiteral("Theirs"));
-        Prompts::setNextAnswer(true);
+        Prompts::setNextAnswer(Prompts::Answer::Accept);
         btn(w, "btClose")->click();
         QVERIFY(!w.isVisible());
         QCOMPARE(storedName(m_scope->settingsPath()), QStringLiteral("Mine"));
@@ -692,7 +692,7 @@ private slots:
         const QString removed = gone == QLatin1String("file") ? path : folder;
         QVERIFY(movedAway ? QFile::rename(removed, removed + QStringLiteral(".away"))
                           : gone == QLatin1String("file") ? QFile::remove(removed) : QDir(removed).removeRecursively());
-        Prompts::setNextAnswer(false);
+        Prompts::setNextAnswer(Prompts::Answer::Reject);
         btn(w, "btClose")->click();
         QVERIFY(w.isVisible());
         QVERIFY(!QFile::exists(path));
@@ -706,7 +706,7 @@ private slots:
         QCOMPARE(Prompts::shown().first().kind, Prompts::Kind::Question);
         QVERIFY2(Prompts::shown().first().text.startsWith(path + QStringLiteral(" is no longer there")),
                  qPrintable(Prompts::shown().first().text));
-        Prompts::setNextAnswer(true);
+        Prompts::setNextAnswer(Prompts::Answer::Accept);
         btn(w, "btClose")->click();
         QVERIFY(!w.isVisible());
         QCOMPARE(storedName(path), QStringLiteral("Mine"));
@@ -780,7 +780,7 @@ private slots:
         QCOMPARE(first.tryLock(), SettingsLock::Result::Locked);
         UnixSignals firstCopy;
         QSignalSpy asked(&firstCopy, &UnixSignals::showRequested);
-        Prompts::setNextAnswer(showIt);
+        Prompts::setNextAnswer(showIt ? Prompts::Answer::Accept : Prompts::Answer::Reject);
         QCOMPARE(runWindow(QString()), 0);
         QVERIFY(!openWindow());
         QCOMPARE(Prompts::shown().size(), 1);
@@ -821,7 +821,7 @@ private slots:
             QTest::qWait(100);
             QTimer::singleShot(500, qApp, [] { QCoreApplication::exit(99); }); // a run that went on
         });
-        Prompts::setNextAnswer(false); // a box closed by its loop's end answers as Escape does
+        Prompts::setNextAnswer(Prompts::Answer::Reject); // a box closed by its loop's end answers as Escape does
         const int status = runWindow(QString());
         settleQuit();
         QCOMPARE(status, 0);
@@ -877,7 +877,7 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(recovery);
         }
-        Prompts::setNextAnswer(restore);
+        Prompts::setNextAnswer(restore ? Prompts::Answer::Accept : Prompts::Answer::Reject);
         TfrmMain w;
         w.show();
         QCOMPARE(edit(w, "edName")->text(), shownName);

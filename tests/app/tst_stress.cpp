@@ -296,7 +296,10 @@ private slots:
 
         for (int action = 0; action < actions; ++action) {
             Prompts::clearShown();
-            Prompts::setNextAnswer(chance(60));
+            // Only a delete asks Yes or No; every other box takes its own safe answer.
+            const auto answerDelete = [this] {
+                Prompts::setNextAnswer(chance(60) ? Prompts::Answer::Yes : Prompts::Answer::No);
+            };
             const int page = w.currentPage();
             const int kind = pick(100);
             // The real picker now and then, the hook otherwise.
@@ -338,6 +341,7 @@ private slots:
                     expectModal();
                     child<QPushButton>(&w, qPrintable("btEdit" + n))->click();
                 } else if (op == 4) {
+                    answerDelete();
                     child<QPushButton>(&w, qPrintable("btDel" + n))->click();
                 } else if (op == 5) {
                     child<QPushButton>(&w, qPrintable("btSort" + n))->click();
@@ -351,9 +355,12 @@ private slots:
                     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
                 } else {
                     const Qt::Key keys[] = {Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Return};
+                    const Qt::Key key = keys[pick(3)];
+                    if (key == Qt::Key_Delete)
+                        answerDelete();
                     expectModal();
                     grid->setFocus();
-                    QTest::keyClick(grid, keys[pick(3)]);
+                    QTest::keyClick(grid, key);
                 }
             } else if (kind < 92 && page == 5) {
                 const char *buttons[] = {"btReport", "btGrHour", "btGrMoney", "btGrFreq"};

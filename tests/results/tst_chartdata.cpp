@@ -74,7 +74,7 @@ private slots:
         QFETCH(Totals, totals);
         QFETCH(double, reference);
         QFETCH(QString, expected);
-        ActivityModel table({});
+        ActivityModel table(TableKind::Hours);
         fill(table, totals);
         QCOMPARE(describe(chartPoints(table, computeSubTotal(table), reference, numberedColours())), expected);
     }
@@ -82,7 +82,7 @@ private slots:
     void gapInTableKeepsRowColours()
     {
         // A settings file may leave a blank row inside the table.
-        ActivityModel table({});
+        ActivityModel table(TableKind::Hours);
         table.setCell(1, 0, QStringLiteral("First"));
         table.setCell(1, 5, QStringLiteral("5"));
         table.setCell(3, 0, QStringLiteral("Third"));
@@ -93,7 +93,7 @@ private slots:
 
     void lastRowTakesLastColour()
     {
-        ActivityModel table({});
+        ActivityModel table(TableKind::Hours);
         for (int row = 1; row < ActivityModel::RowCount; ++row) {
             table.setCell(row, 0, QStringLiteral("A%1").arg(row));
             table.setCell(row, 5, QStringLiteral("1"));
@@ -117,7 +117,7 @@ private slots:
     {
         QFETCH(QString, cell);
         QFETCH(QString, message);
-        ActivityModel table({});
+        ActivityModel table(TableKind::Hours);
         fill(table, {QStringLiteral("10"), cell});
         try {
             chartPoints(table, 0, 0, numberedColours());

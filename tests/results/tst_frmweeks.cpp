@@ -190,7 +190,7 @@ private slots:
 
     void overfullDrawnInProportion()
     {
-        ActivityModel hours{QSet<int>{Column::Total}};
+        ActivityModel hours{TableKind::Hours};
         hours.setRowTexts(1, {"Sleep", "10 Hrs", "Day", "3/15/1986", "Now", ""});
         hours.setRowTexts(2, {"Work", "16 Hrs", "Day", "3/15/2000", "3/15/2001", ""});
         const LifeWeeks weeks = TfrmWeeks::weeksOf(hours, Birth, 80);
@@ -219,11 +219,11 @@ private slots:
 
     void eventsFromOnceRows()
     {
-        ActivityModel money{QSet<int>{Column::Total}};
+        ActivityModel money{TableKind::Money};
         money.setRowTexts(1, {"Car", "$24,500.00", "Once", "5/5/2012", "Now", ""});
         money.setRowTexts(2, {"Rent", "$900.00", "Month", "1/1/2010", "1/1/2015", ""});
         money.setRowTexts(3, {"Bad", "$x", "Once", "5/5/2012", "Now", ""});
-        ActivityModel frequency{QSet<int>{Column::Total}};
+        ActivityModel frequency{TableKind::Frequency};
         frequency.setRowTexts(1, {"Move", "1", "Once", "2/29/2016", "Now", ""});
         frequency.setRowTexts(2, {"Party", "3", "Once", "3/20/2016", "Now", ""});
         const LifeWeeks weeks = TfrmWeeks::weeksOf(m_hours, Birth, 80, &money, &frequency);
@@ -237,7 +237,7 @@ private slots:
     void fiftyActivities()
     {
         // On a laptop's screen the legend wraps into columns and shows every entry.
-        ActivityModel hours{QSet<int>{Column::Total}};
+        ActivityModel hours{TableKind::Hours};
         for (int row = 1; row <= 50; ++row)
             hours.setRowTexts(row, {QStringLiteral("Activity %1").arg(row), "1 Hrs", "Week", "1/1/2000", "Now", ""});
         TfrmWeeks window(TfrmWeeks::weeksOf(hours, Birth, 80));
@@ -314,7 +314,7 @@ private slots:
         QVERIFY(!bytes.contains("/Subtype /Image"));
 
         // Weeks with nothing entered are squares on paper too, as in the legend.
-        const ActivityModel none{QSet<int>{Column::Total}};
+        const ActivityModel none{TableKind::Hours};
         TfrmWeeks empty(TfrmWeeks::weeksOf(none, Birth, 90));
         empty.setPaper(QPageSize(QPageSize::A4));
         empty.saveImage(png);
@@ -327,7 +327,7 @@ private slots:
     }
 
 private:
-    ActivityModel m_hours{QSet<int>{Column::Total}};
+    ActivityModel m_hours{TableKind::Hours};
 };
 
 QTEST_MAIN(TestFrmWeeks)

@@ -12,17 +12,6 @@ private slots:
     void init() { testsupport::resetSharedState(); }
     void cleanup() { testsupport::resetSharedState(); }
 
-    void headerTexts()
-    {
-        QCOMPARE(report::titleLine(), QStringLiteral("Lifetally  - version 1.0"));
-        QCOMPARE(report::identityLine(QStringLiteral("Ann Lee"), QStringLiteral("3/15/1956"),
-                                      QStringLiteral("Age: 40 years  Hours: 351,432")),
-                 QStringLiteral("Ann Lee 3/15/1956 Age: 40 years  Hours: 351,432"));
-        QCOMPARE(report::identityLine(QString(), QStringLiteral("3/15/1956"), QStringLiteral("Age: 1")),
-                 QStringLiteral(" 3/15/1956 Age: 1"));
-        QVERIFY(report::creditLine().contains(QStringLiteral("http://www.brightwell.example/")));
-    }
-
     void printedLine_data()
     {
         QTest::addColumn<int>("hour");
@@ -71,7 +60,7 @@ private slots:
         QFETCH(int, filled);
         QFETCH(int, gapAt);
         QFETCH(int, rows);
-        ActivityModel table({});
+        ActivityModel table(TableKind::Hours);
         table.setCell(0, 0, QStringLiteral("Activity"));
         for (int row = 1; row <= filled; ++row)
             table.setCell(row, 0, row == gapAt ? QString() : QStringLiteral("A%1").arg(row));

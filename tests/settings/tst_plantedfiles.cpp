@@ -210,7 +210,7 @@ private slots:
                                                      "another user made")
                                           .arg(recovery ? recoveryFilePath(ini) : ini, folder));
             }
-        } else if (recovery) {
+        } else {
             int steps = 0;
             AtomicWriteHooks hooks;
             hooks.step = [&] {
@@ -218,13 +218,13 @@ private slots:
                     swap();
                 return true;
             };
-            writeFileAtomically(recoveryFilePath(ini), "[Name]\nname=Typed\n", hooks, FileAccess::Beside, ini);
-        } else {
-            IniFile::setBeforeSaveStep(step, swap);
-            IniFile settings(ini);
-            settings.writeString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Typed"));
-            settings.save();
-            IniFile::clearSaveFault();
+            if (recovery) {
+                writeFileAtomically(recoveryFilePath(ini), "[Name]\nname=Typed\n", hooks, FileAccess::Beside, ini);
+            } else {
+                IniFile settings(ini);
+                settings.writeString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Typed"));
+                settings.save(hooks);
+            }
         }
         QVERIFY(QFileInfo(folder).isSymLink());
         const QStringList untouched{QStringLiteral("lfy.ini"), QStringLiteral("lfy.ini.bak")};

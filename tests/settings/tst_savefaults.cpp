@@ -36,6 +36,28 @@ void writeAll(const QString &path, const QByteArray &data)
 const QByteArray OldFile = "[DOB]\nDate=3/15/1990\n[Name]\nname=Old name\n[Hours]\nCount=1\n[Hour1]\nDesc=Sleep\n"
                            "HrMin=8 Hrs\nPer=Day\nStart=3/15/1990\nEnd=Now\n";
 const QByteArray OlderBackup = "[Name]\nname=Older\n";
+
+// Fails file operation `operation` (from 1) of a save: of the next save only, or of every save
+// until cleared. `count` is the operations a save took, or reached before it failed; the test
+// sets it to 0 before each save.
+struct SaveFault {
+    int operation = 0;
+    bool persistent = false;
+    int count = 0;
+
+    AtomicWriteHooks hooks()
+    {
+        AtomicWriteHooks hooks;
+        hooks.step = [this] {
+            if (++count != operation)
+                return true;
+            if (!persistent)
+                operation = 0;
+            return false;
+        };
+        return hooks;
+    }
+};
 } // namespace
 
 class TestSaveFaults : public QObject
@@ -44,6 +66,7 @@ class TestSaveFaults : public QObject
 
 private:
     std::unique_ptr<WindowTestScope> m_scope;
+    SaveFault m_fault;
     QString iniPath() const { return m_scope->settingsPath(); }
     QString bakPath() const { return m_scope->folder().file(QStringLiteral("lfy.ini.bak")); }
 
@@ -78,20 +101,21 @@ private:
         {
             TempProgramFolder dry;
             writeAll(dry.file(QStringLiteral("lfy.ini")), OldFile);
+            m_fault.count = 0;
             w.writeSettings();
-            count = IniFile::lastSaveOperationCount();
+            count = m_fault.count;
         }
         setProgramFolder(m_scope->folder().path());
         return count;
     }
 
 private slots:
-    void init() { m_scope = std::make_unique<WindowTestScope>(); }
-    void cleanup()
+    void init()
     {
-        IniFile::clearSaveFault();
-        m_scope.reset();
+        m_scope = std::make_unique<WindowTestScope>();
+        m_fault = SaveFault();
     }
+    void cleanup() { m_scope.reset(); }
 
     void faultAtEachStep_data()
     {
@@ -119,6 +143,7 @@ private slots:
         writeAll(iniPath(), OldFile);
         writeAll(bakPath(), OlderBackup);
         TfrmMain w;
+        w.setSaveHooks(m_fault.hooks());
         w.show();
         makeEdits(w);
         const int count = operationsOfASave(w);
@@ -129,9 +154,11 @@ private slots:
                               : step == Step::Flush      ? count - 2
                               : step == Step::Backup     ? count - 1
                                                          : count;
-        IniFile::setSaveFault(operation, persistent);
+        m_fault.operation = operation;
+        m_fault.persistent = persistent;
 
         auto *close = child<QPushButton>(&w, "btClose");
+        m_fault.count = 0;
         close->click();
         if (step == Step::Backup) {
             // The save goes on without its backup: the new file stands, the older backup is untouched.
@@ -144,8 +171,10 @@ private slots:
         }
         const int attempts = persistent ? 2 : 1;
         for (int attempt = 1; attempt <= attempts; ++attempt) {
-            if (attempt > 1)
+            if (attempt > 1) {
+                m_fault.count = 0;
                 close->click();
+            }
             QVERIFY(w.isVisible());
             QCOMPARE(Prompts::shown().size(), attempt);
             QCOMPARE(Prompts::shown().last().kind, Prompts::Kind::ApplicationError);
@@ -158,7 +187,7 @@ private slots:
         }
         QCOMPARE(child<QLineEdit>(&w, "edName")->text(), QStringLiteral("New name"));
 
-        IniFile::clearSaveFault();
+        m_fault.operation = 0;
         close->click();
         QVERIFY(!w.isVisible());
         QCOMPARE(Prompts::shown().size(), attempts);

@@ -182,7 +182,7 @@ private slots:
             });
             child<QPushButton>(d, "btOK")->click();
         });
-        Prompts::setNextKeepAnswer(false);
+        Prompts::setNextAnswer(Prompts::Answer::Change);
         click(&w, "btAdd1");
         QCOMPARE(messages(),
                  QStringList{QStringLiteral("Plan ends after today, so its total counts time not yet lived.")});
@@ -227,7 +227,7 @@ private slots:
         });
         click(&w, "btEdit1");
         QCOMPARE(w.hoursModel().cell(50, 0), QStringLiteral("Renamed"));
-        Prompts::setNextAnswer(true);
+        Prompts::setNextAnswer(Prompts::Answer::Yes);
         click(&w, "btDel1");
         QVERIFY(w.hoursModel().isBlank(50));
         QCOMPARE(w.hoursModel().numNonBlankRows(), 49);
@@ -240,12 +240,12 @@ private slots:
         w.show();
         w.hoursModel().setCell(4, 5, QStringLiteral("total of 4"));
         select(w, "gridHours", 3);
-        Prompts::setNextAnswer(false);
+        Prompts::setNextAnswer(Prompts::Answer::No);
         click(&w, "btDel1");
         QCOMPARE(w.hoursModel().numNonBlankRows(), 5);
         QCOMPARE(Prompts::shown().last().title, QStringLiteral("Confirm"));
         QCOMPARE(Prompts::shown().last().text, QStringLiteral("Really delete Act 3?"));
-        Prompts::setNextAnswer(true);
+        Prompts::setNextAnswer(Prompts::Answer::Yes);
         click(&w, "btDel1");
         QCOMPARE(w.hoursModel().cell(3, 0), QStringLiteral("Act 4"));
         QCOMPARE(w.hoursModel().cell(3, 5), QStringLiteral("total of 4"));
@@ -535,7 +535,7 @@ private slots:
             child<QStackedWidget>(&w, "Notebook1")->setCurrentIndex(TfrmMain::Hours);
             w.findChild<QAction *>(QStringLiteral("ActivitySort"))->trigger();
         } else if (change == QLatin1String("delete")) {
-            Prompts::setNextAnswer(true);
+            Prompts::setNextAnswer(Prompts::Answer::Yes);
             click(&w, "btDel1");
         } else {
             answerNextDialog([](QDialog *d) {

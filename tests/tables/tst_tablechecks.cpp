@@ -68,7 +68,7 @@ private slots:
     void hoursOverlap()
     {
         QFETCH(QStringList, rows);
-        ActivityModel hours({5});
+        ActivityModel hours(TableKind::Hours);
         fill(hours, rows);
         const std::optional<Overload> found = ::hoursOverlap(hours);
         QTEST(found ? overloadMessage(*found) : QString(), "message");
@@ -76,7 +76,7 @@ private slots:
 
     void totalsExplainThemselves()
     {
-        ActivityModel hours({5});
+        ActivityModel hours(TableKind::Hours);
         fill(hours, {"1 Hr|Day|1/1/2024|3/31/2024", "1 Hr|Day|2/30/2024|Now"});
         QCOMPARE(tip(hours, 1), QString()); // no totals counted yet: nothing to explain with
         computeHourTotal(hours, 1, 300000);
@@ -96,7 +96,7 @@ private slots:
 
     void incomeShare()
     {
-        ActivityModel money({1, 5});
+        ActivityModel money(TableKind::Money);
         fill(money, {"$1|Day|1/1/2024|Now|$600 (60.00%)", "$1|Day|1/1/2024|3/1/2025|$500 (50.00%)",
                      "$1|Day|1/1/2024|2/10/2025|", "$1|Day|3/1/2025|Now|"});
         QCOMPARE(incomeShareSum(money, 1000), 110.0); // a total without a number is left out

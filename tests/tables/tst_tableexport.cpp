@@ -17,7 +17,7 @@ QStringList row(const QString &activity, const QString &total)
 // A table with its titles and the given rows from row 1.
 std::unique_ptr<ActivityModel> table(TableKind kind, const QList<QStringList> &rows)
 {
-    auto model = std::make_unique<ActivityModel>(QSet<int>{});
+    auto model = std::make_unique<ActivityModel>(kind);
     writeColumnTitles(*model, kind);
     for (int r = 0; r < rows.size(); ++r)
         model->setRowTexts(r + 1, rows[r]);

@@ -9,7 +9,7 @@ using namespace testsupport;
 namespace {
 ActivityModel *makeModel(const QList<QStringList> &rows)
 {
-    auto *m = new ActivityModel({1, 5});
+    auto *m = new ActivityModel(TableKind::Money);
     m->setRowTexts(0, {"Activity", "Amount", "Per", "Start date", "End date", "Total Amt"});
     for (int i = 0; i < rows.size(); ++i)
         m->setRowTexts(i + 1, rows[i]);
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(m->data(m->index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
         QVERIFY(m->data(m->index(0, 2), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignLeft);
         QVERIFY(m->headerData(5, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
-        ActivityModel hours({5});
+        ActivityModel hours(TableKind::Hours);
         QVERIFY(hours.headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignLeft);
     }
 };

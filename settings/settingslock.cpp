@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
+#include <cerrno>
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 QString SettingsLock::lockPath(const QString &settingsPath)
 {
@@ -48,8 +52,13 @@ SettingsLock::SettingsLock(const QString &settingsPath)
           if (!m_folder->isOpen())
               return QString();
           const QString folder = nameOfOpenFolder(m_folder->fd());
-          return folder.isEmpty() ? m_path
-                                  : folder + QLatin1Char('/') + QFileInfo(lockName(settingsPath)).fileName();
+          if (!folder.isEmpty())
+              return folder + QLatin1Char('/') + QFileInfo(lockName(settingsPath)).fileName();
+          // Without such a name the lock goes by path, which another user could turn into a link
+          // between making and removing it: only in a folder of this user's or root's.
+          struct stat owner {};
+          const bool ours = ::fstat(m_folder->fd(), &owner) == 0 && (owner.st_uid == ::geteuid() || owner.st_uid == 0);
+          return ours ? m_path : QString();
       }()),
       m_lock(m_lockFile.isEmpty() ? m_path : m_lockFile)
 {
@@ -68,6 +77,8 @@ SettingsLock::Result SettingsLock::tryLock()
     // there would land where that link leads.
     if (m_lockFile.isEmpty())
         return Result::NotPossible;
+    if (!plainLockFile())
+        return Result::Doubtful;
     if (m_lock.tryLock(0))
         return Result::Locked;
     const QFileInfo file(m_lockFile);
@@ -79,6 +90,10 @@ SettingsLock::Result SettingsLock::tryLock()
     qint64 pid = 0;
     QString host;
     if (!holder(pid, host))
+        return Result::Doubtful;
+    // A holder here that no longer runs, whose lock could not be removed (another user's, in a
+    // shared folder): a leftover, not a running copy.
+    if (host == QSysInfo::machineHostName() && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
         return Result::Doubtful;
     // Whether a copy on another computer still runs cannot be told from here; one that has held
     // the file for a day is more likely one that ended with its computer.
@@ -99,17 +114,27 @@ bool SettingsLock::takeOver()
     return m_lock.tryLock(0);
 }
 
+bool SettingsLock::plainLockFile() const
+{
+    // Only a regular file is a lock: a pipe or a link to a device at its name would hold or flood
+    // the reading of it. Judged in the folder, the name itself.
+    if (m_lockFile.isEmpty())
+        return true;
+    const std::optional<struct stat> found = m_folder->status(QFileInfo(m_lockFile).fileName());
+    return !found || S_ISREG(found->st_mode);
+}
+
 bool SettingsLock::holder(qint64 &pid, QString &host) const
 {
     QString application;
-    return m_lock.getLockInfo(&pid, &host, &application);
+    return plainLockFile() && m_lock.getLockInfo(&pid, &host, &application);
 }
 
 qint64 SettingsLock::holderPid() const
 {
     qint64 pid = 0;
     QString host, application;
-    if (!m_lock.getLockInfo(&pid, &host, &application))
+    if (!plainLockFile() || !m_lock.getLockInfo(&pid, &host, &application))
         return 0;
     // Only a copy of this program on this computer is asked to show itself. The lock names the
     // holder by its program file or by its application name, depending on how Qt found it.

@@ -40,6 +40,8 @@ private:
     // one (/proc/self/fd), so that the lock is made and removed there even when the folder's name
     // is moved away or replaced by a link meanwhile.
     static QString lockName(const QString &settingsPath);
+    // Whether what is at the lock's name, if anything, is a regular file that may be read.
+    bool plainLockFile() const;
     QString m_settings;
     QString m_path;
     std::unique_ptr<OpenFolder> m_folder;

@@ -9,6 +9,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(SettingsLock::Result)
 
@@ -46,7 +47,8 @@ private slots:
     // not, and its process number is never taken for one of this computer's.
     void doubtfulLock_data()
     {
-        QTest::addColumn<QByteArray>("content"); // "folder": a folder of that name
+        // "folder", "pipe", "device": a folder, a FIFO or a link to /dev/zero of that name
+        QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("ageDays");
         QTest::addColumn<SettingsLock::Result>("result");
         // This process stands for a running copy; on another computer, its number is another's.
@@ -57,6 +59,8 @@ private slots:
         QTest::newRow("empty") << QByteArray() << 0 << SettingsLock::Result::Doubtful;
         QTest::newRow("garbage") << QByteArray("\x9d\x01zz") << 0 << SettingsLock::Result::Doubtful;
         QTest::newRow("folder") << QByteArray("folder") << 0 << SettingsLock::Result::Doubtful;
+        QTest::newRow("pipe") << QByteArray("pipe") << 0 << SettingsLock::Result::Doubtful;
+        QTest::newRow("link to a device") << QByteArray("device") << 0 << SettingsLock::Result::Doubtful;
         QTest::newRow("another computer's, two days old") << elsewhere << 2 << SettingsLock::Result::Doubtful;
         QTest::newRow("another computer's, fresh") << elsewhere << 0 << SettingsLock::Result::HeldByOther;
         QTest::newRow("a running copy here, two days old") << here << 2 << SettingsLock::Result::HeldByOther;
@@ -71,6 +75,10 @@ private slots:
         const QString lockFile = SettingsLock::lockPath(file);
         if (content == "folder") {
             QVERIFY(QDir().mkdir(lockFile));
+        } else if (content == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(lockFile).constData(), 0600), 0);
+        } else if (content == "device") {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), lockFile));
         } else {
             QFile lock(lockFile);
             QVERIFY(lock.open(QIODevice::WriteOnly));

@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QScreen>
 
 namespace {
@@ -103,8 +104,14 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->OKButton->setFont(sansFont(11));
     ui->btWeb->setFont(sansFont(11));
     // The price table that measures money in today's prices, named with its credit line.
+    // One line below the panel's address: a longer credit (a long country name, another
+    // language) is cut with an ellipsis there, whole in the tooltip, the report and Prices.
     ui->lblPrices->setFont(sansFont(8));
-    ui->lblPrices->setText(pricesCredit());
+    ui->lblPrices->setWordWrap(false);
+    const QString credit = pricesCredit();
+    ui->lblPrices->setText(
+        QFontMetrics(ui->lblPrices->font()).elidedText(credit, Qt::ElideRight, ui->lblPrices->width()));
+    ui->lblPrices->setToolTip(credit);
     // These two size themselves to their text, in whatever face stands in for the one asked for,
     // and stand centred under the panel's other lines.
     for (QLabel *line : {ui->Comments, ui->Label1}) {

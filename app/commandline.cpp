@@ -6,6 +6,15 @@
 #include <QPageSize>
 #include <QRegularExpression>
 
+namespace {
+// Qt's own French lacks two texts of its command-line parser's --help; listed here so that the
+// program's translations supply them.
+[[maybe_unused]] const char *const ParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
+} // namespace
+
 CommandLine::CommandLine()
     : m_help(m_parser.addHelpOption()), m_version(m_parser.addVersionOption()),
       m_settings(QStringLiteral("settings"),
@@ -87,7 +96,7 @@ bool CommandLine::parse(const QStringList &arguments)
     }
     // The report keeps the region's paper: a --paper meant for it would otherwise be dropped unsaid.
     if (m_parser.isSet(m_paper) && !m_parser.isSet(m_weeks)) {
-        m_error = QStringLiteral("--paper is the paper of --weeks; give --weeks FILE as well.");
+        m_error = QCoreApplication::translate("CommandLine", "--paper is the paper of --weeks; give --weeks FILE as well.");
         return false;
     }
     if (m_parser.isSet(m_paper) && !OutputDevices::paperNames().contains(paper(), Qt::CaseInsensitive)) {

@@ -245,8 +245,16 @@ QStringList creditLines(const PriceBasis &basis, const QString &region)
                 .arg(tableInUse(basis, region), rate),
             s->source.title + QStringLiteral("."),
             QCoreApplication::translate("TodayPrices", "%1; copy of %2.", "a licence, a date")
-                .arg(s->source.licence, s->source.copyDate),
+                .arg(s->source.licence, copyDateText(s->source)),
             s->source.credit};
+}
+
+QString copyDateText(const PriceSource &source)
+{
+    const QStringList parts = source.copyDate.split(QLatin1Char('-'));
+    if (parts.size() != 3)
+        return source.copyDate;
+    return shortDateText(encodeDate(parts[0].toInt(), parts[1].toInt(), parts[2].toInt()));
 }
 
 QString noShareSentence()

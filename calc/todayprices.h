@@ -89,6 +89,8 @@ TotalBreakdown inTodaysPricesBreakdown(const TotalBreakdown &b, const PriceBasis
 // What the figures in today's prices rest on, for the report: the table and the rate, the table's
 // publisher and name, its licence and the date of the copy, and its credit line.
 QStringList creditLines(const PriceBasis &basis, const QString &region);
+// The day a table's public copy was taken, as the user's short date (kept as YYYY-MM-DD).
+QString copyDateText(const PriceSource &source);
 // Why the money totals show no share of the lifetime income in today's prices.
 QString noShareSentence();
 } // namespace todayprices

@@ -77,7 +77,9 @@ void ChartLegend::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWi
         painter->setBrush(entry.colour);
         painter->drawRect(QRectF(at, QSizeF(swatch, swatch)).adjusted(0.5, 0.5, -0.5, -0.5));
         painter->setPen(m_textColour);
-        const qreal textWidth = m_columnWidth - swatch - 3 * Gap;
+        // The column's gap to its right is room too: eliding tests a text's full width, a little
+        // more than the advance the column was measured by.
+        const qreal textWidth = m_columnWidth - swatch - 2 * Gap;
         painter->drawText(QRectF(at.x() + swatch + Gap, at.y(), m_columnWidth - swatch - Gap, swatch),
                           Qt::AlignLeft | Qt::AlignVCenter,
                           QFontMetrics(m_font).elidedText(entry.text, Qt::ElideMiddle, qCeil(textWidth)));

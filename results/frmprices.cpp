@@ -59,7 +59,7 @@ void TfrmPrices::showTable()
     if (series) {
         ui->lblCredit->setText(
             tr("%1\nLicence: %2; copy of %3.", "a price table's source, its licence and the date it was copied")
-                .arg(series->source.credit, series->source.licence, series->source.copyDate));
+                .arg(series->source.credit, series->source.licence, todayprices::copyDateText(series->source)));
         ui->lblRate->setText(tr("&Rate after its last year (and before its first), % a year:"));
         ui->lblDefaultRate->setText(tr("Default: the table's mean of its last ten years, %1 %.")
                                         .arg(QLocale().toString(series->recentRate(), 'f', 1)));

@@ -197,6 +197,10 @@ Eine &lt;file&gt; - bei --report oder --csv bedeutet die Standardausgabe.</trans
         <source>The prices &apos;%1&apos; are neither &apos;today&apos; nor &apos;paid&apos;.</source>
         <translation>Die Preise &apos;%1&apos; sind weder &apos;today&apos; noch &apos;paid&apos;.</translation>
     </message>
+    <message>
+        <source>--paper is the paper of --weeks; give --weeks FILE as well.</source>
+        <translation>--paper ist das Papier von --weeks; geben Sie auch --weeks DATEI an.</translation>
+    </message>
 </context>
 <context>
     <name>ConversionError</name>
@@ -864,6 +868,17 @@ Save the entries shown here to create it again?</source>
         <translation>%1 ist nicht mehr da: Die Datei wurde gelöscht oder verschoben, seit Lifetally sie gelesen hat.
 
 Die hier gezeigten Einträge speichern und die Datei damit neu anlegen?</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt die Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
     </message>
 </context>
 <context>

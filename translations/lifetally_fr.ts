@@ -197,6 +197,10 @@ Un &lt;file&gt; valant - pour --report ou --csv désigne la sortie standard.</tr
         <source>The prices &apos;%1&apos; are neither &apos;today&apos; nor &apos;paid&apos;.</source>
         <translation>Les prix &apos;%1&apos; ne sont ni &apos;today&apos; ni &apos;paid&apos;.</translation>
     </message>
+    <message>
+        <source>--paper is the paper of --weeks; give --weeks FILE as well.</source>
+        <translation>--paper est le papier de --weeks ; indiquez aussi --weeks FICHIER.</translation>
+    </message>
 </context>
 <context>
     <name>ConversionError</name>
@@ -864,6 +868,17 @@ Save the entries shown here to create it again?</source>
         <translation>%1 n&apos;existe plus&#xa0;: le fichier a été supprimé ou déplacé depuis que Lifetally l&apos;a lu.
 
 Enregistrer les entrées affichées ici pour le recréer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l&apos;aide, y compris les options propres à Qt.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "widgets/pickcalendar.h"
 
+#include "calc/localesettings.h"
+
 #include <QPainter>
 #include <QTextCharFormat>
 
@@ -8,7 +10,8 @@ TPickCalendar::TPickCalendar(QWidget *parent) : QCalendarWidget(parent)
     setNavigationBarVisible(false);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setGridVisible(false);
-    setFirstDayOfWeek(Qt::Sunday);
+    // Weeks start where the regional settings start them (Monday in Germany and France).
+    setFirstDayOfWeek(regionalLocale("LC_TIME").firstDayOfWeek());
     QTextCharFormat dayNames;
     dayNames.setBackground(palette().color(QPalette::Button));
     dayNames.setForeground(palette().color(QPalette::ButtonText));

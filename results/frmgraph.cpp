@@ -185,6 +185,8 @@ void TfrmGraph::connectControls()
             rbBarClick();
     });
     tabIntoCheckedButton({ui->rbPie, ui->rbBar});
+    // "Bar" after the caption of "Pie", however long that is in the language in use.
+    ui->rbBar->move(qMax(ui->rbBar->x(), ui->rbPie->x() + ui->rbPie->sizeHint().width() + 6), ui->rbBar->y());
     connect(ui->SpeedButton1, &QToolButton::clicked, this, &TfrmGraph::SpeedButton1Click);
     connectGuarded(ui->btSaveImage, &QPushButton::clicked, this, &TfrmGraph::btSaveImageClick);
     connectGuarded(ui->btPrint, &QPushButton::clicked, this, &TfrmGraph::btPrintClick);

@@ -1377,7 +1377,7 @@ Si aucune copie de Lifetally n&apos;est ouverte avec ces entrées, ouvrez-les qu
     <message>
         <source>By &amp;age %1</source>
         <comment>check box: the chart counted up to this age; pick an access key not used in the window</comment>
-        <translation>&amp;À %1 ans</translation>
+        <translation>À %1 a&amp;ns</translation>
     </message>
 </context>
 <context>
@@ -1460,7 +1460,7 @@ Lifetally calcule le total de chaque activité sur toute votre vie et sa part de
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;À propos</translation>
+        <translation>À pr&amp;opos</translation>
     </message>
     <message>
         <source>Sort by activity</source>

@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets with clang (AddressSanitizer and UndefinedBehaviorSanitizer) and
 # runs each one from its seed corpus for a bounded time with a fixed seed. Fails on any finding;
 # the input that caused it is kept in fuzz/corpus-work/<target>/.
-#   tools/fuzz.sh              20 seconds per target (CI)
+#   tools/fuzz.sh              20 seconds per target (CI runs 10)
 #   tools/fuzz.sh 600          a longer local run
 set -euo pipefail
 cd "$(dirname "$0")/.."
